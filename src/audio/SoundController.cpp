@@ -1,0 +1,177 @@
+#include "audio/SoundController.h"
+
+#include <cstdio>
+#include <string>
+
+namespace tinkella {
+
+namespace {
+
+constexpr std::uint32_t noteOnStatus = 0x90;
+constexpr std::uint32_t noteOffStatus = 0x80;
+constexpr std::uint32_t controlChangeStatus = 0xB0;
+constexpr std::uint32_t programChangeStatus = 0xC0;
+constexpr std::uint32_t bankSelectMSB = 0;
+constexpr std::uint32_t fullVelocity = 127;
+constexpr std::uint32_t highestMidiNote = 127;
+
+constexpr AudioComponentDescription synthDescription{fourCharCode("aumu"), fourCharCode("dls "),
+                                                     fourCharCode("appl"), 0, 0};
+constexpr AudioComponentDescription limiterDescription{fourCharCode("aufx"), fourCharCode("lmtr"),
+                                                       fourCharCode("appl"), 0, 0};
+constexpr AudioComponentDescription outputDescription{fourCharCode("auou"), fourCharCode("def "),
+                                                      fourCharCode("appl"), 0, 0};
+
+SoundController::InstrumentTable setupInstruments() {
+    static constexpr const char* names[128] = {
+        "Acoustic Grand Piano", "Bright Acoustic Piano", "Electric Grand Piano", "Honky-tonk Piano",
+        "Electric Piano 1", "Electric Piano 2", "Harpsichord", "Clavi", "Celesta", "Glockenspiel",
+        "Music Box", "Vibraphone", "Marimba", "Xylophone", "Tubular Bells", "Dulcimer",
+        "Drawbar Organ", "Percussive Organ", "Rock Organ", "Church Organ", "Reed Organ",
+        "Accordion", "Harmonica", "Tango Accordion", "Acoustic Guitar (nylon)",
+        "Acoustic Guitar (steel)", "Electric Guitar (jazz)", "Electric Guitar (clean)",
+        "Electric Guitar (muted)", "Overdriven Guitar", "Distortion Guitar", "Guitar harmonics",
+        "Acoustic Bass", "Electric Bass (finger)", "Electric Bass (pick)", "Fretless Bass",
+        "Slap Bass 1", "Slap Bass 2", "Synth Bass 1", "Synth Bass 2", "Violin", "Viola", "Cello",
+        "Contrabass", "Tremolo Strings", "Pizzicato Strings", "Orchestral Harp", "Timpani",
+        "String Ensemble 1", "String Ensemble 2", "SynthStrings 1", "SynthStrings 2",
+        "Choir Aahs", "Voice Oohs", "Synth Voice", "Orchestra Hit", "Trumpet", "Trombone", "Tuba",
+        "Muted Trumpet", "French Horn", "Brass Section", "SynthBrass 1", "SynthBrass 2",
+        "Soprano Sax", "Alto Sax", "Tenor Sax", "Baritone Sax", "Oboe", "English Horn", "Bassoon",
+        "Clarinet", "Piccolo", "Flute", "Recorder", "Pan Flute", "Blown Bottle", "Shakuhachi",
+        "Whistle", "Ocarina", "Lead 1 (square)", "Lead 2 (sawtooth)", "Lead 3 (calliope)",
+        "Lead 4 (chiff)", "Lead 5 (charang)", "Lead 6 (voice)", "Lead 7 (fifths)",
+        "Lead 8 (bass + lead)", "Pad 1 (new age)", "Pad 2 (warm)", "Pad 3 (polysynth)",
+        "Pad 4 (choir)", "Pad 5 (bowed)", "Pad 6 (metallic)", "Pad 7 (halo)", "Pad 8 (sweep)",
+        "FX 1 (rain)", "FX 2 (soundtrack)", "FX 3 (crystal)", "FX 4 (atmosphere)",
+        "FX 5 (brightness)", "FX 6 (goblins)", "FX 7 (echoes)", "FX 8 (sci-fi)", "Sitar", "Banjo",
+        "Shamisen", "Koto", "Kalimba", "Bag pipe", "Fiddle", "Shanai", "Tinkle Bell", "Agogo",
+        "Steel Drums", "Woodblock", "Taiko Drum", "Melodic Tom", "Synth Drum", "Reverse Cymbal",
+        "Guitar Fret Noise", "Breath Noise", "Seashore", "Bird Tweet", "Telephone Ring",
+        "Helicopter", "Applause", "Gunshot"};
+    SoundController::InstrumentTable table;
+    for (std::size_t i = 0; i < 128; ++i) {
+        table[i + 1] = names[i];
+    }
+    return table;
+}
+
+} // namespace
+
+const SoundController::InstrumentTable& SoundController::instruments() {
+    static const InstrumentTable table = setupInstruments();
+    return table;
+}
+
+SoundController::GraphResult SoundController::CreateAUGraph(AudioSystem& audioSystem) {
+    GraphResult result;
+    std::unique_ptr<AudioGraph> graph;
+    auto fail = [&result](OSStatus status) {
+        result.status = status;
+        return std::move(result);
+    };
+    if (OSStatus s = audioSystem.newGraph(graph); s != 0 || !graph) {
+        return fail(s != 0 ? s : -1);
+    }
+    AUNode synthNode = 0;
+    AUNode limiterNode = 0;
+    AUNode outputNode = 0;
+    if (OSStatus s = graph->addNode(synthDescription, synthNode); s != 0) {
+        return fail(s);
+    }
+    if (OSStatus s = graph->addNode(limiterDescription, limiterNode); s != 0) {
+        return fail(s);
+    }
+    if (OSStatus s = graph->addNode(outputDescription, outputNode); s != 0) {
+        return fail(s);
+    }
+    if (OSStatus s = graph->open(); s != 0) {
+        return fail(s);
+    }
+    if (OSStatus s = graph->connectNodeInput(synthNode, 0, limiterNode, 0); s != 0) {
+        return fail(s);
+    }
+    if (OSStatus s = graph->connectNodeInput(limiterNode, 0, outputNode, 0); s != 0) {
+        return fail(s);
+    }
+    MusicDevice* unit = nullptr;
+    if (OSStatus s = graph->nodeInfo(synthNode, unit); s != 0 || unit == nullptr) {
+        return fail(s != 0 ? s : -1);
+    }
+    result.graph = std::move(graph);
+    result.unit = unit;
+    result.status = 0;
+    return result;
+}
+
+SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
+    if (!audioSystem) {
+        std::fputs("Tinkella: built-in synthesiser unavailable (no audio system); it stays silent "
+                   "and MIDI output goes on.\n",
+                   stderr);
+        return;
+    }
+    GraphResult made = CreateAUGraph(*audioSystem);
+    synthUnit_ = made.unit;
+    if (!made.graph || synthUnit_ == nullptr) {
+        // A half-built graph was dropped by CreateAUGraph; the controller carries on silently.
+        const std::string line =
+            "Tinkella: built-in synthesiser unavailable (status " + std::to_string(made.status) +
+            "); it stays silent and MIDI output goes on.\n";
+        std::fputs(line.c_str(), stderr);
+        synthUnit_ = nullptr;
+        return;
+    }
+    graph_ = std::move(made.graph);
+    graph_->initialize();
+    send(controlChangeStatus | midiChannelInUse_, bankSelectMSB, 0);
+    send(programChangeStatus | midiChannelInUse_, 0, 0);
+    graph_->start();
+}
+
+SoundController::~SoundController() = default;
+
+void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
+    if (synthUnit_ != nullptr) {
+        synthUnit_->midiEvent(status, data1, data2, 0);
+    }
+}
+
+void SoundController::setMuted(bool muted) {
+    if (muted && !isMuted_) {
+        endAllNotes();
+    }
+    isMuted_ = muted;
+}
+
+void SoundController::endAllNotes() {
+    for (std::uint32_t note : soundingNotes_) {
+        send(noteOffStatus | midiChannelInUse_, note, 0);
+    }
+    soundingNotes_.clear();
+}
+
+void SoundController::setInstrument(int programNumber) {
+    if (programNumber < 1 || programNumber > 128) {
+        return;
+    }
+    send(programChangeStatus | midiChannelInUse_, static_cast<std::uint32_t>(programNumber - 1), 0);
+}
+
+void SoundController::playNote(std::uint32_t noteNum) {
+    if (noteNum > highestMidiNote || isMuted_) {
+        return;
+    }
+    send(noteOnStatus | midiChannelInUse_, noteNum, fullVelocity);
+    soundingNotes_.insert(noteNum);
+}
+
+void SoundController::endNote(std::uint32_t noteNum) {
+    if (noteNum > highestMidiNote || soundingNotes_.count(noteNum) == 0) {
+        return;
+    }
+    send(noteOffStatus | midiChannelInUse_, noteNum, 0);
+    soundingNotes_.erase(noteNum);
+}
+
+} // namespace tinkella

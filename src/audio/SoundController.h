@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/audio/AudioGraph.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace tinkella {
+
+// The built-in General MIDI synthesiser, played on the first channel: a graph of synthesiser,
+// peak limiter and default output, behind note start, note end, mute and program change.
+// Keeps its own record of the notes it started. Main thread only.
+class SoundController {
+public:
+    // 129 entries: 0 is absent, n (1..128) is the General MIDI Level 1 name of program n.
+    using InstrumentTable = std::array<std::optional<std::string>, 129>;
+    static const InstrumentTable& instruments();
+
+    // Builds, initialises and starts the graph made by audioSystem. When no graph can be made
+    // (audioSystem is null, or a step fails) the controller is silent but fully usable, and
+    // one line on standard error says what failed.
+    explicit SoundController(std::unique_ptr<AudioSystem> audioSystem);
+    ~SoundController();
+    SoundController(const SoundController&) = delete;
+    SoundController& operator=(const SoundController&) = delete;
+
+    bool isMuted() const { return isMuted_; }
+    MusicDevice* synthUnit() const { return synthUnit_; }
+    std::size_t soundingNoteCount() const { return soundingNotes_.size(); }
+    const std::set<std::uint32_t>& soundingNotes() const { return soundingNotes_; }
+
+    // Muting ends every sounding note first; unmuting starts nothing.
+    void setMuted(bool muted);
+    void endAllNotes();
+    // programNumber 1..128 sends program change programNumber - 1; other values are ignored.
+    void setInstrument(int programNumber);
+    // Notes above 127 are ignored; a muted synthesiser starts nothing.
+    void playNote(std::uint32_t noteNum);
+    // Ends only notes this controller started.
+    void endNote(std::uint32_t noteNum);
+
+    struct GraphResult {
+        std::unique_ptr<AudioGraph> graph;
+        MusicDevice* unit = nullptr;
+        OSStatus status = 0;
+    };
+    // Builds the three-node graph; stops at the first failing step with no graph and no unit.
+    static GraphResult CreateAUGraph(AudioSystem& audioSystem);
+
+private:
+    void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
+
+    std::uint32_t midiChannelInUse_ = 0;
+    MusicDevice* synthUnit_ = nullptr; // owned by graph_
+    bool isMuted_ = false;
+    std::set<std::uint32_t> soundingNotes_;
+    std::unique_ptr<AudioGraph> graph_; // runs until the controller goes
+};
+
+} // namespace tinkella

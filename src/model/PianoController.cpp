@@ -1,0 +1,94 @@
+#include "model/PianoController.h"
+
+#include "audio/MIDIOutput.h"
+#include "audio/SoundController.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace tinkella {
+
+namespace {
+
+constexpr std::uint8_t fullVelocity = 127;
+constexpr std::uint8_t firstChannel = 0;
+
+PianoController::SoundFactory& sharedSoundFactory() {
+    static PianoController::SoundFactory factory;
+    return factory;
+}
+
+// Ten octaves of C..B: a sharp follows C, D, F, G and A (positions 0, 1, 3, 4, 5 of the
+// seven naturals), none follows E or B.
+std::vector<PianoKey> buildKeys() {
+    std::vector<PianoKey> keys;
+    keys.reserve(PianoController::keyCount);
+    std::int64_t n = 0;
+    int p = 0;
+    while (keys.size() <= PianoController::keyCount - 1) {
+        keys.emplace_back(n, false, static_cast<std::int64_t>(keys.size()));
+        if (p <= 5 && p != 2) {
+            keys.emplace_back(n, true, static_cast<std::int64_t>(keys.size()));
+        }
+        p = (p + 1) % 7;
+        n += 1;
+    }
+    return keys;
+}
+
+} // namespace
+
+void PianoController::setSharedSoundFactory(SoundFactory factory) {
+    sharedSoundFactory() = std::move(factory);
+}
+
+PianoController& PianoController::sharedInstance() {
+    static PianoController instance(
+        sharedSoundFactory() ? sharedSoundFactory()() : std::make_unique<SoundController>(nullptr),
+        MIDIOutput::shared(), NotificationCenter::defaultCenter());
+    return instance;
+}
+
+PianoController::PianoController(std::unique_ptr<SoundController> soundController,
+                                 MIDIOutput& midiOutput, NotificationCenter& center)
+    : soundController_(std::move(soundController)), keys_(buildKeys()), midiOutput_(midiOutput),
+      center_(center) {}
+
+PianoController::~PianoController() = default;
+
+void PianoController::updatePlayingNotesFromPressedKeys() {
+    for (PianoKey& key : keys_) {
+        const bool pressed = key.isPressedOnScreen || key.isPressedOnTouchBar;
+        const auto note = static_cast<std::uint32_t>(key.note);
+        if (pressed && !key.playing) {
+            soundController_->playNote(note);
+            midiOutput_.noteOn(static_cast<std::uint8_t>(note), fullVelocity, firstChannel);
+            key.playing = true;
+        } else if (!pressed && key.playing) {
+            soundController_->endNote(note);
+            midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);
+            key.playing = false;
+        }
+    }
+}
+
+void PianoController::notifyPressedKeysChanged() { center_.post(PressedPianoKeysChanged, this); }
+
+void PianoController::endCurrentNotes() {
+    for (PianoKey& key : keys_) {
+        if (key.playing) {
+            soundController_->endNote(static_cast<std::uint32_t>(key.note));
+            midiOutput_.noteOff(static_cast<std::uint8_t>(key.note), firstChannel);
+            key.playing = false;
+        }
+    }
+}
+
+void PianoController::redoPlayingNotes() {
+    endCurrentNotes();
+    updatePlayingNotesFromPressedKeys();
+}
+
+void PianoController::setInternalSynthMuted(bool muted) { soundController_->setMuted(muted); }
+
+} // namespace tinkella

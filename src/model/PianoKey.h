@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tinkella {
+
+// One key of the keyboard. The controller's list and every view share the same key objects;
+// main thread only.
+class PianoKey {
+public:
+    PianoKey(std::int64_t x, bool sharp, std::int64_t note) : x(x), sharp(sharp), note(note) {}
+
+    // Held by either surface: the note logic and the drawing look at this, never at one flag.
+    bool isPressed() const { return isPressedOnTouchBar || isPressedOnScreen; }
+
+    // Natural-key slot: a natural key's index among the naturals (0..69); a sharp key has the
+    // slot of the natural key just below it.
+    const std::int64_t x;
+    const bool sharp;
+    bool isPressedOnTouchBar = false; // written only by the touch-strip view
+    bool isPressedOnScreen = false;   // written only by the on-screen (mouse) view
+    bool playing = false;             // note started and not yet ended; written only by the model
+    const std::int64_t note;          // MIDI note number, equal to the key's index (0..119)
+};
+
+} // namespace tinkella
