@@ -1,0 +1,277 @@
+#include "view/PianoView.h"
+
+#include "model/PianoController.h"
+#include "model/PianoKey.h"
+#include "platform/view/ViewHost.h"
+
+namespace tinkella {
+
+PianoView::PianoView(Rect frame, bool isOnTouchBar)
+    : PianoView(frame, isOnTouchBar, PianoController::sharedInstance(),
+                NotificationCenter::defaultCenter()) {}
+
+PianoView::PianoView(Rect frame, bool isOnTouchBar, PianoController& controller,
+                     NotificationCenter& center)
+    : isOnTouchBar_(isOnTouchBar), controller_(controller), center_(center), frame_(frame) {
+    startUp();
+}
+
+PianoView::~PianoView() = default;
+
+void PianoView::startUp() {
+    registrations_.push_back(center_.addObserver(
+        PressedPianoKeysChanged, [this](const Notification& n) { pressedKeysChanged(n); }));
+    registrations_.push_back(center_.addObserver(
+        PianoResizingStarted, [this](const Notification& n) { pianoResizingStarted(n); }));
+    registrations_.push_back(center_.addObserver(
+        PianoResizingEnded, [this](const Notification& n) { pianoResizingEnded(n); }));
+}
+
+Rect PianoView::bounds() const {
+    if (host_ != nullptr) {
+        return host_->bounds();
+    }
+    return Rect(0, 0, frame_.size.width, frame_.size.height);
+}
+
+void PianoView::setNeedsDisplay() {
+    if (host_ != nullptr) {
+        host_->setNeedsDisplay();
+    }
+}
+
+void PianoView::setShowsBlackKeyTouchArea(bool shows) {
+    showsBlackKeyTouchArea_ = shows;
+    setNeedsDisplay();
+}
+
+void PianoView::setKeyWidth(float keyWidth) {
+    keyWidth_ = static_cast<double>(keyWidth);
+    setNeedsDisplay();
+    updatePressedKeys();
+}
+
+void PianoView::setNoteOffset(float noteOffset) {
+    noteOffset_ = noteOffset;
+    setNeedsDisplay();
+    updatePressedKeys();
+}
+
+// --- Geometry ------------------------------------------------------------------------------
+
+double PianoView::getKeyboardWidth() const {
+    const auto& keys = controller_.keys();
+    if (keys.empty()) {
+        return 0;
+    }
+    return static_cast<double>(keys.back().x + 1) * keyWidth_;
+}
+
+double PianoView::shift() const {
+    const double overflow = getKeyboardWidth() - bounds().size.width;
+    const double fraction = overflow < 0 ? 0.5 : static_cast<double>(noteOffset_) / 96.0;
+    return overflow * fraction;
+}
+
+double PianoView::getXFrom(std::int64_t xPos) const {
+    return static_cast<double>(xPos) * keyWidth_ - shift();
+}
+
+Rect PianoView::getWhiteDisplayRect(std::int64_t xPos) const {
+    return Rect(getXFrom(xPos), 0, keyWidth_, bounds().size.height);
+}
+
+Rect PianoView::getBlackDisplayRect(std::int64_t xPos) const {
+    const double h = bounds().size.height;
+    return Rect(getXFrom(xPos) + 0.67 * keyWidth_, 0.5 * h, 0.66 * keyWidth_, 0.5 * h);
+}
+
+std::vector<PianoKey*> PianoView::getVisibleKeys() const {
+    std::vector<PianoKey*> visible;
+    const Rect area = bounds();
+    const double h = area.size.height;
+    const double s = shift();
+    for (PianoKey& key : controller_.keys()) {
+        const double left = static_cast<double>(key.x) * keyWidth_ - s;
+        const Rect rect = key.sharp
+                              ? Rect(left + 0.67 * keyWidth_, 0.5 * h, 0.66 * keyWidth_, 0.5 * h)
+                              : Rect(left, 0, keyWidth_, h);
+        if (rect.intersects(area)) {
+            visible.push_back(&key);
+        }
+    }
+    return visible;
+}
+
+// --- Hit tests -----------------------------------------------------------------------------
+
+TouchBarHit PianoView::touchBarKeyHitTest(Point p) const {
+    auto& keys = controller_.keys();
+    const double h = bounds().size.height;
+    const double s = shift();
+    const double kw = keyWidth_;
+    const double z = blackKeyTouchArea_ * 0.5;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        PianoKey& key = keys[i];
+        if (key.sharp) {
+            continue;
+        }
+        const double left = static_cast<double>(key.x) * kw - s;
+        if (!Rect(left, 0, kw, h).contains(p)) {
+            continue;
+        }
+        const double dx = p.x - left;
+        if (i > 0 && kw * z > dx && keys[i - 1].sharp) {
+            return {&keys[i - 1], &key};
+        }
+        if (dx > (1 - z) * kw && i + 1 < keys.size() && keys[i + 1].sharp) {
+            return {&keys[i + 1], &key};
+        }
+        return {&key, &key};
+    }
+    return {};
+}
+
+PianoKey* PianoView::mouseKeyHitTest(Point p) const {
+    auto& keys = controller_.keys();
+    for (PianoKey& key : keys) {
+        if (key.sharp && getBlackDisplayRect(key.x).contains(p)) {
+            return &key;
+        }
+    }
+    for (PianoKey& key : keys) {
+        if (!key.sharp && getWhiteDisplayRect(key.x).contains(p)) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+// --- Pressed keys --------------------------------------------------------------------------
+
+void PianoView::updatePressedKeys() {
+    if (isOnTouchBar_) {
+        updatePressedKeysOnTouchBar();
+    } else {
+        updatePressedKeysOnScreen();
+    }
+    controller_.updatePlayingNotesFromPressedKeys();
+    controller_.notifyPressedKeysChanged();
+}
+
+void PianoView::updatePressedKeysOnTouchBar() {
+    for (PianoKey& key : controller_.keys()) {
+        key.isPressedOnTouchBar = false;
+    }
+    for (auto& [identity, touch] : touches_) {
+        const TouchBarHit hit = touchBarKeyHitTest(touch.currentPoint);
+        if (hit.top == nullptr) {
+            continue;
+        }
+        // Without glissando a finger keeps to the natural keys unless it is back on the black
+        // key it went down on.
+        const bool playsTop =
+            blackKeyGlissando_ || !touch.firstNote.has_value() || *touch.firstNote == hit.top->note;
+        PianoKey& pressed = playsTop ? *hit.top : *hit.natural;
+        pressed.isPressedOnTouchBar = true;
+        if (!touch.firstNote.has_value()) {
+            touch.firstNote = pressed.note;
+        }
+    }
+}
+
+void PianoView::updatePressedKeysOnScreen() {
+    for (PianoKey& key : controller_.keys()) {
+        key.isPressedOnScreen = false;
+    }
+    if (mousePosition_.has_value()) {
+        if (PianoKey* key = mouseKeyHitTest(*mousePosition_)) {
+            key->isPressedOnScreen = true;
+        }
+    }
+}
+
+// --- Touches -------------------------------------------------------------------------------
+
+namespace {
+
+bool takes(const TouchRecord& touch, TouchPhase phase) {
+    return touch.phase == phase && touch.type == TouchType::direct;
+}
+
+} // namespace
+
+void PianoView::touchesBegan(const std::vector<TouchRecord>& touches) {
+    for (const TouchRecord& touch : touches) {
+        if (takes(touch, TouchPhase::began)) {
+            touches_.insert_or_assign(touch.identity, KeyTouch(touch.location));
+        }
+    }
+    updatePressedKeys();
+}
+
+void PianoView::touchesMoved(const std::vector<TouchRecord>& touches) {
+    for (const TouchRecord& touch : touches) {
+        if (!takes(touch, TouchPhase::moved)) {
+            continue;
+        }
+        auto it = touches_.find(touch.identity);
+        if (it != touches_.end()) {
+            it->second.currentPoint = touch.location;
+        }
+    }
+    updatePressedKeys();
+}
+
+void PianoView::touchesEnded(const std::vector<TouchRecord>& touches) {
+    for (const TouchRecord& touch : touches) {
+        if (takes(touch, TouchPhase::ended)) {
+            touches_.erase(touch.identity);
+        }
+    }
+    updatePressedKeys();
+}
+
+void PianoView::touchesCancelled(const std::vector<TouchRecord>& touches) {
+    for (const TouchRecord& touch : touches) {
+        if (takes(touch, TouchPhase::cancelled)) {
+            touches_.erase(touch.identity);
+        }
+    }
+    updatePressedKeys();
+}
+
+// --- Mouse ---------------------------------------------------------------------------------
+
+void PianoView::mouseDown(Point locationInView) {
+    mousePosition_ = locationInView;
+    updatePressedKeys();
+}
+
+void PianoView::mouseDragged(Point locationInView) {
+    mousePosition_ = locationInView;
+    updatePressedKeys();
+}
+
+void PianoView::mouseUp(Point /*locationInView*/) {
+    mousePosition_.reset();
+    updatePressedKeys();
+}
+
+// --- Notifications -------------------------------------------------------------------------
+
+void PianoView::pressedKeysChanged(const Notification& /*notification*/) {
+    setNeedsDisplay();
+}
+
+void PianoView::pianoResizingStarted(const Notification& /*notification*/) {
+    showsOctaveNumber_ = true;
+    setNeedsDisplay();
+}
+
+void PianoView::pianoResizingEnded(const Notification& /*notification*/) {
+    showsOctaveNumber_ = false;
+    setNeedsDisplay();
+}
+
+} // namespace tinkella

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "platform/notify/NotificationCenter.h"
+#include "view/Geometry.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tinkella {
+
+class DrawContext;
+class PianoController;
+class PianoKey;
+class ViewHost;
+
+// Phase of one touch in a touch event; the values are the platform's phase mask bits.
+enum class TouchPhase { began = 1, moved = 2, stationary = 4, ended = 8, cancelled = 16 };
+// Direct touches come from a touch surface under the finger (the strip); indirect ones from a
+// trackpad. Only direct touches play.
+enum class TouchType { direct = 0, indirect = 1 };
+
+// One touch of a touch event as the toolkit reports it. identity stays the same from a
+// finger's first to its last event and differs between fingers down together; location is in
+// the receiving view's coordinates (points, unflipped).
+struct TouchRecord {
+    std::string identity;
+    TouchPhase phase = TouchPhase::began;
+    TouchType type = TouchType::direct;
+    Point location;
+};
+
+// The keys a finger on the strip is over: the key it plays (black zones taken into account)
+// and the natural key whose slot holds the point. Both are set or both are null; the keys
+// belong to the keyboard model.
+struct TouchBarHit {
+    PianoKey* top = nullptr;
+    PianoKey* natural = nullptr;
+};
+
+// The keyboard view, used on the touch strip (isOnTouchBar true) and in the piano window.
+// Lays the model's 120 keys out in its bounds, turns touches (strip) or the mouse (window)
+// into the keys' pressed flags, has the model start and end the notes, and draws the keyboard
+// through a DrawContext. Nothing of the layout is cached: every hit test and draw computes it
+// from the bounds, keyWidth and noteOffset of the moment. Main thread only.
+class PianoView {
+public:
+    // Uses PianoController::sharedInstance() and NotificationCenter::defaultCenter().
+    PianoView(Rect frame, bool isOnTouchBar);
+    // The controller and the centre must outlive the view.
+    PianoView(Rect frame, bool isOnTouchBar, PianoController& controller,
+              NotificationCenter& center);
+    // Ends the view's three notification registrations. Pressed flags it set stay as they are.
+    ~PianoView();
+    PianoView(const PianoView&) = delete;
+    PianoView& operator=(const PianoView&) = delete;
+
+    // --- Host and bounds -------------------------------------------------------------------
+    // The widget showing the view, or null; not owned. The host must call setHost(nullptr)
+    // before it goes.
+    void setHost(ViewHost* host) { host_ = host; }
+    ViewHost* host() const { return host_; }
+    // The frame is used as bounds (at origin 0, 0) while the view has no host.
+    Rect frame() const { return frame_; }
+    void setFrame(Rect frame) { frame_ = frame; }
+    void setFrameSize(Size size) { frame_.size = size; }
+    // The host's bounds, or the frame's size at the origin without a host.
+    Rect bounds() const;
+    // Asks the host, if any, to redraw the whole bounds.
+    void setNeedsDisplay();
+    bool acceptsFirstResponder() const { return true; }
+
+    // --- Fields ----------------------------------------------------------------------------
+    bool isOnTouchBar() const { return isOnTouchBar_; }
+    bool showsOctaveNumber() const { return showsOctaveNumber_; }
+    // The black-key touch-area overlay; switching it redraws the view.
+    bool showsBlackKeyTouchArea() const { return showsBlackKeyTouchArea_; }
+    void setShowsBlackKeyTouchArea(bool shows);
+    // Width of each black key's strip touch zone as a fraction of keyWidth (0..1 offered).
+    // Only stores: no redraw, no re-evaluation.
+    double blackKeyTouchArea() const { return blackKeyTouchArea_; }
+    void setBlackKeyTouchArea(double area) { blackKeyTouchArea_ = area; }
+    // Whether a finger sliding along the strip plays the black keys it crosses. Only stores.
+    bool blackKeyGlissando() const { return blackKeyGlissando_; }
+    void setBlackKeyGlissando(bool glissando) { blackKeyGlissando_ = glissando; }
+    // Width of one natural key in points.
+    double keyWidth() const { return keyWidth_; }
+    // Stores the width as given; no redraw, no re-evaluation (the window sizes its own view).
+    void storeKeyWidth(double keyWidth) { keyWidth_ = keyWidth; }
+    // Scroll position 0 (left end shows) .. 96 (right end shows), not clamped.
+    float noteOffset() const { return noteOffset_; }
+    // Stores the offset as given; no redraw, no re-evaluation.
+    void storeNoteOffset(float noteOffset) { noteOffset_ = noteOffset; }
+    // Fingers currently tracked on the strip.
+    std::size_t touchCount() const { return touches_.size(); }
+    // Where the mouse button is held, absent while it is up.
+    std::optional<Point> mousePosition() const { return mousePosition_; }
+
+    // Store, redraw, then re-evaluate the keys under held fingers or the held mouse button.
+    void setKeyWidth(float keyWidth);
+    void setNoteOffset(float noteOffset);
+
+    // --- Geometry --------------------------------------------------------------------------
+    // 70 natural slots times keyWidth.
+    double getKeyboardWidth() const;
+    // Left edge of natural slot xPos: centred when the keyboard is narrower than the bounds,
+    // otherwise shifted left by noteOffset/96 of the overflow.
+    double getXFrom(std::int64_t xPos) const;
+    Rect getWhiteDisplayRect(std::int64_t xPos) const;
+    // The drawn rectangle of the sharp key whose slot is xPos: upper half of the bounds.
+    Rect getBlackDisplayRect(std::int64_t xPos) const;
+    // Keys whose display rectangles meet the bounds, in note order; the keys are the model's.
+    std::vector<PianoKey*> getVisibleKeys() const;
+
+    // --- Playing ---------------------------------------------------------------------------
+    // Rebuilds this view's press flag on all keys (isPressedOnTouchBar on the strip,
+    // isPressedOnScreen in the window) from the tracked fingers or the mouse, then has the
+    // model start and end notes and post PressedPianoKeysChanged.
+    void updatePressedKeys();
+    // The strip's hit test: only the horizontal position within the bounds' height decides;
+    // black keys own a band blackKeyTouchArea key widths wide across their boundary.
+    TouchBarHit touchBarKeyHitTest(Point location) const;
+    // The window's hit test on the drawn shapes, black keys first; null over no key.
+    PianoKey* mouseKeyHitTest(Point location) const;
+
+    // Touch handlers: each takes the touches of one event, keeps those in its own phase and of
+    // direct type, updates the tracked fingers, then runs updatePressedKeys() once.
+    void touchesBegan(const std::vector<TouchRecord>& touches);
+    void touchesMoved(const std::vector<TouchRecord>& touches);
+    void touchesEnded(const std::vector<TouchRecord>& touches);
+    void touchesCancelled(const std::vector<TouchRecord>& touches);
+
+    // Mouse handlers, location in this view's coordinates; the toolkit keeps sending drags to
+    // the view that took the press, wherever the pointer is.
+    void mouseDown(Point locationInView);
+    void mouseDragged(Point locationInView);
+    void mouseUp(Point locationInView);
+
+    // --- Notifications ---------------------------------------------------------------------
+    void pressedKeysChanged(const Notification& notification);
+    void pianoResizingStarted(const Notification& notification);
+    void pianoResizingEnded(const Notification& notification);
+
+    // --- Drawing ---------------------------------------------------------------------------
+    // One full pass over the whole bounds.
+    void draw(DrawContext& context) const;
+    // Appends the outline of a sharp key to the context's current path, left open at the top.
+    void addSharpKeyPath(DrawContext& context, const PianoKey& key) const;
+
+private:
+    // One finger on the strip.
+    struct KeyTouch {
+        explicit KeyTouch(Point point) : currentPoint(point) {}
+        // Note of the first key the finger pressed; fixed once set.
+        std::optional<std::int64_t> firstNote;
+        Point currentPoint;
+    };
+
+    void startUp();
+    void updatePressedKeysOnTouchBar();
+    void updatePressedKeysOnScreen();
+    // Amount the keyboard is shifted left of slot 0 at x = 0 (negative when centred).
+    double shift() const;
+
+    const bool isOnTouchBar_;
+    bool showsOctaveNumber_ = false;
+    bool showsBlackKeyTouchArea_ = false;
+    double blackKeyTouchArea_ = 0.5;
+    float noteOffset_ = 60.0F;
+    bool blackKeyGlissando_ = false;
+    double keyWidth_ = 50.0;
+    std::map<std::string, KeyTouch> touches_;
+    std::optional<Point> mousePosition_;
+
+    PianoController& controller_;
+    NotificationCenter& center_;
+    Rect frame_;
+    ViewHost* host_ = nullptr;
+    std::vector<ObserverRegistration> registrations_;
+};
+
+} // namespace tinkella

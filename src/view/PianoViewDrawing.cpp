@@ -1,0 +1,146 @@
+#include "model/PianoController.h"
+#include "model/PianoKey.h"
+#include "platform/draw/DrawContext.h"
+#include "view/PianoView.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace tinkella {
+
+namespace {
+
+constexpr Color black{0, 0, 0, 1};
+constexpr Color white{1, 1, 1, 1};
+constexpr Color lightGray{2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1};
+constexpr Color windowKeyGray{0.92, 0.92, 0.92, 1};
+constexpr Color pressedBlackKeyRed{0.7, 0, 0, 1};
+constexpr Color overlayFill{1, 0, 0, 0.5};
+constexpr Color red{1, 0, 0, 1};
+constexpr Color labelColor{0.5, 0, 0, 1};
+constexpr Color clear{0, 0, 0, 0};
+
+constexpr double whiteGlowBlur = 15;
+constexpr double blackGlowBlur = 5;
+constexpr double cornerRadius = 3;
+
+// Labels read "C5" from this key width up, "5" below it.
+constexpr double longLabelKeyWidth = 25;
+
+void clearShadow(DrawContext& context) {
+    context.setShadow({0, 0}, 0, clear);
+}
+
+} // namespace
+
+void PianoView::addSharpKeyPath(DrawContext& context, const PianoKey& key) const {
+    const double h = bounds().size.height;
+    const double bl = getXFrom(key.x) + 0.67 * keyWidth_;
+    const double bw = 0.66 * keyWidth_;
+    constexpr double pi = std::numbers::pi;
+    context.moveTo({bl, h});
+    context.addArc({bl + cornerRadius, h / 2 + cornerRadius}, cornerRadius, pi, 3 * pi / 2, false);
+    context.addArc({bl + bw - cornerRadius, h / 2 + cornerRadius}, cornerRadius, 3 * pi / 2, 0,
+                   false);
+    context.addLineTo({bl + bw, h});
+}
+
+void PianoView::draw(DrawContext& context) const {
+    const Rect area = bounds();
+    const double h = area.size.height;
+    const double kw = keyWidth_;
+    const auto& keys = controller_.keys();
+
+    context.setFillColor(black);
+    context.fillRect(area);
+    // A layout that is not finite (a width or offset the toolkit should never hand us) shows
+    // the black background only.
+    if (keys.empty() || !area.isFinite() || !std::isfinite(kw) || !std::isfinite(shift())) {
+        return;
+    }
+
+    context.setFillColor(isOnTouchBar_ ? lightGray : windowKeyGray);
+    context.clipToRect(getWhiteDisplayRect(0).united(getWhiteDisplayRect(keys.back().x)));
+    context.fillRect(area);
+
+    const std::vector<PianoKey*> visible = getVisibleKeys();
+
+    context.setShadow({0, 0}, whiteGlowBlur, white);
+    context.setFillColor(white);
+    for (const PianoKey* key : visible) {
+        if (!key->sharp && key->isPressed()) {
+            context.fillRect(getWhiteDisplayRect(key->x));
+        }
+    }
+
+    for (const PianoKey* key : visible) {
+        if (!key->sharp) {
+            continue;
+        }
+        context.beginPath();
+        addSharpKeyPath(context, *key);
+        if (key->isPressed()) {
+            context.setShadow({0, 0}, blackGlowBlur, pressedBlackKeyRed);
+            context.setFillColor(pressedBlackKeyRed);
+        } else {
+            clearShadow(context);
+            context.setFillColor(black);
+        }
+        context.fillPath();
+    }
+
+    clearShadow(context);
+    context.setFillColor(black);
+    for (std::size_t i = 0; i < visible.size(); ++i) {
+        if (visible[i]->sharp) {
+            continue;
+        }
+        // Under a black key only the lower half shows a line.
+        const double lineHeight = i > 0 && visible[i - 1]->sharp ? h / 2 : h;
+        context.fillRect(Rect(getXFrom(visible[i]->x), 0, 1, lineHeight));
+    }
+
+    context.setStrokeColor(black);
+    for (const PianoKey* key : visible) {
+        if (key->sharp) {
+            context.beginPath();
+            addSharpKeyPath(context, *key);
+            context.strokePath();
+        }
+    }
+
+    if (showsBlackKeyTouchArea_) {
+        context.setFillColor(overlayFill);
+        context.setStrokeColor(red);
+        for (const PianoKey* key : visible) {
+            if (!key->sharp) {
+                continue;
+            }
+            const double bl = getXFrom(key->x) + 0.67 * kw;
+            const double centre = bl + 0.66 * kw / 2;
+            const double areaWidth = blackKeyTouchArea_ * kw;
+            const Rect overlay(centre - areaWidth / 2, 0, areaWidth, h);
+            context.fillRect(overlay);
+            context.strokeRect(overlay);
+        }
+    }
+
+    if (showsOctaveNumber_) {
+        const double fontSize = std::max(12.0, std::min(16.0, std::round(kw)));
+        const TextAttributes attributes{labelColor, "Helvetica", fontSize, TextAlignment::centered};
+        const bool longLabels = kw >= longLabelKeyWidth;
+        const double labelHeight = !isOnTouchBar_ ? 50 : fontSize / 2 + (longLabels ? 18 : 10);
+        for (const PianoKey* key : visible) {
+            if (key->note % 12 != 0) {
+                continue;
+            }
+            const std::string octave = std::to_string(key->note / 12);
+            const std::string text = longLabels ? "C" + octave : octave;
+            context.drawText(text, Rect(getXFrom(key->x), 0, kw + 1.5, labelHeight), attributes);
+        }
+    }
+}
+
+} // namespace tinkella
