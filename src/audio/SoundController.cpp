@@ -23,32 +23,134 @@ constexpr AudioComponentDescription outputDescription{fourCharCode("auou"), four
                                                       fourCharCode("appl"), 0, 0};
 
 SoundController::InstrumentTable setupInstruments() {
-    static constexpr const char* names[128] = {
-        "Acoustic Grand Piano", "Bright Acoustic Piano", "Electric Grand Piano", "Honky-tonk Piano",
-        "Electric Piano 1", "Electric Piano 2", "Harpsichord", "Clavi", "Celesta", "Glockenspiel",
-        "Music Box", "Vibraphone", "Marimba", "Xylophone", "Tubular Bells", "Dulcimer",
-        "Drawbar Organ", "Percussive Organ", "Rock Organ", "Church Organ", "Reed Organ",
-        "Accordion", "Harmonica", "Tango Accordion", "Acoustic Guitar (nylon)",
-        "Acoustic Guitar (steel)", "Electric Guitar (jazz)", "Electric Guitar (clean)",
-        "Electric Guitar (muted)", "Overdriven Guitar", "Distortion Guitar", "Guitar harmonics",
-        "Acoustic Bass", "Electric Bass (finger)", "Electric Bass (pick)", "Fretless Bass",
-        "Slap Bass 1", "Slap Bass 2", "Synth Bass 1", "Synth Bass 2", "Violin", "Viola", "Cello",
-        "Contrabass", "Tremolo Strings", "Pizzicato Strings", "Orchestral Harp", "Timpani",
-        "String Ensemble 1", "String Ensemble 2", "SynthStrings 1", "SynthStrings 2",
-        "Choir Aahs", "Voice Oohs", "Synth Voice", "Orchestra Hit", "Trumpet", "Trombone", "Tuba",
-        "Muted Trumpet", "French Horn", "Brass Section", "SynthBrass 1", "SynthBrass 2",
-        "Soprano Sax", "Alto Sax", "Tenor Sax", "Baritone Sax", "Oboe", "English Horn", "Bassoon",
-        "Clarinet", "Piccolo", "Flute", "Recorder", "Pan Flute", "Blown Bottle", "Shakuhachi",
-        "Whistle", "Ocarina", "Lead 1 (square)", "Lead 2 (sawtooth)", "Lead 3 (calliope)",
-        "Lead 4 (chiff)", "Lead 5 (charang)", "Lead 6 (voice)", "Lead 7 (fifths)",
-        "Lead 8 (bass + lead)", "Pad 1 (new age)", "Pad 2 (warm)", "Pad 3 (polysynth)",
-        "Pad 4 (choir)", "Pad 5 (bowed)", "Pad 6 (metallic)", "Pad 7 (halo)", "Pad 8 (sweep)",
-        "FX 1 (rain)", "FX 2 (soundtrack)", "FX 3 (crystal)", "FX 4 (atmosphere)",
-        "FX 5 (brightness)", "FX 6 (goblins)", "FX 7 (echoes)", "FX 8 (sci-fi)", "Sitar", "Banjo",
-        "Shamisen", "Koto", "Kalimba", "Bag pipe", "Fiddle", "Shanai", "Tinkle Bell", "Agogo",
-        "Steel Drums", "Woodblock", "Taiko Drum", "Melodic Tom", "Synth Drum", "Reverse Cymbal",
-        "Guitar Fret Noise", "Breath Noise", "Seashore", "Bird Tweet", "Telephone Ring",
-        "Helicopter", "Applause", "Gunshot"};
+    static constexpr const char* names[128] = {"Acoustic Grand Piano",
+                                               "Bright Acoustic Piano",
+                                               "Electric Grand Piano",
+                                               "Honky-tonk Piano",
+                                               "Electric Piano 1",
+                                               "Electric Piano 2",
+                                               "Harpsichord",
+                                               "Clavi",
+                                               "Celesta",
+                                               "Glockenspiel",
+                                               "Music Box",
+                                               "Vibraphone",
+                                               "Marimba",
+                                               "Xylophone",
+                                               "Tubular Bells",
+                                               "Dulcimer",
+                                               "Drawbar Organ",
+                                               "Percussive Organ",
+                                               "Rock Organ",
+                                               "Church Organ",
+                                               "Reed Organ",
+                                               "Accordion",
+                                               "Harmonica",
+                                               "Tango Accordion",
+                                               "Acoustic Guitar (nylon)",
+                                               "Acoustic Guitar (steel)",
+                                               "Electric Guitar (jazz)",
+                                               "Electric Guitar (clean)",
+                                               "Electric Guitar (muted)",
+                                               "Overdriven Guitar",
+                                               "Distortion Guitar",
+                                               "Guitar harmonics",
+                                               "Acoustic Bass",
+                                               "Electric Bass (finger)",
+                                               "Electric Bass (pick)",
+                                               "Fretless Bass",
+                                               "Slap Bass 1",
+                                               "Slap Bass 2",
+                                               "Synth Bass 1",
+                                               "Synth Bass 2",
+                                               "Violin",
+                                               "Viola",
+                                               "Cello",
+                                               "Contrabass",
+                                               "Tremolo Strings",
+                                               "Pizzicato Strings",
+                                               "Orchestral Harp",
+                                               "Timpani",
+                                               "String Ensemble 1",
+                                               "String Ensemble 2",
+                                               "SynthStrings 1",
+                                               "SynthStrings 2",
+                                               "Choir Aahs",
+                                               "Voice Oohs",
+                                               "Synth Voice",
+                                               "Orchestra Hit",
+                                               "Trumpet",
+                                               "Trombone",
+                                               "Tuba",
+                                               "Muted Trumpet",
+                                               "French Horn",
+                                               "Brass Section",
+                                               "SynthBrass 1",
+                                               "SynthBrass 2",
+                                               "Soprano Sax",
+                                               "Alto Sax",
+                                               "Tenor Sax",
+                                               "Baritone Sax",
+                                               "Oboe",
+                                               "English Horn",
+                                               "Bassoon",
+                                               "Clarinet",
+                                               "Piccolo",
+                                               "Flute",
+                                               "Recorder",
+                                               "Pan Flute",
+                                               "Blown Bottle",
+                                               "Shakuhachi",
+                                               "Whistle",
+                                               "Ocarina",
+                                               "Lead 1 (square)",
+                                               "Lead 2 (sawtooth)",
+                                               "Lead 3 (calliope)",
+                                               "Lead 4 (chiff)",
+                                               "Lead 5 (charang)",
+                                               "Lead 6 (voice)",
+                                               "Lead 7 (fifths)",
+                                               "Lead 8 (bass + lead)",
+                                               "Pad 1 (new age)",
+                                               "Pad 2 (warm)",
+                                               "Pad 3 (polysynth)",
+                                               "Pad 4 (choir)",
+                                               "Pad 5 (bowed)",
+                                               "Pad 6 (metallic)",
+                                               "Pad 7 (halo)",
+                                               "Pad 8 (sweep)",
+                                               "FX 1 (rain)",
+                                               "FX 2 (soundtrack)",
+                                               "FX 3 (crystal)",
+                                               "FX 4 (atmosphere)",
+                                               "FX 5 (brightness)",
+                                               "FX 6 (goblins)",
+                                               "FX 7 (echoes)",
+                                               "FX 8 (sci-fi)",
+                                               "Sitar",
+                                               "Banjo",
+                                               "Shamisen",
+                                               "Koto",
+                                               "Kalimba",
+                                               "Bag pipe",
+                                               "Fiddle",
+                                               "Shanai",
+                                               "Tinkle Bell",
+                                               "Agogo",
+                                               "Steel Drums",
+                                               "Woodblock",
+                                               "Taiko Drum",
+                                               "Melodic Tom",
+                                               "Synth Drum",
+                                               "Reverse Cymbal",
+                                               "Guitar Fret Noise",
+                                               "Breath Noise",
+                                               "Seashore",
+                                               "Bird Tweet",
+                                               "Telephone Ring",
+                                               "Helicopter",
+                                               "Applause",
+                                               "Gunshot"};
     SoundController::InstrumentTable table;
     for (std::size_t i = 0; i < 128; ++i) {
         table[i + 1] = names[i];
@@ -66,37 +168,43 @@ const SoundController::InstrumentTable& SoundController::instruments() {
 SoundController::GraphResult SoundController::CreateAUGraph(AudioSystem& audioSystem) {
     GraphResult result;
     std::unique_ptr<AudioGraph> graph;
-    auto fail = [&result](OSStatus status) {
-        result.status = status;
+    // Names the failing step and, when the graph can say, why; the partly built graph is
+    // dropped with the result.
+    auto fail = [&result, &graph](OSStatus status, const char* step) {
+        result.status = status != 0 ? status : -1;
+        result.failure = step;
+        if (graph && !graph->lastError().empty()) {
+            result.failure += ": " + graph->lastError();
+        }
         return std::move(result);
     };
     if (OSStatus s = audioSystem.newGraph(graph); s != 0 || !graph) {
-        return fail(s != 0 ? s : -1);
+        return fail(s, "creating the audio graph failed");
     }
     AUNode synthNode = 0;
     AUNode limiterNode = 0;
     AUNode outputNode = 0;
     if (OSStatus s = graph->addNode(synthDescription, synthNode); s != 0) {
-        return fail(s);
+        return fail(s, "adding the synthesiser failed");
     }
     if (OSStatus s = graph->addNode(limiterDescription, limiterNode); s != 0) {
-        return fail(s);
+        return fail(s, "adding the peak limiter failed");
     }
     if (OSStatus s = graph->addNode(outputDescription, outputNode); s != 0) {
-        return fail(s);
+        return fail(s, "adding the audio output failed");
     }
     if (OSStatus s = graph->open(); s != 0) {
-        return fail(s);
+        return fail(s, "opening the audio graph failed");
     }
     if (OSStatus s = graph->connectNodeInput(synthNode, 0, limiterNode, 0); s != 0) {
-        return fail(s);
+        return fail(s, "connecting the synthesiser to the limiter failed");
     }
     if (OSStatus s = graph->connectNodeInput(limiterNode, 0, outputNode, 0); s != 0) {
-        return fail(s);
+        return fail(s, "connecting the limiter to the output failed");
     }
     MusicDevice* unit = nullptr;
     if (OSStatus s = graph->nodeInfo(synthNode, unit); s != 0 || unit == nullptr) {
-        return fail(s != 0 ? s : -1);
+        return fail(s, "finding the synthesiser unit failed");
     }
     result.graph = std::move(graph);
     result.unit = unit;
@@ -104,29 +212,47 @@ SoundController::GraphResult SoundController::CreateAUGraph(AudioSystem& audioSy
     return result;
 }
 
+void SoundController::reportUnavailable(const std::string& failure, OSStatus status) {
+    std::string line = "Tinkella: built-in synthesiser unavailable (" + failure;
+    if (status != 0) {
+        line += ", status " + std::to_string(status);
+    }
+    line += "); it stays silent and MIDI output goes on.\n";
+    std::fputs(line.c_str(), stderr);
+}
+
 SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
     if (!audioSystem) {
-        std::fputs("Tinkella: built-in synthesiser unavailable (no audio system); it stays silent "
-                   "and MIDI output goes on.\n",
-                   stderr);
+        reportUnavailable("no audio system", 0);
         return;
     }
     GraphResult made = CreateAUGraph(*audioSystem);
-    synthUnit_ = made.unit;
-    if (!made.graph || synthUnit_ == nullptr) {
-        // A half-built graph was dropped by CreateAUGraph; the controller carries on silently.
-        const std::string line =
-            "Tinkella: built-in synthesiser unavailable (status " + std::to_string(made.status) +
-            "); it stays silent and MIDI output goes on.\n";
-        std::fputs(line.c_str(), stderr);
-        synthUnit_ = nullptr;
+    if (!made.graph || made.unit == nullptr) {
+        reportUnavailable(made.failure, made.status);
         return;
     }
     graph_ = std::move(made.graph);
-    graph_->initialize();
+    synthUnit_ = made.unit;
+    // A graph that cannot initialise or start would swallow every note unheard: say so once
+    // and carry on silently instead.
+    if (OSStatus s = graph_->initialize(); s != 0) {
+        goSilent("initialising the audio graph failed", s);
+        return;
+    }
     send(controlChangeStatus | midiChannelInUse_, bankSelectMSB, 0);
     send(programChangeStatus | midiChannelInUse_, 0, 0);
-    graph_->start();
+    if (OSStatus s = graph_->start(); s != 0) {
+        goSilent("starting the audio graph failed", s);
+    }
+}
+
+void SoundController::goSilent(std::string failure, OSStatus status) {
+    if (!graph_->lastError().empty()) {
+        failure += ": " + graph_->lastError();
+    }
+    synthUnit_ = nullptr;
+    graph_.reset();
+    reportUnavailable(failure, status);
 }
 
 SoundController::~SoundController() = default;

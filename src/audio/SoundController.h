@@ -21,8 +21,8 @@ public:
     static const InstrumentTable& instruments();
 
     // Builds, initialises and starts the graph made by audioSystem. When no graph can be made
-    // (audioSystem is null, or a step fails) the controller is silent but fully usable, and
-    // one line on standard error says what failed.
+    // (audioSystem is null, or any step up to the start fails) the controller is silent but
+    // fully usable, and one line on standard error says what failed.
     explicit SoundController(std::unique_ptr<AudioSystem> audioSystem);
     ~SoundController();
     SoundController(const SoundController&) = delete;
@@ -47,12 +47,16 @@ public:
         std::unique_ptr<AudioGraph> graph;
         MusicDevice* unit = nullptr;
         OSStatus status = 0;
+        // On failure: the step that failed and the graph's own account of why.
+        std::string failure;
     };
     // Builds the three-node graph; stops at the first failing step with no graph and no unit.
     static GraphResult CreateAUGraph(AudioSystem& audioSystem);
 
 private:
     void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
+    void goSilent(std::string failure, OSStatus status);
+    static void reportUnavailable(const std::string& failure, OSStatus status);
 
     std::uint32_t midiChannelInUse_ = 0;
     MusicDevice* synthUnit_ = nullptr; // owned by graph_
