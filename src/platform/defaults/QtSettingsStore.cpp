@@ -21,7 +21,8 @@ QString defaultFilePath() {
 DefaultsValue fromVariant(const QVariant& variant) {
     if (variant.typeId() == QMetaType::QStringList) {
         // An unquoted comma makes QSettings split the text; the user wrote one text.
-        return DefaultsValue::parse(variant.toStringList().join(QLatin1Char(',')).toStdString());
+        return DefaultsValue::parse(
+            variant.toStringList().join(QStringLiteral(", ")).toStdString());
     }
     if (variant.typeId() == QMetaType::Bool) {
         return DefaultsValue::boolean(variant.toBool());
