@@ -1,33 +1,220 @@
 #include "audio/MIDIOutput.h"
 
+#include "audio/HexText.h"
+#include "audio/UmpWord.h"
+#include "platform/midi/MidiEventList.h"
+#include "platform/midi/NullMidiSystem.h"
+
+#include <string>
+#include <unistd.h>
+#include <vector>
+
 namespace tinkella {
 
-// Placeholder until the MIDI system backends land: publishes nothing.
-class MidiSystem {
-public:
-    virtual ~MidiSystem() = default;
-};
-
 namespace {
-MIDIOutput::SystemFactory& sharedFactory() {
+
+constexpr std::string_view sourceName = "Tinkella";
+constexpr std::string_view clientName = "Tinkella";
+constexpr std::string_view manufacturerName = "Quorvin";
+constexpr std::uint8_t highestMidiNote = 127;
+constexpr std::int64_t topologyEvery = 25;
+
+MIDIOutput::SystemFactory& sharedSystemFactory() {
     static MIDIOutput::SystemFactory factory;
     return factory;
 }
+
+MIDIOutput::LogFactory& sharedLogFactory() {
+    static MIDIOutput::LogFactory factory;
+    return factory;
+}
+
+std::string banner(std::uint32_t uniqueID) {
+    std::string rule;
+    for (int i = 0; i < 61; ++i) {
+        rule += "\u2500";
+    }
+    return "\n"
+           "\u250C" +
+           rule +
+           "\u2510\n"
+           "\u2502 To play into another app, in that app:\n"
+           "\u2502   1. Create a Software Instrument / MIDI track.\n"
+           "\u2502   2. Point the track's input at: 'Tinkella'\n"
+           "\u2502      (uniqueID " +
+           std::to_string(uniqueID) +
+           ", MIDI 1.0, channel 1)\n"
+           "\u2502   3. Play here \u2014 notes appear on that track.\n"
+           "\u2514" +
+           rule + "\u2518";
+}
+
 } // namespace
 
 void MIDIOutput::setSharedSystemFactory(SystemFactory factory) {
-    sharedFactory() = std::move(factory);
+    sharedSystemFactory() = std::move(factory);
+}
+
+void MIDIOutput::setSharedLogFactory(LogFactory factory) {
+    sharedLogFactory() = std::move(factory);
 }
 
 MIDIOutput& MIDIOutput::shared() {
-    static MIDIOutput output(sharedFactory() ? sharedFactory()() : nullptr);
+    static MIDIOutput output(sharedSystemFactory() ? sharedSystemFactory()() : nullptr,
+                             sharedLogFactory() ? sharedLogFactory()() : MidiLogSink{});
     return output;
 }
 
-MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem>) {}
+MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink)
+    : system_(system ? std::move(system) : std::make_unique<NullMidiSystem>()),
+      sink_(std::move(sink)) {
+    if (!sink_.systemLog) {
+        sink_.systemLog = std::make_unique<NullSystemLog>();
+    }
+    if (!sink_.standardError) {
+        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
+    }
+    start();
+}
+
 MIDIOutput::~MIDIOutput() = default;
-void MIDIOutput::setEnabled(bool enabled) { isEnabled_ = enabled; }
-void MIDIOutput::noteOn(std::uint8_t, std::uint8_t, std::uint8_t) {}
-void MIDIOutput::noteOff(std::uint8_t, std::uint8_t) {}
+
+void MIDIOutput::start() {
+    client_ = 0;
+    source_ = 0;
+    isAvailable_ = false;
+    isEnabled_ = true;
+    sentNoteCount_ = 0;
+    logCounter_ = 0;
+    info("=== MIDIOutput starting (pid " + std::to_string(::getpid()) + ") ===");
+
+    bool anotherCopy = false;
+    const ItemCount sourceCount = system_->numberOfSources();
+    for (ItemCount i = 0; i < sourceCount; ++i) {
+        std::optional<std::string> name;
+        system_->getStringProperty(system_->source(i), MIDIStringProperty::Name, name);
+        if (name && *name == sourceName) {
+            anotherCopy = true;
+        }
+    }
+    if (anotherCopy) {
+        error("another running instance already publishes 'Tinkella' \u2014 MIDI may not reach "
+              "it. Quit the other copy.");
+    }
+
+    const OSStatus s1 = system_->clientCreate(
+        clientName, [this](const MIDINotification& n) { handleNotification(n); }, client_);
+    info("MIDIClientCreateWithBlock -> " + std::to_string(s1) + " (" + describe(s1) + ")");
+    if (s1 != 0) {
+        error("MIDIClientCreateWithBlock failed (" + describe(s1) + ")");
+        return;
+    }
+
+    const OSStatus s2 =
+        system_->setStringProperty(client_, MIDIStringProperty::Manufacturer, manufacturerName);
+    info("MIDIObjectSetStringProperty(client, manufacturer) -> " + std::to_string(s2));
+
+    const OSStatus s3 =
+        system_->sourceCreateWithProtocol(client_, sourceName, MIDIProtocolID::MIDI_1_0, source_);
+    info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " + std::to_string(s3) + " (" +
+         describe(s3) + ") endpoint=" + std::to_string(source_));
+    if (s3 != 0) {
+        error("MIDISourceCreateWithProtocol failed (" + describe(s3) + ")");
+        return;
+    }
+
+    isAvailable_ = true;
+    std::int32_t uniqueID = 0;
+    system_->getIntegerProperty(source_, MIDIIntegerProperty::UniqueID, uniqueID);
+    info("virtual source PUBLISHED: name='Tinkella' uniqueID=" + std::to_string(uniqueID));
+    logTopology("startup");
+    info(banner(static_cast<std::uint32_t>(uniqueID)));
+}
+
+void MIDIOutput::setEnabled(bool enabled) {
+    if (isEnabled_ && !enabled) {
+        endStartedNotes();
+    }
+    isEnabled_ = enabled;
+}
+
+void MIDIOutput::endStartedNotes() {
+    // Copied first: each note-off removes its own entry.
+    const std::vector<std::pair<std::uint8_t, std::uint8_t>> notes(startedNotes_.begin(),
+                                                                   startedNotes_.end());
+    for (const auto& [channel, note] : notes) {
+        noteOff(note, channel);
+    }
+    startedNotes_.clear();
+}
+
+void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
+    if (noteNum > highestMidiNote) {
+        error("noteOn rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
+        return;
+    }
+    info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
+         " channel=" + std::to_string(channel));
+    send(ump::noteOnWord(noteNum, velocity, channel));
+}
+
+void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
+    if (noteNum > highestMidiNote) {
+        error("noteOff rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
+        return;
+    }
+    info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
+    send(ump::noteOffWord(noteNum, channel));
+}
+
+void MIDIOutput::send(std::uint32_t word) {
+    if (!isAvailable_) {
+        error("send skipped: MIDI source unavailable");
+        return;
+    }
+    if (!isEnabled_) {
+        info("send skipped: MIDI output is switched off");
+        return;
+    }
+    MIDIEventList list{};
+    MIDIEventPacket* packet = MIDIEventListInit(&list, MIDIProtocolID::MIDI_1_0);
+    MIDIEventListAdd(&list, sizeof(list), packet, system_->currentHostTime(), 1, &word);
+    const OSStatus s = system_->receivedEventList(source_, list);
+    ++logCounter_;
+    info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
+         upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
+         upperHex(ump::statusByte(word)) + " data1=" + std::to_string(ump::data1(word)) +
+         " data2=" + std::to_string(ump::data2(word)) + " -> " + std::to_string(s) + " (" +
+         describe(s) + ")");
+    if (s != 0) {
+        error("MIDIReceivedEventList failed (" + describe(s) + ")");
+        return;
+    }
+    const std::uint8_t status = ump::statusByte(word);
+    const auto key = std::make_pair(static_cast<std::uint8_t>(status & 0x0F), ump::data1(word));
+    if ((status & 0xF0) == ump::noteOnStatus && ump::data2(word) != 0) {
+        startedNotes_.insert(key);
+    } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
+        startedNotes_.erase(key);
+    }
+    ++sentNoteCount_;
+    if (sentNoteCount_ == 1) {
+        logTopology("first note sent");
+    } else if (sentNoteCount_ % topologyEvery == 0) {
+        logTopology("every 25 messages");
+    }
+}
+
+void MIDIOutput::handleNotification(const MIDINotification& notification) {
+    info("CoreMIDI notification: id=" + std::to_string(notification.messageID));
+}
+
+int MIDIOutput::notificationDescriptor() const {
+    return system_->pollDescriptor();
+}
+
+void MIDIOutput::dispatchNotifications() {
+    system_->dispatchPending();
+}
 
 } // namespace tinkella

@@ -1,39 +1,91 @@
 #pragma once
 
+#include "platform/log/StandardError.h"
+#include "platform/log/SystemLog.h"
+#include "platform/midi/MidiSystem.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace tinkella {
 
-class MidiSystem;
+// Where the MIDI diagnostic log goes. A missing system log takes nothing; a missing standard
+// error writer means file descriptor 2.
+struct MidiLogSink {
+    std::unique_ptr<SystemLog> systemLog;
+    std::unique_ptr<StandardErrorWriter> standardError;
+};
 
 // The virtual MIDI source "Tinkella": note-on and note-off leave it as MIDI 1.0 channel voice
-// messages, and every step is written to the MIDI diagnostic log. Main thread only.
+// messages in Universal MIDI Packets, and every step is written to the MIDI diagnostic log
+// (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines). Main thread only.
 class MIDIOutput {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
-    // shared system factory.
+    // shared system factory and the shared log factory.
     static MIDIOutput& shared();
     using SystemFactory = std::function<std::unique_ptr<MidiSystem>()>;
-    // Chooses the MIDI system shared() publishes on; call before its first use.
+    // Chooses the MIDI system shared() publishes on; call before its first use. Without one,
+    // shared() has no MIDI system and stays unavailable.
     static void setSharedSystemFactory(SystemFactory factory);
+    using LogFactory = std::function<MidiLogSink()>;
+    // Chooses where shared() logs; call before its first use. Without one, standard error only.
+    static void setSharedLogFactory(LogFactory factory);
 
-    explicit MIDIOutput(std::unique_ptr<MidiSystem> system);
+    // Publishes the source on system right away, writing the start-up log. A null system
+    // behaves as a MIDI system that refuses the client.
+    explicit MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink = {});
     ~MIDIOutput();
     MIDIOutput(const MIDIOutput&) = delete;
     MIDIOutput& operator=(const MIDIOutput&) = delete;
 
     bool isAvailable() const { return isAvailable_; }
     bool isEnabled() const { return isEnabled_; }
+    // Switching off first ends every note this output started and has not ended, so no note
+    // is left sounding in the programs that listen.
     void setEnabled(bool enabled);
 
+    // Notes above 127 are refused with an error line. channel: its low four bits are sent.
     void noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel);
     void noteOff(std::uint8_t noteNum, std::uint8_t channel);
 
+    // The MIDI system's notifications: watch this descriptor (-1: nothing to watch) and call
+    // dispatchNotifications() when it is readable; the handler's lines are written then.
+    int notificationDescriptor() const;
+    void dispatchNotifications();
+
+    // The diagnostic log.
+    // "noErr", "paramErr", "noConnection", "serverStartErr", otherwise "OSStatus(<n>)".
+    static std::string describe(OSStatus status);
+    // One line: message to the system log when level is enabled there, then
+    // prefix + message + "\n" to standard error in one write.
+    void diag(std::string_view message, LogLevel level, std::string_view prefix);
+    void info(std::string_view message) { diag(message, LogLevel::Default, "MIDI: "); }
+    void error(std::string_view message) { diag(message, LogLevel::Error, "MIDI-ERROR: "); }
+    // Dumps every source, destination and device, and whether our own source is among them.
+    void logTopology(std::string_view reason);
+
 private:
+    void start();
+    void send(std::uint32_t word);
+    void handleNotification(const MIDINotification& notification);
+    void endStartedNotes();
+
+    std::unique_ptr<MidiSystem> system_;
+    MidiLogSink sink_;
+    MIDIClientRef client_ = 0;
+    MIDIEndpointRef source_ = 0;
     bool isAvailable_ = false;
     bool isEnabled_ = true;
+    std::int64_t sentNoteCount_ = 0; // messages the MIDI system accepted
+    std::int64_t logCounter_ = 0;    // messages handed to the MIDI system, accepted or not
+    // Notes whose note-on was accepted and whose note-off was not yet: (channel 0..15, note).
+    std::set<std::pair<std::uint8_t, std::uint8_t>> startedNotes_;
 };
 
 } // namespace tinkella
