@@ -38,17 +38,23 @@ struct Rect {
                std::isfinite(size.height);
     }
 
+    bool hasNaN() const {
+        return std::isnan(origin.x) || std::isnan(origin.y) || std::isnan(size.width) ||
+               std::isnan(size.height);
+    }
+
     // Left and bottom edges belong to the rectangle, right and top edges do not, so of two
     // adjacent rectangles exactly one holds a point on their shared edge. A NaN anywhere
     // contains nothing.
     bool contains(Point p) const {
-        return minX() <= p.x && p.x < maxX() && minY() <= p.y && p.y < maxY();
+        return !hasNaN() && minX() <= p.x && p.x < maxX() && minY() <= p.y && p.y < maxY();
     }
 
     // True when the closed rectangles share at least one point, touching edges included (the
     // platform's rule for deciding which keys a view shows). A NaN anywhere meets nothing.
     bool intersects(const Rect& other) const {
-        return std::max(minX(), other.minX()) <= std::min(maxX(), other.maxX()) &&
+        return !hasNaN() && !other.hasNaN() &&
+               std::max(minX(), other.minX()) <= std::min(maxX(), other.maxX()) &&
                std::max(minY(), other.minY()) <= std::min(maxY(), other.maxY());
     }
 

@@ -4,6 +4,8 @@
 #include "model/PianoKey.h"
 #include "platform/view/ViewHost.h"
 
+#include <cmath>
+
 namespace tinkella {
 
 PianoView::PianoView(Rect frame, bool isOnTouchBar)
@@ -86,11 +88,18 @@ Rect PianoView::getBlackDisplayRect(std::int64_t xPos) const {
     return Rect(getXFrom(xPos) + 0.67 * keyWidth_, 0.5 * h, 0.66 * keyWidth_, 0.5 * h);
 }
 
+bool PianoView::hasFiniteLayout(double shift, const Rect& area) const {
+    return std::isfinite(keyWidth_) && std::isfinite(shift) && area.isFinite();
+}
+
 std::vector<PianoKey*> PianoView::getVisibleKeys() const {
     std::vector<PianoKey*> visible;
     const Rect area = bounds();
     const double h = area.size.height;
     const double s = shift();
+    if (!hasFiniteLayout(s, area)) {
+        return visible;
+    }
     for (PianoKey& key : controller_.keys()) {
         const double left = static_cast<double>(key.x) * keyWidth_ - s;
         const Rect rect = key.sharp
@@ -107,8 +116,12 @@ std::vector<PianoKey*> PianoView::getVisibleKeys() const {
 
 TouchBarHit PianoView::touchBarKeyHitTest(Point p) const {
     auto& keys = controller_.keys();
-    const double h = bounds().size.height;
+    const Rect area = bounds();
+    const double h = area.size.height;
     const double s = shift();
+    if (!hasFiniteLayout(s, area)) {
+        return {};
+    }
     const double kw = keyWidth_;
     const double z = blackKeyTouchArea_ * 0.5;
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -134,6 +147,9 @@ TouchBarHit PianoView::touchBarKeyHitTest(Point p) const {
 
 PianoKey* PianoView::mouseKeyHitTest(Point p) const {
     auto& keys = controller_.keys();
+    if (!hasFiniteLayout(shift(), bounds())) {
+        return nullptr;
+    }
     for (PianoKey& key : keys) {
         if (key.sharp && getBlackDisplayRect(key.x).contains(p)) {
             return &key;

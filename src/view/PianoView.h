@@ -163,6 +163,8 @@ private:
     void updatePressedKeysOnScreen();
     // Amount the keyboard is shifted left of slot 0 at x = 0 (negative when centred).
     double shift() const;
+    // A width, offset or bounds that is not finite lays out no key: nothing is hit or drawn.
+    bool hasFiniteLayout(double shift, const Rect& area) const;
 
     const bool isOnTouchBar_;
     bool showsOctaveNumber_ = false;

@@ -57,7 +57,7 @@ void PianoView::draw(DrawContext& context) const {
     context.fillRect(area);
     // A layout that is not finite (a width or offset the toolkit should never hand us) shows
     // the black background only.
-    if (keys.empty() || !area.isFinite() || !std::isfinite(kw) || !std::isfinite(shift())) {
+    if (keys.empty() || !hasFiniteLayout(shift(), area)) {
         return;
     }
 
