@@ -2,6 +2,8 @@
 
 namespace tinkella::app {
 
-const char* applicationVersion() { return TINKELLA_VERSION; }
+const char* applicationVersion() {
+    return TINKELLA_VERSION;
+}
 
 } // namespace tinkella::app

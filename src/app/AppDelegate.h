@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMenuBar>
+#include <QObject>
+#include <memory>
+
+class QSocketNotifier;
+
+namespace tinkella::app {
+
+class WindowController;
+
+// The top of the program: builds the main menu, and when launch has finished publishes the
+// MIDI source, creates the settings panel controller (which builds everything else and shows
+// the piano window) and shows the panel when the settings ask for it. Owns the settings panel
+// controller for the life of the process. Main thread only.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    AppDelegate();
+    ~AppDelegate() override;
+    AppDelegate(const AppDelegate&) = delete;
+    AppDelegate& operator=(const AppDelegate&) = delete;
+
+    // Both launch steps, in order; what the process entry runs once the event loop is up.
+    void launch();
+    // Builds the main menu; it goes to the piano window when that is created.
+    void applicationWillFinishLaunching();
+    void applicationDidFinishLaunching();
+    // Runs as the event loop ends: ends every note still playing on both outputs, so a key held
+    // at quit does not keep sounding in the programs listening to the MIDI source.
+    void applicationWillTerminate();
+
+    // "Settings…": writes true under "settingsVisible", then shows the panel in front.
+    void showSettings();
+    // Window menu "Tinkella": shows the one piano window in front.
+    void showPianoWindow();
+
+    WindowController* settingsWindowController() const { return settingsWindowController_.get(); }
+    // The menu bar from applicationWillFinishLaunching() until the piano window takes it.
+    QMenuBar* pendingMainMenu() const { return mainMenu_.get(); }
+
+private:
+    void showAbout();
+    void hideApplication();
+    void showAllWindows();
+    void watchMidiNotifications();
+
+    std::unique_ptr<QMenuBar> mainMenu_;
+    std::unique_ptr<WindowController> settingsWindowController_;
+    std::unique_ptr<QSocketNotifier> midiNotifier_;
+};
+
+} // namespace tinkella::app

@@ -1,0 +1,115 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+
+namespace tinkella::app {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& title, const QKeySequence& shortcut,
+                 const std::function<void()>& handler) {
+    QAction* action = menu->addAction(title);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    if (handler) {
+        QObject::connect(action, &QAction::triggered, action, [handler] { handler(); });
+    }
+    return action;
+}
+
+std::vector<QWidget*> listedWindows() {
+    std::vector<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isWindow() && widget->isVisible() && !widget->windowTitle().isEmpty() &&
+            !widget->windowFlags().testFlag(Qt::Popup)) {
+            windows.push_back(widget);
+        }
+    }
+    return windows;
+}
+
+void fillWindowList(QMenu* menu, QAction* listStart) {
+    const QList<QAction*> actions = menu->actions();
+    for (qsizetype i = actions.indexOf(listStart) + 1; i < actions.size(); ++i) {
+        menu->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    for (QWidget* window : listedWindows()) {
+        QAction* entry = menu->addAction(window->windowTitle());
+        entry->setCheckable(true);
+        entry->setChecked(window->isActiveWindow());
+        const QPointer<QWidget> target(window);
+        QObject::connect(entry, &QAction::triggered, entry, [target] {
+            if (target) {
+                if (target->isMinimized()) {
+                    target->showNormal();
+                }
+                target->raise();
+                target->activateWindow();
+            }
+        });
+    }
+}
+
+} // namespace
+
+QStringList windowMenuEntries() {
+    QStringList titles;
+    for (QWidget* window : listedWindows()) {
+        titles << window->windowTitle();
+    }
+    return titles;
+}
+
+std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
+    auto bar = std::make_unique<QMenuBar>();
+
+    QMenu* appMenu = bar->addMenu(QStringLiteral("Tinkella"));
+    addItem(appMenu, QStringLiteral("About Tinkella"), {}, handlers.about)
+        ->setMenuRole(QAction::AboutRole);
+    appMenu->addSeparator();
+    addItem(appMenu, QStringLiteral("Settings\u2026"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+            handlers.showSettings)
+        ->setMenuRole(QAction::PreferencesRole);
+    appMenu->addSeparator();
+    QMenu* services = appMenu->addMenu(QStringLiteral("Services"));
+    services->setTitle(QStringLiteral("Services"));
+    services->menuAction()->setEnabled(false);
+    appMenu->addSeparator();
+    addItem(appMenu, QStringLiteral("Hide Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_H),
+            handlers.hide);
+    addItem(appMenu, QStringLiteral("Hide Others"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H),
+            {})
+        ->setEnabled(false);
+    addItem(appMenu, QStringLiteral("Show All"), {}, handlers.showAll);
+    appMenu->addSeparator();
+    addItem(appMenu, QStringLiteral("Quit Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+            handlers.quit)
+        ->setMenuRole(QAction::QuitRole);
+
+    QMenu* windowMenu = bar->addMenu(QStringLiteral("Window"));
+    addItem(windowMenu, QStringLiteral("Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_1),
+            handlers.showPianoWindow);
+    windowMenu->addSeparator();
+    addItem(windowMenu, QStringLiteral("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
+            handlers.minimize);
+    addItem(windowMenu, QStringLiteral("Zoom"), {}, handlers.zoom);
+    windowMenu->addSeparator();
+    addItem(windowMenu, QStringLiteral("Bring All to Front"), {}, handlers.bringAllToFront);
+    QAction* listStart = windowMenu->addSeparator();
+    QObject::connect(windowMenu, &QMenu::aboutToShow, windowMenu,
+                     [windowMenu, listStart] { fillWindowList(windowMenu, listStart); });
+
+    bar->addMenu(QStringLiteral("Help"));
+    return bar;
+}
+
+} // namespace tinkella::app

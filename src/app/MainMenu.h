@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QMenuBar;
+
+namespace tinkella::app {
+
+// What the menu commands do; an empty handler leaves its item without effect.
+struct MainMenuHandlers {
+    std::function<void()> about;
+    std::function<void()> showSettings;
+    std::function<void()> hide;
+    std::function<void()> showAll;
+    std::function<void()> quit;
+    std::function<void()> showPianoWindow;
+    std::function<void()> minimize;
+    std::function<void()> zoom;
+    std::function<void()> bringAllToFront;
+};
+
+// The menu bar, built in code: the application menu "Tinkella" (About, Settings…, Services,
+// Hide Tinkella, Hide Others, Show All, Quit Tinkella), the "Window" menu (Tinkella, Minimize,
+// Zoom, Bring All to Front, then the application's windows, listed afresh each time it opens)
+// and an empty "Help" menu. Command is Ctrl here; every shortcut works in every window of the
+// application. "Services" and "Hide Others" have nothing to act on outside their home
+// desktop and stay disabled. Main thread only.
+std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers);
+
+// The titles of the windows listed at the end of the Window menu: every visible top-level
+// window with a title, in the order the toolkit keeps them.
+QStringList windowMenuEntries();
+
+} // namespace tinkella::app

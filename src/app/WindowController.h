@@ -1,0 +1,119 @@
+#pragma once
+
+#include "platform/defaults/DefaultsController.h"
+#include "platform/defaults/Preferences.h"
+
+#include <QMenuBar>
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <string>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QEvent;
+class QLabel;
+class QLayout;
+class QRadioButton;
+class QWidget;
+
+namespace tinkella {
+class PianoWindowController;
+}
+
+namespace tinkella::app {
+
+class RealSlider;
+
+// The settings panel and the wiring it is responsible for: registers the preference defaults,
+// binds the panel's controls to them, sends the stored instrument to the synthesiser, applies
+// the output mode to both outputs, and creates and owns the piano window, to which it hands
+// the strip's piano view.
+//
+// The panel is a fixed-size utility window titled "Settings" (380 × 317 points); it hides while
+// the application is inactive and comes back when it is active again, and writes false under
+// "settingsVisible" only when the user closes it. Uses the shared defaults controller, keyboard
+// model, MIDI output, notification centre and strip controller. Main thread only.
+class WindowController : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int panelWidth = 380;  // points
+    static constexpr int panelHeight = 317; // points, the content's fitting height
+    // Bottom-left corner of the panel's content, from the bottom-left of the primary screen.
+    static constexpr int panelLeft = 1183;
+    static constexpr int panelBottom = 132;
+    static constexpr const char* creditLine = "Tinkella by Quorvin";
+    static constexpr const char* explanatoryText = "Tinkella can control GarageBand and other apps";
+
+    // Builds the panel (not shown), registers the defaults, sends the stored instrument, binds
+    // the controls, applies the output mode, then creates the piano window, gives it mainMenu
+    // (when there is one) and shows it.
+    explicit WindowController(std::unique_ptr<QMenuBar> mainMenu = nullptr);
+    ~WindowController() override;
+    WindowController(const WindowController&) = delete;
+    WindowController& operator=(const WindowController&) = delete;
+
+    QWidget* window() const { return panel_.get(); }
+    PianoWindowController* keyboardWindow() const { return keyboardWindow_.get(); }
+
+    // Shows the panel, makes it the active window and brings it to the front.
+    void showWindow();
+    bool shouldShowSettingsAtLaunch() const;
+    OutputMode currentOutputMode() const;
+
+    // The controls, for the menu, the tests and the accessibility tree.
+    QComboBox* instrumentPopUp() const { return instrumentPopUp_; }
+    RealSlider* blackKeySlider() const { return blackKeySlider_; }
+    RealSlider* keyWidthSlider() const { return keyWidthSlider_; }
+    RealSlider* noteOffsetSlider() const { return noteOffsetSlider_; }
+    QCheckBox* blackKeyGlissandoCheckbox() const { return blackKeyGlissandoCheckbox_; }
+    const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
+    QLabel* explanatoryNote() const { return explanatoryNote_; }
+    QLabel* creditLabel() const { return creditLabel_; }
+
+    // The actions. The slider ones take the phase of the user's gesture that caused them.
+    enum class SliderPhase { pressed, moved, released };
+    void instrumentChanged();
+    void blackKeySliderChanged(SliderPhase phase);
+    void keyWidthSliderChanged(SliderPhase phase);
+    void noteOffsetSliderChanged(SliderPhase phase);
+    void blackKeyGlissandoChanged() {}
+    // tag: the clicked radio button's tag; anything but 0, 1 and 2 is ignored.
+    void outputModeChanged(int tag);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void configureControls();
+    QLayout* makeContentView();
+    QLayout* makeRow(const QString& label, QWidget* control, int width);
+    void bindControls();
+    void bindSlider(RealSlider* slider, std::string_view key, BindingOptions options);
+    void syncOutputModeRadios();
+    void applyOutputMode();
+    void settingsPanelWillClose();
+    void applicationStateChanged(Qt::ApplicationState state);
+    void placePanel();
+
+    DefaultsController& defaults_;
+    std::unique_ptr<PianoWindowController> keyboardWindow_;
+    std::unique_ptr<QWidget> panel_;
+    // The controls are children of the panel.
+    QComboBox* instrumentPopUp_ = nullptr;
+    RealSlider* blackKeySlider_ = nullptr;
+    RealSlider* keyWidthSlider_ = nullptr;
+    RealSlider* noteOffsetSlider_ = nullptr;
+    QCheckBox* blackKeyGlissandoCheckbox_ = nullptr;
+    std::array<QRadioButton*, 3> outputModeRadios_{};
+    QButtonGroup* outputModeGroup_ = nullptr;
+    QLabel* explanatoryNote_ = nullptr;
+    QLabel* creditLabel_ = nullptr;
+    std::array<DefaultsBinding, 4> bindings_;
+    bool hiddenForDeactivation_ = false;
+};
+
+} // namespace tinkella::app
