@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace tinkella::testing {
+
+// A private JACK server on the dummy driver (48 kHz, 64 frames), for tests and benchmarks that
+// need a real graph without hardware. The constructor points this process at it through
+// JACK_DEFAULT_SERVER (and JACK_NO_START_SERVER=1), so clients never start another server; the
+// destructor stops it.
+class JackDummyServer {
+public:
+    explicit JackDummyServer(const std::string& tag = "tinkella") {
+        static int counter = 0;
+        name_ = tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        ::setenv("JACK_NO_START_SERVER", "1", 1);
+        ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+        pid_ = spawnQuiet(
+            {"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", "64"});
+        if (pid_ > 0) {
+            ready_ = runQuiet({"jack_wait", "-s", name_, "-w", "-t", "10"}) == 0 && running();
+        }
+    }
+    ~JackDummyServer() { stop(); }
+    JackDummyServer(const JackDummyServer&) = delete;
+    JackDummyServer& operator=(const JackDummyServer&) = delete;
+
+    bool ready() const { return ready_; }
+    const std::string& name() const { return name_; }
+
+    // Ends the server: SIGTERM, then SIGKILL when it lingers past five seconds.
+    void stop() {
+        if (pid_ <= 0) {
+            return;
+        }
+        ::kill(pid_, SIGTERM);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (::waitpid(pid_, nullptr, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ::kill(pid_, SIGKILL);
+                ::waitpid(pid_, nullptr, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        pid_ = -1;
+    }
+
+    // Runs a program with its output discarded; returns its exit status, or -1.
+    static int runQuiet(const std::vector<std::string>& argv) {
+        const pid_t pid = spawnQuiet(argv);
+        if (pid <= 0) {
+            return -1;
+        }
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static pid_t spawnQuiet(const std::vector<std::string>& argv) {
+        std::vector<char*> args;
+        for (const std::string& arg : argv) {
+            args.push_back(const_cast<char*>(arg.c_str()));
+        }
+        args.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        pid_t pid = -1;
+        const int r = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        return r == 0 ? pid : -1;
+    }
+
+private:
+    bool running() const { return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+    std::string name_;
+    pid_t pid_ = -1;
+    bool ready_ = false;
+};
+
+} // namespace tinkella::testing
