@@ -95,6 +95,19 @@ std::string_view DefaultsController::keyOf(std::string_view keyPath) {
     return keyPath.substr(valuesPrefix.size());
 }
 
+void DefaultsController::replaceStore(std::unique_ptr<DefaultsStore> store) {
+    store_ = store ? std::move(store) : std::make_unique<InMemoryDefaultsStore>();
+    std::vector<std::string> keys;
+    for (const auto& entry : link_->entries) {
+        if (std::find(keys.begin(), keys.end(), entry.key) == keys.end()) {
+            keys.push_back(entry.key);
+        }
+    }
+    for (const std::string& key : keys) {
+        deliver(key);
+    }
+}
+
 void DefaultsController::registerDefaults(const Defaults& defaults) {
     for (const auto& [key, value] : defaults) {
         registered_.insert_or_assign(key, value);

@@ -73,6 +73,9 @@ public:
     DefaultsController& operator=(const DefaultsController&) = delete;
 
     DefaultsStore& store() { return *store_; }
+    // Puts another store in place (a reloaded settings file, a fresh store between test
+    // scenarios) and delivers every bound key's value from it. A null store is an empty one.
+    void replaceStore(std::unique_ptr<DefaultsStore> store);
 
     // Adds to (and replaces entries of) the registered defaults. Writes nothing.
     void registerDefaults(const Defaults& defaults);
