@@ -4,9 +4,12 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzzer runs in `make fuzz` (and so in `make test`).
+FUZZ_SECONDS ?= 25
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan test-main test-asan bench soak clean
+.PHONY: run test deps build build-asan test-main test-asan bench soak fuzz clean
 
 run: build
 	./$(BUILD)/tinkella
@@ -16,6 +19,7 @@ test: deps
 	$(MAKE) test-asan
 	$(MAKE) build
 	$(MAKE) test-main
+	$(MAKE) fuzz
 
 deps:
 	./scripts/install-deps
@@ -39,5 +43,17 @@ test-asan:
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer with AddressSanitizer and UBSan over the piano view's input entry points and the
+# settings reader, for FUZZ_SECONDS each, in a clang build of its own.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DTINKELLA_FUZZ=ON -DTINKELLA_SANITIZE=ON -DTINKELLA_BUILD_BENCH=OFF \
+	      -DTINKELLA_WERROR=OFF -DTINKELLA_FUZZ_SECONDS=$(FUZZ_SECONDS) $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_piano_view fuzz_settings
+	cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  ctest --output-on-failure -R '^fuzz_' -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
