@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# End to end on a private JACK server: the probe's "Tinkella" port appears, jack_midi_dump
+# connected to it receives middle C's note-on and note-off, and a second copy logs the
+# "another running instance" error once and still publishes.
+# Usage: midi_jack_e2e.sh <path to midi_probe>
+set -u
+probe=$1
+work=$(mktemp -d)
+server="tinkella-e2e-$$-$RANDOM"
+export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server
+pids=()
+
+cleanup() {
+  exec 7>&- 8>&- 2>/dev/null
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+  [ -n "${jackd_pid:-}" ] && kill "$jackd_pid" 2>/dev/null && wait "$jackd_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  for f in "$work"/*.log; do echo "--- $f"; cat "$f"; done
+  exit 1
+}
+
+# Polls a condition every 50 ms for up to $1 seconds.
+wait_until() {
+  local limit=$(( $1 * 20 )); shift
+  for ((i = 0; i < limit; i++)); do
+    if "$@"; then return 0; fi
+    sleep 0.05
+  done
+  return 1
+}
+
+jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
+jackd_pid=$!
+jack_wait -s "$server" -w -t 10 >/dev/null || fail "jackd did not start"
+
+has_port() { jack_lsp 2>/dev/null | grep -qx "$1"; }
+count_in() { grep -c -F -- "$2" "$1" 2>/dev/null || true; }
+
+mkfifo "$work/in1" "$work/in2"
+"$probe" --midi=jack <"$work/in1" >"$work/probe1.out" 2>"$work/probe1.log" &
+pids+=($!)
+exec 7>"$work/in1"
+wait_until 10 has_port "Tinkella:Tinkella" || fail "port Tinkella:Tinkella did not appear"
+wait_until 10 grep -qx ready "$work/probe1.out" || fail "first probe not ready"
+
+jack_midi_dump >"$work/dump.log" 2>&1 &
+pids+=($!)
+wait_until 10 has_port "midi-monitor:input" || fail "jack_midi_dump did not start"
+jack_connect Tinkella:Tinkella midi-monitor:input || fail "jack_connect failed"
+wait_until 10 grep -q "CoreMIDI notification: id=1" "$work/probe1.log" ||
+  fail "the connection was not reported"
+
+echo "note 60" >&7
+wait_until 10 grep -q "80 3c 00" "$work/dump.log" || fail "note-off of middle C not received"
+on_line=$(grep -n "90 3c 7f" "$work/dump.log" | head -1 | cut -d: -f1)
+off_line=$(grep -n "80 3c 00" "$work/dump.log" | head -1 | cut -d: -f1)
+[ -n "$on_line" ] && [ "$on_line" -lt "$off_line" ] || fail "note-on did not come before note-off"
+grep -q "MIDI: send #2 MIDIReceivedEventList word=0x20803C00 mt=2 status=0x80 data1=60 data2=0 -> 0 (noErr)" \
+  "$work/probe1.log" || fail "send line of the note-off missing"
+
+"$probe" --midi=jack <"$work/in2" >"$work/probe2.out" 2>"$work/probe2.log" &
+pids+=($!)
+exec 8>"$work/in2"
+wait_until 10 grep -qx ready "$work/probe2.out" || fail "second probe did not publish"
+[ "$(count_in "$work/probe2.log" "MIDI-ERROR: another running instance already publishes 'Tinkella'")" = 1 ] ||
+  fail "second copy did not report the other instance exactly once"
+[ "$(count_in "$work/probe1.log" "another running instance")" = 0 ] ||
+  fail "first copy reported another instance"
+[ "$(jack_lsp | grep -c ':Tinkella$')" = 2 ] || fail "expected two Tinkella ports"
+grep -q "virtual source PUBLISHED: name='Tinkella'" "$work/probe2.log" || fail "second copy not published"
+
+echo quit >&7
+echo quit >&8
+echo "PASS"

@@ -1,0 +1,82 @@
+// A small driver for end-to-end tests of the MIDI output: publishes the shared output on the
+// MIDI system chosen by --midi=alsa|jack|none (default: the first that opens), then follows
+// commands read line by line from standard input while relaying the MIDI system's
+// notifications:
+//   note N   note-on of N at velocity 127, then its note-off, on the first channel
+//   on N     note-on only;   off N   note-off only
+//   enable 0|1               switches the output off or on
+//   quit (or end of input)   exits
+// The diagnostic log goes to standard error; "ready" on standard output marks start-up done.
+#include "audio/MIDIOutput.h"
+#include "platform/midi/MidiBackends.h"
+
+#include <cstdio>
+#include <iostream>
+#include <poll.h>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void run(const std::string& command, tinkella::MIDIOutput& output) {
+    std::istringstream words(command);
+    std::string verb;
+    int value = 0;
+    words >> verb >> value;
+    const auto note = static_cast<std::uint8_t>(value);
+    if (verb == "note") {
+        output.noteOn(note, 127, 0);
+        output.noteOff(note, 0);
+    } else if (verb == "on") {
+        output.noteOn(note, 127, 0);
+    } else if (verb == "off") {
+        output.noteOff(note, 0);
+    } else if (verb == "enable") {
+        output.setEnabled(value != 0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string forced;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--midi=", 0) == 0) {
+            forced = arg.substr(7);
+        }
+    }
+    tinkella::useStandardMidiBackends(forced);
+    tinkella::MIDIOutput& output = tinkella::MIDIOutput::shared();
+    std::cout << (output.isAvailable() ? "ready" : "unavailable") << std::endl;
+
+    std::string pending;
+    for (;;) {
+        pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {output.notificationDescriptor(), POLLIN, 0}};
+        const nfds_t count = fds[1].fd >= 0 ? 2 : 1;
+        if (::poll(fds, count, -1) < 0) {
+            continue;
+        }
+        if (count == 2 && (fds[1].revents & POLLIN)) {
+            output.dispatchNotifications();
+        }
+        if (fds[0].revents & (POLLIN | POLLHUP)) {
+            char buffer[256];
+            const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+            if (n <= 0) {
+                return 0;
+            }
+            pending.append(buffer, static_cast<std::size_t>(n));
+            for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
+                const std::string line = pending.substr(0, end);
+                pending.erase(0, end + 1);
+                if (line == "quit") {
+                    return 0;
+                }
+                run(line, output);
+                std::cout << "done" << std::endl;
+            }
+        }
+    }
+}
