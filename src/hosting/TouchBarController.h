@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/defaults/DefaultsController.h"
+#include "platform/touchbar/TouchBar.h"
+#include "view/PianoView.h"
+
+#include <array>
+#include <memory>
+
+namespace tinkella {
+
+class NotificationCenter;
+class PianoController;
+
+// Owns the piano view shown on the touch strip and keeps it in step with the preferences:
+// key width and scroll position through the view's setters (redraw and re-evaluation of held
+// fingers), black-key touch area and glissando stored straight into the view. Receives only;
+// never writes a preference. Main thread only.
+class TouchBarController {
+public:
+    // The identifier of the strip's piano item, "com.quorvin.piano.label".
+    static const TouchBarItemIdentifier& pianoViewIdentifier();
+
+    // The controller of the process, made on first use with the shared defaults controller,
+    // keyboard model and notification centre, and kept until the process ends.
+    static TouchBarController& sharedInstance();
+
+    // For tests and sharedInstance(): all three must outlive the controller.
+    TouchBarController(DefaultsController& defaults, PianoController& pianoController,
+                       NotificationCenter& center);
+    ~TouchBarController();
+    TouchBarController(const TouchBarController&) = delete;
+    TouchBarController& operator=(const TouchBarController&) = delete;
+
+    PianoView& pianoView() const { return *pianoView_; }
+
+    // Forwarding properties: nothing is kept, so reading gives 0.
+    double keyWidth() const { return 0; }
+    // Narrowed to single precision for the view; a value that is no finite number counts as
+    // the default width 50.
+    void setKeyWidth(double keyWidth);
+    float noteOffset() const { return 0; }
+    // A value that is no finite number counts as the default offset 60.
+    void setNoteOffset(float noteOffset);
+
+private:
+    std::unique_ptr<PianoView> pianoView_;
+    std::array<DefaultsBinding, 4> bindings_;
+};
+
+} // namespace tinkella
