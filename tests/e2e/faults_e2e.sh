@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# Faults the program survives, on the real binary: a missing, a corrupt and a truncated sound
+# font (TINKELLA_SOUNDFONT), a settings file of garbage, a settings folder that cannot be made,
+# and the JACK server killed while a key is held down with the mouse (Xvfb, openbox, xdotool).
+# Each time the program must keep running, say what happened in one line on standard error,
+# and quit normally on SIGTERM.
+# Usage: faults_e2e.sh <path to tinkella>
+set -u
+binary=$1
+work=$(mktemp -d)
+server="tinkella-faults-$$-$RANDOM"
+export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+pids=()
+failures=0
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+wait_until() {
+  local limit=$(( $1 * 20 )); shift
+  for ((i = 0; i < limit; i++)); do
+    if "$@"; then return 0; fi
+    sleep 0.05
+  done
+  return 1
+}
+
+start_jack() {
+  jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
+  jackd_pid=$!
+  pids+=("$jackd_pid")
+  jack_wait -s "$server" -w -t 10 >/dev/null 2>&1 || { echo "FAIL: jackd did not start"; exit 1; }
+}
+
+# Runs the program offscreen for three seconds with a fresh settings folder (or $config),
+# then quits it with SIGTERM. Sets $err to its standard error file.
+run_offscreen() {
+  local name=$1; shift
+  local config=${config:-$work/$name/config}
+  mkdir -p "$work/$name"
+  err=$work/$name/err
+  env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" "$@" "$binary" --midi none --audio jack \
+    >"$work/$name/out" 2>"$err" &
+  local pid=$!
+  sleep 3
+  kill -0 "$pid" 2>/dev/null || { fail "$name: the program stopped"; cat "$err"; return; }
+  kill -TERM "$pid"
+  wait "$pid"
+  local status=$?
+  [ "$status" -eq 0 ] || fail "$name: exit status $status after SIGTERM"
+}
+
+# Exactly one line of standard error matches the pattern.
+one_line() {
+  local name=$1 pattern=$2
+  local n
+  n=$(grep -c -E -- "$pattern" "$err")
+  [ "$n" -eq 1 ] || { fail "$name: $n lines match '$pattern'"; sed 's/^/    /' "$err"; }
+}
+
+# At least one line of standard error matches the pattern.
+some_line() {
+  local name=$1 pattern=$2
+  grep -q -E -- "$pattern" "$err" || { fail "$name: no line matches '$pattern'"; sed 's/^/    /' "$err"; }
+}
+
+start_jack
+
+# --- Sound font ------------------------------------------------------------------------------
+run_offscreen font_missing TINKELLA_SOUNDFONT="$work/none.sf2"
+one_line font_missing "synthesiser unavailable.*none\.sf2.*no such file"
+
+head -c 200000 /dev/urandom >"$work/noise.sf2"
+run_offscreen font_corrupt TINKELLA_SOUNDFONT="$work/noise.sf2"
+one_line font_corrupt "synthesiser unavailable.*noise\.sf2"
+
+printf 'RIFF\x10\x00\x00\x00sfbkLIST' >"$work/truncated.sf2"
+run_offscreen font_truncated TINKELLA_SOUNDFONT="$work/truncated.sf2"
+one_line font_truncated "synthesiser unavailable.*truncated\.sf2"
+
+# --- Settings --------------------------------------------------------------------------------
+config=$work/garbage/config
+mkdir -p "$config/Quorvin"
+head -c 4000 /dev/urandom >"$config/Quorvin/Tinkella.ini"
+cp "$config/Quorvin/Tinkella.ini" "$work/garbage.copy"
+run_offscreen garbage
+one_line garbage "^Settings: .*Tinkella\.ini is not a settings file"
+cmp -s "$config/Quorvin/Tinkella.ini" "$work/garbage.copy" || fail "garbage: the user's file was changed"
+unset config
+
+# The folder for the settings file cannot be made: a plain file stands in its place (file
+# permissions would not stop root, who runs these tests in containers).
+config=$work/blocked/config
+mkdir -p "$config"
+echo "not a folder" >"$config/Quorvin"
+run_offscreen blocked
+one_line blocked "^Settings: .*cannot be (written|read)"
+unset config
+
+if [ "$(id -u)" -ne 0 ]; then
+  config=$work/readonly/config
+  mkdir -p "$config/Quorvin"
+  chmod 555 "$config/Quorvin"
+  run_offscreen readonly
+  one_line readonly "^Settings: .*cannot be (written|read)"
+  chmod 755 "$config/Quorvin"
+  unset config
+fi
+
+# --- JACK server killed while a key is held --------------------------------------------------
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+read -r -t 10 display_number <&"$displayfd" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$display_number"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+mkdir -p "$work/jack/config"
+XDG_CONFIG_HOME="$work/jack/config" "$binary" --midi jack --audio jack \
+  >"$work/jack/out" 2>"$work/jack/err" &
+app=$!
+pids+=("$app")
+find_window() { window=$(xdotool search --onlyvisible --name '^Tinkella$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+wait_until 20 find_window || { fail "jack: the piano window did not appear"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT * 8 / 10)) mousedown 1
+held() { grep -q "noteOn " "$work/jack/err"; }
+wait_until 5 held || fail "jack: the mouse press started no note"
+lines_before=$(wc -l <"$work/jack/err")
+kill -KILL "$jackd_pid"
+wait "$jackd_pid" 2>/dev/null
+sleep 2
+kill -0 "$app" 2>/dev/null || fail "jack: the program died with the JACK server"
+xdotool mouseup 1
+sleep 1
+kill -0 "$app" 2>/dev/null || fail "jack: the program died when the held key was let go"
+tail -n +"$((lines_before + 1))" "$work/jack/err" >"$work/jack/after"
+err=$work/jack/after
+# A line that names JACK going away; the notification numbers alone do not tell the user.
+some_line jack "JACK.*(gone|lost|stopped|died|shut|went away|unavailable)|(gone|lost|stopped|died|shut|went away|unavailable).*JACK"
+kill -TERM "$app"
+wait "$app"
+status=$?
+[ "$status" -eq 0 ] || fail "jack: exit status $status after SIGTERM"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "PASS: every fault survived and reported"
