@@ -35,6 +35,8 @@ constexpr QRect initialContentRect{384, 551, 1200, 270}; // origin at the screen
 constexpr QSize minimumWindowSize{200, 100};
 constexpr QSize maximumWindowSize{9999, 400};
 constexpr double clipWhite = 0.265;
+// The widest keyboard widget: a fixed width of QWIDGETSIZE_MAX itself reads as "no minimum".
+constexpr double largestKeyboardWidth = QWIDGETSIZE_MAX - 1;
 constexpr int frameSaveDelayMs = 500;
 // Wheel runs from devices with phases end with an end phase; this only guards a lost one.
 constexpr int phasedWheelTimeoutMs = 1000;
@@ -231,7 +233,7 @@ double PianoWindowController::keyboardWidth() const {
     if (!(width > 0)) {
         return 0;
     }
-    return std::min(width, double{QWIDGETSIZE_MAX});
+    return std::min(width, largestKeyboardWidth);
 }
 
 double PianoWindowController::clipWidth() const {
