@@ -1,0 +1,185 @@
+// MIDI output costs: messages per second through the JACK backend on a private dummy server,
+// and one noteOn with its two log lines (run with standard error sent to /dev/null).
+#include "../tests/support/JackDummyServer.h"
+#include "audio/MIDIOutput.h"
+#include "audio/UmpWord.h"
+#include "platform/log/SyslogSystemLog.h"
+#include "platform/midi/JackMidiSystem.h"
+#include "platform/midi/MidiEventList.h"
+
+#include <algorithm>
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <cerrno>
+#include <chrono>
+#include <jack/jack.h>
+#include <jack/midiport.h>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using tinkella::testing::JackDummyServer;
+
+// Counts the MIDI events arriving at one input port.
+class EventCounter {
+public:
+    EventCounter() {
+        client_ = jack_client_open("bench-counter", JackNoStartServer, nullptr);
+        if (client_) {
+            port_ = jack_port_register(client_, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+            jack_set_process_callback(client_, &EventCounter::process, this);
+            jack_activate(client_);
+        }
+    }
+    ~EventCounter() {
+        if (client_) {
+            jack_deactivate(client_);
+            jack_client_close(client_);
+        }
+    }
+    bool connectFrom(const std::string& source) {
+        return client_ && jack_connect(client_, source.c_str(), jack_port_name(port_)) == 0;
+    }
+    std::uint64_t count() const { return count_.load(std::memory_order_acquire); }
+
+private:
+    static int process(jack_nframes_t nframes, void* arg) {
+        auto* self = static_cast<EventCounter*>(arg);
+        void* buffer = jack_port_get_buffer(self->port_, nframes);
+        self->count_.fetch_add(jack_midi_get_event_count(buffer), std::memory_order_release);
+        return 0;
+    }
+
+    jack_client_t* client_ = nullptr;
+    jack_port_t* port_ = nullptr;
+    std::atomic<std::uint64_t> count_{0};
+};
+
+// Messages handed to the backend in batches of 10000 and delivered to a listening client,
+// waiting whenever the backend's queue is full: the sustained rate from the main thread
+// through the process callback into the graph. Items are delivered messages.
+void BM_JackMessagesDelivered(benchmark::State& state) {
+    JackDummyServer server("bench-midi");
+    if (!server.ready()) {
+        state.SkipWithError("jackd did not start");
+        return;
+    }
+    tinkella::OSStatus status = 0;
+    auto system = tinkella::JackMidiSystem::open("Tinkella", status);
+    tinkella::MIDIClientRef client = 0;
+    tinkella::MIDIEndpointRef source = 0;
+    if (!system || system->clientCreate("Tinkella", {}, client) != 0 ||
+        system->sourceCreateWithProtocol(client, "Tinkella", tinkella::MIDIProtocolID::MIDI_1_0,
+                                         source) != 0) {
+        state.SkipWithError("JACK client refused");
+        return;
+    }
+    EventCounter counter;
+    if (!counter.connectFrom(system->sourcePortName())) {
+        state.SkipWithError("could not connect the counter");
+        return;
+    }
+    constexpr std::uint64_t batch = 10000;
+    const std::uint32_t word = tinkella::ump::noteOnWord(60, 100, 0);
+    tinkella::MIDIEventList list{};
+    auto* packet = tinkella::MIDIEventListInit(&list, tinkella::MIDIProtocolID::MIDI_1_0);
+    tinkella::MIDIEventListAdd(&list, sizeof list, packet, 0, 1, &word);
+    std::uint64_t sent = 0;
+    std::uint64_t refused = 0;
+    for (auto _ : state) {
+        const std::uint64_t before = counter.count();
+        const auto start = std::chrono::steady_clock::now();
+        std::uint64_t accepted = 0;
+        for (std::uint64_t i = 0; i < batch; ++i) {
+            tinkella::OSStatus result = 0;
+            while ((result = system->receivedEventList(source, list)) == -ENOBUFS) {
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
+            }
+            ++(result == 0 ? accepted : refused);
+        }
+        // Delivered once the listener has seen the whole batch (lost events end the wait
+        // after two seconds).
+        const auto deadline = start + std::chrono::seconds(2);
+        while (counter.count() - before < accepted && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        sent += accepted;
+    }
+    const double delivered = static_cast<double>(counter.count());
+    state.counters["delivered_pct"] = sent ? 100.0 * delivered / static_cast<double>(sent) : 0;
+    state.counters["refused"] = static_cast<double>(refused);
+    state.SetItemsProcessed(static_cast<std::int64_t>(delivered));
+}
+BENCHMARK(BM_JackMessagesDelivered)
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A MIDI system that publishes at once and accepts every message, so only the output's own
+// work and its log writes are measured.
+class AcceptingMidiSystem final : public tinkella::MidiSystem {
+public:
+    tinkella::ItemCount numberOfSources() override { return 0; }
+    tinkella::MIDIEndpointRef source(tinkella::ItemCount) override { return 0; }
+    tinkella::ItemCount numberOfDestinations() override { return 0; }
+    tinkella::MIDIEndpointRef destination(tinkella::ItemCount) override { return 0; }
+    tinkella::ItemCount numberOfDevices() override { return 0; }
+    tinkella::MIDIDeviceRef device(tinkella::ItemCount) override { return 0; }
+    tinkella::OSStatus getStringProperty(tinkella::MIDIObjectRef, tinkella::MIDIStringProperty,
+                                         std::optional<std::string>&) override {
+        return -1;
+    }
+    tinkella::OSStatus getIntegerProperty(tinkella::MIDIObjectRef, tinkella::MIDIIntegerProperty,
+                                          std::int32_t&) override {
+        return -1;
+    }
+    tinkella::OSStatus setStringProperty(tinkella::MIDIObjectRef, tinkella::MIDIStringProperty,
+                                         std::string_view) override {
+        return 0;
+    }
+    tinkella::OSStatus clientCreate(std::string_view, tinkella::MIDINotifyBlock,
+                                    tinkella::MIDIClientRef& client) override {
+        client = 1;
+        return 0;
+    }
+    tinkella::OSStatus sourceCreateWithProtocol(tinkella::MIDIClientRef, std::string_view,
+                                                tinkella::MIDIProtocolID,
+                                                tinkella::MIDIEndpointRef& source) override {
+        source = 2;
+        return 0;
+    }
+    tinkella::OSStatus receivedEventList(tinkella::MIDIEndpointRef,
+                                         const tinkella::MIDIEventList&) override {
+        return 0;
+    }
+    tinkella::MIDITimeStamp currentHostTime() override { return 0; }
+};
+
+// One noteOn: its "noteOn" line, the word, the hand-over and its "send #" line, each line to
+// syslog and standard error. Every 25th accepted message adds a topology dump; the median of
+// single calls leaves those out.
+void BM_NoteOnWithLog(benchmark::State& state) {
+    tinkella::MIDIOutput output(
+        std::make_unique<AcceptingMidiSystem>(),
+        tinkella::MidiLogSink{std::make_unique<tinkella::SyslogSystemLog>("midi"),
+                              std::make_unique<tinkella::PosixStandardErrorWriter>()});
+    std::vector<double> micros;
+    micros.reserve(static_cast<std::size_t>(state.max_iterations));
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        output.noteOn(60, 127, 0);
+        const auto end = std::chrono::steady_clock::now();
+        micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+    }
+    std::nth_element(micros.begin(), micros.begin() + static_cast<long>(micros.size() / 2),
+                     micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+}
+BENCHMARK(BM_NoteOnWithLog)->Iterations(20000);
+
+} // namespace
+
+BENCHMARK_MAIN();
