@@ -18,7 +18,12 @@
 
 namespace tinkella::app {
 
-AppDelegate::AppDelegate() = default;
+AppDelegate::AppDelegate() {
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        connect(application, &QCoreApplication::aboutToQuit, this,
+                &AppDelegate::applicationWillTerminate);
+    }
+}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -41,8 +46,10 @@ void AppDelegate::applicationWillFinishLaunching() {
     handlers.showAll = [this] {
         showAllWindows();
     };
+    // exit() rather than quit(): quitting asks every window to close first, which would
+    // record the settings panel as closed by the user.
     handlers.quit = [] {
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
     };
     handlers.showPianoWindow = [this] {
         showPianoWindow();

@@ -18,6 +18,7 @@ class AppDelegate : public QObject {
     Q_OBJECT
 
 public:
+    // Made after the application object: ends the notes when its event loop quits.
     AppDelegate();
     ~AppDelegate() override;
     AppDelegate(const AppDelegate&) = delete;
@@ -28,8 +29,8 @@ public:
     // Builds the main menu; it goes to the piano window when that is created.
     void applicationWillFinishLaunching();
     void applicationDidFinishLaunching();
-    // Runs as the event loop ends: ends every note still playing on both outputs, so a key held
-    // at quit does not keep sounding in the programs listening to the MIDI source.
+    // Runs as the event loop quits (aboutToQuit): ends every note still playing on both outputs, so
+    // a key held at quit does not keep sounding in the programs listening to the MIDI source.
     void applicationWillTerminate();
 
     // "Settings…": writes true under "settingsVisible", then shows the panel in front.

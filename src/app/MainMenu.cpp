@@ -91,9 +91,10 @@ std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
         ->setEnabled(false);
     addItem(appMenu, QStringLiteral("Show All"), {}, handlers.showAll);
     appMenu->addSeparator();
+    // No QuitRole: Qt would then close every window before quitting.
     addItem(appMenu, QStringLiteral("Quit Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_Q),
             handlers.quit)
-        ->setMenuRole(QAction::QuitRole);
+        ->setMenuRole(QAction::NoRole);
 
     QMenu* windowMenu = bar->addMenu(QStringLiteral("Window"));
     addItem(windowMenu, QStringLiteral("Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_1),

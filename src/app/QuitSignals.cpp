@@ -40,7 +40,7 @@ QuitSignals::QuitSignals() {
         char buffer[16];
         while (::read(wakePipe[0], buffer, sizeof buffer) > 0) {
         }
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
     });
 }
 

@@ -7,7 +7,7 @@ class QSocketNotifier;
 
 namespace tinkella::app {
 
-// Turns SIGINT, SIGTERM and SIGHUP into an orderly QCoreApplication::quit() on the main
+// Turns SIGINT, SIGTERM and SIGHUP into an orderly QCoreApplication::exit(0) on the main
 // thread, so a program stopped from the terminal or by the session ends its notes like one
 // quit from the menu. The handler only writes one byte to a pipe the event loop watches.
 // One instance per process, made after the application object.

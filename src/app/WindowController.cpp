@@ -204,7 +204,7 @@ void WindowController::placePanel() {
     int y = area.top() + area.height() - panelBottom - panelHeight;
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - panelWidth));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - panelHeight));
-    panel_->move(x, y);
+    panel_->setGeometry(x, y, panelWidth, panelHeight);
 }
 
 void WindowController::bindControls() {

@@ -87,8 +87,6 @@ int main(int argc, char** argv) {
 
     const QuitSignals quitSignals;
     AppDelegate delegate;
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
-                     &AppDelegate::applicationWillTerminate);
     delegate.applicationWillFinishLaunching();
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     QApplication::exec();
