@@ -7,9 +7,12 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 # Seconds each fuzzer runs in `make fuzz` (and so in `make test`).
 FUZZ_SECONDS ?= 25
+# The long soak: steps, and a seed that differs each run unless given.
+SOAK_STEPS ?= 1000000
+SOAK_SEED ?= $(shell date +%s)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan test-main test-asan bench soak fuzz clean
+.PHONY: run test deps build build-asan test-main test-asan bench bench-latency soak fuzz clean
 
 run: build
 	./$(BUILD)/tinkella
@@ -54,6 +57,15 @@ fuzz: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -R '^fuzz_' -j $(JOBS)
+
+# The randomised whole-application soak at length; a failure prints the seed that replays it.
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen TINKELLA_SOAK_SEED=$(SOAK_SEED) \
+	  TINKELLA_SOAK_STEPS=$(SOAK_STEPS) ./tests/soak_tests --gtest_filter='SoakTest.Random*'
+
+# Key to MIDI and key to sound through the whole program on a private JACK dummy server.
+bench-latency: build
+	./$(BUILD)/bench/bench_latency 200
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
