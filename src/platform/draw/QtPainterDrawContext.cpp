@@ -39,6 +39,15 @@ QRect outerPixels(const QRectF& r) {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
+// The pixels lying wholly inside r.
+QRect innerPixels(const QRectF& r) {
+    const int left = static_cast<int>(std::ceil(r.left()));
+    const int top = static_cast<int>(std::ceil(r.top()));
+    const int right = static_cast<int>(std::floor(r.right()));
+    const int bottom = static_cast<int>(std::floor(r.bottom()));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 } // namespace
 
 QtPainterDrawContext::QtPainterDrawContext(QPainter& painter, double height) : painter_(painter) {
@@ -165,11 +174,13 @@ void QtPainterDrawContext::fillRect(const Rect& rect) {
         const QRectF shadowBox = box.translated(shadowOffset_);
         const QRect area = outerPixels(
             shadowBox.adjusted(-reach, -reach, reach, reach).intersected(visibleArea()));
+        // Pixels the opaque fill will cover wholly need no shadow under them.
+        const QRect hole = fill_.alpha() == 255 ? innerPixels(box) : QRect();
         const QImage shadow =
-            qtshadow::rectShadow(shadowBox, sigma, shadowColor_, fill_.alphaF(), area);
+            qtshadow::rectShadow(shadowBox, sigma, shadowColor_, fill_.alphaF(), area, hole);
         if (!shadow.isNull()) {
             painter_.setWorldTransform(base_);
-            painter_.drawImage(area.topLeft(), shadow);
+            qtshadow::drawAround(painter_, area.topLeft(), shadow, hole);
         }
     }
     painter_.setWorldTransform(base_);

@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <vector>
 
+class QPainter;
+
 namespace tinkella {
 
 // Soft shadows as CoreGraphics draws them: the shape's coverage blurred by a Gaussian whose
@@ -22,10 +24,11 @@ inline double sigmaForBlur(double blur) {
 int reachForSigma(double sigma);
 
 // The shadow of an axis-aligned rectangle filled with coverage alpha, over the integer area
-// `area`: exact (separable error functions), no image-wide blur pass. Pixels outside the area
-// are not produced. Returns a null image when the area is empty.
+// `area`: exact (separable error functions), no image-wide blur pass. Pixels inside `hole`
+// (which the caller covers opaquely afterwards) are left transparent. Returns a null image
+// when the area is empty.
 QImage rectShadow(const QRectF& rect, double sigma, const QColor& color, double alpha,
-                  const QRect& area);
+                  const QRect& area, const QRect& hole = {});
 
 // Blurs a coverage mask (row-major, width * height values in 0..1) in place with three
 // successive box blurs in each direction, which together approximate the Gaussian.
@@ -33,6 +36,9 @@ void blurMask(std::vector<float>& mask, int width, int height, double sigma);
 
 // Tints a coverage mask into a premultiplied image of the shadow colour.
 QImage tintMask(const std::vector<float>& mask, int width, int height, const QColor& color);
+
+// Composites the image with its top-left corner at `at`, except for the pixels of `hole`.
+void drawAround(QPainter& painter, const QPoint& at, const QImage& image, const QRect& hole);
 
 } // namespace qtshadow
 } // namespace tinkella
