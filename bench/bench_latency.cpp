@@ -1,0 +1,388 @@
+// Key to MIDI and key to sound, end to end: the application's own objects (settings panel
+// controller, piano window, strip, keyboard model, FluidSynth graph, JACK MIDI output) run
+// offscreen against a private JACK server on the dummy driver; keys are pressed through the
+// toolkit's own mouse and touch events on the hosting widgets; a JACK client of this program
+// listens to the "Tinkella" MIDI port and to the synthesiser's audio ports.
+//
+// Timestamps: the press is jack_get_time() taken just before the event is sent; a note-on
+// leaves at jack_last_frame_time() + its offset in the cycle that carries it; sound starts at
+// the first frame whose sample rises above -60 dBFS. Frames become times through the first
+// cycle that runs after the press: its frame is pinned to the clock reading its callback takes,
+// later frames follow at the sample rate. (The dummy driver's own frame clock,
+// jack_time_to_frames(), drifts from the real clock by hundreds of milliseconds when the
+// machine is loaded and its cycles run late; pinning measures what the program achieves.)
+//
+// Usage: bench_latency [presses]   (default 200; half by mouse, half by touch)
+#include "app/AppDelegate.h"
+#include "app/AppInfo.h"
+#include "app/WindowController.h"
+#include "audio/PeakLimiter.h"
+#include "audio/SoundController.h"
+#include "hosting/PianoWindowController.h"
+#include "model/PianoController.h"
+#include "platform/audio/FluidSynthAudioSystem.h"
+#include "platform/midi/MidiBackends.h"
+#include "platform/touchbar/QtStripWindow.h"
+#include "platform/view/QtPianoWidget.h"
+#include "support/JackDummyServer.h"
+#include "view/PianoView.h"
+
+#include <QApplication>
+#include <QPointingDevice>
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <jack/jack.h>
+#include <jack/midiport.h>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Frame = jack_nframes_t;
+constexpr std::int64_t none = -1;
+// -60 dBFS as a linear amplitude.
+constexpr float soundThreshold = 0.001F;
+
+// The benchmark's JACK client. The process callback only reads its ports and stores frame
+// numbers in atomics; the main thread arms it before each press and reads the results.
+class Listener {
+public:
+    bool open() {
+        jack_status_t status{};
+        client_ = jack_client_open("tinkella-latency", JackNoStartServer, &status);
+        if (client_ == nullptr) {
+            return false;
+        }
+        midiIn_ =
+            jack_port_register(client_, "midi_in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+        audioIn_[0] =
+            jack_port_register(client_, "in_1", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+        audioIn_[1] =
+            jack_port_register(client_, "in_2", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+        jack_set_process_callback(client_, &Listener::process, this);
+        return midiIn_ != nullptr && audioIn_[0] != nullptr && audioIn_[1] != nullptr &&
+               jack_activate(client_) == 0;
+    }
+    ~Listener() {
+        if (client_ != nullptr) {
+            jack_client_close(client_);
+        }
+    }
+
+    // Connects every output port whose name matches pattern and whose type is type to ours.
+    int connectFrom(const char* pattern, const char* type, bool audio) {
+        const char** ports = jack_get_ports(client_, pattern, type, JackPortIsOutput);
+        int connected = 0;
+        for (int i = 0; ports != nullptr && ports[i] != nullptr; ++i) {
+            jack_port_t* ours = audio ? audioIn_[std::min(i, 1)] : midiIn_;
+            connected += jack_connect(client_, ports[i], jack_port_name(ours)) == 0 ? 1 : 0;
+        }
+        jack_free(static_cast<void*>(ports));
+        return connected;
+    }
+
+    static jack_time_t clock() { return jack_get_time(); }
+    Frame sampleRate() const { return jack_get_sample_rate(client_); }
+    Frame bufferSize() const { return jack_get_buffer_size(client_); }
+
+    // Before each press; then pressed() with the clock reading taken at the press.
+    void arm() {
+        midiFrame_.store(none);
+        soundFrame_.store(none);
+        anchorFrame_.store(none);
+        pressTime_.store(0);
+        armed_.store(true, std::memory_order_release);
+    }
+    void pressed(jack_time_t at) { pressTime_.store(at, std::memory_order_release); }
+    void disarm() { armed_.store(false, std::memory_order_release); }
+    std::int64_t midiFrame() const { return midiFrame_.load(); }
+    std::int64_t soundFrame() const { return soundFrame_.load(); }
+    // Milliseconds from the press to a frame, through the first cycle after the press.
+    double sincePress(std::int64_t frame) const {
+        const double rate = sampleRate();
+        const auto offset = static_cast<std::int32_t>(static_cast<Frame>(frame) -
+                                                      static_cast<Frame>(anchorFrame_.load()));
+        return static_cast<double>(anchorTime_.load() - pressTime_.load()) / 1000.0 +
+               1000.0 * offset / rate;
+    }
+    // Times between consecutive process callbacks, in bucketMicros steps; the last bucket
+    // holds everything longer.
+    static constexpr jack_time_t bucketMicros = 50;
+    static constexpr std::size_t bucketCount = 400;
+    // The interval (ms) below which p percent of the callbacks followed their predecessor.
+    double intervalPercentile(double p) const {
+        std::uint64_t total = 0;
+        for (const auto& count : intervals_) {
+            total += count.load();
+        }
+        std::uint64_t seen = 0;
+        for (std::size_t i = 0; i < bucketCount; ++i) {
+            seen += intervals_[i].load();
+            if (total > 0 && static_cast<double>(seen) >= p / 100.0 * static_cast<double>(total)) {
+                return static_cast<double>((i + 1) * bucketMicros) / 1000.0;
+            }
+        }
+        return NAN;
+    }
+
+    // Frames in a row, up to the last cycle, that stayed below the threshold.
+    std::int64_t quietFrames() const { return quietRun_.load(std::memory_order_relaxed); }
+
+private:
+    static int process(jack_nframes_t frames, void* arg) {
+        auto* self = static_cast<Listener*>(arg);
+        const Frame start = jack_last_frame_time(self->client_);
+        const jack_time_t press = self->pressTime_.load(std::memory_order_acquire);
+        const jack_time_t ranAt = jack_get_time();
+        const bool armed = self->armed_.load(std::memory_order_acquire) && press != 0;
+        const jack_time_t previous = self->lastRan_.exchange(ranAt, std::memory_order_relaxed);
+        if (previous != 0) {
+            const jack_time_t bucket =
+                std::min<jack_time_t>((ranAt - previous) / bucketMicros, bucketCount - 1);
+            self->intervals_[bucket].fetch_add(1, std::memory_order_relaxed);
+        }
+        if (armed && self->anchorFrame_.load(std::memory_order_relaxed) == none) {
+            self->anchorTime_.store(ranAt);
+            self->anchorFrame_.store(start);
+        }
+        void* midi = jack_port_get_buffer(self->midiIn_, frames);
+        const std::uint32_t count = jack_midi_get_event_count(midi);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            jack_midi_event_t event{};
+            if (jack_midi_event_get(&event, midi, i) == 0 && event.size == 3 &&
+                (event.buffer[0] & 0xF0U) == 0x90U && event.buffer[2] != 0 && armed &&
+                self->midiFrame_.load(std::memory_order_relaxed) == none) {
+                self->midiFrame_.store(start + event.time);
+            }
+        }
+        bool loud = false;
+        for (jack_port_t* port : self->audioIn_) {
+            const auto* samples = static_cast<const float*>(jack_port_get_buffer(port, frames));
+            for (Frame i = 0; i < frames; ++i) {
+                if (std::fabs(samples[i]) > soundThreshold) {
+                    loud = true;
+                    if (armed && self->soundFrame_.load(std::memory_order_relaxed) == none) {
+                        self->soundFrame_.store(start + i);
+                    }
+                    break;
+                }
+            }
+        }
+        self->quietRun_.store(loud ? 0 : self->quietRun_.load(std::memory_order_relaxed) + frames,
+                              std::memory_order_relaxed);
+        return 0;
+    }
+
+    jack_client_t* client_ = nullptr;
+    jack_port_t* midiIn_ = nullptr;
+    jack_port_t* audioIn_[2] = {nullptr, nullptr};
+    std::atomic<bool> armed_{false};
+    std::atomic<std::int64_t> midiFrame_{none};
+    std::atomic<std::int64_t> soundFrame_{none};
+    std::atomic<jack_time_t> pressTime_{0};
+    std::atomic<std::int64_t> anchorFrame_{none};
+    std::atomic<jack_time_t> anchorTime_{0};
+    std::atomic<jack_time_t> lastRan_{0};
+    std::array<std::atomic<std::uint32_t>, bucketCount> intervals_{};
+    std::atomic<std::int64_t> quietRun_{0};
+};
+
+struct Series {
+    std::vector<double> keyToMidi; // ms
+    std::vector<double> keyToSound;
+    std::vector<double> handler; // ms inside the toolkit's delivery of the press
+    int missedMidi = 0;
+    int missedSound = 0;
+};
+
+double percentile(std::vector<double> values, double p) {
+    if (values.empty()) {
+        return NAN;
+    }
+    std::sort(values.begin(), values.end());
+    const double rank = p / 100.0 * static_cast<double>(values.size() - 1);
+    const auto low = static_cast<std::size_t>(std::floor(rank));
+    const auto high = static_cast<std::size_t>(std::ceil(rank));
+    return values[low] + (values[high] - values[low]) * (rank - static_cast<double>(low));
+}
+
+// Runs the event loop for a while, in short slices so the loop sees every queued event.
+template <typename Done> bool spinUntil(Done done, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return true;
+}
+
+// The centre of the natural key of note in a widget, in the widget's own y-down coordinates.
+QPoint keyCentre(const tinkella::QtPianoWidget& widget, std::int64_t note) {
+    const tinkella::PianoView& view = widget.pianoView();
+    const tinkella::PianoKey& key =
+        tinkella::PianoController::sharedInstance().keys().at(static_cast<std::size_t>(note));
+    const tinkella::Rect r = view.getWhiteDisplayRect(key.x);
+    const double x = r.origin.x + r.size.width / 2;
+    const double yUp = r.origin.y + r.size.height / 4; // lower part: below the black keys
+    return QPoint(static_cast<int>(x), static_cast<int>(widget.height() - yUp));
+}
+
+void printRow(const char* path, const std::vector<double>& ms, int missed, const char* goal) {
+    std::printf("%-22s %6zu %8d %10.3f %10.3f %10.3f   %s\n", path, ms.size(), missed,
+                percentile(ms, 50), percentile(ms, 99),
+                ms.empty() ? NAN : *std::max_element(ms.begin(), ms.end()), goal);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tinkella;
+    const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 200;
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
+    testing::JackDummyServer server("tinkella-latency");
+    if (!server.ready()) {
+        std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
+        return 1;
+    }
+    Listener listener;
+    if (!listener.open()) {
+        std::fprintf(stderr, "bench_latency: cannot open the benchmark's JACK client\n");
+        return 1;
+    }
+
+    // The same choices main() makes when told "--midi jack --audio jack".
+    useStandardMidiBackends("jack");
+    PianoController::setSharedSoundFactory([] {
+        FluidSynthOptions synth;
+        synth.drivers = {"jack"};
+        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
+    });
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(app::applicationName);
+    QApplication::setOrganizationName(app::organizationName);
+    app::AppDelegate delegate;
+    delegate.launch();
+    PianoWindowController& piano = *delegate.settingsWindowController()->keyboardWindow();
+    QtStripWindow& strip = *piano.stripWindow();
+    strip.loadItems();
+    strip.show();
+    QCoreApplication::processEvents();
+    if (strip.itemWidgets().empty() || piano.pianoWidget() == nullptr) {
+        std::fprintf(stderr, "bench_latency: the strip or the piano window has no keyboard\n");
+        return 1;
+    }
+    QtPianoWidget& window = *piano.pianoWidget();
+    QtPianoWidget& stripWidget = *strip.itemWidgets().front();
+
+    const int midiPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_MIDI_TYPE, false);
+    const int audioPorts = listener.connectFrom("^Tinkella Synth:", JACK_DEFAULT_AUDIO_TYPE, true);
+    if (midiPorts != 1 || audioPorts < 1) {
+        std::fprintf(stderr,
+                     "bench_latency: found %d Tinkella MIDI port(s) and %d synthesiser audio "
+                     "port(s)\n",
+                     midiPorts, audioPorts);
+        return 1;
+    }
+
+    QPointingDevice* touchscreen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    const double msPerFrame = 1000.0 / listener.sampleRate();
+    Series mouse;
+    Series touch;
+    const std::int64_t notes[] = {60, 62, 64, 65, 67, 69, 71, 72};
+    const std::int64_t quietNeeded = listener.sampleRate() / 50; // 20 ms
+
+    // The first presses of each kind warm the caches and the sound font's samples and are not
+    // counted.
+    constexpr int warmUp = 4;
+    Series discarded;
+    for (int i = -warmUp; i < presses; ++i) {
+        const bool byMouse = i % 2 == 0;
+        Series& series = i < 0 ? discarded : byMouse ? mouse : touch;
+        QtPianoWidget& target = byMouse ? window : stripWidget;
+        const QPoint at = keyCentre(target, notes[((i + warmUp) / 2) % 8]);
+        if (!spinUntil([&] { return listener.quietFrames() > quietNeeded; },
+                       std::chrono::seconds(10))) {
+            std::fprintf(stderr, "bench_latency: the synthesiser never fell silent\n");
+            return 1;
+        }
+        listener.arm();
+        const jack_time_t pressTime = Listener::clock();
+        listener.pressed(pressTime);
+        if (byMouse) {
+            QTest::mousePress(&target, Qt::LeftButton, Qt::NoModifier, at);
+        } else {
+            QTest::touchEvent(&target, touchscreen, false).press(0, at).commit(false);
+        }
+        series.handler.push_back(static_cast<double>(Listener::clock() - pressTime) / 1000.0);
+        spinUntil([&] { return listener.midiFrame() != none && listener.soundFrame() != none; },
+                  std::chrono::milliseconds(500));
+        listener.disarm();
+        const auto since = [&](std::int64_t frame) {
+            return listener.sincePress(frame);
+        };
+        if (listener.midiFrame() != none) {
+            series.keyToMidi.push_back(since(listener.midiFrame()));
+        } else {
+            ++series.missedMidi;
+        }
+        if (listener.soundFrame() != none) {
+            series.keyToSound.push_back(since(listener.soundFrame()));
+        } else {
+            ++series.missedSound;
+        }
+        if (byMouse) {
+            QTest::mouseRelease(&target, Qt::LeftButton, Qt::NoModifier, at);
+        } else {
+            QTest::touchEvent(&target, touchscreen).release(0, at);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    Series all;
+    for (const Series* s : {&mouse, &touch}) {
+        all.handler.insert(all.handler.end(), s->handler.begin(), s->handler.end());
+        all.keyToMidi.insert(all.keyToMidi.end(), s->keyToMidi.begin(), s->keyToMidi.end());
+        all.keyToSound.insert(all.keyToSound.end(), s->keyToSound.begin(), s->keyToSound.end());
+        all.missedMidi += s->missedMidi;
+        all.missedSound += s->missedSound;
+    }
+    const double period = listener.bufferSize() * msPerFrame;
+    const double lookAhead = PeakLimiter::defaultLookAheadSeconds * 1000.0;
+    std::printf("JACK dummy driver, %u Hz, %u frames per period (%.3f ms); limiter look-ahead "
+                "%.3f ms; %d presses\n",
+                listener.sampleRate(), listener.bufferSize(), period, lookAhead, presses);
+    std::printf("%-22s %6s %8s %10s %10s %10s   %s\n", "path", "n", "missed", "median ms", "p99 ms",
+                "max ms", "goal");
+    printRow("key to MIDI, mouse", mouse.keyToMidi, mouse.missedMidi, "<= 1.4 ms");
+    printRow("key to MIDI, touch", touch.keyToMidi, touch.missedMidi, "<= 1.4 ms");
+    printRow("key to MIDI, all", all.keyToMidi, all.missedMidi, "<= 1.4 ms");
+    printRow("key to sound, mouse", mouse.keyToSound, mouse.missedSound, "<= 4.5 ms");
+    printRow("key to sound, touch", touch.keyToSound, touch.missedSound, "<= 4.5 ms");
+    printRow("key to sound, all", all.keyToSound, all.missedSound, "<= 4.5 ms");
+    std::printf("Where the time goes:\n");
+    printRow("press handler, mouse", mouse.handler, 0, "synchronous, main thread");
+    printRow("press handler, touch", touch.handler, 0, "synchronous, main thread");
+    std::printf("%-22s %6s %8s %10.3f %10.3f %10.3f   period %.3f ms\n", "JACK cycle interval", "",
+                "", listener.intervalPercentile(50), listener.intervalPercentile(99),
+                listener.intervalPercentile(100), period);
+    std::printf("FluidSynth's own defaults for comparison: 16 x 64 frames = %.1f ms of buffer\n",
+                16 * 64 * 1000.0 / 44100.0);
+    std::fflush(stdout);
+    // The application's shared objects live until the process exits, as they do in the
+    // program; only the server is stopped.
+    server.stop();
+    std::_Exit(0);
+}
