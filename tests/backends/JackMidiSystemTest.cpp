@@ -167,11 +167,13 @@ TEST_F(JackMidi, NotesLeaveAsThreeByteMessagesInOrder) {
     output.noteOn(60, 127, 0);
     output.noteOff(60, 0);
     output.noteOn(61, 100, 17);
-    const std::vector<unsigned char> expected{0x90, 0x3C, 0x7F, 0x80, 0x3C, 0x00, 0x91, 0x3D, 0x64};
+    output.noteOn(62, 200, 0); // a velocity above 127 must not become a status byte
+    const std::vector<unsigned char> expected{0x90, 0x3C, 0x7F, 0x80, 0x3C, 0x00,
+                                              0x91, 0x3D, 0x64, 0x90, 0x3E, 0x7F};
     ASSERT_TRUE(waitFor([&] { return listener.take().size() >= expected.size(); },
                         std::chrono::milliseconds(3000)));
     EXPECT_EQ(listener.take(), expected);
-    EXPECT_THAT(log.stderrLines(), Contains(HasSubstr("send #3 ")));
+    EXPECT_THAT(log.stderrLines(), Contains(HasSubstr("send #4 ")));
     EXPECT_THAT(log.stderrLines(), Not(Contains(HasSubstr("MIDI-ERROR"))));
 }
 

@@ -12,6 +12,13 @@ namespace {
 
 constexpr std::size_t maxMessageBytes = 3;
 
+// A data byte of the word's low bits; values above 127 (which receivers would read as a status
+// byte) are sent as 127.
+unsigned char dataByte(std::uint32_t bits) {
+    const std::uint32_t value = bits & 0xFF;
+    return static_cast<unsigned char>(value > 0x7F ? 0x7F : value);
+}
+
 MIDIObjectRef address(int client, int port) {
     return static_cast<MIDIObjectRef>(client * 256 + port);
 }
@@ -229,9 +236,8 @@ OSStatus AlsaMidiSystem::receivedEventList(MIDIEndpointRef source, const MIDIEve
                 return -EINVAL;
             }
             const unsigned char bytes[maxMessageBytes] = {
-                static_cast<unsigned char>((word >> 16) & 0xFF),
-                static_cast<unsigned char>((word >> 8) & 0x7F),
-                static_cast<unsigned char>(word & 0x7F)};
+                static_cast<unsigned char>((word >> 16) & 0xFF), dataByte(word >> 8),
+                dataByte(word)};
             snd_seq_event_t event;
             snd_seq_ev_clear(&event);
             snd_midi_event_reset_encode(encoder_);

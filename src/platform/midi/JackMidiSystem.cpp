@@ -21,14 +21,21 @@ constexpr std::size_t outgoingBytes = 8192;
 constexpr std::size_t notificationBytes = 4096;
 constexpr std::size_t maxMessageBytes = 3;
 
+// A data byte of the word's low bits; values above 127 (which receivers would read as a status
+// byte) are sent as 127.
+unsigned char dataByte(std::uint32_t bits) {
+    const std::uint32_t value = bits & 0xFF;
+    return static_cast<unsigned char>(value > 0x7F ? 0x7F : value);
+}
+
 // The bytes of a MIDI 1.0 channel voice message in a UMP word of type 2; 0 when it is not one.
 std::size_t midi1Bytes(std::uint32_t word, unsigned char (&bytes)[maxMessageBytes]) {
     if ((word >> 28) != 2) {
         return 0;
     }
     bytes[0] = static_cast<unsigned char>((word >> 16) & 0xFF);
-    bytes[1] = static_cast<unsigned char>((word >> 8) & 0x7F);
-    bytes[2] = static_cast<unsigned char>(word & 0x7F);
+    bytes[1] = dataByte(word >> 8);
+    bytes[2] = dataByte(word);
     switch (bytes[0] & 0xF0) {
     case 0x80:
     case 0x90:
