@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end on a private JACK server: the probe's "Tinkella" port appears, jack_midi_dump
-# connected to it receives middle C's note-on and note-off, and a second copy logs the
-# "another running instance" error once and still publishes.
+# connected to it receives middle C's note-on and note-off, switching the output off ends a
+# held note, and a second copy logs the "another running instance" error once and still
+# publishes.
 # Usage: midi_jack_e2e.sh <path to midi_probe>
 set -u
 probe=$1
@@ -63,6 +64,15 @@ off_line=$(grep -n "80 3c 00" "$work/dump.log" | head -1 | cut -d: -f1)
 [ -n "$on_line" ] && [ "$on_line" -lt "$off_line" ] || fail "note-on did not come before note-off"
 grep -q "MIDI: send #2 MIDIReceivedEventList word=0x20803C00 mt=2 status=0x80 data1=60 data2=0 -> 0 (noErr)" \
   "$work/probe1.log" || fail "send line of the note-off missing"
+
+# Switching the output off ends a held note on the wire, then sends nothing more.
+echo "on 64" >&7
+wait_until 10 grep -q "90 40 7f" "$work/dump.log" || fail "note-on of E not received"
+echo "enable 0" >&7
+wait_until 10 grep -q "80 40 00" "$work/dump.log" || fail "switching off did not end the held note"
+echo "note 65" >&7
+wait_until 10 grep -q "MIDI: noteOff note=65 channel=0" "$work/probe1.log" || fail "probe stalled"
+grep -qE "(90|80) 41" "$work/dump.log" && fail "a switched-off output sent a note"
 
 "$probe" --midi=jack <"$work/in2" >"$work/probe2.out" 2>"$work/probe2.log" &
 pids+=($!)
