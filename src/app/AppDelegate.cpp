@@ -56,7 +56,7 @@ void AppDelegate::applicationWillFinishLaunching() {
     };
     handlers.minimize = [] {
         if (QWidget* window = QApplication::activeWindow()) {
-            if (!window->windowFlags().testFlag(Qt::Tool)) {
+            if (window->windowType() != Qt::Tool) {
                 window->showMinimized();
             }
         }
@@ -143,8 +143,9 @@ void AppDelegate::showAbout() {
 
 void AppDelegate::hideApplication() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !window->windowFlags().testFlag(Qt::Tool) &&
-            !window->windowFlags().testFlag(Qt::Popup) && window->isWindow()) {
+        // Utility panels cannot be minimised; the settings panel hides with the application.
+        if (window->isVisible() &&
+            (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog)) {
             window->showMinimized();
         }
     }

@@ -28,8 +28,11 @@ QAction* addItem(QMenu* menu, const QString& title, const QKeySequence& shortcut
 std::vector<QWidget*> listedWindows() {
     std::vector<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isWindow() && widget->isVisible() && !widget->windowTitle().isEmpty() &&
-            !widget->windowFlags().testFlag(Qt::Popup)) {
+        // The strip stands in for a piece of hardware and has no frame; it is not listed.
+        const Qt::WindowType type = widget->windowType();
+        if (widget->isVisible() && !widget->windowTitle().isEmpty() &&
+            (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool) &&
+            !widget->windowFlags().testFlag(Qt::FramelessWindowHint)) {
             windows.push_back(widget);
         }
     }

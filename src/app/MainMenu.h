@@ -30,8 +30,8 @@ struct MainMenuHandlers {
 // desktop and stay disabled. Main thread only.
 std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers);
 
-// The titles of the windows listed at the end of the Window menu: every visible top-level
-// window with a title, in the order the toolkit keeps them.
+// The titles of the windows listed at the end of the Window menu: every visible, framed
+// top-level window with a title (the strip is left out), in the order the toolkit keeps them.
 QStringList windowMenuEntries();
 
 } // namespace tinkella::app
