@@ -105,7 +105,7 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
           Rect(0, 0, initialContentRect.width(), initialContentRect.height()), false,
           pianoController, center)),
       liveScrollTimer_(std::make_unique<QTimer>()), wheelEndTimer_(std::make_unique<QTimer>()),
-      frameSaveTimer_(std::make_unique<QTimer>()) {
+      stepEndTimer_(std::make_unique<QTimer>()), frameSaveTimer_(std::make_unique<QTimer>()) {
     window_ = std::make_unique<PianoMainWindow>([this] {
         if (window_ != nullptr && window_->isVisible()) {
             frameSaveTimer_->start();
@@ -142,7 +142,22 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
         wheelScrolling_ = false;
         liveSourceChanged();
     });
+    stepEndTimer_->setSingleShot(true);
+    stepEndTimer_->setInterval(static_cast<int>(wheelScrollPause * 1000));
+    connect(stepEndTimer_.get(), &QTimer::timeout, this, [this] {
+        stepScrolling_ = false;
+        liveSourceChanged();
+    });
     QScrollBar* bar = scrollView_->horizontalScrollBar();
+    // Every scroll by hand that is neither a drag nor a wheel run: arrows, track clicks.
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (action == QAbstractSlider::SliderNoAction || sliderHeld_ || wheelScrolling_) {
+            return;
+        }
+        stepScrolling_ = true;
+        liveSourceChanged();
+        stepEndTimer_->start();
+    });
     connect(bar, &QScrollBar::sliderPressed, this, [this] {
         sliderHeld_ = true;
         liveSourceChanged();
@@ -186,6 +201,8 @@ void PianoWindowController::setUpContentView() {
 
     scrollView_ = new QScrollArea;
     scrollView_->setFrameShape(QFrame::NoFrame);
+    // Keys would scroll without telling the preference; the keyboard is played, not typed on.
+    scrollView_->setFocusPolicy(Qt::NoFocus);
     scrollView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The keyboard's height follows the visible area; its width is set by this controller.
@@ -323,7 +340,7 @@ void PianoWindowController::sampleLiveScroll() {
 }
 
 void PianoWindowController::liveSourceChanged() {
-    const bool live = sliderHeld_ || wheelScrolling_;
+    const bool live = sliderHeld_ || wheelScrolling_ || stepScrolling_;
     if (live == liveScrolling_) {
         return;
     }

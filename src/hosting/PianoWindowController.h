@@ -39,7 +39,8 @@ public:
     // The key under which the window's frame is kept in the settings store.
     static constexpr std::string_view frameKey = "keyboard";
     static constexpr double liveScrollInterval = 0.04; // seconds
-    // A run of wheel events without phases counts as ended after this pause, in seconds.
+    // A run of wheel events without phases, or of scroll bar steps (arrows, track clicks),
+    // counts as ended after this pause, in seconds.
     static constexpr double wheelScrollPause = 0.2;
 
     // Uses DefaultsController::shared(), PianoController::sharedInstance() and the default
@@ -130,9 +131,11 @@ private:
     double lastSampledOriginX_ = -1;
     std::unique_ptr<QTimer> liveScrollTimer_;
     std::unique_ptr<QTimer> wheelEndTimer_;
+    std::unique_ptr<QTimer> stepEndTimer_;
     std::unique_ptr<QTimer> frameSaveTimer_;
     bool sliderHeld_ = false;
     bool wheelScrolling_ = false;
+    bool stepScrolling_ = false; // scroll bar arrows and track clicks
     bool liveScrolling_ = false;
     bool frameRestored_ = false;
     std::array<DefaultsBinding, 2> bindings_;

@@ -249,6 +249,21 @@ TEST_F(PianoWindowControllerTest, WheelWithoutPhasesEndsAfterAPause) {
     EXPECT_FALSE(controller->isLiveScrolling());
 }
 
+TEST_F(PianoWindowControllerTest, ScrollBarStepsAreALiveScrollThatEndsAfterAPause) {
+    show();
+    controller->setNoteOffset(0);
+    bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(startedCount, 1);
+    EXPECT_TRUE(controller->isLiveScrolling());
+    const int position = bar()->value();
+    ASSERT_GT(position, 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return endedCount == 1; }, 1000))
+        << endedCount << " " << controller->isLiveScrolling();
+    EXPECT_FLOAT_EQ(static_cast<float>(storedNoteOffset()),
+                    static_cast<float>(position / (3500.0 - 1200.0) * 96.0));
+}
+
 TEST_F(PianoWindowControllerTest, ProgrammaticScrollIsNoLiveScroll) {
     show();
     doubles.defaults.setValue(DefaultsValue::real(30.0), "values.noteOffset");
