@@ -42,18 +42,15 @@ public:
 
     // Ends the server: SIGTERM, then SIGKILL when it lingers past five seconds.
     void stop() {
-        if (pid_ <= 0) {
-            return;
-        }
-        ::kill(pid_, SIGTERM);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (::waitpid(pid_, nullptr, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, nullptr, 0);
-                break;
+        if (pid_ > 0 && !terminate(pid_)) {
+            // A killed jackd keeps its slot in JACK's shared registry (eight servers at most);
+            // only a server of the same name that exits cleanly frees it.
+            const pid_t again = spawnQuiet(
+                {"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", "64"});
+            if (again > 0) {
+                runQuiet({"jack_wait", "-s", name_, "-w", "-t", "5"});
+                terminate(again);
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         pid_ = -1;
     }
@@ -87,6 +84,21 @@ public:
     }
 
 private:
+    // True when pid ended on SIGTERM within five seconds; otherwise it is killed.
+    static bool terminate(pid_t pid) {
+        ::kill(pid, SIGTERM);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (::waitpid(pid, nullptr, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ::kill(pid, SIGKILL);
+                ::waitpid(pid, nullptr, 0);
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return true;
+    }
+
     bool running() const { return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0; }
 
     std::string name_;
