@@ -113,10 +113,7 @@ void BM_JackMessagesDelivered(benchmark::State& state) {
     state.counters["refused"] = static_cast<double>(refused);
     state.SetItemsProcessed(static_cast<std::int64_t>(delivered));
 }
-BENCHMARK(BM_JackMessagesDelivered)
-    ->Iterations(20)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JackMessagesDelivered)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A MIDI system that publishes at once and accepts every message, so only the output's own
 // work and its log writes are measured.
