@@ -38,9 +38,11 @@ build-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test-main:
+	./scripts/reset-stale-jack
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-asan:
+	./scripts/reset-stale-jack
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
