@@ -1,6 +1,7 @@
 #include "platform/audio/FluidSynthOutput.h"
 
 #include <algorithm>
+#include <alsa/asoundlib.h>
 #include <cstdlib>
 #include <jack/jack.h>
 #include <set>
@@ -10,6 +11,21 @@ namespace tinkella {
 namespace {
 
 void quiet(const char*) {}
+
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+// While drivers are tried, libasound's complaints (no card, unknown PCM) stay off standard
+// error: the caller reports the outcome in one line of its own.
+class AlsaErrorsSilenced {
+public:
+    AlsaErrorsSilenced() : previous_(snd_lib_error) { snd_lib_error_set_handler(quietAlsa); }
+    ~AlsaErrorsSilenced() { snd_lib_error_set_handler(previous_); }
+    AlsaErrorsSilenced(const AlsaErrorsSilenced&) = delete;
+    AlsaErrorsSilenced& operator=(const AlsaErrorsSilenced&) = delete;
+
+private:
+    snd_lib_error_handler_t previous_;
+};
 
 // Buffers for a live instrument: short enough to play, long enough not to underrun.
 struct Buffering {
@@ -66,6 +82,7 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
                              fluid_audio_func_t func, void* data) {
     OpenedOutput opened;
+    const AlsaErrorsSilenced silenced;
     const std::set<std::string> available = availableDrivers(settings);
     std::string tried;
     for (const std::string& driver : request.drivers) {
