@@ -9,6 +9,7 @@
 #include <QTouchEvent>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace tinkella {
 namespace {
@@ -63,12 +64,19 @@ protected:
         return widget;
     }
 
+    // A touch device that goes when the test ends (the toolkit would keep it forever).
+    QPointingDevice* touchDevice(QInputDevice::DeviceType type) {
+        devices.emplace_back(QTest::createTouchDevice(type));
+        return devices.back().get();
+    }
+
     bool pressedOnScreen(std::size_t note) { return doubles.piano.keys()[note].isPressedOnScreen; }
     bool pressedOnStrip(std::size_t note) { return doubles.piano.keys()[note].isPressedOnTouchBar; }
 
     KeyboardDoubles doubles;
     std::unique_ptr<PianoView> windowView;
     std::unique_ptr<PianoView> stripView;
+    std::vector<std::unique_ptr<QPointingDevice>> devices;
 };
 
 TEST_F(QtPianoWidgetTest, ClickOnMiddleCLightsTheKeyAndPlaysItOnBothOutputs) {
@@ -143,7 +151,7 @@ TEST_F(QtPianoWidgetTest, HidingTheWidgetReleasesTheHeldMouseButton) {
 
 TEST_F(QtPianoWidgetTest, TouchscreenFingersAreDirectTouchesOnTheStrip) {
     auto widget = makeStripWidget();
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    QPointingDevice* screen = touchDevice(QInputDevice::DeviceType::TouchScreen);
     QTest::touchEvent(widget.get(), screen).press(0, QPoint(25, 15));
     EXPECT_TRUE(pressedOnStrip(0));
     QTest::touchEvent(widget.get(), screen).stationary(0).press(1, QPoint(75, 15));
@@ -164,7 +172,7 @@ TEST_F(QtPianoWidgetTest, TouchpadFingersPlayNothing) {
     auto widget = makeStripWidget();
     TouchCounter counter;
     widget->installEventFilter(&counter);
-    QPointingDevice* pad = QTest::createTouchDevice(QInputDevice::DeviceType::TouchPad);
+    QPointingDevice* pad = touchDevice(QInputDevice::DeviceType::TouchPad);
     QTest::touchEvent(widget.get(), pad).press(0, QPoint(25, 15));
     ASSERT_GT(counter.touchEvents, 0);
     EXPECT_FALSE(pressedOnStrip(0));
@@ -175,7 +183,7 @@ TEST_F(QtPianoWidgetTest, TouchpadFingersPlayNothing) {
 
 TEST_F(QtPianoWidgetTest, TouchCoordinatesAreFlippedIntoTheView) {
     auto widget = makeStripWidget();
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    QPointingDevice* screen = touchDevice(QInputDevice::DeviceType::TouchScreen);
     // The strip's hit test takes the whole height: Qt's y 0 is the top edge, outside the view
     // (y 30 there), and Qt's y 29 is one point above the bottom edge, inside it.
     QTest::touchEvent(widget.get(), screen).press(0, QPoint(25, 0));
@@ -187,7 +195,7 @@ TEST_F(QtPianoWidgetTest, TouchCoordinatesAreFlippedIntoTheView) {
 
 TEST_F(QtPianoWidgetTest, HidingTheStripWithFingersDownCancelsThem) {
     auto widget = makeStripWidget();
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    QPointingDevice* screen = touchDevice(QInputDevice::DeviceType::TouchScreen);
     QTest::touchEvent(widget.get(), screen).press(0, QPoint(25, 15)).press(1, QPoint(75, 15));
     ASSERT_EQ(doubles.soundingNotes(), (std::set<std::uint32_t>{0, 2}));
 
@@ -201,7 +209,7 @@ TEST_F(QtPianoWidgetTest, HidingTheStripWithFingersDownCancelsThem) {
 
 TEST_F(QtPianoWidgetTest, TouchCancelEndsEveryFingerOfTheDevice) {
     auto widget = makeStripWidget();
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    QPointingDevice* screen = touchDevice(QInputDevice::DeviceType::TouchScreen);
     QTest::touchEvent(widget.get(), screen).press(0, QPoint(25, 15));
     ASSERT_TRUE(pressedOnStrip(0));
     QTouchEvent cancel(QEvent::TouchCancel, screen, Qt::NoModifier, QList<QEventPoint>{});
@@ -224,7 +232,7 @@ TEST_F(QtPianoWidgetTest, RemovedDeviceCancelsItsFingers) {
 
 TEST_F(QtPianoWidgetTest, LeftButtonOnTheStripIsOneMoreDirectFinger) {
     auto widget = makeStripWidget();
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    QPointingDevice* screen = touchDevice(QInputDevice::DeviceType::TouchScreen);
     QTest::touchEvent(widget.get(), screen).press(0, QPoint(25, 15));
     QTest::mousePress(widget.get(), Qt::LeftButton, {}, QPoint(75, 15));
     EXPECT_TRUE(pressedOnStrip(0));

@@ -225,9 +225,10 @@ TEST_F(StripWindowTest, DeactivationWithFingersDownCancelsThem) {
     strip.applicationStateChanged(Qt::ApplicationActive);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
     view.storeNoteOffset(0);
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    std::unique_ptr<QPointingDevice> screen(
+        QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
     QtPianoWidget* item = strip.itemWidgets()[0];
-    QTest::touchEvent(item, screen).press(0, QPoint(25, 10));
+    QTest::touchEvent(item, screen.get()).press(0, QPoint(25, 10));
     QTest::mousePress(item, Qt::LeftButton, {}, QPoint(75, 10));
     ASSERT_EQ(doubles.soundingNotes(), (std::set<std::uint32_t>{0, 2}));
 
