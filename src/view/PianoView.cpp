@@ -18,7 +18,18 @@ PianoView::PianoView(Rect frame, bool isOnTouchBar, PianoController& controller,
     startUp();
 }
 
-PianoView::~PianoView() = default;
+PianoView::~PianoView() {
+    // Keys this view still holds would otherwise stay pressed with their notes sounding, as
+    // no later event of this view can release them.
+    const bool holdsKeys = !touches_.empty() || mousePosition_.has_value();
+    registrations_.clear();
+    host_ = nullptr;
+    if (holdsKeys) {
+        touches_.clear();
+        mousePosition_.reset();
+        updatePressedKeys();
+    }
+}
 
 void PianoView::startUp() {
     registrations_.push_back(center_.addObserver(

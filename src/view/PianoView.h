@@ -52,7 +52,9 @@ public:
     // The controller and the centre must outlive the view.
     PianoView(Rect frame, bool isOnTouchBar, PianoController& controller,
               NotificationCenter& center);
-    // Ends the view's three notification registrations. Pressed flags it set stay as they are.
+    // Ends the view's three notification registrations. When fingers or the mouse button are
+    // still held on it, releases their keys first (ending their notes unless the other surface
+    // holds them too) and posts PressedPianoKeysChanged.
     ~PianoView();
     PianoView(const PianoView&) = delete;
     PianoView& operator=(const PianoView&) = delete;

@@ -30,6 +30,30 @@ TEST_F(ViewSetup, ViewObservesThreeNamesAndLetsGoWhenDestroyed) {
     center.post(PianoResizingStarted); // no observer left to reach a dead view
 }
 
+TEST_F(ViewSetup, DestroyingAViewReleasesTheKeysItHolds) {
+    auto strip = std::make_unique<PianoView>(Rect(0, 0, 1000, 30), true, controller, center);
+    strip->storeNoteOffset(0);
+    strip->touchesBegan({touch("a", TouchPhase::began, 10)});
+    auto window = std::make_unique<PianoView>(Rect(0, 0, 1000, 100), false, controller, center);
+    window->storeNoteOffset(0);
+    window->mouseDown({75, 10});
+    window->mouseDown({10, 10});
+    EXPECT_EQ(takeNoteEvents(), (std::vector<std::string>{"on 0", "on 2", "off 2"}));
+    strip.reset();
+    EXPECT_FALSE(key(0).isPressedOnTouchBar);
+    EXPECT_EQ(playing(), std::vector<std::int64_t>{0}); // still held by the mouse
+    window.reset();
+    EXPECT_EQ(takeNoteEvents(), std::vector<std::string>{"off 0"});
+}
+
+TEST_F(ViewSetup, DestroyingAnIdleViewPostsNothing) {
+    int posts = 0;
+    auto registration =
+        center.addObserver(PressedPianoKeysChanged, [&](const Notification&) { ++posts; });
+    { PianoView v(Rect(0, 0, 600, 30), true, controller, center); }
+    EXPECT_EQ(posts, 0);
+}
+
 TEST_F(ViewSetup, PressedKeysChangedFromAnySenderRedraws) {
     makeView(false, 600, 100);
     center.post(PressedPianoKeysChanged);
