@@ -1,6 +1,7 @@
 #include "audio/SoundController.h"
 #include "platform/audio/FluidSynthAudioSystem.h"
 #include "platform/audio/FluidSynthGraph.h"
+#include "platform/audio/FluidSynthRenderer.h"
 #include "support/JackDummyServer.h"
 
 #include <algorithm>
@@ -131,6 +132,11 @@ TEST(FluidSynthJack, PlaysANoteThroughARunningServerIntoItsPlaybackPorts) {
         {"jack_rec", "-f", wav, "-d", "2", "-b", "16", ports[0], ports[1]});
     ASSERT_GT(recorder, 0);
     std::this_thread::sleep_for(500ms);
+    // Choosing an instrument reads its samples; the audio thread hands the synthesiser over
+    // for it rather than read them itself.
+    ASSERT_EQ(made.unit->midiEvent(0xC0, 48, 0, 0), 0);
+    ASSERT_EQ(made.unit->midiEvent(0xC0, 0, 0, 0), 0);
+    EXPECT_EQ(fluid.renderer()->handOvers(), 3u);
     made.unit->midiEvent(0x90, 60, 127, 0);
     const bool finished = waitForExit(recorder, std::chrono::seconds(15));
     made.unit->midiEvent(0x80, 60, 0, 0);

@@ -21,24 +21,26 @@ bool matches(const AudioComponentDescription& d, const char (&type)[5], const ch
 } // namespace
 
 // The synthesiser node's music device: hands each event to the audio thread through the
-// renderer's ring. Main thread; never waits.
+// renderer's ring; a program change goes through the renderer's hand-over instead. Main thread.
 class FluidSynthMusicDevice : public MusicDevice {
 public:
-    explicit FluidSynthMusicDevice(MidiEventRing& events) : events_(events) {}
+    explicit FluidSynthMusicDevice(FluidSynthRenderer& renderer) : renderer_(renderer) {}
 
     OSStatus midiEvent(std::uint32_t status, std::uint32_t data1, std::uint32_t data2,
                        std::uint32_t) override {
         if (status < 0x80 || status > 0xEF || data1 > 127 || data2 > 127) {
             return -EINVAL;
         }
-        const bool queued =
-            events_.push({static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(data1),
-                          static_cast<std::uint8_t>(data2)});
-        return queued ? 0 : -ENOBUFS;
+        const MidiEventRing::Event event{static_cast<std::uint8_t>(status),
+                                         static_cast<std::uint8_t>(data1),
+                                         static_cast<std::uint8_t>(data2)};
+        const bool accepted = (status & 0xF0) == 0xC0 ? renderer_.changeProgram(event)
+                                                      : renderer_.events().push(event);
+        return accepted ? 0 : -ENOBUFS;
     }
 
 private:
-    MidiEventRing& events_;
+    FluidSynthRenderer& renderer_;
 };
 
 FluidSynthGraph::FluidSynthGraph(FluidSynthOptions options) : options_(std::move(options)) {}
@@ -124,7 +126,7 @@ OSStatus FluidSynthGraph::open() {
     soundFontPath_ = font.path;
 
     renderer_ = std::make_unique<FluidSynthRenderer>(synth_.get(), sampleRate_);
-    device_ = std::make_unique<FluidSynthMusicDevice>(renderer_->events());
+    device_ = std::make_unique<FluidSynthMusicDevice>(*renderer_);
     output_ = AudioOutputInfo{{}, 0, 0, sampleRate_};
     if (withDevice) {
         OutputRequest request{options_.drivers, jack, options_.jackServer, options_.jackClientName,
@@ -136,6 +138,7 @@ OSStatus FluidSynthGraph::open() {
         }
         driver_ = std::move(opened.driver);
         output_ = opened.info;
+        renderer_->setAudioThreadRuns(true);
     }
     stage_ = Stage::Open;
     return 0;

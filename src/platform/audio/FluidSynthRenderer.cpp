@@ -1,8 +1,10 @@
 #include "platform/audio/FluidSynthRenderer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 namespace tinkella {
 
@@ -12,6 +14,8 @@ namespace {
 constexpr float quietLevel = 1e-5f;
 // The tail must have stayed that quiet for this long before the synthesiser is skipped.
 constexpr double quietSecondsToIdle = 0.1;
+// How long the main thread waits for the audio thread to hand the synthesiser over.
+constexpr auto handOverTimeout = std::chrono::milliseconds(250);
 
 void silence(float* buffer, int len) {
     if (buffer != nullptr && len > 0) {
@@ -71,12 +75,41 @@ bool FluidSynthRenderer::applyQueuedEvents() {
     return any;
 }
 
+bool FluidSynthRenderer::changeProgram(const MidiEventRing::Event& event) {
+    if (audioThreadRuns_) {
+        owner_.store(HandOverAsked, std::memory_order_release);
+        const auto deadline = std::chrono::steady_clock::now() + handOverTimeout;
+        while (owner_.load(std::memory_order_acquire) != MainThread) {
+            int asked = HandOverAsked;
+            if (std::chrono::steady_clock::now() > deadline &&
+                owner_.compare_exchange_strong(asked, AudioThread, std::memory_order_acq_rel)) {
+                return events_.push(event);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ++handOvers_;
+    }
+    applyQueuedEvents();
+    apply(event);
+    // Sounding voices may have come in with the queued events: no skipping until they end.
+    isIdle_.store(false, std::memory_order_relaxed);
+    quietFrames_ = 0;
+    owner_.store(AudioThread, std::memory_order_release);
+    return true;
+}
+
 int FluidSynthRenderer::process(int len, int nfx, float* fx[], int nout, float* out[]) {
     for (int i = 0; i < nfx; ++i) {
         silence(fx[i], len);
     }
     for (int i = 0; i < nout; ++i) {
         silence(out[i], len);
+    }
+    if (const int owner = owner_.load(std::memory_order_acquire); owner != AudioThread) {
+        if (owner == HandOverAsked) {
+            owner_.store(MainThread, std::memory_order_release);
+        }
+        return FLUID_OK;
     }
     if (len <= 0 || nout < 2 || !running_.load(std::memory_order_acquire)) {
         return FLUID_OK;

@@ -30,6 +30,15 @@ public:
     void setLimiterInPath(bool inPath) { limiterInPath_ = inPath; }
     // Main thread: until begin() every buffer is silence and queued events wait.
     void begin() { running_.store(true, std::memory_order_release); }
+    // Main thread, before the first event: whether a device's thread calls process().
+    void setAudioThreadRuns(bool runs) { audioThreadRuns_ = runs; }
+
+    // Main thread: a program change, applied off the audio thread because choosing an
+    // instrument may read its samples from disk. The audio thread hands the synthesiser over
+    // at its next buffer and plays silence until it gets it back; the events queued before are
+    // applied first, in order. When the audio thread does not answer within a quarter second
+    // the change is queued like any other event.
+    bool changeProgram(const MidiEventRing::Event& event);
 
     // Audio thread: fills out[0] (left) and out[1] (right) with len frames and silences any
     // other buffer. Returns FLUID_OK.
@@ -41,6 +50,8 @@ public:
     // Buffers the synthesiser rendered, and buffers written as silence without it.
     std::uint64_t renderedBuffers() const { return rendered_.load(std::memory_order_relaxed); }
     std::uint64_t idleBuffers() const { return idle_.load(std::memory_order_relaxed); }
+    // Main thread: program changes the audio thread handed the synthesiser over for.
+    std::uint64_t handOvers() const { return handOvers_; }
     // Snapshot for the main thread: true while the synthesiser is skipped.
     bool isIdle() const { return isIdle_.load(std::memory_order_relaxed); }
 
@@ -48,10 +59,17 @@ private:
     bool applyQueuedEvents();
     void apply(const MidiEventRing::Event& event);
 
+    // Who may touch the synthesiser and pop events: the audio thread, or the main thread
+    // once the audio thread has handed over.
+    enum Owner : int { AudioThread, HandOverAsked, MainThread };
+
     fluid_synth_t* synth_;
     MidiEventRing events_;
     PeakLimiter limiter_;
     bool limiterInPath_ = true;
+    bool audioThreadRuns_ = false;
+    std::uint64_t handOvers_ = 0;
+    std::atomic<int> owner_{AudioThread};
     std::atomic<bool> running_{false};
     std::atomic<bool> isIdle_{true};
     // Frames in a row in which no voice played and the output stayed below the quiet level.
