@@ -2,6 +2,7 @@
 
 #include "platform/touchbar/TouchBar.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <memory>
@@ -49,7 +50,7 @@ private:
     void place();
 
     TouchBarProvider& provider_;
-    QWidget* anchor_;
+    QPointer<QWidget> anchor_; // null once the anchor has gone
     std::unique_ptr<TouchBar> touchBar_;
     std::vector<std::unique_ptr<CustomTouchBarItem>> items_;
     std::vector<QtPianoWidget*> itemWidgets_; // children of this window
