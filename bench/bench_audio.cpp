@@ -145,6 +145,23 @@ void BM_MidiEventMainThread(benchmark::State& state) {
 }
 BENCHMARK(BM_MidiEventMainThread)->UseManualTime();
 
+// Choosing an instrument: the program change reads the new instrument's samples (and frees
+// the old one's) on the calling thread, here alternating String Ensemble 1 and the piano.
+// With a device this runs on the main thread while the audio thread plays silence.
+void BM_ProgramChange(benchmark::State& state) {
+    OfflineGraph g;
+    if (!g.graph) {
+        state.SkipWithError("no synthesiser graph");
+        return;
+    }
+    std::uint32_t program = 48;
+    for (auto _ : state) {
+        g.unit->midiEvent(0xC0, program, 0, 0);
+        program = program == 48 ? 0 : 48;
+    }
+}
+BENCHMARK(BM_ProgramChange)->Iterations(20)->Unit(benchmark::kMillisecond);
+
 // One 64-frame buffer with the given number of held organ notes (0: the idle path).
 void BM_RenderPeriod(benchmark::State& state) {
     OfflineGraph g;
