@@ -141,6 +141,20 @@ TEST_F(QtPianoWidgetTest, AnotherWidgetGrabbingTheMouseReleasesTheHeldKey) {
     EXPECT_EQ(windowView->mousePosition(), std::nullopt);
 }
 
+TEST_F(QtPianoWidgetTest, DeactivatingTheWindowReleasesTheHeldKey) {
+    auto widget = makeWindowWidget();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QCoreApplication::processEvents();
+    QTest::mousePress(widget.get(), Qt::LeftButton, {}, QPoint(1775, 80));
+    ASSERT_TRUE(pressedOnScreen(60));
+    QEvent deactivated(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(widget.get(), &deactivated);
+    EXPECT_FALSE(pressedOnScreen(60));
+    EXPECT_TRUE(doubles.soundingNotes().empty());
+}
+
 TEST_F(QtPianoWidgetTest, HidingTheWidgetReleasesTheHeldMouseButton) {
     auto widget = makeWindowWidget();
     QTest::mousePress(widget.get(), Qt::LeftButton, {}, QPoint(1775, 80));
