@@ -16,11 +16,14 @@
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
 #include "app/WindowController.h"
+#include "audio/MIDIOutput.h"
 #include "audio/PeakLimiter.h"
 #include "audio/SoundController.h"
 #include "hosting/PianoWindowController.h"
 #include "model/PianoController.h"
 #include "platform/audio/FluidSynthAudioSystem.h"
+#include "platform/log/StandardError.h"
+#include "platform/log/SyslogSystemLog.h"
 #include "platform/midi/MidiBackends.h"
 #include "platform/touchbar/QtStripWindow.h"
 #include "platform/view/QtPianoWidget.h"
@@ -195,10 +198,29 @@ private:
     std::atomic<std::int64_t> quietRun_{0};
 };
 
+// The MIDI output's standard-error log as the program has it, noting when the line reporting a
+// note-on's hand-over to JACK is written: by then both outputs have queued the note (the
+// synthesiser hears of each key first). Main thread only.
+class TimedStandardError : public tinkella::StandardErrorWriter {
+public:
+    void write(std::string_view bytes) override {
+        if (bytes.starts_with("MIDI: send #") && bytes.find("status=0x90") != bytes.npos) {
+            lastNoteOnQueued = jack_get_time();
+        }
+        out_.write(bytes);
+    }
+    static jack_time_t lastNoteOnQueued;
+
+private:
+    tinkella::PosixStandardErrorWriter out_;
+};
+jack_time_t TimedStandardError::lastNoteOnQueued = 0;
+
 struct Series {
     std::vector<double> keyToMidi; // ms
     std::vector<double> keyToSound;
     std::vector<double> handler; // ms inside the toolkit's delivery of the press
+    std::vector<double> queued;  // ms from the press until both outputs had queued the note
     int missedMidi = 0;
     int missedSound = 0;
 };
@@ -264,6 +286,10 @@ int main(int argc, char** argv) {
 
     // The same choices main() makes when told "--midi jack --audio jack".
     useStandardMidiBackends("jack");
+    MIDIOutput::setSharedLogFactory([] {
+        return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
+                           std::make_unique<TimedStandardError>()};
+    });
     PianoController::setSharedSoundFactory([] {
         FluidSynthOptions synth;
         synth.drivers = {"jack"};
@@ -327,6 +353,10 @@ int main(int argc, char** argv) {
             QTest::touchEvent(&target, touchscreen, false).press(0, at).commit(false);
         }
         series.handler.push_back(static_cast<double>(Listener::clock() - pressTime) / 1000.0);
+        if (TimedStandardError::lastNoteOnQueued >= pressTime) {
+            series.queued.push_back(
+                static_cast<double>(TimedStandardError::lastNoteOnQueued - pressTime) / 1000.0);
+        }
         spinUntil([&] { return listener.midiFrame() != none && listener.soundFrame() != none; },
                   std::chrono::milliseconds(500));
         listener.disarm();
@@ -354,6 +384,7 @@ int main(int argc, char** argv) {
     Series all;
     for (const Series* s : {&mouse, &touch}) {
         all.handler.insert(all.handler.end(), s->handler.begin(), s->handler.end());
+        all.queued.insert(all.queued.end(), s->queued.begin(), s->queued.end());
         all.keyToMidi.insert(all.keyToMidi.end(), s->keyToMidi.begin(), s->keyToMidi.end());
         all.keyToSound.insert(all.keyToSound.end(), s->keyToSound.begin(), s->keyToSound.end());
         all.missedMidi += s->missedMidi;
@@ -373,6 +404,8 @@ int main(int argc, char** argv) {
     printRow("key to sound, touch", touch.keyToSound, touch.missedSound, "<= 4.5 ms");
     printRow("key to sound, all", all.keyToSound, all.missedSound, "<= 4.5 ms");
     std::printf("Where the time goes:\n");
+    printRow("press to queued, mouse", mouse.queued, 0, "both outputs have the note");
+    printRow("press to queued, touch", touch.queued, 0, "both outputs have the note");
     printRow("press handler, mouse", mouse.handler, 0, "synchronous, main thread");
     printRow("press handler, touch", touch.handler, 0, "synchronous, main thread");
     std::printf("%-22s %6s %8s %10.3f %10.3f %10.3f   period %.3f ms\n", "JACK cycle interval", "",
