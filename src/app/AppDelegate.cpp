@@ -90,6 +90,7 @@ void AppDelegate::applicationDidFinishLaunching() {
 void AppDelegate::applicationWillTerminate() {
     if (settingsWindowController_) {
         PianoController::sharedInstance().endCurrentNotes();
+        DefaultsController::shared().store().flush();
     }
 }
 

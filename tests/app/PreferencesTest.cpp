@@ -2,12 +2,14 @@
 // INI store's handling of types and of files it cannot use.
 #include "platform/defaults/Preferences.h"
 
+#include "app/QtTestApplication.h"
 #include "platform/defaults/DefaultsController.h"
 #include "platform/defaults/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -138,6 +140,17 @@ TEST(PreferencesBinding, ARegistrationMayOutliveItsController) {
     SUCCEED();
 }
 
+TEST(PreferencesBinding, ANewStoreReachesEveryBoundReader) {
+    ControllerWithStore c;
+    std::vector<double> widths;
+    auto a = c.controller->bind("values.keyWidth",
+                                [&](const DefaultsValue& v) { widths.push_back(v.realValue()); });
+    c.controller->replaceStore(std::make_unique<InMemoryDefaultsStore>(
+        DefaultsController::Defaults{{"keyWidth", DefaultsValue::real(20.0)}}));
+    EXPECT_EQ(widths, (std::vector<double>{50.0, 20.0}));
+    EXPECT_EQ(c.controller->integerForKey(preferences::outputMode), 2) << "defaults stay";
+}
+
 TEST(PreferencesBinding, MalformedKeyPathsNeitherReadNorWrite) {
     ControllerWithStore c;
     EXPECT_TRUE(c.controller->value("keyWidth").isAbsent());
@@ -263,6 +276,18 @@ TEST_F(SettingsFileTest, TypesSurviveARoundTrip) {
     EXPECT_EQ(again.read("outputMode"), DefaultsValue::integer(0));
 }
 
+TEST_F(SettingsFileTest, WritesReachTheFileByTheNextFlushAndAreReadAtOnce) {
+    testing::ensureQtApplication();
+    QtSettingsStore store(path());
+    EXPECT_TRUE(store.write("noteOffset", DefaultsValue::real(12.5)));
+    EXPECT_EQ(store.read("noteOffset"), DefaultsValue::real(12.5));
+    EXPECT_TRUE(store.flush());
+    EXPECT_TRUE(readFile().contains("noteOffset=12.5"));
+    EXPECT_TRUE(store.write("noteOffset", DefaultsValue::real(13.5)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile().contains("noteOffset=13.5"); },
+                                QtSettingsStore::flushDelayMs * 4));
+}
+
 TEST_F(SettingsFileTest, HandWrittenValuesAreTyped) {
     writeFile("[General]\noutputMode=7\nsettingsVisible=maybe, later\nnoteOffset=12.5\n");
     QtSettingsStore store(path());
@@ -274,9 +299,9 @@ TEST_F(SettingsFileTest, HandWrittenValuesAreTyped) {
 TEST_F(SettingsFileTest, ACorruptFileIsReportedKeptAndNeverOverwritten) {
     const QByteArray garbage("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
     writeFile(garbage);
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     QtSettingsStore store(path());
-    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(store.isPersistent());
     EXPECT_NE(err.find("Tinkella.conf"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
@@ -288,9 +313,9 @@ TEST_F(SettingsFileTest, ACorruptFileIsReportedKeptAndNeverOverwritten) {
 TEST_F(SettingsFileTest, TextThatIsNoSettingsFileIsReportedAndKept) {
     const QByteArray text("just a shopping list\n[unclosed\n=value without key\n");
     writeFile(text);
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     QtSettingsStore store(path());
-    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(store.isPersistent()) << err;
     store.write("instrument", DefaultsValue::integer(3));
     EXPECT_EQ(readFile(), text);
@@ -298,9 +323,9 @@ TEST_F(SettingsFileTest, TextThatIsNoSettingsFileIsReportedAndKept) {
 
 TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndLeftAlone) {
     QDir().mkpath(path()); // a directory where the file should be: opening it fails
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     QtSettingsStore store(path());
-    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(store.isPersistent());
     EXPECT_NE(err.find("cannot be read"), std::string::npos) << err;
     EXPECT_FALSE(store.write("outputMode", DefaultsValue::integer(1)));
@@ -312,10 +337,12 @@ TEST_F(SettingsFileTest, AnUnwritableLocationKeepsChangesInMemoryAndSaysSoOnce) 
     writeFile("");
     const QString blocked = path() + "/Tinkella.conf"; // its parent is a plain file
     QtSettingsStore store(blocked);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(store.write("keyWidth", DefaultsValue::real(30.0)));
+    ::testing::internal::CaptureStderr();
+    store.write("keyWidth", DefaultsValue::real(30.0));
+    EXPECT_FALSE(store.flush());
     EXPECT_FALSE(store.write("keyWidth", DefaultsValue::real(31.0)));
-    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(store.flush());
+    const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_NE(err.find("cannot be written"), std::string::npos) << err;
     EXPECT_EQ(store.read("keyWidth"), DefaultsValue::real(31.0));

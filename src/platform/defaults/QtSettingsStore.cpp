@@ -2,10 +2,12 @@
 
 #include "app/AppInfo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 
 namespace tinkella {
@@ -47,7 +49,9 @@ QtSettingsStore::QtSettingsStore(const QString& filePath) : filePath_(filePath) 
     load();
 }
 
-QtSettingsStore::~QtSettingsStore() = default;
+QtSettingsStore::~QtSettingsStore() {
+    flush();
+}
 
 void QtSettingsStore::giveUpFile(const QString& reason, const char* consequence) {
     std::fprintf(stderr, "Settings: %s %s; %s\n", qUtf8Printable(filePath_), qUtf8Printable(reason),
@@ -101,6 +105,28 @@ bool QtSettingsStore::write(std::string_view key, const DefaultsValue& value) {
         settings_->remove(name);
     } else {
         settings_->setValue(name, QString::fromStdString(value.toString()));
+    }
+    if (QCoreApplication::instance() == nullptr) {
+        return flush();
+    }
+    if (!flushTimer_) {
+        flushTimer_ = std::make_unique<QTimer>();
+        flushTimer_->setSingleShot(true);
+        flushTimer_->setInterval(flushDelayMs);
+        QObject::connect(flushTimer_.get(), &QTimer::timeout, [this] { flush(); });
+    }
+    if (!flushTimer_->isActive()) {
+        flushTimer_->start();
+    }
+    return true;
+}
+
+bool QtSettingsStore::flush() {
+    if (flushTimer_ && flushTimer_->isActive()) {
+        flushTimer_->stop();
+    }
+    if (!settings_) {
+        return false;
     }
     settings_->sync();
     if (settings_->status() != QSettings::NoError) {
