@@ -83,9 +83,33 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 0.5
 
-jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
-jackd_pid=$!
-jack_wait -s "$server" -w -t 10 >/dev/null 2>&1 || fail "jackd did not start"
+# JACK keeps at most eight servers in its shared registry, and a server that was killed keeps
+# its slot until a server of the same name starts and stops again. When the registry is full,
+# the slots of servers that no longer run are freed that way, then the start is tried again.
+start_jackd() {
+  jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
+  jackd_pid=$!
+  jack_wait -s "$server" -w -t 10 >/dev/null 2>&1
+}
+reclaim_dead_slots() {
+  local name pid
+  for name in $(strings /dev/shm/jack-shm-registry 2>/dev/null |
+                sed -n 's/^jack-[0-9]*:\([^:]*\):.*/\1/p' | sort -u); do
+    pgrep -f -- "jackd.* -n $name " >/dev/null && continue
+    jackd --no-realtime -n "$name" -d dummy -r 48000 -p 64 >/dev/null 2>&1 &
+    pid=$!
+    jack_wait -s "$name" -w -t 5 >/dev/null 2>&1
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+}
+if ! start_jackd; then
+  kill "$jackd_pid" 2>/dev/null
+  wait "$jackd_pid" 2>/dev/null
+  grep -q "Too many servers" "$work/jackd.log" || fail "jackd did not start"
+  reclaim_dead_slots
+  start_jackd || fail "jackd did not start"
+fi
 has_port() { jack_lsp 2>/dev/null | grep -qx "$1" || { sleep 0.2; return 1; }; }
 
 # --- start-up ---------------------------------------------------------------------------------
