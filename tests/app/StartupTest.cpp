@@ -12,8 +12,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace tinkella {
 namespace {
