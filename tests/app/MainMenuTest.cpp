@@ -3,9 +3,12 @@
 #include "app/MainMenu.h"
 
 #include "app/AppHarness.h"
+#include "app/AppInfo.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tinkella {
@@ -118,6 +121,23 @@ TEST_F(MainMenuTest, HideMinimisesTheWindowsAndShowAllBringsThemBack) {
     AppHarness::settle();
     EXPECT_FALSE(app.pianoWindow()->isMinimized());
     EXPECT_TRUE(app.pianoWindow()->isVisible());
+}
+
+TEST_F(MainMenuTest, AboutNamesTheProgramItsVersionAndTheSynthesiser) {
+    QString text;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            title = box->windowTitle();
+            box->close();
+        }
+    });
+    app.menuAction(QStringLiteral("About Tinkella"))->trigger();
+    EXPECT_EQ(title.toStdString(), "About Tinkella");
+    EXPECT_TRUE(text.contains(QString::fromUtf8(app::applicationVersion()))) << text.toStdString();
+    EXPECT_TRUE(text.contains("FluidSynth")) << text.toStdString();
+    EXPECT_TRUE(text.contains("General MIDI")) << text.toStdString();
 }
 
 TEST_F(MainMenuTest, CommandsBeforeLaunchFinishesDoNothing) {

@@ -153,6 +153,9 @@ jack_midi_dump >"$work/dump.log" 2>&1 &
 pids+=($!)
 wait_until 10 has_port "midi-monitor:input" || fail "jack_midi_dump did not start"
 jack_connect Tinkella:Tinkella midi-monitor:input || fail "jack_connect failed"
+# The MIDI system's notifications reach the main thread through the watched descriptor.
+wait_until 10 grep -q "CoreMIDI notification: id=" "$work/tinkella.log" ||
+  fail "the new connection was not reported"
 
 # The window's keys are ceil(0.6 * 50 + 20) = 50 points wide, 70 slots make 3500 points, and
 # the view is scrolled to 60/96 of the overflow. Middle C is slot 35; its white part lies near
