@@ -139,7 +139,7 @@ held() { grep -q "noteOn " "$work/jack/err"; }
 wait_until 5 held || fail "jack: the mouse press started no note"
 lines_before=$(wc -l <"$work/jack/err")
 kill -KILL "$jackd_pid"
-wait "$jackd_pid" 2>/dev/null
+{ wait "$jackd_pid"; } 2>/dev/null
 sleep 2
 kill -0 "$app" 2>/dev/null || fail "jack: the program died with the JACK server"
 xdotool mouseup 1
