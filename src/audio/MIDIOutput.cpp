@@ -207,6 +207,14 @@ void MIDIOutput::send(std::uint32_t word) {
 
 void MIDIOutput::handleNotification(const MIDINotification& notification) {
     info("CoreMIDI notification: id=" + std::to_string(notification.messageID));
+    // The system itself went away (the JACK server stopped): nothing can leave the source any
+    // more, so say so once and skip every later message instead of failing each send.
+    if (notification.messageID == kMIDIMsgIOError && isAvailable_) {
+        isAvailable_ = false;
+        startedNotes_.clear();
+        error("the " + system_->displayName() +
+              " has gone away \u2014 MIDI output is unavailable until Tinkella is restarted");
+    }
 }
 
 int MIDIOutput::notificationDescriptor() const {

@@ -205,5 +205,25 @@ TEST_F(MIDIOutputSend, NoteOnThatWasRefusedIsNotEndedBySwitchingOff) {
     EXPECT_TRUE(midi->sent.empty());
 }
 
+TEST_F(MIDIOutputSend, ASystemThatGoesAwayIsReportedOnceAndLaterMessagesAreSkipped) {
+    midi->queueNotification(kMIDIMsgSetupChanged);
+    output->dispatchNotifications();
+    EXPECT_TRUE(output->isAvailable());
+    midi->queueNotification(kMIDIMsgIOError);
+    midi->queueNotification(kMIDIMsgIOError);
+    output->dispatchNotifications();
+    EXPECT_FALSE(output->isAvailable());
+    EXPECT_THAT(lines(), ElementsAre("MIDI: CoreMIDI notification: id=1",
+                                     "MIDI: CoreMIDI notification: id=7",
+                                     "MIDI-ERROR: the MIDI system has gone away \u2014 MIDI output "
+                                     "is unavailable until Tinkella is restarted",
+                                     "MIDI: CoreMIDI notification: id=7"));
+    log.clear();
+    output->noteOn(60, 127, 0);
+    EXPECT_TRUE(midi->sent.empty());
+    EXPECT_THAT(lines(), ElementsAre("MIDI: noteOn  note=60 velocity=127 channel=0",
+                                     "MIDI-ERROR: send skipped: MIDI source unavailable"));
+}
+
 } // namespace
 } // namespace tinkella

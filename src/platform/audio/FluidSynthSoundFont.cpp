@@ -1,10 +1,13 @@
 #include "platform/audio/FluidSynthSoundFont.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
+#include <unistd.h>
 
 namespace tinkella {
 
@@ -22,11 +25,26 @@ std::string& lastError() {
     return text;
 }
 
+// FluidSynth's JACK driver reports its server going away only through the log, from JACK's
+// shutdown thread, where nothing but async-signal-safe calls may run: tell the user once, with
+// one write(2).
+void reportLostJackServer(const char* message) {
+    static std::atomic<bool> reported{false};
+    if (std::strstr(message, "Lost the connection to the JACK server") == nullptr ||
+        reported.exchange(true)) {
+        return;
+    }
+    static constexpr char line[] = "Tinkella: the JACK server has gone away; the built-in "
+                                   "synthesiser is silent until Tinkella is restarted.\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, sizeof line - 1);
+}
+
 // May run on the audio thread: errors are kept only when the lock is free at once.
 void keepError(int level, const char* message, void*) {
     if (level > FLUID_ERR || message == nullptr) {
         return;
     }
+    reportLostJackServer(message);
     std::unique_lock<std::mutex> lock(errorMutex(), std::try_to_lock);
     if (lock.owns_lock()) {
         lastError() = message;

@@ -46,6 +46,7 @@ public:
     OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) override;
     MIDITimeStamp currentHostTime() override;
     int pollDescriptor() const override { return pollFd_; }
+    std::string displayName() const override { return "ALSA sequencer"; }
     void dispatchPending() override;
 
 private:

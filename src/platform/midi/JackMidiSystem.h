@@ -55,6 +55,7 @@ public:
     OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) override;
     MIDITimeStamp currentHostTime() override;
     int pollDescriptor() const override { return wakeFd_; }
+    std::string displayName() const override { return "JACK server"; }
     void dispatchPending() override;
 
     // The full "client:port" name of our source, empty before it exists.

@@ -100,6 +100,10 @@ public:
     // raises none on other threads.
     virtual int pollDescriptor() const { return -1; }
     virtual void dispatchPending() {}
+
+    // The system's name as a musician knows it ("ALSA sequencer", "JACK"), for messages that
+    // tell the user what went away.
+    virtual std::string displayName() const { return "MIDI system"; }
 };
 
 } // namespace tinkella
