@@ -17,7 +17,8 @@ TEST(MidiEventList, OnePacketOfOneWordFitsAndIsReadBack) {
     ASSERT_EQ(added, &list.packet[0]);
     EXPECT_EQ(list.protocol, MIDIProtocolID::MIDI_1_0);
     EXPECT_EQ(list.numPackets, 1u);
-    EXPECT_EQ(list.packet[0].timeStamp, 99u);
+    const MIDITimeStamp stamp = list.packet[0].timeStamp;
+    EXPECT_EQ(stamp, 99u);
     EXPECT_EQ(list.packet[0].wordCount, 1u);
     EXPECT_EQ(list.packet[0].words[0], word);
 }
@@ -44,7 +45,8 @@ TEST(MidiEventList, SecondPacketFollowsTheFirstsWords) {
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(MIDIEventPacketNext(packet), next);
     EXPECT_EQ(list->numPackets, 2u);
-    EXPECT_EQ(next->timeStamp, 20u);
+    const MIDITimeStamp stamp = next->timeStamp; // packed: read by value, never by reference
+    EXPECT_EQ(stamp, 20u);
     EXPECT_EQ(next->words[0], 3u);
 }
 
