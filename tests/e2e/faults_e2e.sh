@@ -91,11 +91,11 @@ one_line font_truncated "synthesiser unavailable.*truncated\.sf2"
 # --- Settings --------------------------------------------------------------------------------
 config=$work/garbage/config
 mkdir -p "$config/Quorvin"
-head -c 4000 /dev/urandom >"$config/Quorvin/Tinkella.ini"
-cp "$config/Quorvin/Tinkella.ini" "$work/garbage.copy"
+head -c 4000 /dev/urandom >"$config/Quorvin/Tinkella.conf"
+cp "$config/Quorvin/Tinkella.conf" "$work/garbage.copy"
 run_offscreen garbage
-one_line garbage "^Settings: .*Tinkella\.ini is not a settings file"
-cmp -s "$config/Quorvin/Tinkella.ini" "$work/garbage.copy" || fail "garbage: the user's file was changed"
+one_line garbage "^Settings: .*Tinkella\.conf is not a settings file"
+cmp -s "$config/Quorvin/Tinkella.conf" "$work/garbage.copy" || fail "garbage: the user's file was changed"
 unset config
 
 # The folder for the settings file cannot be made: a plain file stands in its place (file

@@ -15,7 +15,7 @@ namespace tinkella {
 namespace {
 
 QString defaultFilePath() {
-    const QSettings probe(QSettings::IniFormat, QSettings::UserScope, app::organizationName,
+    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, app::organizationName,
                           app::applicationName);
     return probe.fileName();
 }
