@@ -51,12 +51,6 @@ TEST(PreferencesRegistration, DefaultsAnswerReadsButAreNeverWritten) {
     EXPECT_EQ(c.store->writeCount(), 0u);
 }
 
-TEST(PreferencesRegistration, StoredValueWinsOverTheDefault) {
-    ControllerWithStore c;
-    c.store->write("keyWidth", DefaultsValue::real(37.25));
-    EXPECT_EQ(c.controller->value("values.keyWidth"), DefaultsValue::real(37.25));
-}
-
 TEST(PreferencesBinding, DeliversTheCurrentValueAtOnceAndEveryChangeToEveryReader) {
     ControllerWithStore c;
     std::vector<double> first;
@@ -90,14 +84,6 @@ TEST(PreferencesBinding, OtherKeysAndUnboundReadersGetNothing) {
     c.controller->setValue(DefaultsValue::real(20.0), "values.noteOffset");
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(c.controller->bindingCount(), 0u);
-}
-
-TEST(PreferencesBinding, KeepsItsOptions) {
-    ControllerWithStore c;
-    auto a = c.controller->bind(
-        "values.keyWidth", [](const DefaultsValue&) {}, BindingOptions{true});
-    EXPECT_TRUE(a.options().continuouslyUpdates);
-    EXPECT_EQ(a.keyPath(), "values.keyWidth");
 }
 
 TEST(PreferencesBinding, AReaderWritingDuringDeliveryLeavesEveryoneWithTheNewestValue) {
@@ -178,8 +164,10 @@ TEST(PreferencesSanity, NonFiniteOrTextualNumbersReachReadersAsTheDefault) {
     EXPECT_EQ(c.controller->value("values.noteOffset"), DefaultsValue::integer(60));
 }
 
-TEST(PreferencesSanity, OutOfRangeNumbersReachReadersUnchanged) {
+TEST(PreferencesSanity, StoredNumbersWinOverTheDefaultEvenOutOfRange) {
     ControllerWithStore c;
+    c.store->write("keyWidth", DefaultsValue::real(37.25));
+    EXPECT_EQ(c.controller->value("values.keyWidth"), DefaultsValue::real(37.25));
     c.store->write("keyWidth", DefaultsValue::real(500.0));
     c.store->write("noteOffset", DefaultsValue::integer(-3));
     EXPECT_EQ(c.controller->value("values.keyWidth"), DefaultsValue::real(500.0));
