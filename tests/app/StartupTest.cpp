@@ -166,37 +166,29 @@ TEST_F(StartupTest, QuittingWithThePanelOpenLeavesItOpenNextTime) {
     EXPECT_TRUE(app.store().read(preferences::settingsVisible).isAbsent());
 }
 
-TEST_F(StartupTest, StoredOutputModeSevenMeansBothAndStaysStored) {
-    AppHarness app({{"outputMode", DefaultsValue::integer(7)}});
-    launch(app);
-    EXPECT_TRUE(app.settings().outputModeRadios()[2]->isChecked());
-    EXPECT_TRUE(MIDIOutput::shared().isEnabled());
-    EXPECT_FALSE(PianoController::sharedInstance().soundController().isMuted());
-    app.clearRecords();
-    QTest::mouseClick(app.windowKeys(), Qt::LeftButton, {},
-                      AppHarness::keyPoint(*app.windowKeys(), middleC));
-    EXPECT_EQ(app.synthEvents().size(), 2u);
-    EXPECT_EQ(app.midiWords().size(), 2u);
-    EXPECT_EQ(app.store().read("outputMode"), DefaultsValue::integer(7));
+TEST_F(StartupTest, StoredOutputModeOtherThanZeroOrOneMeansBothAndStaysStored) {
+    for (const std::int64_t mode : {7, -1}) {
+        AppHarness app({{"outputMode", DefaultsValue::integer(mode)}});
+        launch(app);
+        EXPECT_TRUE(app.settings().outputModeRadios()[2]->isChecked()) << mode;
+        EXPECT_TRUE(app.settings().instrumentPopUp()->isEnabled()) << mode;
+        EXPECT_TRUE(MIDIOutput::shared().isEnabled()) << mode;
+        EXPECT_FALSE(PianoController::sharedInstance().soundController().isMuted()) << mode;
+        app.clearRecords();
+        QTest::mouseClick(app.windowKeys(), Qt::LeftButton, {},
+                          AppHarness::keyPoint(*app.windowKeys(), middleC));
+        EXPECT_EQ(app.synthEvents().size(), 2u) << mode;
+        EXPECT_EQ(app.midiWords().size(), 2u) << mode;
+        EXPECT_EQ(app.store().read("outputMode"), DefaultsValue::integer(mode));
+    }
 }
 
-TEST_F(StartupTest, StoredOutputModeMinusOneMeansBoth) {
-    AppHarness app({{"outputMode", DefaultsValue::integer(-1)}});
-    launch(app);
-    EXPECT_TRUE(app.settings().outputModeRadios()[2]->isChecked());
-    EXPECT_TRUE(app.settings().instrumentPopUp()->isEnabled());
-}
-
-TEST_F(StartupTest, SettingsVisibleHoldingTextOpensThePanel) {
-    AppHarness app({{"settingsVisible", DefaultsValue::text("sure")}});
-    launch(app);
-    EXPECT_TRUE(app.panel()->isVisible());
-}
-
-TEST_F(StartupTest, SettingsVisibleHoldingANumberOtherThanZeroOrOneOpensThePanel) {
-    AppHarness app({{"settingsVisible", DefaultsValue::integer(3)}});
-    launch(app);
-    EXPECT_TRUE(app.panel()->isVisible());
+TEST_F(StartupTest, SettingsVisibleHoldingAnythingButFalseOrZeroOpensThePanel) {
+    for (const DefaultsValue& stored : {DefaultsValue::text("sure"), DefaultsValue::integer(3)}) {
+        AppHarness app({{"settingsVisible", stored}});
+        launch(app);
+        EXPECT_TRUE(app.panel()->isVisible()) << stored.toString();
+    }
 }
 
 TEST_F(StartupTest, StoredSettingsReachTheControlsAndTheStrip) {
