@@ -110,10 +110,6 @@ TEST_F(TouchBarControllerTest, TouchAreaAndGlissandoChangesDoNotRedraw) {
     controller.pianoView().setHost(nullptr);
 }
 
-TEST_F(TouchBarControllerTest, ItemIdentifierText) {
-    EXPECT_EQ(TouchBarController::pianoViewIdentifier(), "com.quorvin.piano.label");
-}
-
 // --- Where the strip goes --------------------------------------------------------------------
 
 TEST(StripGeometryTest, SitsAtTheBottomCentreOfAnOrdinaryScreen) {
