@@ -35,6 +35,25 @@ protected:
         QtPainterDrawContext context(painter, 100);
         steps(context);
     }
+    // The lit rows (top, bottom) and columns (left, right) in the context's coordinates, or
+    // top = -1 when nothing is lit.
+    struct Lit {
+        int top = -1, bottom = 1000, left = 1000, right = -1;
+    };
+    Lit litBounds() const {
+        Lit b;
+        for (int x = 0; x < 100; ++x) {
+            for (int y = 0; y < 100; ++y) {
+                if (level(x + 0.5, y + 0.5) > 128) {
+                    b.top = std::max(b.top, y);
+                    b.bottom = std::min(b.bottom, y);
+                    b.left = std::min(b.left, x);
+                    b.right = std::max(b.right, x);
+                }
+            }
+        }
+        return b;
+    }
     int level(double x, double y) const {
         return image
             .pixelColor(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(100 - y)))
@@ -68,30 +87,26 @@ TEST_F(QtPainterContext, ClipLimitsLaterDrawing) {
     EXPECT_EQ(level(30, 60), 0);
 }
 
-TEST_F(QtPainterContext, CounterClockwiseArcRunsWithIncreasingAngle) {
-    draw([](DrawContext& c) {
-        c.setFillColor(white);
-        c.beginPath();
-        c.moveTo({50, 50});
-        c.addArc({50, 50}, 40, pi / 2, pi, false); // top to left: the upper-left quarter
-        c.fillPath();
-    });
-    EXPECT_EQ(level(35, 65), 255);
-    EXPECT_EQ(level(65, 65), 0);
-    EXPECT_EQ(level(35, 35), 0);
-}
-
-TEST_F(QtPainterContext, ClockwiseArcTakesTheLongWayRound) {
-    draw([](DrawContext& c) {
-        c.setFillColor(white);
-        c.beginPath();
-        c.moveTo({50, 50});
-        c.addArc({50, 50}, 40, pi / 2, pi, true); // three quarters, leaving the upper left
-        c.fillPath();
-    });
-    EXPECT_EQ(level(35, 65), 0);
-    EXPECT_EQ(level(65, 65), 255);
-    EXPECT_EQ(level(35, 35), 255);
+TEST_F(QtPainterContext, ArcDirectionDecidesWhichWayRoundItRuns) {
+    // From the top to the left: counter-clockwise is the upper-left quarter, clockwise the
+    // other three quarters.
+    struct Case {
+        bool clockwise;
+        int upperLeft, upperRight, lowerLeft;
+    };
+    for (const Case& k : {Case{false, 255, 0, 0}, Case{true, 0, 255, 255}}) {
+        image.fill(Qt::black);
+        draw([&](DrawContext& c) {
+            c.setFillColor(white);
+            c.beginPath();
+            c.moveTo({50, 50});
+            c.addArc({50, 50}, 40, pi / 2, pi, k.clockwise);
+            c.fillPath();
+        });
+        EXPECT_EQ(level(35, 65), k.upperLeft) << k.clockwise;
+        EXPECT_EQ(level(65, 65), k.upperRight) << k.clockwise;
+        EXPECT_EQ(level(35, 35), k.lowerLeft) << k.clockwise;
+    }
 }
 
 TEST_F(QtPainterContext, ArcIsJoinedToTheCurrentPointByALine) {
@@ -135,13 +150,12 @@ TEST_F(QtPainterContext, ShadowIsAGaussianOfHalfTheBlur) {
 }
 
 TEST_F(QtPainterContext, PathShadowMatchesTheRectangleShadow) {
-    QImage fromRect = image;
     draw([](DrawContext& c) {
         c.setShadow({0, 0}, 10, white);
         c.setFillColor(Color{0, 0, 0, 1});
         c.fillRect(Rect(30, 30, 40, 40));
     });
-    fromRect = image;
+    const QImage fromRect = image;
     image.fill(Qt::black);
     draw([](DrawContext& c) {
         c.setShadow({0, 0}, 10, white);
@@ -173,20 +187,7 @@ TEST_F(QtPainterContext, TextIsUprightAndHangsFromTheTopOfItsRectangle) {
         c.drawText("C5", Rect(0, 0, 100, 50),
                    TextAttributes{white, "Helvetica", 16, TextAlignment::centered});
     });
-    int top = -1;
-    int bottom = 1000;
-    int left = 1000;
-    int right = -1;
-    for (int x = 0; x < 100; ++x) {
-        for (int y = 0; y < 100; ++y) {
-            if (level(x + 0.5, y + 0.5) > 128) {
-                top = std::max(top, y);
-                bottom = std::min(bottom, y);
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-    }
+    const auto [top, bottom, left, right] = litBounds();
     ASSERT_GE(top, 0) << "no text drawn";
     EXPECT_LE(top, 50);
     EXPECT_GE(bottom, 30);
@@ -199,17 +200,8 @@ TEST_F(QtPainterContext, TextIsNotMirroredByTheFlip) {
         c.drawText("T", Rect(0, 0, 100, 90),
                    TextAttributes{white, "Helvetica", 40, TextAlignment::centered});
     });
-    int top = -1;
-    int bottom = 1000;
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x) {
-            if (level(x + 0.5, y + 0.5) > 128) {
-                top = std::max(top, y);
-                bottom = std::min(bottom, y);
-            }
-        }
-    }
-    ASSERT_GT(top, bottom);
+    const Lit lit = litBounds();
+    ASSERT_GT(lit.top, lit.bottom);
     const auto width = [&](int y) {
         int lit = 0;
         for (int x = 0; x < 100; ++x) {
@@ -217,7 +209,7 @@ TEST_F(QtPainterContext, TextIsNotMirroredByTheFlip) {
         }
         return lit;
     };
-    EXPECT_GT(width(top - 1), 2 * width(bottom + 1));
+    EXPECT_GT(width(lit.top - 1), 2 * width(lit.bottom + 1));
 }
 
 TEST_F(QtPainterContext, NonFiniteAndHugeCoordinatesAreHarmless) {
