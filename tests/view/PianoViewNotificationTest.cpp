@@ -61,29 +61,20 @@ TEST_F(ViewSetup, PressedKeysChangedFromAnySenderRedraws) {
     EXPECT_EQ(host.redrawRequests, 2);
 }
 
-TEST_F(ViewSetup, ResizingNotificationsSwitchTheOctaveLabels) {
-    makeView(false, 600, 100);
-    center.post(PianoResizingStarted);
-    center.post(PianoResizingStarted);
-    EXPECT_TRUE(view->showsOctaveNumber());
-    center.post(PianoResizingEnded);
-    EXPECT_FALSE(view->showsOctaveNumber());
-    EXPECT_EQ(host.redrawRequests, 3);
-}
-
-TEST_F(ViewSetup, ResizingEndedWithoutStartStillRedraws) {
-    makeView(true, 600, 30);
-    center.post(PianoResizingEnded);
-    EXPECT_FALSE(view->showsOctaveNumber());
-    EXPECT_EQ(host.redrawRequests, 1);
-}
-
-TEST_F(ViewSetup, EveryViewHearsEveryResize) {
+TEST_F(ViewSetup, EveryViewHearsEveryResizingNotificationAndRedraws) {
     makeView(false, 600, 100);
     PianoView strip(Rect(0, 0, 600, 30), true, controller, center);
+    center.post(PianoResizingEnded); // without a start: still a redraw
+    EXPECT_FALSE(view->showsOctaveNumber());
+    EXPECT_EQ(host.redrawRequests, 1);
+    center.post(PianoResizingStarted);
     center.post(PianoResizingStarted);
     EXPECT_TRUE(view->showsOctaveNumber());
     EXPECT_TRUE(strip.showsOctaveNumber());
+    center.post(PianoResizingEnded);
+    EXPECT_FALSE(view->showsOctaveNumber());
+    EXPECT_FALSE(strip.showsOctaveNumber());
+    EXPECT_EQ(host.redrawRequests, 4);
 }
 
 TEST_F(ViewSetup, BoundSettersOnlyStore) {
