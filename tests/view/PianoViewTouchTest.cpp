@@ -29,17 +29,31 @@ protected:
         view->touchesMoved({touch(id, TouchPhase::moved, x, y)});
     }
     void up(const std::string& id) { view->touchesEnded({touch(id, TouchPhase::ended, 0)}); }
+
+    // The note one finger holds after going down at x and after each move along the path.
+    std::vector<std::int64_t> glide(double x, std::initializer_list<double> path) {
+        std::vector<std::int64_t> played;
+        down("f", x);
+        played.push_back(pressedOnTouchBar().at(0));
+        for (double to : path) {
+            move("f", to);
+            played.push_back(pressedOnTouchBar().at(0));
+        }
+        return played;
+    }
 };
 
+using Hit = std::pair<std::int64_t, std::int64_t>;
+
 TEST_F(TouchStrip, HalfWidthZonesReachAQuarterKeyIntoEachNeighbour) {
-    EXPECT_EQ(hitAt(40), std::make_pair(std::int64_t{1}, std::int64_t{0}));   // C sharp zone in C
-    EXPECT_EQ(hitAt(37.5), std::make_pair(std::int64_t{0}, std::int64_t{0})); // zone edge: C
-    EXPECT_EQ(hitAt(55), std::make_pair(std::int64_t{1}, std::int64_t{2}));   // zone in D
-    EXPECT_EQ(hitAt(50), std::make_pair(std::int64_t{1}, std::int64_t{2}));   // D's slot, dx 0
-    EXPECT_EQ(hitAt(62.5), std::make_pair(std::int64_t{2}, std::int64_t{2})); // zone edge: D
-    EXPECT_EQ(hitAt(10), std::make_pair(std::int64_t{0}, std::int64_t{0}));   // C, no sharp left
-    EXPECT_EQ(hitAt(149), std::make_pair(std::int64_t{4}, std::int64_t{4}));  // E, none right
-    EXPECT_EQ(hitAt(151), std::make_pair(std::int64_t{5}, std::int64_t{5}));  // F, none left
+    EXPECT_EQ(hitAt(40), (Hit{1, 0}));   // C sharp zone in C
+    EXPECT_EQ(hitAt(37.5), (Hit{0, 0})); // zone edge: C
+    EXPECT_EQ(hitAt(55), (Hit{1, 2}));   // zone in D
+    EXPECT_EQ(hitAt(50), (Hit{1, 2}));   // D's slot, dx 0
+    EXPECT_EQ(hitAt(62.5), (Hit{2, 2})); // zone edge: D
+    EXPECT_EQ(hitAt(10), (Hit{0, 0}));   // C, no sharp left
+    EXPECT_EQ(hitAt(149), (Hit{4, 4}));  // E, none right
+    EXPECT_EQ(hitAt(151), (Hit{5, 5}));  // F, none left
 }
 
 TEST_F(TouchStrip, OnlyTheHorizontalPositionDecides) {
@@ -100,41 +114,24 @@ TEST_F(TouchStrip, FingerDownPressesItsKeyAndLiftingReleasesIt) {
     EXPECT_EQ(view->touchCount(), 0U);
 }
 
-TEST_F(TouchStrip, GlissandoOffFromANaturalKeyNeverCatchesABlackKey) {
-    // E, F, F (in F sharp's zone, F's slot), G (in F sharp's zone, G's slot), G.
-    std::vector<std::int64_t> played;
-    down("f", 125);
-    played.push_back(pressedOnTouchBar().at(0));
-    for (double x : {170.0, 195.0, 205.0, 230.0}) {
-        move("f", x);
-        played.push_back(pressedOnTouchBar().at(0));
+TEST_F(TouchStrip, GlissandoFromANaturalKeyCatchesBlackKeysOnlyWhenSwitchedOn) {
+    // E, F, F sharp's zone in F's slot, F sharp's zone in G's slot, G.
+    struct Case {
+        bool glissando;
+        std::vector<std::int64_t> played;
+    };
+    for (const Case& k : {Case{false, {4, 5, 5, 7, 7}}, Case{true, {4, 5, 6, 6, 7}}}) {
+        view->setBlackKeyGlissando(k.glissando);
+        EXPECT_EQ(glide(125, {170.0, 195.0, 205.0, 230.0}), k.played) << k.glissando;
+        up("f");
     }
-    EXPECT_THAT(played, ElementsAre(4, 5, 5, 7, 7));
 }
 
 TEST_F(TouchStrip, GlissandoOffFromABlackKeyKeepsItOnlyInItsZone) {
-    std::vector<std::int64_t> played;
-    down("f", 195); // F sharp's zone, in F's slot
-    played.push_back(pressedOnTouchBar().at(0));
-    for (double x : {205.0, 225.0, 245.0, 255.0, 280.0, 230.0, 198.0}) {
-        move("f", x);
-        played.push_back(pressedOnTouchBar().at(0));
-    }
-    // F sharp, F sharp, G, G (G sharp's zone in G's slot), A (G sharp's zone in A's slot), A,
-    // G, back in F sharp's zone: F sharp.
-    EXPECT_THAT(played, ElementsAre(6, 6, 7, 7, 9, 9, 7, 6));
-}
-
-TEST_F(TouchStrip, GlissandoOnPlaysWhateverIsUnderTheFinger) {
-    view->setBlackKeyGlissando(true);
-    std::vector<std::int64_t> played;
-    down("f", 125);
-    played.push_back(pressedOnTouchBar().at(0));
-    for (double x : {170.0, 195.0, 205.0, 230.0}) {
-        move("f", x);
-        played.push_back(pressedOnTouchBar().at(0));
-    }
-    EXPECT_THAT(played, ElementsAre(4, 5, 6, 6, 7));
+    // F sharp's zone in F's slot, F sharp, G, G (G sharp's zone in G's slot), A (G sharp's zone
+    // in A's slot), A, G, back in F sharp's zone: F sharp.
+    EXPECT_THAT(glide(195, {205.0, 225.0, 245.0, 255.0, 280.0, 230.0, 198.0}),
+                ElementsAre(6, 6, 7, 7, 9, 9, 7, 6));
 }
 
 TEST_F(TouchStrip, GlissandoSwitchedWhileHeldKeepsTheFirstNote) {
