@@ -23,35 +23,53 @@ struct Table {
     }
 };
 
-TEST(MidiBackends, FirstThatOpensWinsAndLaterOnesAreNotTried) {
-    Table t;
-    t.add("alsa", -2);
-    t.add("jack", 0);
-    t.add("third", 0);
-    MidiBackendChoice choice = chooseMidiBackend(t.backends, "");
-    ASSERT_TRUE(choice.system);
-    EXPECT_EQ(choice.name, "jack");
-    EXPECT_EQ(t.tried, (std::vector<std::string>{"alsa", "jack"}));
-    EXPECT_EQ(choice.report, "alsa: -2; using jack");
-}
-
-TEST(MidiBackends, FirstOpeningAtOnceReportsNothing) {
-    Table t;
-    t.add("alsa", 0);
-    t.add("jack", 0);
-    MidiBackendChoice choice = chooseMidiBackend(t.backends, "");
-    EXPECT_EQ(choice.name, "alsa");
-    EXPECT_TRUE(choice.report.empty());
-}
-
-TEST(MidiBackends, ForcedNameTriesOnlyThatBackend) {
-    Table t;
-    t.add("alsa", 0);
-    t.add("jack", 17);
-    MidiBackendChoice choice = chooseMidiBackend(t.backends, "jack");
-    EXPECT_FALSE(choice.system);
-    EXPECT_EQ(t.tried, (std::vector<std::string>{"jack"}));
-    EXPECT_EQ(choice.report, "no MIDI system could be opened (jack: 17)");
+// The first backend that opens wins and later ones are not tried; a forced name tries only
+// that one; every failure is named; an unknown name is refused with the choices.
+TEST(MidiBackends, ChoosesTheFirstThatOpensOrTheForcedOneAndReportsEveryFailure) {
+    struct Case {
+        std::vector<std::pair<std::string, OSStatus>> backends; // name, status when opened
+        std::string forced;
+        std::vector<std::string> tried;
+        std::string chosen; // empty when nothing was opened
+        std::string report;
+    };
+    const Case cases[] = {
+        {{{"alsa", -2}, {"jack", 0}, {"third", 0}},
+         "",
+         {"alsa", "jack"},
+         "jack",
+         "alsa: -2; using jack"},
+        {{{"alsa", 0}, {"jack", 0}}, "", {"alsa"}, "alsa", ""},
+        {{{"alsa", 0}, {"jack", 17}},
+         "jack",
+         {"jack"},
+         "",
+         "no MIDI system could be opened (jack: 17)"},
+        {{{"alsa", -2}, {"jack", 17}},
+         "",
+         {"alsa", "jack"},
+         "",
+         "no MIDI system could be opened (alsa: -2, jack: 17)"},
+        {{{"alsa", 0}, {"jack", 0}},
+         "coremidi",
+         {},
+         "",
+         "unknown MIDI system 'coremidi' (choose alsa, jack, none)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("forced '" + c.forced + "', expected report '" + c.report + "'");
+        Table t;
+        for (const auto& [name, status] : c.backends) {
+            t.add(name, status);
+        }
+        MidiBackendChoice choice = chooseMidiBackend(t.backends, c.forced);
+        EXPECT_EQ(t.tried, c.tried);
+        EXPECT_EQ(static_cast<bool>(choice.system), !c.chosen.empty());
+        if (!c.chosen.empty()) {
+            EXPECT_EQ(choice.name, c.chosen);
+        }
+        EXPECT_EQ(choice.report, c.report);
+    }
 }
 
 TEST(MidiBackends, NoneOpensNothing) {
@@ -62,25 +80,6 @@ TEST(MidiBackends, NoneOpensNothing) {
     EXPECT_EQ(choice.name, "none");
     EXPECT_TRUE(t.tried.empty());
     EXPECT_TRUE(choice.report.empty());
-}
-
-TEST(MidiBackends, AllFailingNamesEveryFailure) {
-    Table t;
-    t.add("alsa", -2);
-    t.add("jack", 17);
-    MidiBackendChoice choice = chooseMidiBackend(t.backends, "");
-    EXPECT_FALSE(choice.system);
-    EXPECT_EQ(choice.report, "no MIDI system could be opened (alsa: -2, jack: 17)");
-}
-
-TEST(MidiBackends, UnknownNameIsRefusedWithTheChoices) {
-    Table t;
-    t.add("alsa", 0);
-    t.add("jack", 0);
-    MidiBackendChoice choice = chooseMidiBackend(t.backends, "coremidi");
-    EXPECT_FALSE(choice.system);
-    EXPECT_TRUE(t.tried.empty());
-    EXPECT_EQ(choice.report, "unknown MIDI system 'coremidi' (choose alsa, jack, none)");
 }
 
 } // namespace

@@ -36,20 +36,15 @@ protected:
     MIDIOutput output;
 };
 
-TEST_F(MidiDiag, InformationLineGoesToSystemLogBareAndToStderrPrefixedInOneWrite) {
+TEST_F(MidiDiag, LineGoesToSystemLogBareAtItsLevelAndToStderrPrefixedInOneWrite) {
     output.info("hello");
-    ASSERT_EQ(log.systemLog().size(), 1u);
+    output.error("bad");
+    ASSERT_EQ(log.systemLog().size(), 2u);
     EXPECT_EQ(log.systemLog()[0].level, LogLevel::Default);
     EXPECT_EQ(log.systemLog()[0].message, "hello");
-    EXPECT_THAT(log.stderrWrites(), ElementsAre("MIDI: hello\n"));
-}
-
-TEST_F(MidiDiag, ErrorLineUsesErrorLevelAndErrorPrefix) {
-    output.error("bad");
-    ASSERT_EQ(log.systemLog().size(), 1u);
-    EXPECT_EQ(log.systemLog()[0].level, LogLevel::Error);
-    EXPECT_EQ(log.systemLog()[0].message, "bad");
-    EXPECT_THAT(log.stderrWrites(), ElementsAre("MIDI-ERROR: bad\n"));
+    EXPECT_EQ(log.systemLog()[1].level, LogLevel::Error);
+    EXPECT_EQ(log.systemLog()[1].message, "bad");
+    EXPECT_THAT(log.stderrWrites(), ElementsAre("MIDI: hello\n", "MIDI-ERROR: bad\n"));
 }
 
 TEST_F(MidiDiag, DisabledLevelSkipsOnlyTheSystemLog) {
