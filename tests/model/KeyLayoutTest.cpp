@@ -38,20 +38,6 @@ TEST_F(KeyLayoutTest, OctavePatternMatchesAPianoKeyboard) {
     }
 }
 
-TEST_F(KeyLayoutTest, EndsAndNeighboursAreAsDrawn) {
-    EXPECT_FALSE(keys[0].sharp);
-    EXPECT_EQ(keys[0].x, 0);
-    EXPECT_TRUE(keys[1].sharp);
-    EXPECT_EQ(keys[1].x, 0);
-    EXPECT_EQ(keys[4].x, 2); // E
-    EXPECT_FALSE(keys[5].sharp);
-    EXPECT_EQ(keys[5].x, 3); // F, no sharp between E and F
-    EXPECT_TRUE(keys[118].sharp);
-    EXPECT_EQ(keys[118].x, 68);
-    EXPECT_FALSE(keys[119].sharp);
-    EXPECT_EQ(keys[119].x, 69);
-}
-
 TEST_F(KeyLayoutTest, NaturalsFillSeventySlotsAndSharpsFollowTheirNatural) {
     std::set<std::int64_t> naturalSlots;
     int sharps = 0;
