@@ -17,47 +17,18 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-pids=()
-
-release_server_slot() {
-  grep -qa "jack-[0-9]*:$server:" /dev/shm/jack-shm-registry 2>/dev/null || return 0
-  jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >/dev/null 2>&1 &
-  local pid=$!
-  jack_wait -s "$server" -w -t 5 >/dev/null 2>&1
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-}
-
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  if [ -n "${jackd_pid:-}" ]; then
-    kill "$jackd_pid" 2>/dev/null
-    wait "$jackd_pid" 2>/dev/null
-    release_server_slot
-  fi
+source "$(dirname "$0")/lib.sh"
+cleanup_last() {
   if [ -n "${xvfb_pid:-}" ]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
   fi
-  rm -rf "$work"
 }
-trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
   for f in "$work"/*.log; do echo "--- $f"; tail -n 60 "$f"; done
   exit 1
-}
-
-# Polls a condition every 50 ms for up to $1 seconds.
-wait_until() {
-  local limit=$(( $1 * 20 )); shift
-  for ((i = 0; i < limit; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.05
-  done
-  return 1
 }
 
 # --- without any display the program says so in one line and exits with status 1 ---------
@@ -86,17 +57,12 @@ sleep 0.5
 # JACK keeps at most eight servers in its shared registry, and a server that was killed keeps
 # its slot until a server of the same name starts and stops again. When the registry is full,
 # the slots of servers that no longer run are freed that way, then the start is tried again.
-start_jackd() {
-  jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
-  jackd_pid=$!
-  jack_wait -s "$server" -w -t 10 >/dev/null 2>&1
-}
 reclaim_dead_slots() {
   local name pid
   for name in $(strings /dev/shm/jack-shm-registry 2>/dev/null |
                 sed -n 's/^jack-[0-9]*:\([^:]*\):.*/\1/p' | sort -u); do
     pgrep -f -- "jackd.* -n $name " >/dev/null && continue
-    jackd --no-realtime -n "$name" -d dummy -r 48000 -p 64 >/dev/null 2>&1 &
+    jackd --no-realtime -n "$name" "${jackd_driver[@]}" >/dev/null 2>&1 &
     pid=$!
     jack_wait -s "$name" -w -t 5 >/dev/null 2>&1
     kill "$pid" 2>/dev/null
@@ -110,7 +76,6 @@ if ! start_jackd; then
   reclaim_dead_slots
   start_jackd || fail "jackd did not start"
 fi
-has_port() { jack_lsp 2>/dev/null | grep -qx "$1" || { sleep 0.2; return 1; }; }
 
 # --- start-up ---------------------------------------------------------------------------------
 "$bin" --midi=jack --audio=jack >"$work/tinkella.out" 2>"$work/tinkella.log" &

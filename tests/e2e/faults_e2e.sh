@@ -11,35 +11,12 @@ work=$(mktemp -d)
 server="tinkella-faults-$$-$RANDOM"
 export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-pids=()
+source "$(dirname "$0")/lib.sh"
 failures=0
-
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
-}
-
-wait_until() {
-  local limit=$(( $1 * 20 )); shift
-  for ((i = 0; i < limit; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.05
-  done
-  return 1
-}
-
-start_jack() {
-  jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
-  jackd_pid=$!
-  pids+=("$jackd_pid")
-  jack_wait -s "$server" -w -t 10 >/dev/null 2>&1 || { echo "FAIL: jackd did not start"; exit 1; }
 }
 
 # Runs the program offscreen for three seconds with a fresh settings folder (or $config),
@@ -74,7 +51,7 @@ some_line() {
   grep -q -E -- "$pattern" "$err" || { fail "$name: no line matches '$pattern'"; sed 's/^/    /' "$err"; }
 }
 
-start_jack
+start_jackd || { echo "FAIL: jackd did not start"; exit 1; }
 
 # --- Sound font ------------------------------------------------------------------------------
 run_offscreen font_missing TINKELLA_SOUNDFONT="$work/none.sf2"

@@ -9,31 +9,8 @@ probe=$1
 work=$(mktemp -d)
 server="tinkella-e2e-$$-$RANDOM"
 export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server
-pids=()
-
-# A jackd that dies without unregistering keeps its slot in JACK's shared registry (eight
-# servers at most), and only a server of the same name frees it again.
-release_server_slot() {
-  grep -qa "jack-[0-9]*:$server:" /dev/shm/jack-shm-registry 2>/dev/null || return 0
-  jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >/dev/null 2>&1 &
-  local pid=$!
-  jack_wait -s "$server" -w -t 5 >/dev/null 2>&1
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-}
-
-cleanup() {
-  exec 7>&- 8>&-
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  if [ -n "${jackd_pid:-}" ]; then
-    kill "$jackd_pid" 2>/dev/null
-    wait "$jackd_pid" 2>/dev/null
-    release_server_slot
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib.sh"
+cleanup_first() { exec 7>&- 8>&-; }
 
 fail() {
   echo "FAIL: $*"
@@ -41,22 +18,7 @@ fail() {
   exit 1
 }
 
-# Polls a condition every 50 ms for up to $1 seconds.
-wait_until() {
-  local limit=$(( $1 * 20 )); shift
-  for ((i = 0; i < limit; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.05
-  done
-  return 1
-}
-
-jackd --no-realtime -n "$server" -d dummy -r 48000 -p 64 >"$work/jackd.log" 2>&1 &
-jackd_pid=$!
-jack_wait -s "$server" -w -t 10 >/dev/null || fail "jackd did not start"
-
-# Each jack_lsp is a client joining and leaving the graph, so ports are polled sparingly.
-has_port() { jack_lsp 2>/dev/null | grep -qx "$1" || { sleep 0.2; return 1; }; }
+start_jackd || fail "jackd did not start"
 count_in() { grep -c -F -- "$2" "$1" 2>/dev/null || true; }
 
 mkfifo "$work/in1" "$work/in2"
