@@ -94,15 +94,6 @@ TEST_F(MIDIOutputSend, NotesAbove127AreRefusedWithoutMovingCounters) {
     EXPECT_EQ(topologyDumps("first note sent"), 1u);
 }
 
-TEST_F(MIDIOutputSend, ErrorLinesGoToSystemLogBareAtErrorLevel) {
-    output->noteOn(200, 127, 0);
-    ASSERT_EQ(log.systemLog().size(), 1u);
-    EXPECT_EQ(log.systemLog()[0].level, LogLevel::Error);
-    EXPECT_EQ(log.systemLog()[0].message, "noteOn rejected: note 200 is out of MIDI range 0-127");
-    EXPECT_THAT(log.stderrWrites(),
-                ElementsAre("MIDI-ERROR: noteOn rejected: note 200 is out of MIDI range 0-127\n"));
-}
-
 TEST_F(MIDIOutputSend, RefusedMessageIsNumberedButNotCounted) {
     midi->sendStatusSequence = {-10860};
     output->noteOn(60, 127, 0);
