@@ -45,6 +45,18 @@ Stereo constant(std::size_t frames, float value) {
     return s;
 }
 
+// Uniform noise in [-level, level] on both channels, the same for the same seed.
+Stereo noise(std::size_t frames, unsigned seed, float level) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> sample(-level, level);
+    Stereo s(frames);
+    for (std::size_t i = 0; i < frames; ++i) {
+        s.left[i] = sample(random);
+        s.right[i] = sample(random);
+    }
+    return s;
+}
+
 Stereo concat(const std::vector<Stereo>& parts) {
     Stereo s;
     for (const Stereo& p : parts) {
@@ -82,13 +94,7 @@ TEST(PeakLimiter, SilenceStaysExactSilenceAndSettled) {
 
 TEST(PeakLimiter, BelowTheCeilingOutputIsTheDelayedInputBitForBit) {
     PeakLimiter limiter(rate);
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> sample(-ceiling, ceiling);
-    Stereo in(48000);
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        in.left[i] = sample(random);
-        in.right[i] = sample(random);
-    }
+    Stereo in = noise(48000, 7, ceiling);
     in.left[100] = ceiling;
     Stereo out = run(limiter, in, 97);
     const std::size_t latency = limiter.latencyFrames();
@@ -210,13 +216,7 @@ TEST(PeakLimiter, SettlesAfterTheLastSoundHasLeftAndTheGainRecovered) {
 }
 
 TEST(PeakLimiter, InPlaceAndAnyBufferSplitGiveTheSameOutput) {
-    std::mt19937 random(3);
-    std::uniform_real_distribution<float> sample(-3.0f, 3.0f);
-    Stereo in(20000);
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        in.left[i] = sample(random);
-        in.right[i] = sample(random);
-    }
+    const Stereo in = noise(20000, 3, 3.0f);
     PeakLimiter a(rate);
     PeakLimiter b(rate);
     Stereo outA = run(a, in, 64);
