@@ -17,12 +17,14 @@ wait_until() {
 }
 
 # The options after a server's name: the dummy driver at 48 kHz, 64-frame periods. jackd itself
-# is started directly, so that $! is its own process id.
+# is started directly, so that $! is its own process id. The test servers run synchronously
+# (--sync): a client that a busy machine makes late then delays the cycle instead of having its
+# MIDI dropped between clients, which would fail a test for the machine's sake.
 jackd_driver=(-d dummy -r 48000 -p 64)
 
 # Starts the private server, its output in $work/jackd.log; fails when it is not up in 10 s.
 start_jackd() {
-  jackd --no-realtime -n "$server" "${jackd_driver[@]}" >"$work/jackd.log" 2>&1 &
+  jackd --no-realtime --sync -n "$server" "${jackd_driver[@]}" >"$work/jackd.log" 2>&1 &
   jackd_pid=$!
   jack_wait -s "$server" -w -t 10 >/dev/null 2>&1
 }
