@@ -309,6 +309,20 @@ TEST_F(SettingsFileTest, TextThatIsNoSettingsFileIsReportedAndKept) {
     EXPECT_EQ(readFile(), text);
 }
 
+TEST_F(SettingsFileTest, SerialisedObjectsAreRefusedBeforeTheReaderCanAllocateForThem) {
+    // The reader would take this stream's sizes at their word and ask for gigabytes.
+    const QByteArray crafted("[General]\nkeyWidth=50\n"
+                             "noteOffset=@Variant(\\0\\0\\0\\x7f\\xff\\xff\\xff)\n");
+    writeFile(crafted);
+    ::testing::internal::CaptureStderr();
+    QtSettingsStore store(path());
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(store.isPersistent());
+    EXPECT_NE(err.find("is not a valid settings file"), std::string::npos) << err;
+    EXPECT_TRUE(store.read("keyWidth").isAbsent());
+    EXPECT_EQ(readFile(), crafted);
+}
+
 TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndLeftAlone) {
     QDir().mkpath(path()); // a directory where the file should be: opening it fails
     ::testing::internal::CaptureStderr();

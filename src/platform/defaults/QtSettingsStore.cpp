@@ -41,6 +41,13 @@ bool looksLikeText(const QByteArray& bytes) {
     return QString::fromUtf8(bytes).toUtf8() == bytes;
 }
 
+// The INI reader turns "@Variant(...)" values into objects of any registered type, taking sizes
+// from the file: a few garbled bytes can ask for gigabytes. We write only plain text, so a file
+// that holds such a value (even escaped) was not written by us.
+bool holdsSerialisedObjects(const QByteArray& bytes) {
+    return bytes.contains("Variant(");
+}
+
 } // namespace
 
 QtSettingsStore::QtSettingsStore() : QtSettingsStore(defaultFilePath()) {}
@@ -69,8 +76,13 @@ void QtSettingsStore::load() {
             giveUpFile(QStringLiteral("cannot be read (%1)").arg(file.errorString()), readFailed);
             return;
         }
-        if (!looksLikeText(file.readAll())) {
+        const QByteArray bytes = file.readAll();
+        if (!looksLikeText(bytes)) {
             giveUpFile(QStringLiteral("is not a settings file"), readFailed);
+            return;
+        }
+        if (holdsSerialisedObjects(bytes)) {
+            giveUpFile(QStringLiteral("is not a valid settings file"), readFailed);
             return;
         }
     }
