@@ -7,6 +7,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 # Seconds each fuzzer runs in `make fuzz` (and so in `make test`).
 FUZZ_SECONDS ?= 25
+# libFuzzer's seed in `make fuzz`: fixed so `make test` is repeatable; FUZZ_SEED=0 explores anew.
+FUZZ_SEED ?= 1
 # The long soak: steps, and a seed that differs each run unless given.
 SOAK_STEPS ?= 1000000
 SOAK_SEED ?= $(shell date +%s)
@@ -63,7 +65,7 @@ test-asan:
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	      -DTINKELLA_FUZZ=ON -DTINKELLA_SANITIZE=ON -DTINKELLA_BUILD_BENCH=OFF \
-	      -DTINKELLA_WERROR=OFF -DTINKELLA_FUZZ_SECONDS=$(FUZZ_SECONDS) $(CMAKE_FLAGS)
+	      -DTINKELLA_WERROR=OFF -DTINKELLA_FUZZ_SECONDS=$(FUZZ_SECONDS) -DTINKELLA_FUZZ_SEED=$(FUZZ_SEED) $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_piano_view fuzz_settings
 	cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
