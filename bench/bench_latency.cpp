@@ -294,7 +294,8 @@ int main(int argc, char** argv) {
     const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 200;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
-    testing::JackDummyServer server("tinkella-latency");
+    testing::JackDummyServer server("tinkella-latency",
+                                    testing::JackDummyServer::Cycle::Asynchronous);
     if (!server.ready()) {
         std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
         return 1;

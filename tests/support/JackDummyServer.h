@@ -19,16 +19,27 @@ namespace tinkella::testing {
 // A private JACK server on the dummy driver (48 kHz, 64 frames), for tests and benchmarks that
 // need a real graph without hardware. The constructor points this process at it through
 // JACK_DEFAULT_SERVER (and JACK_NO_START_SERVER=1), so clients never start another server; the
-// destructor stops it.
+// destructor stops it. Tests run it synchronously: a client that a busy machine makes late then
+// delays the cycle instead of losing its MIDI between clients; latency measurements run it as a
+// musician's server runs, asynchronously.
 class JackDummyServer {
 public:
-    explicit JackDummyServer(const std::string& tag = "tinkella") {
+    enum class Cycle { Synchronous, Asynchronous };
+
+    explicit JackDummyServer(const std::string& tag = "tinkella",
+                             Cycle cycle = Cycle::Synchronous) {
         static int counter = 0;
         name_ = tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         ::setenv("JACK_NO_START_SERVER", "1", 1);
         ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
-        pid_ = spawnQuiet(
-            {"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", "64"});
+        std::vector<std::string> argv{"jackd", "--no-realtime"};
+        if (cycle == Cycle::Synchronous) {
+            argv.push_back("--sync");
+        }
+        for (const char* arg : {"-n", "", "-d", "dummy", "-r", "48000", "-p", "64"}) {
+            argv.push_back(*arg != '\0' ? arg : name_);
+        }
+        pid_ = spawnQuiet(argv);
         if (pid_ > 0) {
             ready_ = runQuiet({"jack_wait", "-s", name_, "-w", "-t", "10"}) == 0 && running();
         }
