@@ -8,8 +8,9 @@ namespace tinkella {
 
 namespace {
 
-std::optional<std::int64_t> parseInteger(const std::string& text) {
-    std::int64_t v = 0;
+// The whole text as one number of type T (a leading "+" allowed), or nothing.
+template <typename T> std::optional<T> parseNumber(const std::string& text) {
+    T v{};
     const char* first = text.data();
     const char* last = text.data() + text.size();
     if (first != last && *first == '+') {
@@ -22,18 +23,12 @@ std::optional<std::int64_t> parseInteger(const std::string& text) {
     return v;
 }
 
+std::optional<std::int64_t> parseInteger(const std::string& text) {
+    return parseNumber<std::int64_t>(text);
+}
+
 std::optional<double> parseReal(const std::string& text) {
-    double v = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+') {
-        ++first;
-    }
-    const auto [end, ec] = std::from_chars(first, last, v);
-    if (ec != std::errc() || end != last || first == last) {
-        return std::nullopt;
-    }
-    return v;
+    return parseNumber<double>(text);
 }
 
 std::int64_t truncateSaturating(double v) {

@@ -148,10 +148,7 @@ ItemCount JackMidiSystem::numberOfSources() {
 }
 
 MIDIEndpointRef JackMidiSystem::source(ItemCount index) {
-    if (isShutDown() || index < 0 || index >= static_cast<ItemCount>(sources_.size())) {
-        return 0;
-    }
-    return refForPort(sources_[static_cast<std::size_t>(index)]);
+    return endpointAt(sources_, index);
 }
 
 ItemCount JackMidiSystem::numberOfDestinations() {
@@ -160,10 +157,14 @@ ItemCount JackMidiSystem::numberOfDestinations() {
 }
 
 MIDIEndpointRef JackMidiSystem::destination(ItemCount index) {
-    if (isShutDown() || index < 0 || index >= static_cast<ItemCount>(destinations_.size())) {
+    return endpointAt(destinations_, index);
+}
+
+MIDIEndpointRef JackMidiSystem::endpointAt(const std::vector<std::string>& ports, ItemCount index) {
+    if (isShutDown() || index < 0 || index >= static_cast<ItemCount>(ports.size())) {
         return 0;
     }
-    return refForPort(destinations_[static_cast<std::size_t>(index)]);
+    return refForPort(ports[static_cast<std::size_t>(index)]);
 }
 
 OSStatus JackMidiSystem::getStringProperty(MIDIObjectRef object, MIDIStringProperty property,

@@ -78,6 +78,8 @@ private:
     void raise(std::int32_t messageID);
     void wake();
     MIDIEndpointRef refForPort(const std::string& fullName);
+    // The port at index of a list from midiPorts(), or 0 when out of range or shut down.
+    MIDIEndpointRef endpointAt(const std::vector<std::string>& ports, ItemCount index);
     std::vector<std::string> midiPorts(unsigned long flags) const;
     std::uint64_t clientUuid() const;
 
