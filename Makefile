@@ -20,6 +20,7 @@ run: build
 	./$(BUILD)/tinkella
 
 test: deps
+	./scripts/check-layers
 	$(MAKE) build-asan
 	$(MAKE) test-asan
 	$(MAKE) build

@@ -1,12 +1,12 @@
 // The built-in synthesiser: note events through the real FluidSynth graph, the limiter per
 // buffer, sound font load time and memory, and the idle CPU of a running graph on JACK.
 #include "../tests/support/JackDummyServer.h"
-#include "audio/PeakLimiter.h"
+#include "foundation/PeakLimiter.h"
 #include "audio/SoundController.h"
-#include "platform/audio/FluidSynthAudioSystem.h"
-#include "platform/audio/FluidSynthGraph.h"
-#include "platform/audio/FluidSynthRenderer.h"
-#include "platform/audio/MidiEventRing.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/fluidsynth/FluidSynthGraph.h"
+#include "adapters/fluidsynth/FluidSynthRenderer.h"
+#include "foundation/MidiEventRing.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

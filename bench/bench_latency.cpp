@@ -18,16 +18,16 @@
 #include "app/AppInfo.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
-#include "audio/PeakLimiter.h"
+#include "foundation/PeakLimiter.h"
 #include "audio/SoundController.h"
 #include "hosting/PianoWindowController.h"
 #include "model/PianoController.h"
-#include "platform/audio/FluidSynthAudioSystem.h"
-#include "platform/log/StandardError.h"
-#include "platform/log/SyslogSystemLog.h"
-#include "platform/midi/MidiBackends.h"
-#include "platform/touchbar/QtStripWindow.h"
-#include "platform/view/QtPianoWidget.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "interfaces/StandardError.h"
+#include "adapters/syslog/SyslogSystemLog.h"
+#include "app/Composition.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/QtPianoWidget.h"
 #include "support/JackDummyServer.h"
 #include "view/PianoView.h"
 
@@ -307,7 +307,7 @@ int main(int argc, char** argv) {
     }
 
     // The same choices main() makes when told "--midi jack --audio jack".
-    useStandardMidiBackends("jack");
+    app::useMidiBackend("jack");
     MIDIOutput::setSharedLogFactory([] {
         return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
                            std::make_unique<TimedStandardError>()};

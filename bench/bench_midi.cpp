@@ -2,10 +2,10 @@
 // and one noteOn with its two log lines (run with standard error sent to /dev/null).
 #include "../tests/support/JackDummyServer.h"
 #include "audio/MIDIOutput.h"
-#include "audio/UmpWord.h"
-#include "platform/log/SyslogSystemLog.h"
-#include "platform/midi/JackMidiSystem.h"
-#include "platform/midi/MidiEventList.h"
+#include "interfaces/MidiMessage.h"
+#include "adapters/syslog/SyslogSystemLog.h"
+#include "adapters/jack/JackMidiSystem.h"
+#include "interfaces/MidiEventList.h"
 
 #include <algorithm>
 #include <atomic>

@@ -3,9 +3,9 @@
 // slider step; so is a whole step of the real slider with the application running.
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
-#include "platform/defaults/DefaultsController.h"
-#include "platform/defaults/Preferences.h"
-#include "platform/defaults/QtSettingsStore.h"
+#include "foundation/DefaultsController.h"
+#include "model/Preferences.h"
+#include "adapters/qt/QtSettingsStore.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -4,8 +4,8 @@
 #include "audio/SoundController.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
-#include "platform/draw/QtPainterDrawContext.h"
-#include "platform/notify/NotificationCenter.h"
+#include "adapters/qt/QtPainterDrawContext.h"
+#include "foundation/NotificationCenter.h"
 #include "view/PianoView.h"
 
 #include <QGuiApplication>

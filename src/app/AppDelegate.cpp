@@ -6,8 +6,8 @@
 #include "audio/MIDIOutput.h"
 #include "hosting/PianoWindowController.h"
 #include "model/PianoController.h"
-#include "platform/LibraryVersions.h"
-#include "platform/defaults/Preferences.h"
+#include "app/LibraryVersions.h"
+#include "model/Preferences.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/AppInfo.h"
-#include "platform/LibraryVersions.h"
+#include "app/LibraryVersions.h"
 
 #include <algorithm>
 #include <string_view>

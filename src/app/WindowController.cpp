@@ -6,7 +6,7 @@
 #include "hosting/PianoWindowController.h"
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
-#include "platform/notify/NotificationCenter.h"
+#include "foundation/NotificationCenter.h"
 #include "view/PianoView.h"
 
 #include <QApplication>

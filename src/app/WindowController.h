@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/defaults/DefaultsController.h"
-#include "platform/defaults/Preferences.h"
+#include "foundation/DefaultsController.h"
+#include "model/Preferences.h"
 
 #include <QMenuBar>
 #include <QObject>

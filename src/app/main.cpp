@@ -3,13 +3,8 @@
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
+#include "app/Composition.h"
 #include "app/QuitSignals.h"
-#include "audio/SoundController.h"
-#include "model/PianoController.h"
-#include "platform/audio/FluidSynthAudioSystem.h"
-#include "platform/defaults/DefaultsController.h"
-#include "platform/defaults/QtSettingsStore.h"
-#include "platform/midi/MidiBackends.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -19,43 +14,11 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-const std::vector<std::string> audioDrivers{"jack", "pulseaudio", "alsa", "sdl2", "none"};
-
-std::vector<std::string> midiBackendNames() {
-    std::vector<std::string> names;
-    for (const tinkella::MidiBackend& backend : tinkella::standardMidiBackends()) {
-        names.push_back(backend.name);
-    }
-    names.emplace_back(tinkella::noMidiBackend);
-    return names;
-}
-
-void chooseBackends(const tinkella::app::LaunchOptions& options) {
-    tinkella::useStandardMidiBackends(options.midiBackend.value_or(""));
-    const std::string audio = options.audioBackend.value_or("");
-    tinkella::PianoController::setSharedSoundFactory([audio] {
-        if (audio == "none") {
-            return std::make_unique<tinkella::SoundController>(nullptr);
-        }
-        tinkella::FluidSynthOptions synth;
-        if (!audio.empty()) {
-            synth.drivers = {audio};
-        }
-        return std::make_unique<tinkella::SoundController>(
-            tinkella::makeFluidSynthAudioSystem(std::move(synth)));
-    });
-    tinkella::DefaultsController::setSharedStoreFactory(
-        [] { return std::make_unique<tinkella::QtSettingsStore>(); });
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     using namespace tinkella::app;
     const std::vector<std::string> args(argv, argv + argc);
     const std::vector<std::string> midiBackends = midiBackendNames();
+    const std::vector<std::string> audioDrivers = audioBackendNames();
     const LaunchOptions options = parseCommandLine(args, midiBackends, audioDrivers);
     if (!options.error.empty()) {
         std::fprintf(stderr, "tinkella: %s\n", options.error.c_str());
@@ -75,7 +38,7 @@ int main(int argc, char** argv) {
                    stderr);
         return 1;
     }
-    chooseBackends(options);
+    composeApplication(options.midiBackend.value_or(""), options.audioBackend.value_or(""));
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(applicationName);

@@ -1,9 +1,9 @@
 #include "audio/MIDIOutput.h"
 
 #include "audio/HexText.h"
-#include "audio/UmpWord.h"
-#include "platform/midi/MidiEventList.h"
-#include "platform/midi/NullMidiSystem.h"
+#include "interfaces/MidiMessage.h"
+#include "interfaces/MidiEventList.h"
+#include "foundation/NullMidiSystem.h"
 
 #include <string>
 #include <unistd.h>

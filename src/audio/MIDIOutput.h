@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/log/StandardError.h"
-#include "platform/log/SystemLog.h"
-#include "platform/midi/MidiSystem.h"
+#include "interfaces/StandardError.h"
+#include "interfaces/SystemLog.h"
+#include "interfaces/MidiSystem.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/audio/AudioGraph.h"
+#include "interfaces/AudioGraph.h"
 
 #include <array>
 #include <cstdint>

@@ -2,10 +2,10 @@
 
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
-#include "platform/defaults/Preferences.h"
-#include "platform/notify/NotificationCenter.h"
-#include "platform/touchbar/QtStripWindow.h"
-#include "platform/view/QtPianoWidget.h"
+#include "model/Preferences.h"
+#include "foundation/NotificationCenter.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/QtPianoWidget.h"
 #include "view/PianoView.h"
 
 #include <QCloseEvent>

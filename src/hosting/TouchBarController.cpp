@@ -1,8 +1,8 @@
 #include "hosting/TouchBarController.h"
 
 #include "model/PianoController.h"
-#include "platform/defaults/Preferences.h"
-#include "platform/notify/NotificationCenter.h"
+#include "model/Preferences.h"
+#include "foundation/NotificationCenter.h"
 
 #include <algorithm>
 #include <cmath>

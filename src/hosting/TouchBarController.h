@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/defaults/DefaultsController.h"
-#include "platform/touchbar/TouchBar.h"
+#include "foundation/DefaultsController.h"
+#include "hosting/TouchBar.h"
 #include "view/PianoView.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/PianoKey.h"
-#include "platform/notify/NotificationCenter.h"
+#include "foundation/NotificationCenter.h"
 
 #include <functional>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
-#include "platform/view/ViewHost.h"
+#include "interfaces/ViewHost.h"
 
 #include <cmath>
 

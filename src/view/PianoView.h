@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/notify/NotificationCenter.h"
-#include "view/Geometry.h"
+#include "foundation/NotificationCenter.h"
+#include "interfaces/Geometry.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
-#include "platform/draw/DrawContext.h"
+#include "interfaces/DrawContext.h"
 #include "view/PianoView.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 #include "app/KeyboardDoubles.h"
 #include "app/QtTestApplication.h"
 #include "hosting/TouchBarController.h"
-#include "platform/touchbar/QtStripWindow.h"
-#include "platform/view/QtPianoWidget.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/QtPianoWidget.h"
 #include "view/PianoView.h"
 
 #include <QCloseEvent>

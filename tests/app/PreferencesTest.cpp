@@ -1,10 +1,10 @@
 // The stored settings: registration, bindings, the decoding rules of the seven keys, and the
 // INI store's handling of types and of files it cannot use.
-#include "platform/defaults/Preferences.h"
+#include "model/Preferences.h"
 
 #include "app/QtTestApplication.h"
-#include "platform/defaults/DefaultsController.h"
-#include "platform/defaults/QtSettingsStore.h"
+#include "foundation/DefaultsController.h"
+#include "adapters/qt/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

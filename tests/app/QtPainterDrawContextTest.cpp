@@ -1,4 +1,4 @@
-#include "platform/draw/QtPainterDrawContext.h"
+#include "adapters/qt/QtPainterDrawContext.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "platform/view/QtPianoWidget.h"
+#include "hosting/QtPianoWidget.h"
 
 #include "app/KeyboardDoubles.h"
 #include "app/QtTestApplication.h"

@@ -3,7 +3,7 @@
 // settings file going bad, and quitting with keys held.
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
-#include "platform/defaults/QtSettingsStore.h"
+#include "adapters/qt/QtSettingsStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

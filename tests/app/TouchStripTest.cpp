@@ -1,9 +1,9 @@
 #include "app/KeyboardDoubles.h"
 #include "app/QtTestApplication.h"
 #include "hosting/TouchBarController.h"
-#include "platform/touchbar/QtStripWindow.h"
-#include "platform/touchbar/TouchBar.h"
-#include "platform/view/QtPianoWidget.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/TouchBar.h"
+#include "hosting/QtPianoWidget.h"
 #include "support/FakeViewHost.h"
 #include "view/PianoView.h"
 

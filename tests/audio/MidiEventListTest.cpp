@@ -1,6 +1,6 @@
-#include "platform/midi/MidiEventList.h"
+#include "interfaces/MidiEventList.h"
 
-#include "platform/log/StandardError.h"
+#include "interfaces/StandardError.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/audio/MidiEventRing.h"
+#include "foundation/MidiEventRing.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

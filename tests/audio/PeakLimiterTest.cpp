@@ -1,4 +1,4 @@
-#include "audio/PeakLimiter.h"
+#include "foundation/PeakLimiter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "platform/midi/AlsaMidiSystem.h"
+#include "adapters/alsa/AlsaMidiSystem.h"
 
-#include "platform/midi/MidiBackends.h"
+#include "app/Composition.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -24,7 +24,7 @@ TEST(AlsaMidiSystem, OpeningWithoutSequencerFailsWithNegativeErrno) {
 }
 
 TEST(StandardMidiBackends, AreAlsaThenJack) {
-    const auto& table = standardMidiBackends();
+    const auto& table = app::midiBackends();
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].name, "alsa");
     EXPECT_EQ(table[1].name, "jack");
@@ -34,7 +34,7 @@ TEST(StandardMidiBackends, ForcedAlsaWithoutSequencerLeavesNoSystemAndSaysWhy) {
     if (sequencerPresent()) {
         GTEST_SKIP() << "this machine has an ALSA sequencer";
     }
-    MidiBackendChoice choice = chooseMidiBackend(standardMidiBackends(), "alsa");
+    MidiBackendChoice choice = chooseMidiBackend(app::midiBackends(), "alsa");
     EXPECT_FALSE(choice.system);
     EXPECT_EQ(choice.report.rfind("no MIDI system could be opened (alsa: -", 0), 0u)
         << choice.report;

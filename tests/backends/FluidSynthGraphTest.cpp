@@ -1,9 +1,9 @@
-#include "platform/audio/FluidSynthGraph.h"
+#include "adapters/fluidsynth/FluidSynthGraph.h"
 
-#include "audio/PeakLimiter.h"
+#include "foundation/PeakLimiter.h"
 #include "audio/SoundController.h"
-#include "platform/audio/FluidSynthAudioSystem.h"
-#include "platform/audio/FluidSynthRenderer.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/fluidsynth/FluidSynthRenderer.h"
 
 #include <algorithm>
 #include <cerrno>

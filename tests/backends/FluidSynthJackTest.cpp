@@ -1,7 +1,7 @@
 #include "audio/SoundController.h"
-#include "platform/audio/FluidSynthAudioSystem.h"
-#include "platform/audio/FluidSynthGraph.h"
-#include "platform/audio/FluidSynthRenderer.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/fluidsynth/FluidSynthGraph.h"
+#include "adapters/fluidsynth/FluidSynthRenderer.h"
 #include "support/JackDummyServer.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/midi/JackMidiSystem.h"
+#include "adapters/jack/JackMidiSystem.h"
 
 #include "audio/MIDIOutput.h"
 #include "support/FakeMidiLog.h"

@@ -1,4 +1,4 @@
-#include "platform/log/SyslogSystemLog.h"
+#include "adapters/syslog/SyslogSystemLog.h"
 
 #include <gtest/gtest.h>
 #include <syslog.h>

@@ -6,9 +6,9 @@
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "model/PianoController.h"
-#include "platform/audio/FluidSynthAudioSystem.h"
-#include "platform/midi/JackMidiSystem.h"
-#include "platform/notify/NotificationCenter.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/jack/JackMidiSystem.h"
+#include "foundation/NotificationCenter.h"
 #include "support/FakeMidiLog.h"
 #include "support/JackDummyServer.h"
 

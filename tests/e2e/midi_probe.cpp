@@ -8,7 +8,7 @@
 //   quit (or end of input)   exits
 // The diagnostic log goes to standard error; "ready" on standard output marks start-up done.
 #include "audio/MIDIOutput.h"
-#include "platform/midi/MidiBackends.h"
+#include "app/Composition.h"
 
 #include <cstdio>
 #include <iostream>
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
             forced = arg.substr(7);
         }
     }
-    tinkella::useStandardMidiBackends(forced);
+    tinkella::app::useMidiBackend(forced);
     tinkella::MIDIOutput& output = tinkella::MIDIOutput::shared();
     std::cout << (output.isAvailable() ? "ready" : "unavailable") << std::endl;
 

@@ -3,10 +3,10 @@
 // whose registered default is a number reads as a finite number whatever the file holds, the
 // derived settings stay in range, and the store keeps answering after a write.
 #include "fuzz/FuzzInput.h"
-#include "platform/defaults/DefaultsController.h"
-#include "platform/defaults/DefaultsValue.h"
-#include "platform/defaults/Preferences.h"
-#include "platform/defaults/QtSettingsStore.h"
+#include "foundation/DefaultsController.h"
+#include "interfaces/DefaultsValue.h"
+#include "model/Preferences.h"
+#include "adapters/qt/QtSettingsStore.h"
 
 #include <QString>
 #include <cmath>

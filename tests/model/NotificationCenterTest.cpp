@@ -1,4 +1,4 @@
-#include "platform/notify/NotificationCenter.h"
+#include "foundation/NotificationCenter.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -2,10 +2,10 @@
 
 #include "app/WindowController.h"
 #include "hosting/PianoWindowController.h"
-#include "platform/defaults/DefaultsController.h"
-#include "platform/defaults/Preferences.h"
-#include "platform/touchbar/QtStripWindow.h"
-#include "platform/view/QtPianoWidget.h"
+#include "foundation/DefaultsController.h"
+#include "model/Preferences.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/QtPianoWidget.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

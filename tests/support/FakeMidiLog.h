@@ -1,8 +1,8 @@
 #pragma once
 
 #include "audio/MIDIOutput.h"
-#include "platform/log/StandardError.h"
-#include "platform/log/SystemLog.h"
+#include "interfaces/StandardError.h"
+#include "interfaces/SystemLog.h"
 
 #include <memory>
 #include <string>

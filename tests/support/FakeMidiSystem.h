@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/midi/MidiEventList.h"
-#include "platform/midi/MidiSystem.h"
+#include "interfaces/MidiEventList.h"
+#include "interfaces/MidiSystem.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/view/ViewHost.h"
+#include "interfaces/ViewHost.h"
 
 namespace tinkella::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/draw/RecordingDrawContext.h"
+#include "support/RecordingDrawContext.h"
 #include "view/PianoViewTestSupport.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "audio/SoundController.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
-#include "platform/notify/NotificationCenter.h"
+#include "foundation/NotificationCenter.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeViewHost.h"
 #include "view/PianoView.h"

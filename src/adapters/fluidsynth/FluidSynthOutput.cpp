@@ -1,0 +1,128 @@
+#include "adapters/fluidsynth/FluidSynthOutput.h"
+
+#include <algorithm>
+#include <alsa/asoundlib.h>
+#include <cstdlib>
+#include <jack/jack.h>
+#include <set>
+
+namespace tinkella {
+
+namespace {
+
+void quiet(const char*) {}
+
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+// While drivers are tried, libasound's complaints (no card, unknown PCM) stay off standard
+// error: the caller reports the outcome in one line of its own.
+class AlsaErrorsSilenced {
+public:
+    AlsaErrorsSilenced() : previous_(snd_lib_error) { snd_lib_error_set_handler(quietAlsa); }
+    ~AlsaErrorsSilenced() { snd_lib_error_set_handler(previous_); }
+    AlsaErrorsSilenced(const AlsaErrorsSilenced&) = delete;
+    AlsaErrorsSilenced& operator=(const AlsaErrorsSilenced&) = delete;
+
+private:
+    snd_lib_error_handler_t previous_;
+};
+
+// Buffers for a live instrument: short enough to play, long enough not to underrun.
+struct Buffering {
+    int periodFrames;
+    int periods;
+};
+
+Buffering bufferingFor(const std::string& driver) {
+    if (driver == "alsa") {
+        return {128, 2};
+    }
+    return {256, 2}; // pulseaudio, sdl2 and others
+}
+
+void collectOption(void* data, const char*, const char* option) {
+    static_cast<std::set<std::string>*>(data)->insert(option);
+}
+
+std::set<std::string> availableDrivers(fluid_settings_t* settings) {
+    std::set<std::string> names;
+    fluid_settings_foreach_option(settings, "audio.driver", &names, collectOption);
+    return names;
+}
+
+} // namespace
+
+std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    void (*previousError)(const char*) = jack_error_callback;
+    void (*previousInfo)(const char*) = jack_info_callback;
+    jack_set_error_function(quiet);
+    jack_set_info_function(quiet);
+    jack_status_t status{};
+    int options = JackNoStartServer;
+    if (!serverName.empty()) {
+        options |= JackServerName;
+    }
+    jack_client_t* client =
+        serverName.empty()
+            ? jack_client_open("Tinkella probe", static_cast<jack_options_t>(options), &status)
+            : jack_client_open("Tinkella probe", static_cast<jack_options_t>(options), &status,
+                               serverName.c_str());
+    std::optional<JackServerInfo> info;
+    if (client != nullptr) {
+        info = JackServerInfo{static_cast<double>(jack_get_sample_rate(client)),
+                              static_cast<int>(jack_get_buffer_size(client))};
+        jack_client_close(client);
+    }
+    jack_set_error_function(previousError);
+    jack_set_info_function(previousInfo);
+    return info;
+}
+
+OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
+                             fluid_audio_func_t func, void* data) {
+    OpenedOutput opened;
+    const AlsaErrorsSilenced silenced;
+    const std::set<std::string> available = availableDrivers(settings);
+    std::string tried;
+    for (const std::string& driver : request.drivers) {
+        if (available.count(driver) == 0) {
+            continue;
+        }
+        tried += (tried.empty() ? "" : ", ") + driver;
+        if (driver == "jack" && !request.jack) {
+            tried += " (no server running)";
+            continue;
+        }
+        fluid_settings_setstr(settings, "audio.driver", driver.c_str());
+        AudioOutputInfo info{driver, 0, 0, request.sampleRate};
+        if (driver == "jack") {
+            fluid_settings_setstr(settings, "audio.jack.id", request.jackClientName.c_str());
+            fluid_settings_setstr(settings, "audio.jack.server", request.jackServer.c_str());
+            fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+            fluid_settings_setint(settings, "audio.jack.multi", 0);
+            info.periodFrames = request.jack->bufferFrames;
+            info.periods = 2;
+            info.sampleRate = request.jack->sampleRate;
+        } else {
+            const Buffering buffering = bufferingFor(driver);
+            fluid_settings_setint(settings, "audio.period-size", buffering.periodFrames);
+            fluid_settings_setint(settings, "audio.periods", buffering.periods);
+            info.periodFrames = buffering.periodFrames;
+            info.periods = buffering.periods;
+        }
+        if (driver == "pulseaudio") {
+            fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
+        }
+        opened.driver.reset(new_fluid_audio_driver2(settings, func, data));
+        if (opened.driver) {
+            opened.info = info;
+            return opened;
+        }
+    }
+    opened.error = "no audio output could be opened (tried " +
+                   (tried.empty() ? std::string("none") : tried) + ")";
+    return opened;
+}
+
+} // namespace tinkella

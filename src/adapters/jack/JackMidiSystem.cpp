@@ -1,0 +1,404 @@
+#include "adapters/jack/JackMidiSystem.h"
+
+#include "interfaces/MidiEventList.h"
+#include "interfaces/MidiMessage.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <jack/jack.h>
+#include <jack/metadata.h>
+#include <jack/midiport.h>
+#include <jack/uuid.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+namespace tinkella {
+
+namespace {
+
+// Room for about 1300 queued three-byte messages; each entry is a length byte and its bytes.
+constexpr std::size_t outgoingBytes = 8192;
+constexpr std::size_t notificationBytes = 4096;
+using ump::maxMessageBytes;
+using ump::midi1Bytes;
+
+struct JackText {
+    char* text = nullptr;
+    ~JackText() {
+        if (text) {
+            jack_free(text);
+        }
+    }
+};
+
+// libjack's own complaints (a missing server, a lost connection) would bypass the diagnostic
+// log, which reports every failing status itself.
+void ignoreJackMessage(const char*) {}
+
+std::string clientPart(const std::string& fullName) {
+    return fullName.substr(0, fullName.find(':'));
+}
+
+} // namespace
+
+std::unique_ptr<JackMidiSystem> JackMidiSystem::open(std::string_view clientName,
+                                                     OSStatus& status) {
+    const std::string name(clientName);
+    jack_set_error_function(&ignoreJackMessage);
+    jack_status_t jackStatus{};
+    jack_client_t* client = jack_client_open(name.c_str(), JackNoStartServer, &jackStatus);
+    if (!client) {
+        status = jackStatus != 0 ? static_cast<OSStatus>(jackStatus) : -ECONNREFUSED;
+        return nullptr;
+    }
+    std::unique_ptr<JackMidiSystem> system(new JackMidiSystem(client));
+    if (!system->outgoing_ || !system->notifications_ || system->wakeFd_ < 0) {
+        status = -ENOMEM;
+        return nullptr;
+    }
+    status = 0;
+    return system;
+}
+
+JackMidiSystem::JackMidiSystem(jack_client_t* client)
+    : client_(client), outgoing_(jack_ringbuffer_create(outgoingBytes)),
+      notifications_(jack_ringbuffer_create(notificationBytes)),
+      wakeFd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
+    if (outgoing_) {
+        jack_ringbuffer_mlock(outgoing_);
+    }
+}
+
+JackMidiSystem::~JackMidiSystem() {
+    if (!isShutDown()) {
+        if (activated_) {
+            jack_deactivate(client_);
+        }
+        jack_remove_properties(client_, clientUuid());
+    }
+    jack_client_close(client_);
+    if (outgoing_) {
+        jack_ringbuffer_free(outgoing_);
+    }
+    if (notifications_) {
+        jack_ringbuffer_free(notifications_);
+    }
+    if (wakeFd_ >= 0) {
+        ::close(wakeFd_);
+    }
+}
+
+std::vector<std::string> JackMidiSystem::midiPorts(unsigned long flags) const {
+    std::vector<std::string> names;
+    if (isShutDown()) {
+        return names;
+    }
+    const char** ports = jack_get_ports(client_, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
+    if (ports) {
+        for (const char** p = ports; *p; ++p) {
+            names.emplace_back(*p);
+        }
+        jack_free(ports);
+    }
+    return names;
+}
+
+MIDIEndpointRef JackMidiSystem::refForPort(const std::string& fullName) {
+    jack_port_t* port = jack_port_by_name(client_, fullName.c_str());
+    if (!port) {
+        return 0;
+    }
+    const auto ref = static_cast<MIDIObjectRef>(jack_port_uuid(port) & 0xFFFFFFFFu);
+    portNames_[ref] = fullName;
+    return ref;
+}
+
+ItemCount JackMidiSystem::numberOfSources() {
+    sources_ = midiPorts(JackPortIsOutput);
+    return static_cast<ItemCount>(sources_.size());
+}
+
+MIDIEndpointRef JackMidiSystem::source(ItemCount index) {
+    return endpointAt(sources_, index);
+}
+
+ItemCount JackMidiSystem::numberOfDestinations() {
+    destinations_ = midiPorts(JackPortIsInput);
+    return static_cast<ItemCount>(destinations_.size());
+}
+
+MIDIEndpointRef JackMidiSystem::destination(ItemCount index) {
+    return endpointAt(destinations_, index);
+}
+
+MIDIEndpointRef JackMidiSystem::endpointAt(const std::vector<std::string>& ports, ItemCount index) {
+    if (isShutDown() || index < 0 || index >= static_cast<ItemCount>(ports.size())) {
+        return 0;
+    }
+    return refForPort(ports[static_cast<std::size_t>(index)]);
+}
+
+OSStatus JackMidiSystem::getStringProperty(MIDIObjectRef object, MIDIStringProperty property,
+                                           std::optional<std::string>& value) {
+    value.reset();
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    const auto found = portNames_.find(object);
+    if (found == portNames_.end()) {
+        return -EINVAL;
+    }
+    jack_port_t* port = jack_port_by_name(client_, found->second.c_str());
+    if (!port) {
+        return -ENOENT;
+    }
+    if (property == MIDIStringProperty::Name) {
+        value = jack_port_short_name(port);
+        return 0;
+    }
+    const std::string owner = clientPart(found->second);
+    JackText uuidText{jack_get_uuid_for_client_name(client_, owner.c_str())};
+    jack_uuid_t uuid{};
+    if (!uuidText.text || jack_uuid_parse(uuidText.text, &uuid) != 0) {
+        return -ENOENT;
+    }
+    JackText text;
+    JackText type;
+    if (jack_get_property(uuid, manufacturerKey, &text.text, &type.text) != 0 || !text.text) {
+        return -ENOENT;
+    }
+    value = text.text;
+    return 0;
+}
+
+OSStatus JackMidiSystem::getIntegerProperty(MIDIObjectRef object, MIDIIntegerProperty,
+                                            std::int32_t& value) {
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    const auto found = portNames_.find(object);
+    if (found == portNames_.end()) {
+        return -EINVAL;
+    }
+    jack_port_t* port = jack_port_by_name(client_, found->second.c_str());
+    if (!port) {
+        return -ENOENT;
+    }
+    value = static_cast<std::int32_t>(jack_port_uuid(port) & 0xFFFFFFFFu);
+    return 0;
+}
+
+std::uint64_t JackMidiSystem::clientUuid() const {
+    JackText uuidText{jack_get_uuid_for_client_name(client_, jack_get_client_name(client_))};
+    jack_uuid_t uuid{};
+    if (!uuidText.text || jack_uuid_parse(uuidText.text, &uuid) != 0) {
+        return 0;
+    }
+    return uuid;
+}
+
+OSStatus JackMidiSystem::setStringProperty(MIDIObjectRef object, MIDIStringProperty property,
+                                           std::string_view value) {
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    const std::uint64_t uuid = clientUuid();
+    if (property != MIDIStringProperty::Manufacturer || uuid == 0 ||
+        object != static_cast<MIDIObjectRef>(uuid & 0xFFFFFFFFu)) {
+        return -EINVAL;
+    }
+    const std::string text(value);
+    return jack_set_property(client_, uuid, manufacturerKey, text.c_str(), "text/plain");
+}
+
+OSStatus JackMidiSystem::clientCreate(std::string_view, MIDINotifyBlock notify,
+                                      MIDIClientRef& client) {
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    if (activated_) {
+        return -EEXIST;
+    }
+    notify_ = std::move(notify);
+    if (int r = jack_set_process_callback(client_, &JackMidiSystem::process, this); r != 0) {
+        return r;
+    }
+    jack_set_port_registration_callback(client_, &JackMidiSystem::portRegistered, this);
+    jack_set_client_registration_callback(client_, &JackMidiSystem::clientRegistered, this);
+    jack_set_port_connect_callback(client_, &JackMidiSystem::portConnected, this);
+    jack_set_port_rename_callback(client_, &JackMidiSystem::portRenamed, this);
+    jack_on_shutdown(client_, &JackMidiSystem::serverShutdown, this);
+    if (int r = jack_activate(client_); r != 0) {
+        return r;
+    }
+    activated_ = true;
+    const std::uint64_t uuid = clientUuid();
+    client = static_cast<MIDIClientRef>(uuid & 0xFFFFFFFFu);
+    return client != 0 ? 0 : -ENOENT;
+}
+
+OSStatus JackMidiSystem::sourceCreateWithProtocol(MIDIClientRef, std::string_view name,
+                                                  MIDIProtocolID protocol,
+                                                  MIDIEndpointRef& source) {
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    if (protocol != MIDIProtocolID::MIDI_1_0 || port_.load() != nullptr) {
+        return -EINVAL;
+    }
+    const std::string portName(name);
+    jack_port_t* port = jack_port_register(client_, portName.c_str(), JACK_DEFAULT_MIDI_TYPE,
+                                           JackPortIsOutput | JackPortIsTerminal, 0);
+    if (!port) {
+        return -EEXIST;
+    }
+    port_.store(port, std::memory_order_release);
+    sourceRef_ = static_cast<MIDIEndpointRef>(jack_port_uuid(port) & 0xFFFFFFFFu);
+    portNames_[sourceRef_] = jack_port_name(port);
+    source = sourceRef_;
+    return 0;
+}
+
+OSStatus JackMidiSystem::receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) {
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    if (source == 0 || source != sourceRef_ || list.protocol != MIDIProtocolID::MIDI_1_0) {
+        return -EINVAL;
+    }
+    std::size_t needed = 0;
+    const MIDIEventPacket* packet = &list.packet[0];
+    for (std::uint32_t i = 0; i < list.numPackets; ++i, packet = MIDIEventPacketNext(packet)) {
+        for (std::uint32_t w = 0; w < packet->wordCount; ++w) {
+            std::uint8_t bytes[maxMessageBytes];
+            const std::size_t count = midi1Bytes(packet->words[w], bytes);
+            if (count == 0) {
+                return -EINVAL;
+            }
+            needed += 1 + count;
+        }
+    }
+    if (jack_ringbuffer_write_space(outgoing_) < needed) {
+        return -ENOBUFS;
+    }
+    packet = &list.packet[0];
+    for (std::uint32_t i = 0; i < list.numPackets; ++i, packet = MIDIEventPacketNext(packet)) {
+        for (std::uint32_t w = 0; w < packet->wordCount; ++w) {
+            unsigned char entry[1 + maxMessageBytes];
+            std::uint8_t bytes[maxMessageBytes];
+            const std::size_t count = midi1Bytes(packet->words[w], bytes);
+            entry[0] = static_cast<unsigned char>(count);
+            std::memcpy(entry + 1, bytes, count);
+            // One write per entry: the process callback sees it whole or not at all.
+            jack_ringbuffer_write(outgoing_, reinterpret_cast<const char*>(entry), 1 + count);
+        }
+    }
+    return 0;
+}
+
+MIDITimeStamp JackMidiSystem::currentHostTime() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<MIDITimeStamp>(now.tv_sec) * 1000000000u +
+           static_cast<MIDITimeStamp>(now.tv_nsec);
+}
+
+int JackMidiSystem::process(jack_nframes_t nframes, void* arg) {
+    auto* self = static_cast<JackMidiSystem*>(arg);
+    jack_port_t* port = self->port_.load(std::memory_order_acquire);
+    if (!port) {
+        return 0;
+    }
+    void* buffer = jack_port_get_buffer(port, nframes);
+    jack_midi_clear_buffer(buffer);
+    while (jack_ringbuffer_read_space(self->outgoing_) > 0) {
+        unsigned char entry[1 + maxMessageBytes];
+        jack_ringbuffer_peek(self->outgoing_, reinterpret_cast<char*>(entry), 1);
+        const std::size_t count = entry[0];
+        jack_ringbuffer_peek(self->outgoing_, reinterpret_cast<char*>(entry), 1 + count);
+        // A full port buffer leaves the rest for the next cycle, in order.
+        if (jack_midi_event_write(buffer, 0, entry + 1, count) != 0) {
+            break;
+        }
+        jack_ringbuffer_read_advance(self->outgoing_, 1 + count);
+    }
+    return 0;
+}
+
+void JackMidiSystem::wake() {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof one);
+}
+
+void JackMidiSystem::raise(std::int32_t messageID) {
+    // A full queue drops the notification: they only feed the log.
+    if (jack_ringbuffer_write_space(notifications_) >= sizeof messageID) {
+        jack_ringbuffer_write(notifications_, reinterpret_cast<const char*>(&messageID),
+                              sizeof messageID);
+    }
+    wake();
+}
+
+bool JackMidiSystem::isMidiPort(jack_port_id_t portId) const {
+    jack_port_t* port = jack_port_by_id(client_, portId);
+    return port && std::strcmp(jack_port_type(port), JACK_DEFAULT_MIDI_TYPE) == 0;
+}
+
+void JackMidiSystem::portRegistered(jack_port_id_t port, int registered, void* arg) {
+    auto* self = static_cast<JackMidiSystem*>(arg);
+    if (self->isMidiPort(port)) {
+        self->raise(registered ? kMIDIMsgObjectAdded : kMIDIMsgObjectRemoved);
+    }
+}
+
+void JackMidiSystem::clientRegistered(const char*, int registered, void* arg) {
+    static_cast<JackMidiSystem*>(arg)->raise(registered ? kMIDIMsgObjectAdded
+                                                        : kMIDIMsgObjectRemoved);
+}
+
+void JackMidiSystem::portConnected(jack_port_id_t a, jack_port_id_t, int, void* arg) {
+    auto* self = static_cast<JackMidiSystem*>(arg);
+    if (self->isMidiPort(a)) {
+        self->raise(kMIDIMsgSetupChanged);
+    }
+}
+
+void JackMidiSystem::portRenamed(jack_port_id_t port, const char*, const char*, void* arg) {
+    auto* self = static_cast<JackMidiSystem*>(arg);
+    if (self->isMidiPort(port)) {
+        self->raise(kMIDIMsgPropertyChanged);
+    }
+}
+
+void JackMidiSystem::serverShutdown(void* arg) {
+    auto* self = static_cast<JackMidiSystem*>(arg);
+    self->shutDown_.store(true, std::memory_order_release);
+    self->wake();
+}
+
+void JackMidiSystem::dispatchPending() {
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t drained = ::read(wakeFd_, &count, sizeof count);
+    std::int32_t messageID = 0;
+    while (jack_ringbuffer_read_space(notifications_) >= sizeof messageID) {
+        jack_ringbuffer_read(notifications_, reinterpret_cast<char*>(&messageID), sizeof messageID);
+        if (notify_) {
+            notify_(MIDINotification{messageID});
+        }
+    }
+    if (isShutDown() && !shutdownReported_) {
+        shutdownReported_ = true;
+        port_.store(nullptr, std::memory_order_release);
+        if (notify_) {
+            notify_(MIDINotification{kMIDIMsgIOError});
+        }
+    }
+}
+
+std::string JackMidiSystem::sourcePortName() const {
+    jack_port_t* port = port_.load(std::memory_order_acquire);
+    return port && !isShutDown() ? jack_port_name(port) : std::string();
+}
+
+} // namespace tinkella

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "interfaces/MidiSystem.h"
+
+#include <atomic>
+#include <cstdint>
+#include <jack/ringbuffer.h>
+#include <jack/types.h>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tinkella {
+
+// The MIDI system as a JACK client: one MIDI output port is the virtual source; the graph's MIDI
+// output ports are the sources and its MIDI input ports the destinations; there are no devices.
+//
+// Threads: every public call runs on the main thread. Messages reach the process callback
+// through a lock-free ring and leave at frame 0 of the next cycle. Graph changes reported on
+// JACK's notification thread, and server shutdown, are queued without locks and signalled on
+// pollDescriptor(); dispatchPending() hands them to the client's notify block.
+class JackMidiSystem final : public MidiSystem {
+public:
+    // The manufacturer is stored as this metadata property of the owning client.
+    static constexpr const char* manufacturerKey = "http://jackaudio.org/metadata/manufacturer";
+
+    // Connects to the running server named by JACK_DEFAULT_SERVER (or the default one) as
+    // clientName, never starting a server. On failure returns null, with status holding the
+    // jack_status_t bits (or a negative errno).
+    static std::unique_ptr<JackMidiSystem> open(std::string_view clientName, OSStatus& status);
+    ~JackMidiSystem() override;
+    JackMidiSystem(const JackMidiSystem&) = delete;
+    JackMidiSystem& operator=(const JackMidiSystem&) = delete;
+
+    ItemCount numberOfSources() override;
+    MIDIEndpointRef source(ItemCount index) override;
+    ItemCount numberOfDestinations() override;
+    MIDIEndpointRef destination(ItemCount index) override;
+    ItemCount numberOfDevices() override { return 0; }
+    MIDIDeviceRef device(ItemCount) override { return 0; }
+    OSStatus getStringProperty(MIDIObjectRef object, MIDIStringProperty property,
+                               std::optional<std::string>& value) override;
+    OSStatus getIntegerProperty(MIDIObjectRef object, MIDIIntegerProperty property,
+                                std::int32_t& value) override;
+    OSStatus setStringProperty(MIDIObjectRef object, MIDIStringProperty property,
+                               std::string_view value) override;
+    OSStatus clientCreate(std::string_view name, MIDINotifyBlock notify,
+                          MIDIClientRef& client) override;
+    OSStatus sourceCreateWithProtocol(MIDIClientRef client, std::string_view name,
+                                      MIDIProtocolID protocol, MIDIEndpointRef& source) override;
+    // Refuses (nothing queued) when the server has gone, when a word is not a MIDI 1.0
+    // channel voice message, or when the ring has no room for every message of the list.
+    OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) override;
+    MIDITimeStamp currentHostTime() override;
+    int pollDescriptor() const override { return wakeFd_; }
+    std::string displayName() const override { return "JACK server"; }
+    void dispatchPending() override;
+
+    // The full "client:port" name of our source, empty before it exists.
+    std::string sourcePortName() const;
+    bool isShutDown() const { return shutDown_.load(std::memory_order_acquire); }
+
+private:
+    explicit JackMidiSystem(jack_client_t* client);
+
+    static int process(jack_nframes_t nframes, void* arg);
+    static void portRegistered(jack_port_id_t port, int registered, void* arg);
+    static void clientRegistered(const char* name, int registered, void* arg);
+    static void portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg);
+    static void portRenamed(jack_port_id_t port, const char* oldName, const char* newName,
+                            void* arg);
+    static void serverShutdown(void* arg);
+
+    bool isMidiPort(jack_port_id_t portId) const;
+    // Runs on JACK's notification thread: no logging, no locks.
+    void raise(std::int32_t messageID);
+    void wake();
+    MIDIEndpointRef refForPort(const std::string& fullName);
+    // The port at index of a list from midiPorts(), or 0 when out of range or shut down.
+    MIDIEndpointRef endpointAt(const std::vector<std::string>& ports, ItemCount index);
+    std::vector<std::string> midiPorts(unsigned long flags) const;
+    std::uint64_t clientUuid() const;
+
+    jack_client_t* client_;
+    std::atomic<jack_port_t*> port_{nullptr};
+    jack_ringbuffer_t* outgoing_ = nullptr;      // main thread -> process callback
+    jack_ringbuffer_t* notifications_ = nullptr; // notification thread -> main thread
+    int wakeFd_ = -1;
+    std::atomic<bool> shutDown_{false};
+    bool shutdownReported_ = false;
+    bool activated_ = false;
+    MIDIEndpointRef sourceRef_ = 0;
+    MIDINotifyBlock notify_;
+    std::vector<std::string> sources_;
+    std::vector<std::string> destinations_;
+    std::map<MIDIObjectRef, std::string> portNames_; // refs handed out -> full port names
+};
+
+} // namespace tinkella

@@ -1,0 +1,45 @@
+#include "app/Backends.h"
+
+namespace tinkella {
+
+MidiBackendChoice chooseMidiBackend(const std::vector<MidiBackend>& table,
+                                    std::string_view forced) {
+    MidiBackendChoice choice;
+    if (forced == noMidiBackend) {
+        choice.name = std::string(noMidiBackend);
+        return choice;
+    }
+    bool known = forced.empty();
+    std::string failures;
+    for (const MidiBackend& backend : table) {
+        if (!forced.empty() && backend.name != forced) {
+            continue;
+        }
+        known = true;
+        OSStatus status = 0;
+        std::unique_ptr<MidiSystem> system = backend.open ? backend.open(status) : nullptr;
+        if (system) {
+            choice.system = std::move(system);
+            choice.name = backend.name;
+            if (!failures.empty()) {
+                choice.report = failures + "; using " + backend.name;
+            }
+            return choice;
+        }
+        failures += (failures.empty() ? "" : ", ") + backend.name + ": " +
+                    std::to_string(status != 0 ? status : -1);
+    }
+    if (!known) {
+        std::string names;
+        for (const MidiBackend& backend : table) {
+            names += backend.name + ", ";
+        }
+        choice.report = "unknown MIDI system '" + std::string(forced) + "' (choose " + names +
+                        std::string(noMidiBackend) + ")";
+    } else {
+        choice.report = "no MIDI system could be opened (" + failures + ")";
+    }
+    return choice;
+}
+
+} // namespace tinkella

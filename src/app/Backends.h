@@ -1,0 +1,43 @@
+#pragma once
+
+#include "interfaces/MidiSystem.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tinkella {
+
+// One way to reach a MIDI system: a stable name ("alsa", "jack") and an opener that returns
+// the system, or null with a non-zero status.
+struct MidiBackend {
+    std::string name;
+    std::function<std::unique_ptr<MidiSystem>(OSStatus& status)> open;
+};
+
+struct MidiBackendChoice {
+    std::unique_ptr<MidiSystem> system; // null when none opened or "none" was asked for
+    std::string name;                   // the backend that opened, "none", or empty
+    // One line for the user naming what failed ("alsa: -2, jack: 17"), empty when the first
+    // backend tried opened.
+    std::string report;
+};
+
+// The name that forces no MIDI system at all.
+inline constexpr std::string_view noMidiBackend = "none";
+
+// Opens the first backend of table that opens, in table order; with forced non-empty, only the
+// backend of that name ("none": no system, without trying any).
+MidiBackendChoice chooseMidiBackend(const std::vector<MidiBackend>& table, std::string_view forced);
+
+// The audio outputs in their order of preference, by the synthesiser's driver names ("jack",
+// "pulseaudio", "alsa", "sdl2"); "none" forces a silent synthesiser.
+struct AudioBackend {
+    std::string name;
+};
+
+inline constexpr std::string_view noAudioBackend = "none";
+
+} // namespace tinkella

@@ -1,0 +1,308 @@
+#include "hosting/QtPianoWidget.h"
+
+#include "adapters/qt/QtPainterDrawContext.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointingDevice>
+#include <QTouchEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace tinkella {
+
+const std::string QtPianoWidget::mouseTouchIdentity = "mouse";
+
+namespace {
+
+std::string touchIdentity(const QInputDevice* device, int pointId) {
+    // The platform's id of the device alone may be shared by devices made up in tests; the
+    // device object itself is unique while any of its points is down.
+    return "touch " + std::to_string(device != nullptr ? device->systemId() : 0) + "/" +
+           std::to_string(reinterpret_cast<std::uintptr_t>(device)) + "/" + std::to_string(pointId);
+}
+
+} // namespace
+
+QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
+    : QWidget(parent), view_(view), mode_(mode) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (mode_ == MouseMode::directTouch) {
+        setAttribute(Qt::WA_AcceptTouchEvents);
+    }
+    view_.setHost(this);
+    const Rect frame = view_.frame();
+    if (frame.size.width > 0 && frame.size.height > 0) {
+        resize(static_cast<int>(std::min(frame.size.width, double{QWIDGETSIZE_MAX})),
+               static_cast<int>(std::min(frame.size.height, double{QWIDGETSIZE_MAX})));
+    }
+    view_.setFrameSize({static_cast<double>(width()), static_cast<double>(height())});
+}
+
+QtPianoWidget::~QtPianoWidget() {
+    view_.setHost(nullptr);
+    releaseHeldInput();
+}
+
+Rect QtPianoWidget::bounds() const {
+    return {0, 0, static_cast<double>(width()), static_cast<double>(height())};
+}
+
+void QtPianoWidget::setNeedsDisplay() {
+    update();
+}
+
+QSize QtPianoWidget::sizeHint() const {
+    const Size size = view_.frame().size;
+    if (size.width > 0 && size.height > 0) {
+        return {static_cast<int>(std::min(size.width, double{QWIDGETSIZE_MAX})),
+                static_cast<int>(std::min(size.height, double{QWIDGETSIZE_MAX}))};
+    }
+    return QWidget::sizeHint();
+}
+
+Point QtPianoWidget::toView(const QPointF& position) const {
+    return {position.x(), static_cast<double>(height()) - position.y()};
+}
+
+void QtPianoWidget::releaseHeldInput() {
+    if (mouseHeld_) {
+        loseMouse();
+    }
+    cancelTouches(nullptr, true);
+}
+
+bool QtPianoWidget::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        if (mode_ != MouseMode::directTouch) {
+            break;
+        }
+        handleTouchEvent(static_cast<QTouchEvent*>(event));
+        event->accept();
+        return true;
+    case QEvent::TouchCancel: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        cancelTouches(touch->device(), touch->device() == nullptr);
+        event->accept();
+        return true;
+    }
+    case QEvent::UngrabMouse:
+        if (mouseHeld_) {
+            loseMouse();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void QtPianoWidget::handleTouchEvent(QTouchEvent* event) {
+    const QInputDevice* device = event->device();
+    const TouchType type =
+        device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen
+            ? TouchType::direct
+            : TouchType::indirect;
+    std::vector<TouchRecord> began;
+    std::vector<TouchRecord> moved;
+    std::vector<TouchRecord> ended;
+    for (const QEventPoint& point : event->points()) {
+        TouchRecord record{touchIdentity(device, point.id()), TouchPhase::began, type,
+                           toView(point.position())};
+        switch (point.state()) {
+        case QEventPoint::State::Pressed:
+            heldTouches_[record.identity] = HeldTouch{device, type, record.location};
+            began.push_back(std::move(record));
+            break;
+        case QEventPoint::State::Updated: {
+            const auto held = heldTouches_.find(record.identity);
+            if (held != heldTouches_.end()) {
+                held->second.location = record.location;
+            }
+            record.phase = TouchPhase::moved;
+            moved.push_back(std::move(record));
+            break;
+        }
+        case QEventPoint::State::Released:
+            heldTouches_.erase(record.identity);
+            record.phase = TouchPhase::ended;
+            ended.push_back(std::move(record));
+            break;
+        default:
+            break;
+        }
+    }
+    if (!began.empty()) {
+        watchDevice(device);
+        view_.touchesBegan(began);
+    }
+    if (!moved.empty()) {
+        view_.touchesMoved(moved);
+    }
+    if (!ended.empty()) {
+        view_.touchesEnded(ended);
+    }
+}
+
+void QtPianoWidget::watchDevice(const QInputDevice* device) {
+    if (device == nullptr || std::find(watchedDevices_.begin(), watchedDevices_.end(), device) !=
+                                 watchedDevices_.end()) {
+        return;
+    }
+    watchedDevices_.push_back(device);
+    connect(device, &QObject::destroyed, this, [this, device] {
+        std::erase(watchedDevices_, device);
+        cancelTouches(device, false);
+    });
+}
+
+void QtPianoWidget::cancelTouches(const QInputDevice* device, bool allDevices) {
+    std::vector<TouchRecord> cancelled;
+    for (auto held = heldTouches_.begin(); held != heldTouches_.end();) {
+        if (allDevices || held->second.device == device) {
+            cancelled.push_back(TouchRecord{held->first, TouchPhase::cancelled, held->second.type,
+                                            held->second.location});
+            held = heldTouches_.erase(held);
+        } else {
+            ++held;
+        }
+    }
+    if (!cancelled.empty()) {
+        view_.touchesCancelled(cancelled);
+    }
+}
+
+void QtPianoWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton ||
+        (mode_ == MouseMode::directTouch &&
+         event->deviceType() != QInputDevice::DeviceType::Mouse)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    pressMouse(toView(event->position()));
+}
+
+void QtPianoWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!mouseHeld_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!event->buttons().testFlag(Qt::LeftButton)) {
+        // The release went elsewhere: end the hold where the pointer is now.
+        releaseMouse(toView(event->position()));
+        return;
+    }
+    dragMouse(toView(event->position()));
+}
+
+void QtPianoWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mouseHeld_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    releaseMouse(toView(event->position()));
+}
+
+void QtPianoWidget::pressMouse(Point location) {
+    if (!mouseHeld_) {
+        qApp->installEventFilter(this);
+    }
+    mouseHeld_ = true;
+    lastMousePoint_ = location;
+    if (mode_ == MouseMode::directTouch) {
+        heldTouches_[mouseTouchIdentity] = HeldTouch{nullptr, TouchType::direct, location};
+        view_.touchesBegan(
+            {TouchRecord{mouseTouchIdentity, TouchPhase::began, TouchType::direct, location}});
+    } else {
+        view_.mouseDown(location);
+    }
+}
+
+void QtPianoWidget::dragMouse(Point location) {
+    lastMousePoint_ = location;
+    if (mode_ == MouseMode::directTouch) {
+        heldTouches_[mouseTouchIdentity].location = location;
+        view_.touchesMoved(
+            {TouchRecord{mouseTouchIdentity, TouchPhase::moved, TouchType::direct, location}});
+    } else {
+        view_.mouseDragged(location);
+    }
+}
+
+void QtPianoWidget::releaseMouse(Point location) {
+    mouseHeld_ = false;
+    qApp->removeEventFilter(this);
+    lastMousePoint_ = location;
+    if (mode_ == MouseMode::directTouch) {
+        heldTouches_.erase(mouseTouchIdentity);
+        view_.touchesEnded(
+            {TouchRecord{mouseTouchIdentity, TouchPhase::ended, TouchType::direct, location}});
+    } else {
+        view_.mouseUp(location);
+    }
+}
+
+void QtPianoWidget::loseMouse() {
+    if (mode_ == MouseMode::directTouch) {
+        mouseHeld_ = false;
+        qApp->removeEventFilter(this);
+        const auto held = heldTouches_.find(mouseTouchIdentity);
+        if (held != heldTouches_.end()) {
+            const Point location = held->second.location;
+            heldTouches_.erase(held);
+            view_.touchesCancelled({TouchRecord{mouseTouchIdentity, TouchPhase::cancelled,
+                                                TouchType::direct, location}});
+        }
+        return;
+    }
+    releaseMouse(lastMousePoint_);
+}
+
+bool QtPianoWidget::hasLostMouseGrab() const {
+    const QWidget* grabber = QWidget::mouseGrabber();
+    if (grabber != nullptr && grabber != this) {
+        return true;
+    }
+    const QWidget* popup = QApplication::activePopupWidget();
+    return popup != nullptr && popup != window();
+}
+
+bool QtPianoWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (mouseHeld_ && hasLostMouseGrab()) {
+        loseMouse();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QtPianoWidget::hideEvent(QHideEvent* event) {
+    releaseHeldInput();
+    QWidget::hideEvent(event);
+}
+
+void QtPianoWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && mode_ == MouseMode::playsKeys && mouseHeld_ &&
+        !isActiveWindow()) {
+        loseMouse();
+    }
+    QWidget::changeEvent(event);
+}
+
+void QtPianoWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QtPainterDrawContext context(painter, static_cast<double>(height()));
+    view_.draw(context);
+}
+
+void QtPianoWidget::resizeEvent(QResizeEvent* event) {
+    view_.setFrameSize({static_cast<double>(width()), static_cast<double>(height())});
+    QWidget::resizeEvent(event);
+}
+
+} // namespace tinkella

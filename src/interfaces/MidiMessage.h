@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tinkella {
+
+// The MIDI message codec shared by the output and every backend: MIDI 1.0 channel voice
+// messages as 32-bit Universal MIDI Packet words, and those words as MIDI 1.0 bytes on the wire.
+//
+// One 32-bit Universal MIDI Packet word of message type 2 (MIDI 1.0 channel voice), group 0:
+// bits 31..28 message type, 27..24 group, 23..16 status byte, 15..8 data 1, 7..0 data 2.
+namespace ump {
+
+constexpr std::uint32_t midi1ChannelVoiceType = 2;
+constexpr std::uint8_t noteOnStatus = 0x90;
+constexpr std::uint8_t noteOffStatus = 0x80;
+
+constexpr std::uint32_t midi1Word(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    return (midi1ChannelVoiceType << 28) + (static_cast<std::uint32_t>(status) << 16) +
+           (static_cast<std::uint32_t>(data1) << 8) + data2;
+}
+
+// channel: only its low four bits are used (0 is the first MIDI channel).
+constexpr std::uint32_t noteOnWord(std::uint8_t note, std::uint8_t velocity, std::uint8_t channel) {
+    return midi1Word(static_cast<std::uint8_t>(noteOnStatus + (channel & 0x0F)), note, velocity);
+}
+
+constexpr std::uint32_t noteOffWord(std::uint8_t note, std::uint8_t channel) {
+    return midi1Word(static_cast<std::uint8_t>(noteOffStatus + (channel & 0x0F)), note, 0);
+}
+
+constexpr std::uint32_t messageType(std::uint32_t word) {
+    return word >> 28;
+}
+constexpr std::uint8_t statusByte(std::uint32_t word) {
+    return static_cast<std::uint8_t>((word >> 16) & 0xFF);
+}
+constexpr std::uint8_t data1(std::uint32_t word) {
+    return static_cast<std::uint8_t>((word >> 8) & 0xFF);
+}
+constexpr std::uint8_t data2(std::uint32_t word) {
+    return static_cast<std::uint8_t>(word & 0xFF);
+}
+
+// The longest MIDI 1.0 channel voice message in bytes.
+inline constexpr std::size_t maxMessageBytes = 3;
+
+// A data byte from the low eight bits; values above 127, which a receiver would read as a status
+// byte, go on the wire as 127.
+constexpr std::uint8_t wireDataByte(std::uint32_t bits) {
+    const std::uint32_t value = bits & 0xFF;
+    return static_cast<std::uint8_t>(value > 0x7F ? 0x7F : value);
+}
+
+// The MIDI 1.0 bytes of a channel voice word of type 2 and their count (3, or 2 for program
+// change and channel pressure); 0 when the word is not one.
+constexpr std::size_t midi1Bytes(std::uint32_t word, std::uint8_t (&bytes)[maxMessageBytes]) {
+    if (messageType(word) != midi1ChannelVoiceType) {
+        return 0;
+    }
+    bytes[0] = statusByte(word);
+    bytes[1] = wireDataByte(word >> 8);
+    bytes[2] = wireDataByte(word);
+    switch (bytes[0] & 0xF0) {
+    case 0x80:
+    case 0x90:
+    case 0xA0:
+    case 0xB0:
+    case 0xE0:
+        return 3;
+    case 0xC0:
+    case 0xD0:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+static_assert(noteOnWord(60, 127, 0) == 0x20903C7F);
+static_assert(noteOffWord(60, 0) == 0x20803C00);
+
+} // namespace ump
+} // namespace tinkella
