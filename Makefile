@@ -1,6 +1,7 @@
 # Two commands on a fresh Debian/Ubuntu machine:
 #   make run   installs dependencies, builds and starts Tinkella
 #   make test  installs dependencies, builds both configurations and runs every test
+# and, optionally, `make install` (PREFIX, default /usr/local; DESTDIR for packagers).
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -13,8 +14,10 @@ FUZZ_SEED ?= 1
 SOAK_STEPS ?= 1000000
 SOAK_SEED ?= $(shell date +%s)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: run test deps build build-asan test-main test-asan bench bench-latency soak fuzz clean
+.PHONY: run test install deps build build-asan test-main test-asan bench bench-latency soak fuzz clean
 
 run: build
 	./$(BUILD)/tinkella
@@ -26,6 +29,13 @@ test: deps
 	$(MAKE) build
 	$(MAKE) test-main
 	$(MAKE) fuzz
+
+# The program, its desktop entry, its icon in the hicolor theme and its AppStream metadata,
+# from the build that `make run` made (made here only when there is none, so that a
+# `sudo make install` leaves the user's build directory alone).
+install:
+	@[ -x $(BUILD)/tinkella ] || $(MAKE) build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 deps:
 	./scripts/install-deps

@@ -7,12 +7,27 @@
 #include "app/QuitSignals.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace {
+
+// The icon every window carries (the windows take the application's): the PNGs drawn from the
+// SVG at build time and compiled in, so it shows whether or not the program is installed.
+QIcon builtInIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1/tinkella.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace tinkella::app;
@@ -46,6 +61,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationDomain(organizationDomain);
     QApplication::setApplicationVersion(applicationVersion());
     QApplication::setDesktopFileName(QStringLiteral("tinkella"));
+    QApplication::setWindowIcon(builtInIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QuitSignals quitSignals;

@@ -112,6 +112,9 @@ import -window "$piano" "$artefacts/app-e2e-piano-window.png"
 import -window "$panel" "$artefacts/app-e2e-settings-panel.png"
 [ -n "$strip" ] && import -window "$strip" "$artefacts/app-e2e-strip.png"
 [ -n "$strip" ] || echo "note: no strip window visible"
+for w in "$piano" "$panel" ${strip:+"$strip"}; do
+  xprop -id "$w" _NET_WM_ICON | grep -q "Icon (16 x 16)" || fail "window $w carries no icon"
+done
 
 # --- a click on middle C ----------------------------------------------------------------------
 jack_midi_dump >"$work/dump.log" 2>&1 &

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the build as a packager would (PREFIX /usr into a temporary DESTDIR) and checks that
+# every file a desktop needs is there and that the desktop's own validators accept them.
+# Usage: validate_install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
+root=$dest/usr
+metainfo=$root/share/metainfo/com.quorvin.Tinkella.metainfo.xml
+desktop=$root/share/applications/tinkella.desktop
+
+[ -x "$root/bin/tinkella" ] || fail "bin/tinkella not installed"
+[ -s "$root/share/icons/hicolor/scalable/apps/tinkella.svg" ] || fail "scalable icon not installed"
+for size in 16 32 48 64 128 256; do
+  png=$root/share/icons/hicolor/${size}x${size}/apps/tinkella.png
+  [ -s "$png" ] || fail "${size}x$size icon not installed"
+  [ "$(identify -format '%wx%h' "$png")" = "${size}x$size" ] || fail "$png is not ${size}x$size"
+done
+# The metadata points at the entry and the icon installed beside it.
+grep -q '<launchable type="desktop-id">tinkella.desktop</launchable>' "$metainfo" ||
+  fail "metainfo does not launch tinkella.desktop"
+grep -q '^Icon=tinkella$' "$desktop" || fail "desktop entry names another icon"
+
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo"
+echo "installed and valid: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"
