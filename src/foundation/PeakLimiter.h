@@ -18,8 +18,9 @@ class PeakLimiter {
 public:
     // -1 dBFS.
     static constexpr float defaultCeiling = 0.891250938f;
-    // 64 frames at 48 kHz.
-    static constexpr double defaultLookAheadSeconds = 64.0 / 48000.0;
+    // 16 frames at 48 kHz (0.33 ms): a quarter of a 64-frame period, so the limiter adds
+    // little to key-to-sound latency. The gain still falls over 17 frames, never in one step.
+    static constexpr double defaultLookAheadSeconds = 16.0 / 48000.0;
     static constexpr double defaultReleaseSeconds = 0.06;
 
     // sampleRate in Hz; ceiling a linear amplitude in (0, 1]; look-ahead of at least one frame.
