@@ -29,8 +29,8 @@ void onSignal(int) {
 void armQuitDeadline(std::chrono::milliseconds deadline) {
     std::thread([deadline] {
         std::this_thread::sleep_for(deadline);
-        static constexpr char line[] = "tinkella: the audio or MIDI server did not let go in "
-                                       "time; leaving its connections to the system\n";
+        static constexpr char line[] = "tinkella: closing the audio and MIDI connections took "
+                                       "too long; leaving them to the system\n";
         [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, sizeof line - 1);
         std::_Exit(0);
     }).detach();
