@@ -40,7 +40,7 @@ start_jackd || fail "jackd did not start"
 
 "$bin" --midi=jack --audio=jack >"$work/tinkella.out" 2>"$work/tinkella.log" &
 app_pid=$!
-pids+=($app_pid)
+pids+=("$app_pid")
 wait_until 15 has_port "Tinkella:Tinkella" || fail "MIDI port Tinkella:Tinkella missing"
 shown() { piano=$(xdotool search --onlyvisible --name '^Tinkella$' 2>/dev/null | head -1); [ -n "$piano" ]; }
 wait_until 10 shown || fail "piano window not shown"
@@ -59,7 +59,7 @@ hold_then() {
   local name=$1; shift
   xdotool windowactivate --sync "$piano" 2>/dev/null
   sleep 0.3
-  local x y w h
+  local x y
   eval "$(xdotool getwindowgeometry --shell "$piano")"
   x=$((X + WIDTH / 2)); y=$((Y + HEIGHT - 45))
   local ons offs
@@ -72,7 +72,12 @@ hold_then() {
   wait_until 5 more ': 80 ' "$offs" || fail "$name: the held key's note-off never arrived"
   echo "ok: $name"
 }
-restore() { xdotool set_desktop 0; xdotool windowmap --sync "$piano"; xdotool windowactivate --sync "$piano"; sleep 0.5; }
+restore() {
+  xdotool set_desktop 0
+  xdotool windowmap --sync "$piano"
+  xdotool windowactivate --sync "$piano"
+  sleep 0.5
+}
 
 hold_then "window unmapped" xdotool windowunmap --sync "$piano"
 restore
