@@ -90,6 +90,9 @@ void AppDelegate::applicationDidFinishLaunching() {
 void AppDelegate::applicationWillTerminate() {
     if (settingsWindowController_) {
         PianoController::sharedInstance().endCurrentNotes();
+        // Long enough for many JACK cycles, short enough that a frozen server does not hold the
+        // quit up noticeably.
+        MIDIOutput::shared().waitUntilSent(std::chrono::milliseconds(300));
         DefaultsController::shared().store().flush();
     }
 }

@@ -30,8 +30,9 @@ public:
     void applicationWillFinishLaunching();
     void applicationDidFinishLaunching();
     // Runs as the event loop quits (aboutToQuit): ends every note still playing on both outputs, so
-    // a key held at quit does not keep sounding in the programs listening to the MIDI source;
-    // then writes the settings still waiting for the file.
+    // a key held at quit does not keep sounding in the programs listening to the MIDI source,
+    // and gives the note-offs a bounded time to leave; then writes the settings still waiting
+    // for the file.
     void applicationWillTerminate();
 
     // "Settings…": writes true under "settingsVisible", then shows the panel in front.

@@ -4,7 +4,9 @@
 #include <QSocketNotifier>
 #include <array>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tinkella::app {
@@ -23,6 +25,16 @@ void onSignal(int) {
 }
 
 } // namespace
+
+void armQuitDeadline(std::chrono::milliseconds deadline) {
+    std::thread([deadline] {
+        std::this_thread::sleep_for(deadline);
+        static constexpr char line[] = "tinkella: closing the audio and MIDI connections took "
+                                       "too long; leaving them to the system\n";
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, sizeof line - 1);
+        std::_Exit(0);
+    }).detach();
+}
 
 QuitSignals::QuitSignals() {
     if (wakePipe[0] >= 0 || ::pipe2(wakePipe.data(), O_CLOEXEC | O_NONBLOCK) != 0) {

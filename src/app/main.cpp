@@ -69,5 +69,8 @@ int main(int argc, char** argv) {
     delegate.applicationWillFinishLaunching();
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     QApplication::exec();
+    // Closing the clients of a JACK server that no longer answers would block for as long as
+    // the server stays stopped.
+    armQuitDeadline(std::chrono::milliseconds(600));
     return 0;
 }

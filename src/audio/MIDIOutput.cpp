@@ -79,6 +79,14 @@ MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink)
 
 MIDIOutput::~MIDIOutput() = default;
 
+void MIDIOutput::waitUntilSent(std::chrono::milliseconds bound) {
+    if (isAvailable_ && !system_->waitUntilSent(bound)) {
+        error("the " + system_->displayName() + " took no MIDI for " +
+              std::to_string(bound.count()) +
+              " ms; the last messages, note-offs among them, did not leave 'Tinkella'");
+    }
+}
+
 void MIDIOutput::start() {
     client_ = 0;
     source_ = 0;

@@ -4,6 +4,7 @@
 #include "interfaces/SystemLog.h"
 #include "interfaces/MidiSystem.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,6 +59,11 @@ public:
     // dispatchNotifications() when it is readable; the handler's lines are written then.
     int notificationDescriptor() const;
     void dispatchNotifications();
+
+    // Before the process ends: waits at most bound for the messages sent so far to leave the
+    // source, and says in an error line when some could not (the MIDI system stopped
+    // answering); listeners then keep those notes until they notice the source has gone.
+    void waitUntilSent(std::chrono::milliseconds bound);
 
     // The diagnostic log.
     // "noErr", "paramErr", "noConnection", "serverStartErr", otherwise "OSStatus(<n>)".

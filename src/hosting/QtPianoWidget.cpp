@@ -3,10 +3,13 @@
 #include "adapters/qt/QtPainterDrawContext.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QScreen>
 #include <QTouchEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -90,11 +93,6 @@ bool QtPianoWidget::event(QEvent* event) {
         event->accept();
         return true;
     }
-    case QEvent::UngrabMouse:
-        if (mouseHeld_) {
-            loseMouse();
-        }
-        break;
     default:
         break;
     }
@@ -136,6 +134,7 @@ void QtPianoWidget::handleTouchEvent(QTouchEvent* event) {
             break;
         }
     }
+    watchHold();
     if (!began.empty()) {
         watchDevice(device);
         view_.touchesBegan(began);
@@ -171,6 +170,7 @@ void QtPianoWidget::cancelTouches(const QInputDevice* device, bool allDevices) {
             ++held;
         }
     }
+    watchHold();
     if (!cancelled.empty()) {
         view_.touchesCancelled(cancelled);
     }
@@ -211,13 +211,13 @@ void QtPianoWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void QtPianoWidget::pressMouse(Point location) {
-    if (!mouseHeld_) {
-        qApp->installEventFilter(this);
-    }
     mouseHeld_ = true;
     lastMousePoint_ = location;
     if (mode_ == MouseMode::directTouch) {
         heldTouches_[mouseTouchIdentity] = HeldTouch{nullptr, TouchType::direct, location};
+    }
+    watchHold();
+    if (mode_ == MouseMode::directTouch) {
         view_.touchesBegan(
             {TouchRecord{mouseTouchIdentity, TouchPhase::began, TouchType::direct, location}});
     } else {
@@ -238,10 +238,12 @@ void QtPianoWidget::dragMouse(Point location) {
 
 void QtPianoWidget::releaseMouse(Point location) {
     mouseHeld_ = false;
-    qApp->removeEventFilter(this);
     lastMousePoint_ = location;
     if (mode_ == MouseMode::directTouch) {
         heldTouches_.erase(mouseTouchIdentity);
+    }
+    watchHold();
+    if (mode_ == MouseMode::directTouch) {
         view_.touchesEnded(
             {TouchRecord{mouseTouchIdentity, TouchPhase::ended, TouchType::direct, location}});
     } else {
@@ -252,11 +254,13 @@ void QtPianoWidget::releaseMouse(Point location) {
 void QtPianoWidget::loseMouse() {
     if (mode_ == MouseMode::directTouch) {
         mouseHeld_ = false;
-        qApp->removeEventFilter(this);
         const auto held = heldTouches_.find(mouseTouchIdentity);
-        if (held != heldTouches_.end()) {
+        if (held == heldTouches_.end()) {
+            watchHold();
+        } else {
             const Point location = held->second.location;
             heldTouches_.erase(held);
+            watchHold();
             view_.touchesCancelled({TouchRecord{mouseTouchIdentity, TouchPhase::cancelled,
                                                 TouchType::direct, location}});
         }
@@ -265,7 +269,10 @@ void QtPianoWidget::loseMouse() {
     releaseMouse(lastMousePoint_);
 }
 
-bool QtPianoWidget::hasLostMouseGrab() const {
+bool QtPianoWidget::hasLostMouseGrab(const QObject* watched, const QEvent* event) const {
+    if (event->type() == QEvent::UngrabMouse && watched == this) {
+        return true;
+    }
     const QWidget* grabber = QWidget::mouseGrabber();
     if (grabber != nullptr && grabber != this) {
         return true;
@@ -274,24 +281,58 @@ bool QtPianoWidget::hasLostMouseGrab() const {
     return popup != nullptr && popup != window();
 }
 
+bool QtPianoWidget::canReceiveRelease() const {
+    const QWindow* handle = window()->windowHandle();
+    return isVisible() && handle != nullptr && handle->isExposed() && !window()->isMinimized() &&
+           screen() == holdScreen_;
+}
+
+bool QtPianoWidget::isLeftOutOfInput(const QObject* watched, const QEvent* event) const {
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+        // The window the mouse plays in loses the keyboard and mouse focus; the strip never
+        // has it.
+        if (watched == this && mode_ == MouseMode::playsKeys && !isActiveWindow()) {
+            return true;
+        }
+        break;
+    case QEvent::ApplicationStateChange:
+        if (static_cast<const QApplicationStateChangeEvent*>(event)->applicationState() !=
+            Qt::ApplicationActive) {
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return reachableWhileHeld_ && !canReceiveRelease();
+}
+
+void QtPianoWidget::watchHold() {
+    const bool holding = mouseHeld_ || !heldTouches_.empty();
+    if (holding == watchingHold_) {
+        return;
+    }
+    watchingHold_ = holding;
+    if (holding) {
+        holdScreen_ = screen();
+        reachableWhileHeld_ = canReceiveRelease();
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+}
+
 bool QtPianoWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (mouseHeld_ && hasLostMouseGrab()) {
+    if (mouseHeld_ && hasLostMouseGrab(watched, event)) {
         loseMouse();
+    }
+    if (watchingHold_ && isLeftOutOfInput(watched, event)) {
+        releaseHeldInput();
+    } else if (watchingHold_ && !reachableWhileHeld_) {
+        reachableWhileHeld_ = canReceiveRelease();
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void QtPianoWidget::hideEvent(QHideEvent* event) {
-    releaseHeldInput();
-    QWidget::hideEvent(event);
-}
-
-void QtPianoWidget::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && mode_ == MouseMode::playsKeys && mouseHeld_ &&
-        !isActiveWindow()) {
-        loseMouse();
-    }
-    QWidget::changeEvent(event);
 }
 
 void QtPianoWidget::paintEvent(QPaintEvent*) {

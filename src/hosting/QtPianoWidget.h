@@ -11,6 +11,7 @@
 
 class QEventPoint;
 class QInputDevice;
+class QScreen;
 class QTouchEvent;
 
 namespace tinkella {
@@ -19,11 +20,14 @@ namespace tinkella {
 // Qt's y-down widget coordinates into the view's unflipped ones (y_view = height - y_qt), and
 // keeps the view's frame at the widget's size.
 //
-// Every hold the widget delivers is ended by it too: when the mouse grab is lost while the
-// button is down (another widget grabs the mouse, a popup opens, the window is deactivated or
-// hidden) the view gets a release, and when fingers vanish without an end event (touch cancel,
-// widget hidden, input device removed) it gets a cancel, so no key stays pressed.
-// Main thread only.
+// Every hold the widget delivers is ended by it too. A press whose release the widget can no
+// longer receive is ended the moment it stops being able to: the mouse grab taken by another
+// widget or a popup, the piano window deactivated, the application deactivated, or the widget
+// no longer reachable by the pointer it was pressed with (hidden, its window unmapped, moved to
+// another desktop, minimised or otherwise left unexposed, or moved to another screen). The
+// held mouse button then gets a release (the strip's mouse finger a cancel), and every held
+// finger a cancel; fingers also end without an end event on touch cancel and when their input
+// device goes, so no key stays pressed. Main thread only.
 class QtPianoWidget : public QWidget, public ViewHost {
     Q_OBJECT
 
@@ -67,8 +71,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     struct HeldTouch {
@@ -85,7 +87,16 @@ private:
     void dragMouse(Point location);
     void releaseMouse(Point location);
     void loseMouse();
-    bool hasLostMouseGrab() const;
+    bool hasLostMouseGrab(const QObject* watched, const QEvent* event) const;
+    // Whether a release of the current hold can still arrive: shown, exposed, not minimised,
+    // on the screen it was pressed on.
+    bool canReceiveRelease() const;
+    // Whether the event, seen by the application while input is held, leaves the held input
+    // without its release.
+    bool isLeftOutOfInput(const QObject* watched, const QEvent* event) const;
+    // Watches every event of the application while the mouse or a finger is held, from the
+    // moment the first hold begins until the last ends.
+    void watchHold();
 
     PianoView& view_;
     const MouseMode mode_;
@@ -93,6 +104,11 @@ private:
     Point lastMousePoint_;
     std::map<std::string, HeldTouch> heldTouches_;
     std::vector<const QInputDevice*> watchedDevices_;
+    bool watchingHold_ = false;
+    // Whether a release could reach the widget at some time during the hold; a widget that
+    // never could (one never exposed, driven by synthetic events) is not released for it.
+    bool reachableWhileHeld_ = false;
+    QPointer<QScreen> holdScreen_;
 };
 
 } // namespace tinkella

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -100,6 +101,11 @@ public:
     // raises none on other threads.
     virtual int pollDescriptor() const { return -1; }
     virtual void dispatchPending() {}
+
+    // Blocks until every message handed to receivedEventList() so far has left for the
+    // listeners, or until bound has passed; false when some had not left by then. Systems that
+    // send within receivedEventList() return true at once.
+    virtual bool waitUntilSent(std::chrono::milliseconds) { return true; }
 
     // The system's name as a musician knows it ("ALSA sequencer", "JACK"), for messages that
     // tell the user what went away.

@@ -28,7 +28,7 @@ namespace tinkella::testing {
 // state a real input system would (fingers down per device, mouse button held) so that the
 // sequences it makes are ones a user and a window system can produce; fingers and the held
 // button are forgotten when the toolkit would stop reporting them (cancel, hiding, device gone,
-// lost grab). Main thread only.
+// lost grab, the piano window unmapped or minimised). Main thread only.
 class SoakInput {
 public:
     static constexpr int maxFingers = 5;
@@ -94,6 +94,9 @@ public:
         if (pick < 96) {
             return deactivateWindow();
         }
+        if (pick < 98) {
+            return pianoWindowAway();
+        }
         QCoreApplication::processEvents();
         return "run the event loop";
     }
@@ -109,6 +112,9 @@ public:
         }
         if (!stripShown_) {
             stripVisibility();
+        }
+        if (windowAway_) {
+            pianoWindowAway();
         }
     }
 
@@ -240,6 +246,9 @@ private:
     }
 
     std::string mouseDown() {
+        if (windowAway_) {
+            return pianoWindowAway();
+        }
         if (mouseHeld_) {
             return mouseDrag();
         }
@@ -291,6 +300,29 @@ private:
         const bool wasHeld = mouseHeld_;
         mouseHeld_ = mouseHeld_ && window().isMouseHeld();
         return std::string("piano window deactivated") + (wasHeld ? " with the mouse held" : "");
+    }
+
+    // The piano window unmapped (hidden) or minimised, as a window manager does on a desktop
+    // switch or a minimise, whatever is held; or brought back. The window system delivers no
+    // release to a window that is away, so the held button is forgotten.
+    std::string pianoWindowAway() {
+        QMainWindow& main = *piano_.window();
+        if (windowAway_) {
+            windowAway_ = false;
+            main.isMinimized() ? main.showNormal() : main.show();
+            QCoreApplication::processEvents();
+            return "piano window back";
+        }
+        windowAway_ = true;
+        const bool wasHeld = mouseHeld_;
+        mouseHeld_ = false;
+        const bool hide = uniform(0, 1) == 0;
+        hide ? main.hide() : main.showMinimized();
+        if (!strip().isVisible()) {
+            fingers_.clear();
+        }
+        return std::string(hide ? "piano window unmapped" : "piano window minimised") +
+               (wasHeld ? " with the mouse held" : "");
     }
 
     std::string stripVisibility() {
@@ -353,6 +385,7 @@ private:
     int nextFinger_ = 0;
     bool mouseHeld_ = false;
     bool stripShown_ = true;
+    bool windowAway_ = false;
 };
 
 } // namespace tinkella::testing

@@ -4,9 +4,10 @@
 // steps: several fingers on the strip (begin, move, end, cancel, slides across zones, fingers
 // beside the keyboard), mouse presses and drags on the piano window (released inside, outside,
 // or lost), key-width and scroll changes while keys are held, output-mode, instrument,
-// glissando and touch-area changes, window deactivation, the strip hiding and touch devices
-// vanishing. After every step the keys, the synthesiser and a MIDI receiver are checked
-// against each other; at the end, with everything released, nothing may sound anywhere.
+// glissando and touch-area changes, window deactivation, the piano window unmapped or
+// minimised while keys are held, the strip hiding and touch devices vanishing. After every step the
+// keys, the synthesiser and a MIDI receiver are checked against each other; at the end, with
+// everything released, nothing may sound anywhere.
 //
 // TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run; a failure prints both
 // and the steps that led to it.
@@ -169,6 +170,11 @@ protected:
             }
             if (key.playing) {
                 nowPlaying.insert(static_cast<std::uint32_t>(key.note));
+            }
+            const QMainWindow& window = *app.piano().window();
+            if (key.isPressedOnScreen && (!window.isVisible() || window.isMinimized())) {
+                return "key " + std::to_string(key.note) +
+                       " is held in the piano window, which can no longer release it";
             }
         }
         const bool muted = synth.isMuted();

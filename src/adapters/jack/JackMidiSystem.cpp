@@ -11,6 +11,7 @@
 #include <jack/midiport.h>
 #include <jack/uuid.h>
 #include <sys/eventfd.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tinkella {
@@ -323,7 +324,33 @@ int JackMidiSystem::process(jack_nframes_t nframes, void* arg) {
         }
         jack_ringbuffer_read_advance(self->outgoing_, 1 + count);
     }
+    self->cycles_.fetch_add(1, std::memory_order_release);
     return 0;
+}
+
+bool JackMidiSystem::waitUntilSent(std::chrono::milliseconds bound) {
+    if (isShutDown() || port_.load(std::memory_order_acquire) == nullptr) {
+        return jack_ringbuffer_read_space(outgoing_) == 0;
+    }
+    // The callback cannot signal without risking a block, so the main thread polls.
+    constexpr auto poll = std::chrono::milliseconds(1);
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    while (jack_ringbuffer_read_space(outgoing_) > 0) {
+        if (isShutDown() || std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(poll);
+    }
+    // The cycle that took the last message may still be running: wait for a callback to end
+    // after the queue was seen empty, that one or a later one.
+    const std::uint64_t taken = cycles_.load(std::memory_order_acquire);
+    while (cycles_.load(std::memory_order_acquire) == taken) {
+        if (isShutDown() || std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(poll);
+    }
+    return true;
 }
 
 void JackMidiSystem::wake() {

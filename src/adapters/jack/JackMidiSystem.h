@@ -57,6 +57,10 @@ public:
     int pollDescriptor() const override { return wakeFd_; }
     std::string displayName() const override { return "JACK server"; }
     void dispatchPending() override;
+    // Waits for the process callback to take every queued message and for one more cycle to
+    // end after that, so the messages have reached the connected ports. Returns false at once
+    // when the server has gone, and after bound when it runs no cycle (stopped or frozen).
+    bool waitUntilSent(std::chrono::milliseconds bound) override;
 
     // The full "client:port" name of our source, empty before it exists.
     std::string sourcePortName() const;
@@ -89,6 +93,7 @@ private:
     jack_ringbuffer_t* notifications_ = nullptr; // notification thread -> main thread
     int wakeFd_ = -1;
     std::atomic<bool> shutDown_{false};
+    std::atomic<std::uint64_t> cycles_{0}; // process callbacks completed
     bool shutdownReported_ = false;
     bool activated_ = false;
     MIDIEndpointRef sourceRef_ = 0;
