@@ -13,6 +13,7 @@
 #include <QLockFile>
 #include <QTimer>
 #include <QVariantMap>
+#include <cstdio>
 #include <unistd.h>
 
 namespace tinkella::app {
@@ -183,6 +184,11 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
     instance->role_ = claim == Claim::Owned      ? Role::First
                       : claim == Claim::Answered ? Role::HandedOver
                                                  : Role::Alone;
+    if (claim == Claim::Unreachable) {
+        std::fputs("Tinkella: another copy with these settings did not answer within a second; "
+                   "this one runs on its own\n",
+                   stderr);
+    }
     return instance;
 }
 

@@ -56,7 +56,7 @@ start_copy() {
   shift
   "$bin" --audio=none --midi=none "$@" >/dev/null 2>"$work/$log.log" &
   started=$!
-  pids+=($started)
+  pids+=("$started")
   wait_until 30 has_piano "$started" || fail "$log: no piano window"
 }
 has_piano() { [ -n "$(piano_of "$1")" ]; }
@@ -83,7 +83,8 @@ start_copy first
 first=$started
 piano=$(piano_of "$first")
 owns_bus_name || fail "the first copy does not own com.quorvin.Tinkella"
-socket=$(ls "$XDG_RUNTIME_DIR"/tinkella-*.socket 2>/dev/null | head -1)
+sockets=("$XDG_RUNTIME_DIR"/tinkella-*.socket)
+socket=${sockets[0]}
 [ -S "$socket" ] || fail "no socket in \$XDG_RUNTIME_DIR"
 [ "$(stat -c %a "$socket")" = 700 ] || fail "socket mode $(stat -c %a "$socket"), not 700"
 
@@ -112,13 +113,14 @@ owns_bus_name || fail "the bus name changed hands"
 # --- a killed copy's socket is replaced; the new holder answers -------------------------------
 kill -9 "$other"
 wait "$other" 2>/dev/null
-XDG_CONFIG_HOME=$work/other DBUS_SESSION_BUS_ADDRESS= start_copy replacing
-XDG_CONFIG_HOME=$work/other DBUS_SESSION_BUS_ADDRESS= hand_over replaced
+XDG_CONFIG_HOME=$work/other DBUS_SESSION_BUS_ADDRESS='' start_copy replacing
+XDG_CONFIG_HOME=$work/other DBUS_SESSION_BUS_ADDRESS='' hand_over replaced
 kill "$started"
 
 # --- a bus name owner that does not answer is passed over -------------------------------------
 kill -STOP "$first"
 start_copy beside_stopped
+grep -q "did not answer" "$work/beside_stopped.log" || fail "no line about the silent copy"
 kill "$started"
 kill -CONT "$first"
 hand_over after_resume
