@@ -53,6 +53,8 @@ LaunchOptions parseCommandLine(const std::vector<std::string>& args,
             options.help = true;
         } else if (arg == "--version" || arg == "-v") {
             options.version = true;
+        } else if (arg == "--new-instance") {
+            options.newInstance = true;
         } else if (auto midi = optionValue(args, i, "midi", options.error)) {
             if (options.error.empty() && !contains(midiBackends, *midi)) {
                 options.error =
@@ -90,6 +92,8 @@ std::string usageText(const std::vector<std::string>& midiBackends,
            "  --audio=NAME        audio driver: " +
            joined(audioBackends) +
            " (default: the first that works, in this order)\n"
+           "  --new-instance      run beside a copy already running (by default a second launch\n"
+           "                      brings the running copy's window forward and exits)\n"
            "\n"
            "Settings are kept in $XDG_CONFIG_HOME/Quorvin/Tinkella.conf.\n";
 }

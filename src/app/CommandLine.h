@@ -17,6 +17,8 @@ struct LaunchOptions {
     // The audio driver by name ("jack", "pulseaudio", "alsa", "sdl2", "none"); absent: the
     // first that works.
     std::optional<std::string> audioBackend;
+    // --new-instance: run beside a copy already running with the same settings.
+    bool newInstance = false;
     // A toolkit platform named with -platform / --platform.
     bool namesPlatform = false;
     // Set when the line cannot be used; one line for standard error.

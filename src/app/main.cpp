@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/Composition.h"
 #include "app/QuitSignals.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -66,6 +67,11 @@ int main(int argc, char** argv) {
 
     const QuitSignals quitSignals;
     AppDelegate delegate;
+    const auto instance =
+        SingleInstance::claim(options.newInstance, [&delegate] { delegate.showPianoWindow(); });
+    if (instance->handedOver()) {
+        return 0;
+    }
     delegate.applicationWillFinishLaunching();
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     QApplication::exec();

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/InstanceKey.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace tinkella::app {
+
+// One running copy per settings file. The first launch owns the session bus name
+// com.quorvin.Tinkella (for the default settings file, with org.freedesktop.Application at
+// /com/quorvin/Tinkella) and listens on an owner-only local socket; a later launch with the
+// same settings file asks that copy to come forward and gives way. Every wait for another
+// process is bounded by answerTimeoutMs: a copy that does not answer counts as absent and the
+// new one runs alone. A socket left by a crashed copy is replaced. Main thread only; made
+// after the application object and before anything heavy.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Role {
+        // This copy holds the key; later launches reach onActivate.
+        First,
+        // A running copy answered and comes forward; this one should exit at once.
+        HandedOver,
+        // No key (asked to run alone), or the key's holder is unreachable: runs on its own.
+        Alone,
+    };
+
+    static constexpr int answerTimeoutMs = 1000;
+
+    // Decides for this process: its settings file, the session bus, $XDG_RUNTIME_DIR.
+    // onActivate runs on the main thread for each later launch that gives way.
+    static std::unique_ptr<SingleInstance> claim(bool runAlone, std::function<void()> onActivate);
+    // The same for a given key; the launcher's tokens come from this process's environment.
+    static std::unique_ptr<SingleInstance> claim(const InstanceKey& key,
+                                                 std::function<void()> onActivate);
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    Role role() const { return role_; }
+    bool handedOver() const { return role_ == Role::HandedOver; }
+
+    // Brings this copy forward on behalf of a launch: hands the desktop the launch's token,
+    // then runs onActivate.
+    void activate(const Activation& activation);
+
+private:
+    explicit SingleInstance(std::function<void()> onActivate);
+    // Serves the launches that connect to server from now on.
+    void serve(std::unique_ptr<QLocalServer> server);
+    void answer(QLocalSocket* socket);
+
+    Role role_ = Role::Alone;
+    std::function<void()> onActivate_;
+    std::unique_ptr<QLocalServer> server_;
+};
+
+} // namespace tinkella::app
