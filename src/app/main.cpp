@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(organizationName);
     QApplication::setOrganizationDomain(organizationDomain);
     QApplication::setApplicationVersion(applicationVersion());
-    QApplication::setDesktopFileName(QStringLiteral("tinkella"));
+    QApplication::setDesktopFileName(QStringLiteral("com.quorvin.Tinkella"));
     QApplication::setWindowIcon(builtInIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 

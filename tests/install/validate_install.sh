@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 root=$dest/usr
 metainfo=$root/share/metainfo/com.quorvin.Tinkella.metainfo.xml
-desktop=$root/share/applications/tinkella.desktop
+desktop=$root/share/applications/com.quorvin.Tinkella.desktop
 
 [ -x "$root/bin/tinkella" ] || fail "bin/tinkella not installed"
 [ -s "$root/share/icons/hicolor/scalable/apps/tinkella.svg" ] || fail "scalable icon not installed"
@@ -21,8 +21,10 @@ for size in 16 32 48 64 128 256; do
   [ "$(identify -format '%wx%h' "$png")" = "${size}x$size" ] || fail "$png is not ${size}x$size"
 done
 # The metadata points at the entry and the icon installed beside it.
-grep -q '<launchable type="desktop-id">tinkella.desktop</launchable>' "$metainfo" ||
-  fail "metainfo does not launch tinkella.desktop"
+grep -q '<launchable type="desktop-id">com.quorvin.Tinkella.desktop</launchable>' "$metainfo" ||
+  fail "metainfo does not launch com.quorvin.Tinkella.desktop"
+service=$root/share/dbus-1/services/com.quorvin.Tinkella.service
+grep -q '^Exec=/.*/bin/tinkella$' "$service" || fail "the D-Bus service does not start the installed program"
 grep -q '^Icon=tinkella$' "$desktop" || fail "desktop entry names another icon"
 
 desktop-file-validate "$desktop"
