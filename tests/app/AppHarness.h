@@ -112,7 +112,7 @@ public:
     }
     std::string midiNotes() const {
         std::string s;
-        for (std::uint32_t word : doubles->midi->sentWords()) {
+        for (std::uint32_t word : doubles->midi->sent) {
             s +=
                 ((word >> 20 & 0xF) == 9 ? "on " : "off ") + std::to_string(word >> 8 & 0xFF) + " ";
         }

@@ -138,7 +138,7 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
     MIDIOutput none(nullptr, log.sink());
     EXPECT_EQ(log.stderrLines().back(),
               "MIDI-ERROR: MIDIClientCreateWithBlock failed (noConnection)");
-    EXPECT_EQ(log.systemLog().back().level, LogLevel::Error);
+    EXPECT_EQ(log.records->systemLog.back().first, LogLevel::Error);
 }
 
 TEST(MIDIOutputLog, TopologyFollowsTheFirstAndEvery25thAcceptedMessage) {
@@ -171,7 +171,7 @@ TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
     o.output->noteOn(72, 127, 0);
     o.midi->sent.clear();
     o.output->setEnabled(false);
-    EXPECT_THAT(o.midi->sentWords(), ElementsAre(0x20803C00u, 0x20804600u, 0x20833E00u));
+    EXPECT_THAT(o.midi->sent, ElementsAre(0x20803C00u, 0x20804600u, 0x20833E00u));
     o.midi->sent.clear();
     o.output->setEnabled(true);
     o.output->setEnabled(false);
