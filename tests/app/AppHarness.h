@@ -27,7 +27,6 @@
 #include <QMenuBar>
 #include <QPointingDevice>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tinkella::testing {
@@ -94,12 +93,6 @@ public:
         ADD_FAILURE() << "no menu item " << title.toStdString();
         return new QAction(piano().window());
     }
-    // Chooses "Quit Tinkella" while the event loop runs; returns when the loop has ended.
-    void quitFromMenu() {
-        QTimer::singleShot(0, menuAction(QStringLiteral("Quit Tinkella")), &QAction::trigger);
-        QCoreApplication::exec();
-    }
-
     // Note messages each output received since the last clear, as "on 60 off 60 ".
     std::string synthNotes() const {
         std::string s;

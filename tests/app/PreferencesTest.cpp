@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -52,30 +53,21 @@ TEST(Preferences, ReadersGetTheNewestSaneValueWhileOthersWriteAndUnbindDuringDel
     outlives.reset();
 }
 
-TEST(Preferences, StoredValuesOutsideTheirMeaningDecodeToTheDefaults) {
-    EXPECT_EQ(outputModeFromStored(0), OutputMode::midiOnly);
-    EXPECT_EQ(outputModeFromStored(1), OutputMode::synthesiserOnly);
-    EXPECT_EQ(outputModeFromStored(7), OutputMode::both);
-    EXPECT_EQ(outputModeFromStored(-1), OutputMode::both);
-    for (const auto& [stored, visible] : {std::pair{DefaultsValue(), true},
-                                          {DefaultsValue::boolean(false), false},
-                                          {DefaultsValue::text("no thanks"), true},
-                                          {DefaultsValue::integer(0), false},
-                                          {DefaultsValue::integer(5), true}}) {
-        EXPECT_EQ(settingsVisibleFromStored(stored), visible) << stored.toString();
-    }
-    for (const auto& [stored, program] : {std::pair{DefaultsValue::integer(128), 128},
-                                          {DefaultsValue::integer(0), 1},
-                                          {DefaultsValue::integer(129), 1},
-                                          {DefaultsValue::real(5.5), 1},
-                                          {DefaultsValue::text("cello"), 1},
-                                          {DefaultsValue(), 1}}) {
-        EXPECT_EQ(instrumentFromStored(stored), program) << stored.toString();
-    }
-    EXPECT_EQ(DefaultsValue::parse("37.25"), DefaultsValue::real(37.25));
+TEST(Preferences, StoredTextsAndNumbersConvertLikeTheUserDefaultsReaders) {
+    EXPECT_EQ(DefaultsValue::parse("true"), DefaultsValue::boolean(true));
+    EXPECT_EQ(DefaultsValue::parse("-1"), DefaultsValue::integer(-1));
+    EXPECT_EQ(DefaultsValue::parse("1e3"), DefaultsValue::real(1000.0));
     EXPECT_EQ(DefaultsValue::parse("7 keys"), DefaultsValue::text("7 keys"));
     EXPECT_EQ(DefaultsValue::parse("99999999999999999999").kind(), DefaultsValue::Kind::real);
     EXPECT_EQ(DefaultsValue::real(1e300).integerValue(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(DefaultsValue::real(std::nan("")).integerValue(), 0);
+    EXPECT_EQ(DefaultsValue::boolean(true).realValue(), 1.0);
+    EXPECT_EQ(DefaultsValue::text("12").integerValue(), 12);
+    EXPECT_EQ(DefaultsValue::text("1.5").realValue(), 1.5);
+    EXPECT_FALSE(DefaultsValue::text("abc").boolValue());
+    EXPECT_TRUE(DefaultsValue::integer(3).boolValue());
+    EXPECT_EQ(DefaultsValue::real(37.25).toString(), "37.25");
+    EXPECT_EQ(DefaultsValue::boolean(false).toString(), "false");
 }
 
 class SettingsFileTest : public ::testing::Test {

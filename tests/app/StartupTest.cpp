@@ -1,16 +1,13 @@
 // The application started in its launch order on the test doubles: the first launch, playing
-// across the two keyboards, later launches from stored settings (good, odd and unusable), the
-// menu commands, and quitting with keys held.
+// across the two keyboards, later launches from stored settings (good and odd), and the menu
+// commands.
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
-#include "platform/defaults/QtSettingsStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QMenu>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <limits>
 
 namespace tinkella {
@@ -143,49 +140,46 @@ TEST(StartupTest, ThePanelStaysClosedOnlyWhenClosedAndTheMenuBringsWindowsBack) 
     }
 }
 
-TEST(StartupTest, QuittingWithKeysHeldEndsTheirNotesOnBothOutputsAndKeepsThePanelOpen) {
+// Each slider writes real values while dragged; the two that resize the keyboards label them
+// during the drag, and the touch-area slider shows the zones while held. The Window menu lists
+// the windows and brings one back.
+TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
     AppHarness app;
     app.launch();
-    QtPianoWidget* window = app.windowKeys();
-    QTest::touchEvent(app.stripKeys(), AppHarness::touchScreen())
-        .press(1, AppHarness::keyPoint(*app.stripKeys(), 64));
-    QTest::mousePress(window, Qt::LeftButton, {}, AppHarness::keyPoint(*window, middleC));
-    AppHarness::settle();
-    ASSERT_TRUE(app.key(middleC).playing && app.key(64).playing);
-    app.clearRecords();
-    app.quitFromMenu();
-    EXPECT_EQ(app.midiNotes(), "off 60 off 64 ");
-    EXPECT_EQ(app.synthNotes(), "off 60 off 64 ");
-    EXPECT_TRUE(app.store().read(preferences::settingsVisible).isAbsent());
-    QTest::mouseRelease(window, Qt::LeftButton, {}, AppHarness::keyPoint(*window, middleC));
-}
-
-// A corrupt settings file starts the defaults and is never overwritten; a good one carries the
-// settings to the next launch.
-TEST(StartupTest, SettingsFileGoodOrCorrupt) {
-    QTemporaryDir dir;
-    const QString good = dir.filePath("good.conf");
-    const QString bad = dir.filePath("bad.conf");
-    const QByteArray garbage("\x7f"
-                             "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
-                             20);
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(garbage);
-    file.close();
-    for (const QString& path : {good, bad, good}) {
-        ::testing::internal::CaptureStderr();
-        AppHarness app(std::make_unique<QtSettingsStore>(path));
-        const std::string err = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(err.find("Settings: ") != std::string::npos, path == bad) << err;
-        app.launch();
-        EXPECT_EQ(app.settings().outputModeRadios()[0]->isChecked(),
-                  !app.store().read("outputMode").isAbsent());
-        QTest::mouseClick(app.settings().outputModeRadios()[0], Qt::LeftButton);
-        EXPECT_EQ(app.store().read("outputMode"), DefaultsValue::integer(0));
+    for (app::RealSlider* slider :
+         {app.settings().keyWidthSlider(), app.settings().noteOffsetSlider(),
+          app.settings().blackKeySlider()}) {
+        const auto at = [slider](double fraction) {
+            return QPoint(8 + static_cast<int>(fraction * (slider->width() - 16)),
+                          slider->height() / 2);
+        };
+        QTest::mousePress(slider, Qt::LeftButton, {}, at(0.5));
+        const bool zones = slider == app.settings().blackKeySlider();
+        EXPECT_EQ(app.stripView().showsBlackKeyTouchArea(), zones);
+        EXPECT_EQ(app.stripView().showsOctaveNumber(), !zones);
+        app.stripKeys()->grab();
+        QTest::mouseMove(slider, at(0.3));
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(0.3));
+        EXPECT_FALSE(app.stripView().showsBlackKeyTouchArea() ||
+                     app.stripView().showsOctaveNumber());
+        EXPECT_NEAR(slider->realValue(),
+                    slider->realMinimum() + 0.3 * (slider->realMaximum() - slider->realMinimum()),
+                    0.05 * slider->realMaximum());
     }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), garbage);
+    EXPECT_EQ(app.store().read("keyWidth").kind(), DefaultsValue::Kind::real);
+    QTest::mouseClick(app.settings().blackKeyGlissandoCheckbox(), Qt::LeftButton);
+    EXPECT_TRUE(app.stripView().blackKeyGlissando());
+    app.piano().window()->showMinimized();
+    for (QAction* top : app.piano().window()->menuBar()->actions()) {
+        if (top->text() == QStringLiteral("Window")) {
+            emit top->menu()->aboutToShow();
+            for (QAction* entry : top->menu()->actions()) {
+                entry->isCheckable() ? entry->trigger() : void();
+            }
+        }
+    }
+    AppHarness::settle();
+    EXPECT_FALSE(app.piano().window()->isMinimized());
 }
 
 } // namespace
