@@ -54,6 +54,13 @@ TEST(StartupTest, EachKeyboardLightsWhatTheOtherPlays) {
     EXPECT_EQ(app.synthNotes(), "on 60 on 64 off 60 off 64 ");
     EXPECT_EQ(app.midiNotes(), "on 60 on 64 off 60 off 64 ");
     EXPECT_EQ(AppHarness::colourAt(*strip, middleC), stripBefore);
+    // The mouse on the strip is one more finger there; other buttons play nothing anywhere.
+    QTest::mouseClick(window, Qt::RightButton, {}, AppHarness::keyPoint(*window, 62));
+    QTest::mousePress(strip, Qt::LeftButton, {}, AppHarness::keyPoint(*strip, 62));
+    EXPECT_TRUE(app.key(62).isPressedOnTouchBar);
+    QTest::mouseMove(strip, AppHarness::keyPoint(*strip, 64));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, AppHarness::keyPoint(*strip, 64));
+    EXPECT_FALSE(app.key(64).playing);
 }
 
 TEST(StartupTest, StoredSettingsReachTheControlsAndOddOnesFallBackToTheDefaults) {
