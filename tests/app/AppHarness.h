@@ -27,7 +27,6 @@
 #include <QMenuBar>
 #include <QPointingDevice>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace tinkella::testing {
 
@@ -53,17 +52,15 @@ public:
         clearRecords();
     }
 
-    // Launches as the process entry does and lets the windows settle. Skips the test when the
-    // shared objects were made before the doubles (another test of this process used them).
+    // Launches as the process entry does and lets the windows settle.
     void launch() {
         delegate_ = std::make_unique<app::AppDelegate>();
         delegate_->launch();
         settle();
-        if (doubles->midi == nullptr) {
-            GTEST_SKIP() << "the shared outputs were made before the doubles; run this test in a "
-                            "process of its own (ctest does)";
-        }
     }
+    // False when the shared objects were made before the doubles were installed (another test
+    // of this process used them first): the outputs cannot be observed then.
+    bool hasDoubles() const { return doubles->midi != nullptr; }
     static void settle() {
         for (int i = 0; i < 5; ++i) {
             QCoreApplication::processEvents();
@@ -90,8 +87,7 @@ public:
                 }
             }
         }
-        ADD_FAILURE() << "no menu item " << title.toStdString();
-        return new QAction(piano().window());
+        return nullptr;
     }
     // Note messages each output received since the last clear, as "on 60 off 60 ".
     std::string synthNotes() const {

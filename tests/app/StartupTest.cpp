@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace tinkella {
@@ -16,9 +17,17 @@ namespace {
 using testing::AppHarness;
 constexpr int middleC = 60;
 
+void launch(AppHarness& app) {
+    app.launch();
+    if (!app.hasDoubles()) {
+        GTEST_SKIP() << "the shared outputs were made before the doubles; run this test in a "
+                        "process of its own (ctest does)";
+    }
+}
+
 TEST(StartupTest, FirstLaunchPublishesMidiThenStartsThePianoWithTheDefaultsUnwritten) {
     AppHarness app;
-    app.launch();
+    launch(app);
     EXPECT_TRUE(app.doubles->madeMidiFirst);
     EXPECT_EQ(app.doubles->midi->sourceName, "Tinkella");
     EXPECT_TRUE(app.piano().window()->isVisible());
@@ -36,7 +45,7 @@ TEST(StartupTest, FirstLaunchPublishesMidiThenStartsThePianoWithTheDefaultsUnwri
 // A key played in one keyboard sounds on both outputs and lights in the other keyboard.
 TEST(StartupTest, EachKeyboardLightsWhatTheOtherPlays) {
     AppHarness app;
-    app.launch();
+    launch(app);
     QtPianoWidget* window = app.windowKeys();
     QtPianoWidget* strip = app.stripKeys();
     const QRgb stripBefore = AppHarness::colourAt(*strip, middleC);
@@ -100,7 +109,7 @@ TEST(StartupTest, StoredSettingsReachTheControlsAndOddOnesFallBackToTheDefaults)
     };
     for (const auto& c : cases) {
         AppHarness app(c.stored);
-        app.launch();
+        launch(app);
         EXPECT_EQ(app.lastProgram(), c.program);
         EXPECT_DOUBLE_EQ(app.stripView().keyWidth(), c.keyWidth);
         EXPECT_FLOAT_EQ(app.stripView().noteOffset(), c.noteOffset);
@@ -121,7 +130,7 @@ TEST(StartupTest, ThePanelStaysClosedOnlyWhenClosedAndTheMenuBringsWindowsBack) 
     DefaultsController::Defaults kept;
     {
         AppHarness app;
-        app.launch();
+        launch(app);
         app.panel()->close();
         EXPECT_EQ(app.store().read(preferences::settingsVisible), DefaultsValue::boolean(false));
         app.menuAction(QStringLiteral("Settings\u2026"))->trigger();
@@ -138,11 +147,11 @@ TEST(StartupTest, ThePanelStaysClosedOnlyWhenClosedAndTheMenuBringsWindowsBack) 
         kept = static_cast<InMemoryDefaultsStore&>(app.store()).values();
     }
     AppHarness next(kept);
-    next.launch();
+    launch(next);
     EXPECT_FALSE(next.panel()->isVisible());
     for (const DefaultsValue& stored : {DefaultsValue::text("sure"), DefaultsValue::integer(3)}) {
         AppHarness app({{"settingsVisible", stored}});
-        app.launch();
+        launch(app);
         EXPECT_TRUE(app.panel()->isVisible()) << stored.toString();
     }
 }
@@ -152,7 +161,7 @@ TEST(StartupTest, ThePanelStaysClosedOnlyWhenClosedAndTheMenuBringsWindowsBack) 
 // the windows and brings one back.
 TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
     AppHarness app;
-    app.launch();
+    launch(app);
     for (app::RealSlider* slider :
          {app.settings().keyWidthSlider(), app.settings().noteOffsetSlider(),
           app.settings().blackKeySlider()}) {
