@@ -4,53 +4,22 @@
 #include "audio/SoundController.h"
 #include "model/PianoController.h"
 #include "foundation/DefaultsController.h"
-#include "interfaces/DefaultsStore.h"
 #include "model/Preferences.h"
 #include "foundation/NotificationCenter.h"
-#include "support/FakeMidiLog.h"
-#include "support/FakeMidiSystem.h"
 
-#include <cstdint>
 #include <memory>
-#include <set>
-#include <vector>
 
 namespace tinkella::testing {
 
-// A keyboard model of its own for one test: silent synthesiser, MIDI output on the scripted
-// MIDI system (log captured), its own notification centre and an in-memory preference store
-// with the application's defaults registered.
+// A keyboard model of its own for one test: silent synthesiser, no MIDI system, its own
+// notification centre and an in-memory preference store with the application's defaults.
 struct KeyboardDoubles {
-    KeyboardDoubles()
-        : midiOutput(std::move(ownedMidiSystem), midiLog.sink()),
-          piano(std::make_unique<SoundController>(nullptr), midiOutput, center),
-          defaults(std::make_unique<InMemoryDefaultsStore>()) {
-        defaults.registerDefaults(preferences::registeredDefaults());
-    }
-
-    // MIDI words that left the output, note-ons and note-offs only.
-    std::vector<std::uint32_t> noteWords() const {
-        std::vector<std::uint32_t> words;
-        for (std::uint32_t word : midiSystem->sentWords()) {
-            const std::uint32_t status = (word >> 20) & 0xF;
-            if (status == 0x9 || status == 0x8) {
-                words.push_back(word);
-            }
-        }
-        return words;
-    }
-
-    const std::set<std::uint32_t>& soundingNotes() {
-        return piano.soundController().soundingNotes();
-    }
+    KeyboardDoubles() { defaults.registerDefaults(preferences::registeredDefaults()); }
 
     NotificationCenter center;
-    MidiLogCapture midiLog;
-    std::unique_ptr<FakeMidiSystem> ownedMidiSystem = std::make_unique<FakeMidiSystem>();
-    FakeMidiSystem* midiSystem = ownedMidiSystem.get(); // owned by midiOutput from here on
-    MIDIOutput midiOutput;
-    PianoController piano;
-    DefaultsController defaults;
+    MIDIOutput midiOutput{nullptr};
+    PianoController piano{std::make_unique<SoundController>(nullptr), midiOutput, center};
+    DefaultsController defaults{std::make_unique<InMemoryDefaultsStore>()};
 };
 
 } // namespace tinkella::testing

@@ -22,24 +22,24 @@ public:
     std::uint8_t byte() { return position_ < size_ ? data_[position_++] : 0; }
 
     double number() {
-        static constexpr double awkward[] = {
-            std::numeric_limits<double>::quiet_NaN(),
-            std::numeric_limits<double>::infinity(),
-            -std::numeric_limits<double>::infinity(),
-            0.0,
-            -0.0,
-            std::numeric_limits<double>::max(),
-            -std::numeric_limits<double>::max(),
-            std::numeric_limits<double>::min(),
-            std::numeric_limits<double>::denorm_min(),
-            1e300,
-            -1e300,
-            9.2233720368547758e18,
-            -9.2233720368547758e18,
-            static_cast<double>(std::numeric_limits<float>::max()),
-            1e-300,
-            96.0,
-        };
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        constexpr double big = std::numeric_limits<double>::max();
+        static constexpr double awkward[] = {std::numeric_limits<double>::quiet_NaN(),
+                                             inf,
+                                             -inf,
+                                             0.0,
+                                             -0.0,
+                                             big,
+                                             -big,
+                                             std::numeric_limits<double>::min(),
+                                             std::numeric_limits<double>::denorm_min(),
+                                             1e300,
+                                             -1e300,
+                                             9.2233720368547758e18,
+                                             -9.2233720368547758e18,
+                                             static_cast<double>(std::numeric_limits<float>::max()),
+                                             1e-300,
+                                             96.0};
         const std::uint8_t how = byte();
         switch (how % 4) {
         case 0:

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/WindowController.h"
-#include "hosting/PianoWindowController.h"
 #include "foundation/DefaultsController.h"
-#include "model/Preferences.h"
-#include "hosting/QtStripWindow.h"
+#include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
+#include "hosting/QtStripWindow.h"
+#include "model/Preferences.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +14,7 @@
 #include <QPointingDevice>
 #include <QTest>
 #include <QTouchEvent>
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -42,63 +43,22 @@ public:
 
     // Does one random thing; returns what, for the failure report.
     std::string randomStep() {
+        using Step = std::string (SoakInput::*)();
+        static constexpr std::pair<int, Step> steps[] = {
+            {14, &SoakInput::touchDown},        {30, &SoakInput::touchMove},
+            {42, &SoakInput::touchUp},          {44, &SoakInput::touchCancel},
+            {45, &SoakInput::deviceGone},       {53, &SoakInput::mouseDown},
+            {63, &SoakInput::mouseDrag},        {70, &SoakInput::mouseUp},
+            {72, &SoakInput::mouseLost},        {76, &SoakInput::keyWidth},
+            {80, &SoakInput::noteOffset},       {84, &SoakInput::outputMode},
+            {87, &SoakInput::instrument},       {89, &SoakInput::glissando},
+            {91, &SoakInput::touchArea},        {94, &SoakInput::stripVisibility},
+            {96, &SoakInput::deactivateWindow}, {98, &SoakInput::pianoWindowAway},
+            {100, &SoakInput::runEventLoop}};
         const int pick = uniform(0, 99);
-        if (pick < 14) {
-            return touchDown();
-        }
-        if (pick < 30) {
-            return touchMove();
-        }
-        if (pick < 42) {
-            return touchUp();
-        }
-        if (pick < 44) {
-            return touchCancel();
-        }
-        if (pick < 45) {
-            return deviceGone();
-        }
-        if (pick < 53) {
-            return mouseDown();
-        }
-        if (pick < 63) {
-            return mouseDrag();
-        }
-        if (pick < 70) {
-            return mouseUp();
-        }
-        if (pick < 72) {
-            return mouseLost();
-        }
-        if (pick < 76) {
-            return keyWidth();
-        }
-        if (pick < 80) {
-            return noteOffset();
-        }
-        if (pick < 84) {
-            return outputMode();
-        }
-        if (pick < 87) {
-            return instrument();
-        }
-        if (pick < 89) {
-            return glissando();
-        }
-        if (pick < 91) {
-            return touchArea();
-        }
-        if (pick < 94) {
-            return stripVisibility();
-        }
-        if (pick < 96) {
-            return deactivateWindow();
-        }
-        if (pick < 98) {
-            return pianoWindowAway();
-        }
-        QCoreApplication::processEvents();
-        return "run the event loop";
+        return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
+                           return pick < s.first;
+                       })->second)();
     }
 
     // Lifts every finger, lets go of the mouse and shows the strip again, as a user who
@@ -132,8 +92,9 @@ private:
     static std::string at(QPointF p) {
         return "(" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")";
     }
-    static std::string at(QPoint p) {
-        return "(" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")";
+    std::string runEventLoop() {
+        QCoreApplication::processEvents();
+        return "run the event loop";
     }
 
     // Anywhere on the strip, and now and then beside it.
@@ -166,17 +127,9 @@ private:
                 event.move(id, where, &strip());
             }
         }
-        switch (change) {
-        case Change::press:
-            event.press(changed, position, &strip());
-            break;
-        case Change::move:
-            event.move(changed, position, &strip());
-            break;
-        case Change::release:
-            event.release(changed, position, &strip());
-            break;
-        }
+        change == Change::press  ? event.press(changed, position, &strip())
+        : change == Change::move ? event.move(changed, position, &strip())
+                                 : event.release(changed, position, &strip());
         event.commit(false);
     }
 
@@ -294,14 +247,6 @@ private:
         return "mouse grab taken away";
     }
 
-    std::string deactivateWindow() {
-        QEvent change(QEvent::ActivationChange);
-        QCoreApplication::sendEvent(&window(), &change);
-        const bool wasHeld = mouseHeld_;
-        mouseHeld_ = mouseHeld_ && window().isMouseHeld();
-        return std::string("piano window deactivated") + (wasHeld ? " with the mouse held" : "");
-    }
-
     // The piano window unmapped (hidden) or minimised, as a window manager does on a desktop
     // switch or a minimise, whatever is held; or brought back. The window system delivers no
     // release to a window that is away, so the held button is forgotten.
@@ -325,6 +270,14 @@ private:
                (wasHeld ? " with the mouse held" : "");
     }
 
+    std::string deactivateWindow() {
+        QEvent change(QEvent::ActivationChange);
+        QCoreApplication::sendEvent(&window(), &change);
+        const bool wasHeld = mouseHeld_;
+        mouseHeld_ = mouseHeld_ && window().isMouseHeld();
+        return std::string("piano window deactivated") + (wasHeld ? " with the mouse held" : "");
+    }
+
     std::string stripVisibility() {
         stripShown_ = !stripShown_;
         stripWindow().applicationStateChanged(stripShown_ ? Qt::ApplicationActive
@@ -335,46 +288,36 @@ private:
         return stripShown_ ? "strip shown" : "strip hidden";
     }
 
+    // A preference written as the panel's controls write it: mostly in range, now and then odd.
+    std::string write(std::string_view key, double low, double high,
+                      std::initializer_list<double> odd) {
+        const double value = uniform(0, 7) == 0
+                                 ? *std::next(odd.begin(), uniform(0, int(odd.size()) - 1))
+                                 : real(low, high);
+        DefaultsController::shared().setObject(DefaultsValue::real(value), key);
+        return std::string(key) + " " + std::to_string(value);
+    }
     std::string keyWidth() {
-        static constexpr double odd[] = {0.0, -5.0, 9.5, 90.5, 400.0};
-        const double width = uniform(0, 7) == 0 ? odd[uniform(0, 4)] : real(9.5, 90.5);
-        DefaultsController::shared().setObject(DefaultsValue::real(width), preferences::keyWidth);
-        return "key width " + std::to_string(width);
+        return write(preferences::keyWidth, 9.5, 90.5, {0, -5, 9.5, 90.5, 400});
     }
-
-    std::string noteOffset() {
-        static constexpr double odd[] = {-10.0, 0.0, 96.0, 200.0};
-        const double offset = uniform(0, 7) == 0 ? odd[uniform(0, 3)] : real(0, 96);
-        DefaultsController::shared().setObject(DefaultsValue::real(offset),
-                                               preferences::noteOffset);
-        return "note offset " + std::to_string(offset);
-    }
-
-    std::string outputMode() {
-        const int tag = uniform(0, 2);
-        settings_.outputModeChanged(tag);
-        return "output mode " + std::to_string(tag);
-    }
-
-    std::string instrument() {
-        QComboBox& popUp = *settings_.instrumentPopUp();
-        popUp.setCurrentIndex(uniform(0, popUp.count() - 1));
-        settings_.instrumentChanged();
-        return "instrument " + std::to_string(popUp.currentIndex());
-    }
-
+    std::string noteOffset() { return write(preferences::noteOffset, 0, 96, {-10, 0, 96, 200}); }
+    std::string touchArea() { return write(preferences::blackKeyTouchArea, 0, 1, {0, 1}); }
     std::string glissando() {
         const bool on = uniform(0, 1) == 1;
         DefaultsController::shared().setObject(DefaultsValue::boolean(on),
                                                preferences::blackKeyGlissando);
         return std::string("glissando ") + (on ? "on" : "off");
     }
-
-    std::string touchArea() {
-        const double area = real(0, 1);
-        DefaultsController::shared().setObject(DefaultsValue::real(area),
-                                               preferences::blackKeyTouchArea);
-        return "black-key touch area " + std::to_string(area);
+    std::string outputMode() {
+        const int tag = uniform(0, 2);
+        settings_.outputModeChanged(tag);
+        return "output mode " + std::to_string(tag);
+    }
+    std::string instrument() {
+        QComboBox& popUp = *settings_.instrumentPopUp();
+        popUp.setCurrentIndex(uniform(0, popUp.count() - 1));
+        settings_.instrumentChanged();
+        return "instrument " + std::to_string(popUp.currentIndex());
     }
 
     app::WindowController& settings_;

@@ -12,25 +12,21 @@
 // TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run; a failure prints both
 // and the steps that led to it.
 #include "app/AppDelegate.h"
-#include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
-#include "hosting/PianoWindowController.h"
-#include "model/PianoController.h"
 #include "foundation/DefaultsController.h"
-#include "model/Preferences.h"
-#include "interfaces/SystemLog.h"
-#include "hosting/QtStripWindow.h"
+#include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
+#include "hosting/QtStripWindow.h"
+#include "interfaces/SystemLog.h"
+#include "model/PianoController.h"
 #include "soak/SoakInput.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiSystem.h"
 #include "support/NoteLedger.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLoggingCategory>
-#include <QMainWindow>
 #include <QPointingDevice>
 #include <QTest>
 #include <chrono>
@@ -57,11 +53,11 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
 }
 
 std::string describe(const std::set<std::uint32_t>& notes) {
-    std::string s = "{";
+    std::string s;
     for (std::uint32_t n : notes) {
-        s += (s.size() > 1 ? " " : "") + std::to_string(n);
+        s += " " + std::to_string(n);
     }
-    return s + "}";
+    return "{" + s + " }";
 }
 
 bool includes(const std::set<std::uint32_t>& big, const std::set<std::uint32_t>& small) {
@@ -104,8 +100,8 @@ struct Application {
     }
     // Made on first use and never destroyed: the program tears nothing down either.
     static Application& instance() {
-        static Application* const application = new Application;
-        return *application;
+        static Application& application = *new Application;
+        return application;
     }
 
     app::WindowController& settings() { return *delegate.settingsWindowController(); }
@@ -181,12 +177,8 @@ protected:
         const bool midiOn = MIDIOutput::shared().isEnabled();
         // A key that went down in this step counts as started while its output was on when
         // the output was on before and after the step.
-        for (auto it = mustSound.begin(); it != mustSound.end();) {
-            it = nowPlaying.count(*it) != 0 && !muted ? std::next(it) : mustSound.erase(it);
-        }
-        for (auto it = mustReachMidi.begin(); it != mustReachMidi.end();) {
-            it = nowPlaying.count(*it) != 0 && midiOn ? std::next(it) : mustReachMidi.erase(it);
-        }
+        std::erase_if(mustSound, [&](auto n) { return muted || nowPlaying.count(n) == 0; });
+        std::erase_if(mustReachMidi, [&](auto n) { return !midiOn || nowPlaying.count(n) == 0; });
         for (std::uint32_t note : nowPlaying) {
             if (playingBefore.count(note) == 0) {
                 if (!muted && !mutedBefore) {
@@ -246,17 +238,11 @@ protected:
             ADD_FAILURE() << failureText(problem);
             return false;
         }
-        for (const PianoKey& key : PianoController::sharedInstance().keys()) {
-            if (key.isPressed()) {
-                ADD_FAILURE() << failureText("key " + std::to_string(key.note) +
-                                             " is still held after everything was released");
-                return false;
-            }
-        }
         const bool silent =
+            playing().empty() &&
             PianoController::sharedInstance().soundController().soundingNotes().empty() &&
             synthHeard.held().empty() && midiHeard.held().empty();
-        EXPECT_TRUE(silent) << failureText("something still sounds after everything was released");
+        EXPECT_TRUE(silent) << failureText("something is held after everything was released");
         return silent;
     }
 };
@@ -276,12 +262,6 @@ TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
                 static_cast<unsigned long long>(midiHeard.noteOns));
 }
 
-} // namespace
-} // namespace tinkella::testing
-
-namespace tinkella::testing {
-namespace {
-
 // A touchscreen unplugged while fingers rest on the strip: its fingers end, their notes end on
 // both outputs, and nothing else changes.
 TEST_F(SoakTest, TouchDeviceThatVanishesMidTouchEndsItsNotes) {
@@ -297,16 +277,10 @@ TEST_F(SoakTest, TouchDeviceThatVanishesMidTouchEndsItsNotes) {
         .press(0, QPoint(strip.width() / 4, strip.height() / 2), &strip)
         .press(1, QPoint(strip.width() * 3 / 4, strip.height() / 2), &strip);
     ASSERT_EQ(check(), "");
-    ASSERT_EQ(playing().size(), 2u);
     ASSERT_EQ(midiHeard.held().size(), 2u);
-
     device.reset();
-
     EXPECT_EQ(check(), "");
-    EXPECT_TRUE(playing().empty());
-    EXPECT_TRUE(PianoController::sharedInstance().soundController().soundingNotes().empty());
-    EXPECT_TRUE(synthHeard.held().empty());
-    EXPECT_TRUE(midiHeard.held().empty());
+    EXPECT_TRUE(playing().empty() && synthHeard.held().empty() && midiHeard.held().empty());
 }
 
 } // namespace

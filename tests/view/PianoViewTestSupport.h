@@ -3,14 +3,11 @@
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "model/PianoController.h"
-#include "model/PianoKey.h"
 #include "foundation/NotificationCenter.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeViewHost.h"
 #include "view/PianoView.h"
 
-#include <cstdint>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -19,7 +16,7 @@
 namespace tinkella::testing {
 
 // A keyboard model on test doubles (recording synthesiser, unavailable MIDI output, private
-// notification centre) and views hosted in fake hosts of chosen bounds.
+// notification centre) and one view in a fake host.
 class PianoViewTest : public ::testing::Test {
 protected:
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
@@ -31,65 +28,37 @@ protected:
     FakeViewHost host;
     std::unique_ptr<PianoView> view;
 
-    // A view of the given kind and size (points), key width 50, note offset 0 unless changed.
-    PianoView& makeView(bool onTouchBar, double width, double height, float noteOffset = 0) {
+    // A view of the given kind and size in points, key width 50, note offset 0.
+    PianoView& makeView(bool onTouchBar, double width, double height) {
         host.setBounds(Rect(0, 0, width, height));
-        view =
-            std::make_unique<PianoView>(Rect(0, 0, width, height), onTouchBar, controller, center);
+        view = std::make_unique<PianoView>(host.bounds(), onTouchBar, controller, center);
         view->setHost(&host);
-        view->storeNoteOffset(noteOffset);
+        view->storeNoteOffset(0);
         return *view;
     }
-    void TearDown() override {
-        if (view) {
-            view->setHost(nullptr);
-        }
-    }
+    void TearDown() override { view->setHost(nullptr); }
 
-    PianoKey& key(std::int64_t note) {
-        return controller.keys().at(static_cast<std::size_t>(note));
-    }
-
-    std::vector<std::int64_t> pressedOnTouchBar() const {
+    // Notes held by the strip (or by the mouse), in note order.
+    std::vector<std::int64_t> held(bool onStrip = true) const {
         std::vector<std::int64_t> notes;
         for (const PianoKey& k : controller.keys()) {
-            if (k.isPressedOnTouchBar) {
+            if (onStrip ? k.isPressedOnTouchBar : k.isPressedOnScreen) {
                 notes.push_back(k.note);
             }
         }
         return notes;
     }
-    std::vector<std::int64_t> pressedOnScreen() const {
-        std::vector<std::int64_t> notes;
-        for (const PianoKey& k : controller.keys()) {
-            if (k.isPressedOnScreen) {
-                notes.push_back(k.note);
-            }
-        }
-        return notes;
-    }
-    std::vector<std::int64_t> playing() const {
-        std::vector<std::int64_t> notes;
-        for (const PianoKey& k : controller.keys()) {
-            if (k.playing) {
-                notes.push_back(k.note);
-            }
-        }
-        return notes;
-    }
-    // Note starts and ends the synthesiser received, as "on 60" / "off 60", then forgotten.
-    std::vector<std::string> takeNoteEvents() {
-        std::vector<std::string> events;
-        for (const AudioStep& step : journal->eventsOnly()) {
-            const std::uint32_t kind = step.a & 0xF0U;
-            if (kind == 0x90U || kind == 0x80U) {
-                events.push_back((kind == 0x90U ? "on " : "off ") + std::to_string(step.b));
+    // Note starts and ends the synthesiser received since the last call, as "on 60 off 61 ".
+    std::string takeNoteEvents() {
+        std::string events;
+        for (const AudioStep& step : journal->steps) {
+            if (step.kind == AudioStep::MidiEvent && (step.a == 0x90U || step.a == 0x80U)) {
+                events += (step.a == 0x90U ? "on " : "off ") + std::to_string(step.b) + " ";
             }
         }
         journal->steps.clear();
         return events;
     }
-
     static TouchRecord touch(std::string identity, TouchPhase phase, double x, double y = 10,
                              TouchType type = TouchType::direct) {
         return TouchRecord{std::move(identity), phase, type, Point{x, y}};
