@@ -4,6 +4,7 @@
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
+#include "app/ToolkitStartGuard.h"
 #include "audio/SoundController.h"
 #include "model/PianoController.h"
 #include "platform/audio/FluidSynthAudioSystem.h"
@@ -77,7 +78,9 @@ int main(int argc, char** argv) {
     }
     chooseBackends(options);
 
+    auto startGuard = std::make_unique<ToolkitStartGuard>();
     QApplication application(argc, argv);
+    startGuard.reset();
     QApplication::setApplicationName(applicationName);
     QApplication::setOrganizationName(organizationName);
     QApplication::setOrganizationDomain(organizationDomain);

@@ -3,7 +3,8 @@
 # font (TINKELLA_SOUNDFONT), a settings file of garbage, a settings folder that cannot be made,
 # and the JACK server killed while a key is held down with the mouse (Xvfb, openbox, xdotool).
 # Each time the program must keep running, say what happened in one line on standard error,
-# and quit normally on SIGTERM.
+# and quit normally on SIGTERM. A display server that does not exist ends it at once with
+# status 1 and one line.
 # Usage: faults_e2e.sh <path to tinkella>
 set -u
 binary=$1
@@ -50,6 +51,24 @@ some_line() {
   local name=$1 pattern=$2
   grep -q -E -- "$pattern" "$err" || { fail "$name: no line matches '$pattern'"; sed 's/^/    /' "$err"; }
 }
+
+# --- Display servers that do not exist: exit status 1 and one line, before any window ------
+missing=97
+while [ -e "/tmp/.X11-unix/X$missing" ]; do missing=$((missing + 1)); done
+while IFS='|' read -r name settings; do
+  mkdir -p "$work/$name"
+  err=$work/$name/err
+  env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY $settings XDG_CONFIG_HOME="$work/$name" \
+    timeout 20 "$binary" --midi none --audio none >/dev/null 2>"$err"
+  status=$?
+  [ "$status" -eq 1 ] || fail "$name: exit status $status"
+  one_line "$name" "^tinkella: no display"
+  [ "$(wc -l <"$err")" -eq 1 ] || { fail "$name: more than one line"; sed 's/^/    /' "$err"; }
+done <<EOF
+x11|DISPLAY=:$missing
+x11_named|DISPLAY=:$missing QT_QPA_PLATFORM=xcb
+wayland|WAYLAND_DISPLAY=tinkella-none-$$
+EOF
 
 start_jackd || { echo "FAIL: jackd did not start"; exit 1; }
 
