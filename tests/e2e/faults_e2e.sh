@@ -83,6 +83,16 @@ one_line font_corrupt "synthesiser unavailable.*noise\.sf2"
 printf 'RIFF\x10\x00\x00\x00sfbkLIST' >"$work/truncated.sf2"
 run_offscreen font_truncated TINKELLA_SOUNDFONT="$work/truncated.sf2"
 one_line font_truncated "synthesiser unavailable.*truncated\.sf2"
+! grep -q -E '^$|CRITICAL' "$err" || { fail "font_truncated: library noise"; sed 's/^/    /' "$err"; }
+
+# A font the user may not read: root reads any file, so root runs the program without the
+# capabilities that let it.
+printf 'RIFF\x10\x00\x00\x00sfbkLIST' >"$work/locked.sf2"
+chmod 000 "$work/locked.sf2"
+unprivileged=()
+[ "$(id -u)" -ne 0 ] || unprivileged=(setpriv --bounding-set=-dac_override,-dac_read_search)
+run_offscreen font_locked TINKELLA_SOUNDFONT="$work/locked.sf2" "${unprivileged[@]}"
+one_line font_locked "synthesiser unavailable.*locked\.sf2: permission denied"
 
 # --- Settings --------------------------------------------------------------------------------
 config=$work/garbage/config
