@@ -20,15 +20,16 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Runs the program offscreen for three seconds with a fresh settings folder (or $config),
-# then quits it with SIGTERM. Sets $err to its standard error file.
+# Runs the program offscreen for three seconds with a fresh settings folder (or $config) and
+# $options (or no MIDI output, sound through JACK), then quits it with SIGTERM. Sets $err to its
+# standard error file.
 run_offscreen() {
   local name=$1; shift
   local config=${config:-$work/$name/config}
   mkdir -p "$work/$name"
   err=$work/$name/err
-  env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" "$@" "$binary" --midi none --audio jack \
-    >"$work/$name/out" 2>"$err" &
+  env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" "$@" "$binary" \
+    ${options:---midi none --audio jack} >"$work/$name/out" 2>"$err" &
   local pid=$!
   sleep 3
   kill -0 "$pid" 2>/dev/null || { fail "$name: the program stopped"; cat "$err"; return; }
@@ -93,6 +94,13 @@ unprivileged=()
 [ "$(id -u)" -ne 0 ] || unprivileged=(setpriv --bounding-set=-dac_override,-dac_read_search)
 run_offscreen font_locked TINKELLA_SOUNDFONT="$work/locked.sf2" "${unprivileged[@]}"
 one_line font_locked "synthesiser unavailable.*locked\.sf2: permission denied"
+
+# --- No ALSA sequencer (an empty ALSA configuration names none): JACK is chosen and said so,
+# and libasound's complaint stays off standard error.
+: >"$work/asound.conf"
+options="--audio jack" run_offscreen no_sequencer ALSA_CONFIG_PATH="$work/asound.conf"
+one_line no_sequencer "^Tinkella: MIDI output through jack"
+! grep -q "ALSA lib" "$err" || { fail "no_sequencer: libasound's message"; sed 's/^/    /' "$err"; }
 
 # --- Settings --------------------------------------------------------------------------------
 config=$work/garbage/config
