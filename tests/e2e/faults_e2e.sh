@@ -131,6 +131,43 @@ if [ "$(id -u)" -ne 0 ]; then
   unset config
 fi
 
+# --- Screens smaller than the window's usual place: the whole frame (title bar and menu bar
+# included) lies within the screen, the window narrowed to it ----------------------------------
+# Sets $frame to the piano window's frame as "left top right bottom" (right and bottom
+# exclusive), from its position and the window manager's frame extents.
+read_frame() {
+  local id x y w h l r t b
+  id=$(xdotool search --onlyvisible --name '^Tinkella$' 2>/dev/null | head -n 1)
+  [ -n "$id" ] || return 1
+  read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+  [ -n "$b" ] || return 1
+  eval "$(xwininfo -id "$id" | awk -F': *' '/Absolute upper-left X/ {print "x=" $2}
+    /Absolute upper-left Y/ {print "y=" $2} /Width/ {print "w=" $2} /Height/ {print "h=" $2}')"
+  frame="$((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))"
+}
+frame_fits() {
+  read_frame || return 1
+  read -r left top right bottom <<<"$frame"
+  [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$right" -le "$1" ] && [ "$bottom" -le "$2" ]
+}
+frame=none
+for size in 1024x768 640x480; do
+  exec {sizefd}<> <(:)
+  Xvfb -displayfd "$sizefd" -screen 0 "${size}x24" -nolisten tcp >"$work/xvfb-$size.log" 2>&1 &
+  xvfb=$!
+  read -r -t 10 number <&"$sizefd" || { fail "$size: Xvfb did not start"; continue; }
+  DISPLAY=":$number" openbox >/dev/null 2>&1 &
+  wm=$!
+  mkdir -p "$work/$size"
+  DISPLAY=":$number" XDG_CONFIG_HOME="$work/$size" "$binary" --midi none --audio none \
+    >/dev/null 2>&1 &
+  small=$!
+  DISPLAY=":$number" wait_until 20 frame_fits "${size%x*}" "${size#*x}" ||
+    fail "$size: the window's frame ($frame) is not within the screen"
+  kill "$small" "$wm" "$xvfb"
+  wait "$small" "$wm" "$xvfb" 2>/dev/null
+done
+
 # --- JACK server killed while a key is held --------------------------------------------------
 exec {displayfd}<> <(:)
 Xvfb -displayfd "$displayfd" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
