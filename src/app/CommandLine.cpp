@@ -175,6 +175,7 @@ std::string usageText(const std::vector<std::string>& midiBackends,
            "  --audio=NAME        audio driver: " +
            joined(audioBackends) +
            " (default: the first that works, in this order)\n"
+           "  --                  end of the options\n"
            "\n"
            "Settings are kept in $XDG_CONFIG_HOME/Quorvin/Tinkella.conf.\n";
 }
