@@ -24,6 +24,7 @@ MidiBackendChoice chooseMidiBackend(const std::vector<MidiBackend>& table,
             if (!failures.empty()) {
                 choice.report = failures + "; using " + backend.name;
             }
+            choice.failures = std::move(failures);
             return choice;
         }
         failures += (failures.empty() ? "" : ", ") + backend.name + ": " +

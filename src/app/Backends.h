@@ -23,6 +23,8 @@ struct MidiBackendChoice {
     // One line for the user naming what failed ("alsa: -2, jack: 17"), empty when the first
     // backend tried opened.
     std::string report;
+    // The backends that did not open before the chosen one ("alsa: -2"); empty when none failed.
+    std::string failures;
 };
 
 // The name that forces no MIDI system at all.

@@ -41,6 +41,67 @@ std::optional<std::string> optionValue(const std::vector<std::string>& args, std
     return std::nullopt;
 }
 
+// The options the toolkit reads from the command line, each also accepted with "--" and
+// (when it takes a value) as "-name=value".
+struct ToolkitOption {
+    std::string_view name;
+    bool takesValue;
+};
+
+constexpr ToolkitOption toolkitOptions[] = {
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true},
+    {"geometry", true},      {"qwindowicon", true},
+    {"icon", true},          {"qwindowtitle", true},
+    {"title", true},         {"session", true},
+    {"display", true},       {"name", true},
+    {"visual", true},        {"style", true},
+    {"stylesheet", true},    {"reverse", false},
+    {"widgetcount", false},  {"nograb", false},
+    {"dograb", false},       {"sync", false},
+    {"testability", false},
+};
+
+const ToolkitOption* toolkitOption(std::string_view arg) {
+    arg.remove_prefix(arg.starts_with("--") ? 2 : arg.starts_with("-") ? 1 : arg.size());
+    const std::string_view name = arg.substr(0, arg.find('='));
+    for (const ToolkitOption& option : toolkitOptions) {
+        if (option.name == name && (option.takesValue || name.size() == arg.size())) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+// The length of the printable character starting at text[i]: a graphic ASCII byte or space,
+// or a whole well-formed UTF-8 sequence outside the C1 controls; 0 when text[i] would reach the
+// terminal as a control or as a broken sequence.
+std::size_t printableLength(std::string_view text, std::size_t i) {
+    const auto byte = [&text](std::size_t k) {
+        return static_cast<unsigned char>(text[k]);
+    };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        return lead >= 0x20 && lead != 0x7F ? 1 : 0;
+    }
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || i + length > text.size()) {
+        return 0;
+    }
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool valid = code >= smallest[length] && code <= 0x10FFFF &&
+                       (code < 0xD800 || code > 0xDFFF) && (code < 0x80 || code > 0x9F);
+    return valid ? length : 0;
+}
+
 } // namespace
 
 LaunchOptions parseCommandLine(const std::vector<std::string>& args,
@@ -49,6 +110,9 @@ LaunchOptions parseCommandLine(const std::vector<std::string>& args,
     LaunchOptions options;
     for (std::size_t i = 1; i < args.size() && options.error.empty(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--") {
+            break;
+        }
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version" || arg == "-v") {
@@ -57,24 +121,45 @@ LaunchOptions parseCommandLine(const std::vector<std::string>& args,
             options.newInstance = true;
         } else if (auto midi = optionValue(args, i, "midi", options.error)) {
             if (options.error.empty() && !contains(midiBackends, *midi)) {
-                options.error =
-                    "unknown MIDI backend \"" + *midi + "\" (choose " + joined(midiBackends) + ")";
+                options.error = "unknown MIDI backend \"" + escaped(*midi) + "\" (choose " +
+                                joined(midiBackends) + ")";
             }
             options.midiBackend = std::move(midi);
         } else if (auto audio = optionValue(args, i, "audio", options.error)) {
             if (options.error.empty() && !contains(audioBackends, *audio)) {
-                options.error = "unknown audio driver \"" + *audio + "\" (choose " +
+                options.error = "unknown audio driver \"" + escaped(*audio) + "\" (choose " +
                                 joined(audioBackends) + ")";
             }
             options.audioBackend = std::move(audio);
-        } else if (arg == "-platform" || arg == "--platform" || arg.starts_with("-platform=") ||
-                   arg.starts_with("--platform=")) {
-            options.namesPlatform = true;
-        } else if (arg.starts_with("--")) {
-            options.error = "unknown option " + arg + " (see --help)";
+        } else if (const ToolkitOption* toolkit = toolkitOption(arg)) {
+            options.namesPlatform = options.namesPlatform || toolkit->name == "platform";
+            i += toolkit->takesValue && arg.find('=') == std::string::npos ? 1 : 0;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            options.error = "unknown option " + escaped(arg) + " (see --help)";
         }
     }
     return options;
+}
+
+std::string escaped(std::string_view text) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out;
+    const auto byte = [&text](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = printableLength(text, i);
+        if (length == 0) {
+            out += "\\x";
+            out += digits[byte(i) >> 4];
+            out += digits[byte(i) & 0xF];
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
 }
 
 std::string usageText(const std::vector<std::string>& midiBackends,
@@ -94,6 +179,7 @@ std::string usageText(const std::vector<std::string>& midiBackends,
            " (default: the first that works, in this order)\n"
            "  --new-instance      run beside a copy already running (by default a second launch\n"
            "                      brings the running copy's window forward and exits)\n"
+           "  --                  end of the options\n"
            "\n"
            "Settings are kept in $XDG_CONFIG_HOME/Quorvin/Tinkella.conf.\n";
 }

@@ -3,12 +3,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tinkella::app {
 
-// What the command line asks for. Options the program does not know are left for the toolkit
-// (-platform, -display, ...) unless they begin with "--".
+// What the command line asks for. The toolkit's own options (-platform, -display, -style, ...)
+// are left for it; any other word beginning with "-" is refused. "--" ends the options; words
+// after it and words that are not options are ignored.
 struct LaunchOptions {
     bool help = false;
     bool version = false;
@@ -29,6 +31,10 @@ struct LaunchOptions {
 LaunchOptions parseCommandLine(const std::vector<std::string>& args,
                                const std::vector<std::string>& midiBackends,
                                const std::vector<std::string>& audioBackends);
+
+// text with every byte that is not part of a printable character (controls, escape sequences,
+// broken UTF-8) written as \xNN, for echoing command-line words to a terminal.
+std::string escaped(std::string_view text);
 
 // The --help text, ending in a newline.
 std::string usageText(const std::vector<std::string>& midiBackends,

@@ -59,6 +59,9 @@ void useMidiBackend(std::string_view forced) {
         if (!choice.system && choice.name != noMidiBackend) {
             PosixStandardErrorWriter().write("Tinkella: " + choice.report +
                                              "; the MIDI output stays off\n");
+        } else if (!choice.failures.empty()) {
+            PosixStandardErrorWriter().write("Tinkella: MIDI output through " + choice.name +
+                                             " (not opened: " + choice.failures + ")\n");
         }
         return std::move(choice.system);
     });

@@ -6,6 +6,7 @@
 #include "app/Composition.h"
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
+#include "app/ToolkitStartGuard.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -56,7 +57,9 @@ int main(int argc, char** argv) {
     }
     composeApplication(options.midiBackend.value_or(""), options.audioBackend.value_or(""));
 
+    auto startGuard = std::make_unique<ToolkitStartGuard>();
     QApplication application(argc, argv);
+    startGuard.reset();
     QApplication::setApplicationName(applicationName);
     QApplication::setOrganizationName(organizationName);
     QApplication::setOrganizationDomain(organizationDomain);

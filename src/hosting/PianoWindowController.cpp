@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -40,6 +41,15 @@ constexpr double largestKeyboardWidth = QWIDGETSIZE_MAX - 1;
 constexpr int frameSaveDelayMs = 500;
 // Wheel runs from devices with phases end with an end phase; this only guards a lost one.
 constexpr int phasedWheelTimeoutMs = 1000;
+
+// frame moved, and shrunk where it is larger, to lie within area.
+QRect fittedInto(QRect frame, const QRect& area) {
+    frame.setWidth(std::min(frame.width(), area.width()));
+    frame.setHeight(std::min(frame.height(), area.height()));
+    frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
+    return frame;
+}
 
 float toFloat(double value) {
     constexpr double largest = std::numeric_limits<float>::max();
@@ -107,9 +117,11 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
       liveScrollTimer_(std::make_unique<QTimer>()), wheelEndTimer_(std::make_unique<QTimer>()),
       stepEndTimer_(std::make_unique<QTimer>()), frameSaveTimer_(std::make_unique<QTimer>()) {
     window_ = std::make_unique<PianoMainWindow>([this] {
-        if (window_ != nullptr && window_->isVisible()) {
-            frameSaveTimer_->start();
+        if (window_ == nullptr || !window_->isVisible()) {
+            return;
         }
+        fitOnceFramed();
+        frameSaveTimer_->start();
     });
     window_->setWindowTitle(QStringLiteral("Tinkella"));
     window_->setMinimumSize(minimumWindowSize);
@@ -184,6 +196,9 @@ PianoWindowController::~PianoWindowController() {
     // The window goes first, while everything its events may reach is still here.
     stripWindow_.reset();
     scrollView_->viewport()->removeEventFilter(this);
+    if (QWindow* handle = window_->windowHandle()) {
+        handle->removeEventFilter(this);
+    }
     frameSaveTimer_->stop();
     window_.reset();
 }
@@ -236,13 +251,36 @@ void PianoWindowController::placeWindow() {
                 screenRect.height() - initialContentRect.y() - initialContentRect.height(),
                 initialContentRect.width(), initialContentRect.height());
     frame.translate(screenRect.topLeft());
-    // On a screen too small for the usual place, keep the title bar reachable.
-    const QRect available = screen->availableGeometry();
-    frame.moveLeft(std::clamp(frame.left(), available.left(),
-                              std::max(available.left(), available.right() - frame.width())));
-    frame.moveTop(std::clamp(frame.top(), available.top(),
-                             std::max(available.top(), available.bottom() - frame.height())));
     window_->setGeometry(frame);
+    fitFrameToScreen();
+}
+
+void PianoWindowController::fitOnceFramed() {
+    QWindow* handle = window_->windowHandle();
+    if (fitWhenFramed_ && window_->isVisible() && handle != nullptr &&
+        !handle->frameMargins().isNull()) {
+        fitWhenFramed_ = false;
+        handle->removeEventFilter(this);
+        fitFrameToScreen();
+    }
+}
+
+// On a screen too small for the usual place, the whole frame (title bar and menu bar included)
+// is moved and, where it must be, narrowed into the screen's available area.
+void PianoWindowController::fitFrameToScreen() {
+    const QScreen* screen = window_->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QWindow* handle = window_->windowHandle();
+    const QRect client = window_->geometry();
+    const QRect frame =
+        client.marginsAdded(handle != nullptr ? handle->frameMargins() : QMargins());
+    const QRect fitted = fittedInto(frame, screen->availableGeometry());
+    if (fitted != frame) {
+        window_->setGeometry(QRect(client.topLeft() + fitted.topLeft() - frame.topLeft(),
+                                   client.size() - (frame.size() - fitted.size())));
+    }
 }
 
 double PianoWindowController::keyboardWidth() const {
@@ -353,6 +391,10 @@ void PianoWindowController::liveSourceChanged() {
 }
 
 bool PianoWindowController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_->windowHandle() && event->type() == QEvent::Expose) {
+        fitOnceFramed();
+        return false;
+    }
     if (watched != scrollView_->viewport() || event->type() != QEvent::Wheel) {
         return QObject::eventFilter(watched, event);
     }
@@ -390,8 +432,14 @@ void PianoWindowController::showWindow() {
             const QRect frame = window_->geometry();
             window_->setGeometry(frame.adjusted(0, -menuHeight, 0, 0));
         }
+        fitFrameToScreen();
+        fitWhenFramed_ = true;
     }
     window_->show();
+    if (fitWhenFramed_) {
+        window_->windowHandle()->installEventFilter(this);
+        QTimer::singleShot(0, window_.get(), [this] { fitOnceFramed(); });
+    }
     window_->raise();
     window_->activateWindow();
     resizeKeyboard();

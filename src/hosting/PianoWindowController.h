@@ -118,6 +118,8 @@ private:
     double visibleOriginX() const;
     void liveSourceChanged();
     void placeWindow();
+    void fitFrameToScreen();
+    void fitOnceFramed();
 
     DefaultsController& defaults_;
     NotificationCenter& center_;
@@ -138,6 +140,10 @@ private:
     bool stepScrolling_ = false; // scroll bar arrows and track clicks
     bool liveScrolling_ = false;
     bool frameRestored_ = false;
+    // Set when a first placement is shown: the frame is fitted to the screen again once the
+    // window manager's decorations are known (until then the frame is the client area), at
+    // the first turn of the event loop or the first move or resize after it.
+    bool fitWhenFramed_ = false;
     std::array<DefaultsBinding, 2> bindings_;
     std::unique_ptr<QtStripWindow> stripWindow_;
 };

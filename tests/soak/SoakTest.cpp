@@ -55,7 +55,7 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
 std::string describe(const std::set<std::uint32_t>& notes) {
     std::string s;
     for (std::uint32_t n : notes) {
-        s += " " + std::to_string(n);
+        s.append(" ").append(std::to_string(n));
     }
     return "{" + s + " }";
 }

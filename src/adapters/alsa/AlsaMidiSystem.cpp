@@ -34,11 +34,18 @@ std::int32_t notificationFor(snd_seq_event_type_t type) {
     }
 }
 
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 } // namespace
 
 std::unique_ptr<AlsaMidiSystem> AlsaMidiSystem::open(OSStatus& status) {
     snd_seq_t* seq = nullptr;
+    // A machine without a sequencer is an expected answer here: libasound's own complaint stays
+    // off standard error, and the caller names the backend it falls back to.
+    const snd_lib_error_handler_t previous = snd_lib_error;
+    snd_lib_error_set_handler(quietAlsa);
     const int r = snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
+    snd_lib_error_set_handler(previous);
     if (r < 0 || !seq) {
         status = r < 0 ? r : -ENODEV;
         return nullptr;

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <glib.h>
 #include <mutex>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -52,6 +57,49 @@ void keepError(int level, const char* message, void*) {
 }
 
 void dropMessage(int, const char*, void*) {}
+
+// Why the file at path cannot be read as a sound font, in words for the user ("permission
+// denied", "no such file or directory"); empty when its first byte can be read. Never blocks:
+// a FIFO or a device is refused without being read.
+std::string unreadableReason(const std::string& path) {
+    const auto inWords = [](int error) {
+        std::string text = std::generic_category().message(error);
+        text.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
+        return text;
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return inWords(errno);
+    }
+    struct stat status {};
+    char byte = 0;
+    std::string reason;
+    if (::fstat(fd, &status) < 0) {
+        reason = inWords(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        reason = "not a regular file";
+    } else if (::read(fd, &byte, 1) < 0) {
+        reason = inWords(errno);
+    }
+    ::close(fd);
+    return reason;
+}
+
+void dropGLibMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+// While held, messages logged through GLib's default handler are dropped: libinstpatch,
+// FluidSynth's sound font reader, reports a malformed file there as well as failing the load,
+// and the load's own error is what the user is told. Process-wide; held on the loading thread.
+class QuietGLibLog {
+public:
+    QuietGLibLog() : previous_(g_log_set_default_handler(dropGLibMessage, nullptr)) {}
+    ~QuietGLibLog() { g_log_set_default_handler(previous_, nullptr); }
+    QuietGLibLog(const QuietGLibLog&) = delete;
+    QuietGLibLog& operator=(const QuietGLibLog&) = delete;
+
+private:
+    GLogFunc previous_;
+};
 
 bool isSoundFontFile(const std::filesystem::path& path) {
     std::error_code ignored;
@@ -115,15 +163,13 @@ SoundFontLoad loadSoundFont(fluid_synth_t* synth, const std::vector<std::string>
         load.error = "no General MIDI sound font found in " + directory;
         return load;
     }
+    const QuietGLibLog quiet;
     std::string reasons;
     for (const std::string& path : candidates) {
-        std::string reason;
-        std::error_code ignored;
-        if (!std::filesystem::exists(path, ignored)) {
-            reason = "no such file";
-        } else if (!fluid_is_soundfont(path.c_str())) {
+        std::string reason = unreadableReason(path);
+        if (reason.empty() && !fluid_is_soundfont(path.c_str())) {
             reason = "not a SoundFont 2 file";
-        } else {
+        } else if (reason.empty()) {
             clearFluidSynthError();
             const int id = fluid_synth_sfload(synth, path.c_str(), 1);
             if (id != FLUID_FAILED) {
