@@ -86,7 +86,8 @@ TEST(PeakLimiter, ImpulsesAreHeldAtTheCeilingAndNonFiniteInputBecomesSilence) {
         std::all_of(out.left.begin(), out.left.end(), [](float s) { return std::isfinite(s); }));
 }
 
-// The gain falls ahead of a loud stretch without jumps, holds it at the ceiling, then rises
+// The gain falls ahead of a loud stretch without jumps (a 16-frame ramp from 0.5 down to 0.1125
+// moves at most 0.025 a frame; a jump would be 0.39), holds it at the ceiling, then rises
 // back to exactly unity over tens of milliseconds, after which the limiter has settled.
 TEST(PeakLimiter, LoudStretchIsRiddenSmoothlyAndRecoversToUnity) {
     PeakLimiter limiter(rate, 0.9f);
@@ -94,7 +95,7 @@ TEST(PeakLimiter, LoudStretchIsRiddenSmoothlyAndRecoversToUnity) {
     const std::size_t latency = limiter.latencyFrames();
     EXPECT_LE(out.peak(), 0.9f);
     for (std::size_t i = latency + 1; i < 4800 + latency; ++i) {
-        ASSERT_LT(std::fabs(out.left[i] - out.left[i - 1]), 0.02f) << i;
+        ASSERT_LT(std::fabs(out.left[i] - out.left[i - 1]), 0.03f) << i;
     }
     EXPECT_FLOAT_EQ(out.left[4800 + latency + 100], 0.9f);
     EXPECT_LT(out.left[9600 + latency + 480], 0.45f);
