@@ -9,6 +9,9 @@
 namespace tinkella {
 
 QtKeyboardInput::QtKeyboardInput(ComputerKeyboard& keyboard) : keyboard_(keyboard) {
+    releaseTimer_.setSingleShot(true);
+    releaseTimer_.setInterval(releaseDelayMs);
+    connect(&releaseTimer_, &QTimer::timeout, this, [this] { keyboard_.applyPendingReleases(); });
     if (qApp != nullptr) {
         qApp->installEventFilter(this);
         connect(qApp, &QGuiApplication::focusWindowChanged, this,
@@ -92,6 +95,10 @@ bool QtKeyboardInput::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         if (isWatched(watched) && handleKeyEvent(keyboard_, *static_cast<QKeyEvent*>(event))) {
+            // Restarted by every release, so the last one also waits its full delay.
+            if (event->type() == QEvent::KeyRelease && keyboard_.hasPendingReleases()) {
+                releaseTimer_.start();
+            }
             return true;
         }
         break;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -29,8 +30,13 @@ public:
     // Key events to this window and its children play; the window is not owned.
     void watch(QWidget* window);
 
+    // How long a release waits for the press that would make it part of an auto-repeat, in
+    // milliseconds.
+    static constexpr int releaseDelayMs = 30;
+
     // One key event, press or release; true when the surface took it. Presses with Ctrl, Alt
-    // or Meta are left to shortcuts; releases always count, so no key stays held.
+    // or Meta are left to shortcuts; releases always count, so no key stays held. Releases of
+    // note keys stay pending until the keyboard's applyPendingReleases().
     static bool handleKeyEvent(ComputerKeyboard& keyboard, const QKeyEvent& event);
 
 protected:
@@ -42,6 +48,7 @@ private:
 
     ComputerKeyboard& keyboard_;
     std::vector<QPointer<QWidget>> windows_;
+    QTimer releaseTimer_; // applies the keyboard's pending releases
 };
 
 } // namespace tinkella

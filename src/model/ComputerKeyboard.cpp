@@ -59,7 +59,7 @@ bool ComputerKeyboard::keyDown(ScanCode scanCode, bool autoRepeat) {
         return false;
     }
     const int note = baseNote_ + *semitone;
-    if (autoRepeat || held_.count(scanCode) != 0 ||
+    if (pendingReleases_.erase(scanCode) != 0 || autoRepeat || held_.count(scanCode) != 0 ||
         note >= static_cast<int>(PianoController::keyCount)) {
         return true;
     }
@@ -73,26 +73,47 @@ bool ComputerKeyboard::keyUp(ScanCode scanCode, bool autoRepeat) {
         return false;
     }
     // A release with no press seen (it went down in another window) changes nothing.
-    if (!autoRepeat && held_.erase(scanCode) != 0) {
-        update();
+    if (!autoRepeat && held_.count(scanCode) != 0) {
+        pendingReleases_.insert(scanCode);
     }
     return true;
 }
 
+void ComputerKeyboard::applyPendingReleases() {
+    if (sustainUpPending_) {
+        sustainUpPending_ = false;
+        controller_.setSustained(SustainSource::keyboard, false);
+    }
+    if (pendingReleases_.empty()) {
+        return;
+    }
+    for (ScanCode scanCode : pendingReleases_) {
+        held_.erase(scanCode);
+    }
+    pendingReleases_.clear();
+    update();
+}
+
 void ComputerKeyboard::sustainDown(bool autoRepeat) {
+    if (sustainUpPending_) {
+        sustainUpPending_ = false;
+        return;
+    }
     if (!autoRepeat) {
         controller_.setSustained(SustainSource::keyboard, true);
     }
 }
 
 void ComputerKeyboard::sustainUp(bool autoRepeat) {
-    if (!autoRepeat) {
-        controller_.setSustained(SustainSource::keyboard, false);
+    if (!autoRepeat && controller_.isSustainedBy(SustainSource::keyboard)) {
+        sustainUpPending_ = true;
     }
 }
 
 void ComputerKeyboard::releaseAll() {
     controller_.setSustained(SustainSource::keyboard, false);
+    sustainUpPending_ = false;
+    pendingReleases_.clear();
     if (!held_.empty()) {
         held_.clear();
         update();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace tinkella {
 
@@ -40,14 +41,27 @@ public:
     // A key went down or up; repeats the platform makes while a key is held are ignored.
     // Returns whether the key belongs to the surface (so the toolkit does nothing else with it).
     // A key keeps the note it went down with when the octave changes while it is held.
+    //
+    // A release only becomes pending: X11 repeats a held key as release-press pairs, which the
+    // toolkit cannot always tell from real ones, so a press of the same key while its release
+    // is pending is taken for a repeat, and the key stays down. The toolkit side applies the
+    // pending releases a moment later (applyPendingReleases()), sooner than anyone can strike
+    // the same key again.
     bool keyDown(ScanCode scanCode, bool autoRepeat);
     bool keyUp(ScanCode scanCode, bool autoRepeat);
+    bool hasPendingReleases() const { return !pendingReleases_.empty() || sustainUpPending_; }
+    void applyPendingReleases();
+    // The space bar: its release waits like a key's.
     void sustainDown(bool autoRepeat);
     void sustainUp(bool autoRepeat);
     // Releases every held key and the sustain held by the space bar.
     void releaseAll();
     // Forgets the held keys without an update: the model's panic clears the flags itself.
-    void forget() { held_.clear(); }
+    void forget() {
+        held_.clear();
+        pendingReleases_.clear();
+        sustainUpPending_ = false;
+    }
 
     // One octave down / up within the bounds; held keys are unaffected.
     void octaveDown();
@@ -60,7 +74,9 @@ private:
 
     PianoController& controller_;
     int baseNote_ = defaultBaseNote;
-    std::map<ScanCode, int> held_; // key down -> the note it plays (0..119)
+    std::map<ScanCode, int> held_;       // key down -> the note it plays (0..119)
+    std::set<ScanCode> pendingReleases_; // held keys released, not yet applied
+    bool sustainUpPending_ = false;
 };
 
 } // namespace tinkella

@@ -78,6 +78,7 @@ TEST(KeyboardInputTest, TheSameKeyPositionPlaysTheSameNoteOnEveryLayout) {
             EXPECT_EQ(heldOnKeyboard(doubles), std::set<int>{note});
             EXPECT_TRUE(QtKeyboardInput::handleKeyEvent(
                 keyboard, keyEvent(QEvent::KeyRelease, c.scanCode, label)));
+            keyboard.applyPendingReleases();
             EXPECT_EQ(doubles.noteWords(), (std::vector<std::uint32_t>{0x2090007Fu | (note << 8),
                                                                        0x20800000u | (note << 8)}));
         }
@@ -93,7 +94,8 @@ TEST(KeyboardInputTest, TheSameKeyPositionPlaysTheSameNoteOnEveryLayout) {
 struct HoldCase {
     // Steps: <key><event> with key Z, X or Q (by position) or S (the space bar) and event +
     // (press), - (release), r (auto-repeat press), R (auto-repeat release), o (press in a window
-    // not watched); or "octave+", "deactivate", "hide", "childhide".
+    // not watched); or "octave+", "deactivate", "hide", "childhide", "later" (the pending
+    // releases are applied, as they are after the last step).
     const char* steps;
     std::set<int> held;
     bool sustained;
@@ -104,11 +106,14 @@ TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything)
     testing::ensureQtApplication();
     const std::vector<HoldCase> cases{
         {"Z+ ZR Zr ZR Zr", {48}, false, 1},
+        // X11 repeats as release-press pairs the toolkit may not mark.
+        {"Z+ Z- Z+ Z- Z+", {48}, false, 1},
+        {"S+ S- S+", {}, true, 0},
         {"Z+ ZR Zr Z-", {}, false, 1},
         {"Z+ X+ S+ Sr deactivate", {}, false, 2},
         {"Q+ S+ hide", {}, false, 1},
         {"Q+ S+ childhide", {60}, true, 1},
-        {"Z+ octave+ Z- Z+", {60}, false, 2},
+        {"Z+ octave+ Z- later Z+", {60}, false, 2},
         {"X- Q+ Qr", {60}, false, 1},
         {"Zo Xo", {}, false, 0},
     };
@@ -124,7 +129,9 @@ TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything)
             input.watch(&window);
             std::istringstream steps(c.steps);
             for (std::string step; steps >> step;) {
-                if (step == "octave+") {
+                if (step == "later") {
+                    keyboard.applyPendingReleases();
+                } else if (step == "octave+") {
                     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, 114, 0, 0);
                     QCoreApplication::sendEvent(&child, &right);
                 } else if (step == "deactivate") {
@@ -147,6 +154,7 @@ TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything)
                     QCoreApplication::sendEvent(event == 'o' ? &other : &child, &key);
                 }
             }
+            keyboard.applyPendingReleases(); // as the input's timer does
             EXPECT_EQ(heldOnKeyboard(doubles), c.held);
             EXPECT_EQ(doubles.piano.isSustained(), c.sustained);
             int noteOns = 0;
