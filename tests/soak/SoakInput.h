@@ -1,14 +1,17 @@
 #pragma once
 
 #include "app/WindowController.h"
-#include "hosting/PianoWindowController.h"
 #include "foundation/DefaultsController.h"
-#include "model/Preferences.h"
-#include "hosting/QtStripWindow.h"
+#include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
+#include "hosting/QtStripWindow.h"
+#include "model/ComputerKeyboard.h"
+#include "model/PianoController.h"
+#include "model/Preferences.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPointingDevice>
@@ -18,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 
 namespace tinkella::testing {
@@ -34,10 +38,16 @@ public:
     static constexpr int maxFingers = 5;
 
     SoakInput(app::WindowController& settings, PianoWindowController& piano, std::uint64_t seed)
-        : settings_(settings), piano_(piano), random_(seed) {
+        : settings_(settings), piano_(piano), random_(seed), keysRandom_(seed + 1) {
         stripWindow().loadItems();
         stripWindow().applicationStateChanged(Qt::ApplicationActive);
         newDevice();
+    }
+
+    // After one in eight steps, something on the computer keyboard; returns what, or nothing.
+    std::string randomKeyboardStep() {
+        return std::uniform_int_distribution<int>(0, 7)(keysRandom_) == 0 ? computerKeyboard()
+                                                                          : std::string();
     }
 
     // Does one random thing; returns what, for the failure report.
@@ -110,6 +120,14 @@ public:
         if (!stripShown_) {
             stripVisibility();
         }
+        while (!keysDown_.empty()) {
+            sendKey(QEvent::KeyRelease, *keysDown_.begin(), false);
+        }
+        if (spaceDown_) {
+            sendKey(QEvent::KeyRelease, spaceScanCode, false);
+        }
+        piano_.computerKeyboard().applyPendingReleases();
+        PianoController::sharedInstance().setSustained(SustainSource::menu, false);
     }
 
 private:
@@ -345,14 +363,85 @@ private:
         return "black-key touch area " + std::to_string(area);
     }
 
+    static constexpr std::uint32_t spaceScanCode = 65;
+
+    // A key event to the piano window, as the window system delivers it.
+    void sendKey(QEvent::Type type, std::uint32_t scanCode, bool autoRepeat) {
+        const int key = scanCode == spaceScanCode ? int{Qt::Key_Space} : int{Qt::Key_unknown};
+        QKeyEvent event(type, key, Qt::NoModifier, scanCode, 0, 0, {}, autoRepeat);
+        QCoreApplication::sendEvent(piano_.window(), &event);
+        if (autoRepeat) {
+            return;
+        }
+        std::set<std::uint32_t>& down = keysDown_;
+        if (scanCode == spaceScanCode) {
+            spaceDown_ = type == QEvent::KeyPress;
+        } else if (type == QEvent::KeyPress) {
+            down.insert(scanCode);
+        } else {
+            down.erase(scanCode);
+        }
+    }
+
+    // Keys of both tracker rows (and now and then one outside them), the space bar, the octave,
+    // the menu's sustain and the panic, drawn from a stream of their own so that the other
+    // input stays what the seed made it before these existed.
+    std::string computerKeyboard() {
+        const auto uniform = [this](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(keysRandom_);
+        };
+        static constexpr std::uint32_t codes[] = {52, 39, 53, 40, 54, 55, 42, 56, 43,
+                                                  57, 44, 58, 59, 24, 11, 25, 12, 26,
+                                                  27, 14, 28, 15, 29, 16, 30, 31, 38};
+        const int pick = uniform(0, 23);
+        if (pick < 9 || (pick < 14 && keysDown_.empty())) {
+            const std::uint32_t code = codes[uniform(0, 26)];
+            const bool repeat = keysDown_.count(code) != 0;
+            sendKey(QEvent::KeyPress, code, repeat);
+            return "key " + std::to_string(code) + (repeat ? " repeats" : " down");
+        }
+        if (pick < 14) {
+            const std::uint32_t code =
+                *std::next(keysDown_.begin(), uniform(0, static_cast<int>(keysDown_.size()) - 1));
+            sendKey(QEvent::KeyRelease, code, false);
+            return "key " + std::to_string(code) + " up";
+        }
+        if (pick < 17) {
+            sendKey(spaceDown_ ? QEvent::KeyRelease : QEvent::KeyPress, spaceScanCode, false);
+            return spaceDown_ ? "space down" : "space up";
+        }
+        if (pick < 18) {
+            const bool up = uniform(0, 1) == 1;
+            up ? piano_.computerKeyboard().octaveUp() : piano_.computerKeyboard().octaveDown();
+            return up ? "octave up" : "octave down";
+        }
+        if (pick < 19) {
+            PianoController& model = PianoController::sharedInstance();
+            const bool on = !model.isSustainedBy(SustainSource::menu);
+            model.setSustained(SustainSource::menu, on);
+            return on ? "menu sustain on" : "menu sustain off";
+        }
+        if (pick < 20) {
+            // The mouse button and the fingers stay down, as the user's hand does; the toolkit
+            // reports them on, and the widgets, having let go, ignore them.
+            piano_.panic();
+            return "panic";
+        }
+        piano_.computerKeyboard().applyPendingReleases();
+        return "the computer keyboard's releases take effect";
+    }
+
     app::WindowController& settings_;
     PianoWindowController& piano_;
     std::mt19937_64 random_;
+    std::mt19937_64 keysRandom_;
     std::unique_ptr<QPointingDevice> device_;
     std::map<int, QPoint> fingers_;
     int nextFinger_ = 0;
     bool mouseHeld_ = false;
     bool stripShown_ = true;
+    std::set<std::uint32_t> keysDown_; // computer keys down, by scan code
+    bool spaceDown_ = false;
 };
 
 } // namespace tinkella::testing

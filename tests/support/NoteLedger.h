@@ -14,8 +14,10 @@ namespace tinkella::testing {
 // What a listener on the far side of an output holds, rebuilt from the messages it received
 // alone: a note-on raises the note's count, a note-off (or a note-on of velocity 0) lowers it
 // when it is above zero. A count above one means a note was started twice without an end in
-// between, which a real receiver answers with a second voice. Only the first channel counts;
-// messages on others are tallied as strays.
+// between, which a real receiver answers with a second voice. The sustain pedal (controller 64)
+// keeps a note ended while it is down ringing until it goes up; All Notes Off (123) ends every
+// note as a note-off would, All Sound Off (120) silences everything at once. Only the first channel
+// counts; messages on others are tallied as strays.
 class NoteLedger {
 public:
     static constexpr std::size_t noteCount = 128;
@@ -39,6 +41,9 @@ public:
         }
         if (counts_[note] > 0) {
             --counts_[note];
+            if (counts_[note] == 0 && pedalDown_) {
+                ringing_.insert(note);
+            }
         } else {
             ++unmatchedNoteOffs;
         }
@@ -55,6 +60,8 @@ public:
         }
         return notes;
     }
+    // Notes ended while the pedal was down, still ringing under it.
+    const std::set<std::uint32_t>& ringing() const { return ringing_; }
     int count(std::uint32_t note) const { return note < noteCount ? counts_[note] : 0; }
     // The highest count of any note.
     int maxCount() const {
@@ -78,11 +85,34 @@ protected:
             noteOn(channel, data1, data2);
         } else if (kind == 0x80U) {
             noteOff(channel, data1);
+        } else if (kind == 0xB0U && channel == 0) {
+            controlChange(data1, data2);
         }
     }
 
 private:
+    void controlChange(std::uint32_t controller, std::uint32_t value) {
+        if (controller == 64) {
+            pedalDown_ = value >= 64;
+            if (!pedalDown_) {
+                ringing_.clear();
+            }
+        } else if (controller == 123) {
+            for (std::uint32_t n = 0; n < noteCount; ++n) {
+                if (counts_[n] > 0 && pedalDown_) {
+                    ringing_.insert(n);
+                }
+            }
+            counts_.fill(0);
+        } else if (controller == 120) {
+            ringing_.clear();
+            counts_.fill(0);
+        }
+    }
+
     std::array<int, noteCount> counts_{};
+    bool pedalDown_ = false;
+    std::set<std::uint32_t> ringing_;
 };
 
 // A MIDI receiver subscribed to the virtual source: reads the Universal MIDI Packet words the
