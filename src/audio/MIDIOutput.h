@@ -21,9 +21,10 @@ struct MidiLogSink {
     std::unique_ptr<StandardErrorWriter> standardError;
 };
 
-// The virtual MIDI source "Tinkella": note-on and note-off leave it as MIDI 1.0 channel voice
-// messages in Universal MIDI Packets, and every step is written to the MIDI diagnostic log
-// (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines). Main thread only.
+// The virtual MIDI source "Tinkella": note-on, note-off and control change (sustain, panic)
+// leave it as MIDI 1.0 channel voice messages in Universal MIDI Packets, and every step is written
+// to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
+// Main thread only.
 class MIDIOutput {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the

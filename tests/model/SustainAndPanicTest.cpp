@@ -9,9 +9,10 @@
 #include "support/FakeMidiSystem.h"
 
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tinkella {
@@ -48,9 +49,28 @@ struct Model {
             center);
         journal->steps.clear();
     }
-    void press(int note, bool down) {
-        piano->keys()[static_cast<std::size_t>(note)].isPressedOnKeyboard = down;
-        piano->updatePlayingNotesFromPressedKeys();
+    // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
+    // "t60+" on the strip; "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu;
+    // "mute", "midioff".
+    void play(const std::string& steps) {
+        std::istringstream in(steps);
+        for (std::string step; in >> step;) {
+            const bool down = step.back() == '+';
+            if (step == "mute") {
+                piano->setInternalSynthMuted(true);
+            } else if (step == "midioff") {
+                midi->setEnabled(false);
+            } else if (step[0] == 'K' || step[0] == 'M') {
+                piano->setSustained(step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu,
+                                    down);
+            } else {
+                PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
+                (step[0] == 'k'   ? key.isPressedOnKeyboard
+                 : step[0] == 's' ? key.isPressedOnScreen
+                                  : key.isPressedOnTouchBar) = down;
+                piano->updatePlayingNotesFromPressedKeys();
+            }
+        }
     }
     // What each output received since the last call.
     std::vector<std::string> synth() {
@@ -96,8 +116,7 @@ TEST(ComputerKeyboardMapTest, TheTwoTrackerRowsPlayAnOctaveAndAHalfByKeyPosition
 }
 
 struct SustainCase {
-    const char* name;
-    std::function<void(Model&)> play;
+    const char* steps;
     std::vector<std::string> synth;
     std::vector<std::string> midi;
 };
@@ -105,112 +124,46 @@ struct SustainCase {
 // Notes still end on both outputs at key release; the pedal goes to both, once per change of
 // the combined state, and every path that ends everything lifts what it holds.
 TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
-    const auto sustain = [](Model& m, SustainSource source, bool down) {
-        m.piano->setSustained(source, down);
-    };
+    using V = std::vector<std::string>;
     const std::vector<SustainCase> cases{
-        {"press, sustain, release, lift",
-         [&](Model& m) {
-             m.press(60, true);
-             sustain(m, SustainSource::keyboard, true);
-             m.press(60, false);
-             sustain(m, SustainSource::keyboard, false);
-         },
-         {"on 60", "cc 64 127", "off 60", "cc 64 0"},
-         {"on 60", "cc 64 127", "off 60", "cc 64 0"}},
-        {"a key struck twice under the pedal",
-         [&](Model& m) {
-             sustain(m, SustainSource::menu, true);
-             for (int i = 0; i < 2; ++i) {
-                 m.press(64, true);
-                 m.press(64, false);
-             }
-             sustain(m, SustainSource::menu, false);
-         },
-         {"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"},
-         {"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"}},
-        {"two sources overlap: one pedal down, one up",
-         [&](Model& m) {
-             sustain(m, SustainSource::keyboard, true);
-             sustain(m, SustainSource::menu, true);
-             sustain(m, SustainSource::keyboard, false);
-             sustain(m, SustainSource::keyboard, false);
-             sustain(m, SustainSource::menu, false);
-         },
-         {"cc 64 127", "cc 64 0"},
-         {"cc 64 127", "cc 64 0"}},
-        {"muting under the pedal silences what it holds",
-         [&](Model& m) {
-             sustain(m, SustainSource::keyboard, true);
-             m.press(67, true);
-             m.press(67, false);
-             m.piano->setInternalSynthMuted(true);
-         },
-         {"cc 64 127", "on 67", "off 67", "cc 120 0"},
-         {"cc 64 127", "on 67", "off 67"}},
-        {"switching MIDI off under the pedal lifts it there",
-         [&](Model& m) {
-             sustain(m, SustainSource::keyboard, true);
-             m.press(48, true);
-             m.midi->setEnabled(false);
-         },
-         {"cc 64 127", "on 48"},
-         {"cc 64 127", "on 48", "off 48", "cc 64 0"}},
+        {"k60+ K+ k60- K-", V{"on 60", "cc 64 127", "off 60", "cc 64 0"},
+         V{"on 60", "cc 64 127", "off 60", "cc 64 0"}},
+        {"M+ k64+ k64- k64+ k64- M-",
+         V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"},
+         V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"}},
+        {"K+ M+ K- K- M-", V{"cc 64 127", "cc 64 0"}, V{"cc 64 127", "cc 64 0"}},
+        // Muting silences what the pedal holds; switching MIDI off lifts the pedal there.
+        {"K+ k67+ k67- mute", V{"cc 64 127", "on 67", "off 67", "cc 120 0"},
+         V{"cc 64 127", "on 67", "off 67"}},
+        {"K+ k48+ midioff", V{"cc 64 127", "on 48"}, V{"cc 64 127", "on 48", "off 48", "cc 64 0"}},
     };
     for (const SustainCase& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.steps);
         Model m;
-        c.play(m);
+        m.play(c.steps);
         EXPECT_EQ(m.synth(), c.synth);
         EXPECT_EQ(m.midiOut(), c.midi);
-        EXPECT_FALSE(m.midi->isSustaining(0) && !m.piano->isSustained());
     }
     Model logged;
-    logged.piano->setSustained(SustainSource::menu, true);
+    logged.play("M+");
     const std::vector<std::string> lines = logged.log.stderrLines();
     EXPECT_NE(std::find(lines.begin(), lines.end(),
                         "MIDI: controlChange controller=64 value=127 channel=0"),
               lines.end());
 }
 
-struct PanicCase {
-    const char* name;
-    std::function<void(Model&)> before;
-    bool midiOn;
-    bool midiSustaining; // the MIDI output's pedal is down when the panic comes
-};
-
 TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
-    const std::vector<PanicCase> cases{
-        {"idle", [](Model&) {}, true, false},
-        {"keys held on all three surfaces",
-         [](Model& m) {
-             m.piano->keys()[60].isPressedOnScreen = true;
-             m.piano->keys()[62].isPressedOnTouchBar = true;
-             m.press(64, true);
-         },
-         true, false},
-        {"sustained, a released note ringing, a key held",
-         [](Model& m) {
-             m.piano->setSustained(SustainSource::keyboard, true);
-             m.piano->setSustained(SustainSource::menu, true);
-             m.press(70, true);
-             m.press(70, false);
-             m.press(72, true);
-         },
-         true, true},
-        {"synthesiser muted, MIDI off",
-         [](Model& m) {
-             m.piano->setInternalSynthMuted(true);
-             m.press(40, true);
-             m.midi->setEnabled(false);
-         },
-         false, false},
+    // Before the panic; whether MIDI is on and its pedal down then.
+    const std::vector<std::tuple<const char*, bool, bool>> cases{
+        {"", true, false},
+        {"s60+ t62+ k64+", true, false},
+        {"K+ M+ k70+ k70- k72+", true, true},
+        {"mute k40+ midioff", false, false},
     };
-    for (const PanicCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [steps, midiOn, midiSustaining] : cases) {
+        SCOPED_TRACE(steps);
         Model m;
-        c.before(m);
+        m.play(steps);
         m.synth();
         m.midiOut();
         int posts = 0;
@@ -230,8 +183,8 @@ TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
         EXPECT_EQ(std::vector<std::string>(synth.end() - 3, synth.end()),
                   (std::vector<std::string>{"cc 64 0", "cc 120 0", "cc 123 0"}));
         std::vector<std::string> midi;
-        if (c.midiOn) {
-            if (c.midiSustaining) {
+        if (midiOn) {
+            if (midiSustaining) {
                 midi.push_back("cc 64 0");
             }
             for (int note = 0; note < 128; ++note) {
