@@ -1,12 +1,13 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppInfo.h"
+#include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
 #include "hosting/PianoWindowController.h"
+#include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
-#include "app/LibraryVersions.h"
 #include "model/Preferences.h"
 
 #include <QApplication>
@@ -75,6 +76,20 @@ void AppDelegate::applicationWillFinishLaunching() {
             }
         }
     };
+    handlers.sustain = [](bool on) {
+        PianoController::sharedInstance().setSustained(SustainSource::menu, on);
+    };
+    handlers.isSustained = [] {
+        return PianoController::sharedInstance().isSustainedBy(SustainSource::menu);
+    };
+    handlers.panic = [this] {
+        if (settingsWindowController_) {
+            settingsWindowController_->keyboardWindow()->panic();
+        }
+    };
+    handlers.showKeyboardMapping = [this] {
+        showKeyboardMapping();
+    };
     mainMenu_ = makeMainMenu(handlers);
 }
 
@@ -89,6 +104,9 @@ void AppDelegate::applicationDidFinishLaunching() {
 
 void AppDelegate::applicationWillTerminate() {
     if (settingsWindowController_) {
+        // The sustain first: notes ended under it would ring on in the listeners.
+        PianoController::sharedInstance().setSustained(SustainSource::keyboard, false);
+        PianoController::sharedInstance().setSustained(SustainSource::menu, false);
         PianoController::sharedInstance().endCurrentNotes();
         // Long enough for many JACK cycles, short enough that a frozen server does not hold the
         // quit up noticeably.
@@ -143,6 +161,32 @@ void AppDelegate::showAbout() {
                        "system's General MIDI sound font.<br>%2<br><br>By Quorvin.")
             .arg(QString::fromUtf8(applicationVersion()),
                  QString::fromStdString(libraryVersions()).toHtmlEscaped()));
+}
+
+void AppDelegate::showKeyboardMapping() {
+    if (!settingsWindowController_) {
+        return;
+    }
+    PianoWindowController* piano = settingsWindowController_->keyboardWindow();
+    const int base = piano->computerKeyboard().baseNote();
+    // Note names with middle C (note 60) as C4.
+    const auto name = [](int note) {
+        return QStringLiteral("C%1").arg(note / 12 - 1);
+    };
+    QMessageBox::information(
+        piano->window(), QStringLiteral("Computer Keyboard"),
+        QStringLiteral(
+            "<p>While the piano window is active, two rows of the computer keyboard play an "
+            "octave and a half. Keys count by where they are, not by their labels, so any layout "
+            "plays alike; the letters are those of a US keyboard.</p>"
+            "<table cellpadding=3>"
+            "<tr><td><b>Z S X D C V G B H N J M ,</b></td><td>%1 up to %2</td></tr>"
+            "<tr><td><b>Q 2 W 3 E R 5 T 6 Y 7 U I</b></td><td>%2 up to %3</td></tr>"
+            "<tr><td><b>\u2190 / \u2192</b></td><td>octave down / up</td></tr>"
+            "<tr><td><b>Space</b></td><td>sustain, while held</td></tr>"
+            "<tr><td><b>Esc</b></td><td>panic: every note stops</td></tr>"
+            "</table>")
+            .arg(name(base), name(base + 12), name(base + 24)));
 }
 
 void AppDelegate::hideApplication() {

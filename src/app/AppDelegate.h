@@ -46,6 +46,8 @@ public:
 
 private:
     void showAbout();
+    // "Computer Keyboard…": which keys play which notes at the current octave.
+    void showKeyboardMapping();
     void hideApplication();
     void showAllWindows();
     void watchMidiNotifications();

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QWidget>
 
 namespace tinkella::app {
@@ -39,14 +40,16 @@ std::vector<QWidget*> listedWindows() {
     return windows;
 }
 
-void fillWindowList(QMenu* menu, QAction* listStart) {
+// The window list lies between the separators listStart and listEnd.
+void fillWindowList(QMenu* menu, QAction* listStart, QAction* listEnd) {
     const QList<QAction*> actions = menu->actions();
-    for (qsizetype i = actions.indexOf(listStart) + 1; i < actions.size(); ++i) {
+    for (qsizetype i = actions.indexOf(listStart) + 1; i < actions.indexOf(listEnd); ++i) {
         menu->removeAction(actions[i]);
         actions[i]->deleteLater();
     }
     for (QWidget* window : listedWindows()) {
-        QAction* entry = menu->addAction(window->windowTitle());
+        auto* entry = new QAction(window->windowTitle(), menu);
+        menu->insertAction(listEnd, entry);
         entry->setCheckable(true);
         entry->setChecked(window->isActiveWindow());
         const QPointer<QWidget> target(window);
@@ -109,8 +112,28 @@ std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
     windowMenu->addSeparator();
     addItem(windowMenu, QStringLiteral("Bring All to Front"), {}, handlers.bringAllToFront);
     QAction* listStart = windowMenu->addSeparator();
+    QAction* listEnd = windowMenu->addSeparator();
+    QAction* sustain = windowMenu->addAction(QStringLiteral("Sustain"));
+    sustain->setCheckable(true);
+    if (handlers.sustain) {
+        QObject::connect(sustain, &QAction::toggled, sustain,
+                         [handler = handlers.sustain](bool on) { handler(on); });
+    }
+    QAction* panic = addItem(windowMenu, QStringLiteral("Panic"), {}, handlers.panic);
+    // Esc acts in the piano window only (the window that holds this bar); elsewhere it keeps
+    // its usual meaning.
+    panic->setShortcut(QKeySequence(Qt::Key_Escape));
+    panic->setShortcutContext(Qt::WindowShortcut);
+    addItem(windowMenu, QStringLiteral("Computer Keyboard\u2026"), {},
+            handlers.showKeyboardMapping);
     QObject::connect(windowMenu, &QMenu::aboutToShow, windowMenu,
-                     [windowMenu, listStart] { fillWindowList(windowMenu, listStart); });
+                     [windowMenu, listStart, listEnd, sustain, isSustained = handlers.isSustained] {
+                         fillWindowList(windowMenu, listStart, listEnd);
+                         if (isSustained) {
+                             const QSignalBlocker quiet(sustain);
+                             sustain->setChecked(isSustained());
+                         }
+                     });
 
     bar->addMenu(QStringLiteral("Help"));
     return bar;

@@ -20,11 +20,18 @@ struct MainMenuHandlers {
     std::function<void()> minimize;
     std::function<void()> zoom;
     std::function<void()> bringAllToFront;
+    // The checkable "Sustain" item: its new state; isSustained gives the check each time the
+    // Window menu opens (so a panic that lifted it shows).
+    std::function<void(bool)> sustain;
+    std::function<bool()> isSustained;
+    std::function<void()> panic;
+    std::function<void()> showKeyboardMapping;
 };
 
 // The menu bar, built in code: the application menu "Tinkella" (About, Settings…, Services,
 // Hide Tinkella, Hide Others, Show All, Quit Tinkella), the "Window" menu (Tinkella, Minimize,
-// Zoom, Bring All to Front, then the application's windows, listed afresh each time it opens)
+// Zoom, Bring All to Front, then the application's windows, listed afresh each time it opens,
+// then the playing commands: Sustain, Panic (Esc, in the piano window) and Computer Keyboard…)
 // and an empty "Help" menu. Command is Ctrl here; every shortcut works in every window of the
 // application. "Services" and "Hide Others" have nothing to act on outside their home
 // desktop and stay disabled. Main thread only.

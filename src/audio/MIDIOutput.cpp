@@ -1,9 +1,9 @@
 #include "audio/MIDIOutput.h"
 
 #include "audio/HexText.h"
-#include "interfaces/MidiMessage.h"
-#include "interfaces/MidiEventList.h"
 #include "foundation/NullMidiSystem.h"
+#include "interfaces/MidiEventList.h"
+#include "interfaces/MidiMessage.h"
 
 #include <string>
 #include <unistd.h>
@@ -17,6 +17,8 @@ constexpr std::string_view sourceName = "Tinkella";
 constexpr std::string_view clientName = "Tinkella";
 constexpr std::string_view manufacturerName = "Quorvin";
 constexpr std::uint8_t highestMidiNote = 127;
+constexpr std::uint8_t highestDataValue = 127;
+constexpr std::uint8_t pedalDownFrom = 64;
 constexpr std::int64_t topologyEvery = 25;
 
 MIDIOutput::SystemFactory& sharedSystemFactory() {
@@ -154,6 +156,44 @@ void MIDIOutput::endStartedNotes() {
         noteOff(note, channel);
     }
     startedNotes_.clear();
+    const std::vector<std::uint8_t> sustaining(sustainingChannels_.begin(),
+                                               sustainingChannels_.end());
+    for (std::uint8_t channel : sustaining) {
+        controlChange(ump::sustainController, 0, channel);
+    }
+    sustainingChannels_.clear();
+}
+
+void MIDIOutput::panic(std::uint8_t channel) {
+    // Nothing can leave, or nothing was left on: one line instead of one per message.
+    if (!isAvailable_) {
+        error("panic skipped: MIDI source unavailable");
+        return;
+    }
+    if (!isEnabled_) {
+        info("panic skipped: MIDI output is switched off");
+        return;
+    }
+    channel &= 0x0F;
+    if (isSustaining(channel)) {
+        controlChange(ump::sustainController, 0, channel);
+    }
+    for (int note = 0; note <= highestMidiNote; ++note) {
+        noteOff(static_cast<std::uint8_t>(note), channel);
+    }
+    controlChange(ump::allSoundOffController, 0, channel);
+    controlChange(ump::allNotesOffController, 0, channel);
+}
+
+void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) {
+    if (controller > highestDataValue || value > highestDataValue) {
+        error("controlChange rejected: controller " + std::to_string(controller) + " value " +
+              std::to_string(value) + " is out of MIDI range 0-127");
+        return;
+    }
+    info("controlChange controller=" + std::to_string(controller) +
+         " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    send(ump::controlChangeWord(controller, value, channel));
 }
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
@@ -199,8 +239,15 @@ void MIDIOutput::send(std::uint32_t word) {
         return;
     }
     const std::uint8_t status = ump::statusByte(word);
-    const auto key = std::make_pair(static_cast<std::uint8_t>(status & 0x0F), ump::data1(word));
-    if ((status & 0xF0) == ump::noteOnStatus && ump::data2(word) != 0) {
+    const auto channel = static_cast<std::uint8_t>(status & 0x0F);
+    const auto key = std::make_pair(channel, ump::data1(word));
+    if ((status & 0xF0) == ump::controlChangeStatus) {
+        if (ump::data1(word) == ump::sustainController && ump::data2(word) >= pedalDownFrom) {
+            sustainingChannels_.insert(channel);
+        } else if (ump::data1(word) == ump::sustainController) {
+            sustainingChannels_.erase(channel);
+        }
+    } else if ((status & 0xF0) == ump::noteOnStatus && ump::data2(word) != 0) {
         startedNotes_.insert(key);
     } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
         startedNotes_.erase(key);
@@ -220,6 +267,7 @@ void MIDIOutput::handleNotification(const MIDINotification& notification) {
     if (notification.messageID == kMIDIMsgIOError && isAvailable_) {
         isAvailable_ = false;
         startedNotes_.clear();
+        sustainingChannels_.clear();
         error("the " + system_->displayName() +
               " has gone away \u2014 MIDI output is unavailable until Tinkella is restarted");
     }

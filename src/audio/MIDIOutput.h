@@ -1,8 +1,8 @@
 #pragma once
 
+#include "interfaces/MidiSystem.h"
 #include "interfaces/StandardError.h"
 #include "interfaces/SystemLog.h"
-#include "interfaces/MidiSystem.h"
 
 #include <chrono>
 #include <cstdint>
@@ -22,9 +22,10 @@ struct MidiLogSink {
     std::unique_ptr<StandardErrorWriter> standardError;
 };
 
-// The virtual MIDI source "Tinkella": note-on and note-off leave it as MIDI 1.0 channel voice
-// messages in Universal MIDI Packets, and every step is written to the MIDI diagnostic log
-// (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines). Main thread only.
+// The virtual MIDI source "Tinkella": note-on, note-off and control change (sustain, panic)
+// leave it as MIDI 1.0 channel voice messages in Universal MIDI Packets, and every step is written
+// to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
+// Main thread only.
 class MIDIOutput {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
@@ -47,13 +48,23 @@ public:
 
     bool isAvailable() const { return isAvailable_; }
     bool isEnabled() const { return isEnabled_; }
-    // Switching off first ends every note this output started and has not ended, so no note
-    // is left sounding in the programs that listen.
+    // Switching off first ends every note this output started and has not ended and lifts a
+    // sustain it put down, so no note is left sounding in the programs that listen.
     void setEnabled(bool enabled);
 
     // Notes above 127 are refused with an error line. channel: its low four bits are sent.
     void noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel);
     void noteOff(std::uint8_t noteNum, std::uint8_t channel);
+    // controller and value above 127 are refused with an error line.
+    void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel);
+    // For whatever a listener may still hold, known to this output or not: lifts a sustain
+    // this output put down, sends a note-off for each of the 128 notes, then All Sound Off and
+    // All Notes Off.
+    void panic(std::uint8_t channel);
+    // Whether a sustain-down this output sent on channel still holds (no sustain-up since).
+    bool isSustaining(std::uint8_t channel) const {
+        return sustainingChannels_.count(channel & 0x0F) != 0;
+    }
 
     // The MIDI system's notifications: watch this descriptor (-1: nothing to watch) and call
     // dispatchNotifications() when it is readable; the handler's lines are written then.
@@ -92,6 +103,8 @@ private:
     std::int64_t logCounter_ = 0;    // messages handed to the MIDI system, accepted or not
     // Notes whose note-on was accepted and whose note-off was not yet: (channel 0..15, note).
     std::set<std::pair<std::uint8_t, std::uint8_t>> startedNotes_;
+    // Channels (0..15) whose last accepted sustain message put the pedal down.
+    std::set<std::uint8_t> sustainingChannels_;
 };
 
 } // namespace tinkella

@@ -12,6 +12,10 @@ constexpr std::uint32_t noteOffStatus = 0x80;
 constexpr std::uint32_t controlChangeStatus = 0xB0;
 constexpr std::uint32_t programChangeStatus = 0xC0;
 constexpr std::uint32_t bankSelectMSB = 0;
+constexpr std::uint32_t sustainController = 64;
+constexpr std::uint32_t allSoundOffController = 120;
+constexpr std::uint32_t allNotesOffController = 123;
+constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t fullVelocity = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 
@@ -275,6 +279,28 @@ void SoundController::endAllNotes() {
         send(noteOffStatus | midiChannelInUse_, note, 0);
     }
     soundingNotes_.clear();
+    if (isSustaining_) {
+        send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
+    }
+}
+
+void SoundController::setSustain(bool down) {
+    if (down == isSustaining_) {
+        return;
+    }
+    send(controlChangeStatus | midiChannelInUse_, sustainController, down ? pedalDown : 0);
+    isSustaining_ = down;
+}
+
+void SoundController::silence() {
+    for (std::uint32_t note : soundingNotes_) {
+        send(noteOffStatus | midiChannelInUse_, note, 0);
+    }
+    soundingNotes_.clear();
+    send(controlChangeStatus | midiChannelInUse_, sustainController, 0);
+    isSustaining_ = false;
+    send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
+    send(controlChangeStatus | midiChannelInUse_, allNotesOffController, 0);
 }
 
 void SoundController::setInstrument(int programNumber) {

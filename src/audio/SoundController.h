@@ -35,7 +35,15 @@ public:
 
     // Muting ends every sounding note first; unmuting starts nothing.
     void setMuted(bool muted);
+    // Ends every sounding note; with the sustain down, also the notes it holds (All Sound Off).
     void endAllNotes();
+    // Sustain pedal (controller 64, 127 down / 0 up), sent whenever the state changes, muted or
+    // not: notes ended while it is down ring on in the synthesiser until it goes up.
+    void setSustain(bool down);
+    bool isSustaining() const { return isSustaining_; }
+    // Silences at once whatever sounds: a note-off for each sounding note, sustain up, then
+    // All Sound Off and All Notes Off.
+    void silence();
     // programNumber 1..128 sends program change programNumber - 1; other values are ignored.
     void setInstrument(int programNumber);
     // Notes above 127 are ignored; a muted synthesiser starts nothing.
@@ -61,6 +69,7 @@ private:
     std::uint32_t midiChannelInUse_ = 0;
     MusicDevice* synthUnit_ = nullptr; // owned by graph_
     bool isMuted_ = false;
+    bool isSustaining_ = false;
     std::set<std::uint32_t> soundingNotes_;
     std::unique_ptr<AudioGraph> graph_; // runs until the controller goes
 };

@@ -1,11 +1,13 @@
 #include "hosting/PianoWindowController.h"
 
+#include "foundation/NotificationCenter.h"
+#include "hosting/QtKeyboardInput.h"
+#include "hosting/QtPianoWidget.h"
+#include "hosting/QtStripWindow.h"
 #include "hosting/TouchBarController.h"
+#include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
-#include "foundation/NotificationCenter.h"
-#include "hosting/QtStripWindow.h"
-#include "hosting/QtPianoWidget.h"
 #include "view/PianoView.h"
 
 #include <QCloseEvent>
@@ -110,7 +112,7 @@ PianoWindowController::PianoWindowController()
 PianoWindowController::PianoWindowController(DefaultsController& defaults,
                                              PianoController& pianoController,
                                              NotificationCenter& center)
-    : defaults_(defaults), center_(center),
+    : defaults_(defaults), pianoController_(pianoController), center_(center),
       pianoView_(std::make_unique<PianoView>(
           Rect(0, 0, initialContentRect.width(), initialContentRect.height()), false,
           pianoController, center)),
@@ -180,6 +182,10 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
     });
     scrollView_->viewport()->installEventFilter(this);
 
+    computerKeyboard_ = std::make_unique<ComputerKeyboard>(pianoController_);
+    keyboardInput_ = std::make_unique<QtKeyboardInput>(*computerKeyboard_);
+    keyboardInput_->watch(window_.get());
+
     frameSaveTimer_->setSingleShot(true);
     frameSaveTimer_->setInterval(frameSaveDelayMs);
     connect(frameSaveTimer_.get(), &QTimer::timeout, this, &PianoWindowController::saveFrame);
@@ -194,6 +200,7 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
 
 PianoWindowController::~PianoWindowController() {
     // The window goes first, while everything its events may reach is still here.
+    keyboardInput_.reset();
     stripWindow_.reset();
     scrollView_->viewport()->removeEventFilter(this);
     if (QWindow* handle = window_->windowHandle()) {
@@ -422,6 +429,7 @@ bool PianoWindowController::eventFilter(QObject* watched, QEvent* event) {
 void PianoWindowController::showWindow() {
     if (stripWindow_ == nullptr) {
         stripWindow_ = std::make_unique<QtStripWindow>(*this, window_.get());
+        keyboardInput_->watch(stripWindow_.get());
     }
     if (!frameRestored_ && !window_->isVisible()) {
         // The content area keeps its size and its bottom edge when a menu bar takes room.
@@ -445,6 +453,17 @@ void PianoWindowController::showWindow() {
     resizeKeyboard();
     scrollTo((keyboardWidth() - clipWidth()) * static_cast<double>(lastNoteOffset_ / 96.0F));
     stripWindow_->applicationStateChanged(QGuiApplication::applicationState());
+}
+
+void PianoWindowController::panic() {
+    pianoWidget_->releaseHeldInput();
+    if (stripWindow_ != nullptr) {
+        for (QtPianoWidget* widget : stripWindow_->itemWidgets()) {
+            widget->releaseHeldInput();
+        }
+    }
+    computerKeyboard_->forget();
+    pianoController_.panic();
 }
 
 void PianoWindowController::saveFrame() {

@@ -17,8 +17,10 @@ class QWidget;
 
 namespace tinkella {
 
+class ComputerKeyboard;
 class NotificationCenter;
 class PianoController;
+class QtKeyboardInput;
 class PianoView;
 class QtPianoWidget;
 class QtStripWindow;
@@ -94,6 +96,12 @@ public:
     void showWindow();
     QtStripWindow* stripWindow() const { return stripWindow_.get(); }
 
+    // The computer keyboard surface, played while the window (or the strip) has the focus.
+    ComputerKeyboard& computerKeyboard() const { return *computerKeyboard_; }
+    // Stops every note whatever the state: every surface lets go of what it holds (the mouse,
+    // the strip's fingers, the computer keyboard), then the keyboard model's panic.
+    void panic();
+
     // Keeps the window's frame in the settings store / takes it from there. A stored value
     // that is no frame is ignored.
     void saveFrame();
@@ -122,6 +130,7 @@ private:
     void fitOnceFramed();
 
     DefaultsController& defaults_;
+    PianoController& pianoController_;
     NotificationCenter& center_;
     std::unique_ptr<PianoView> pianoView_;
     std::unique_ptr<QMainWindow> window_;
@@ -146,6 +155,8 @@ private:
     bool fitWhenFramed_ = false;
     std::array<DefaultsBinding, 2> bindings_;
     std::unique_ptr<QtStripWindow> stripWindow_;
+    std::unique_ptr<ComputerKeyboard> computerKeyboard_;
+    std::unique_ptr<QtKeyboardInput> keyboardInput_;
 };
 
 } // namespace tinkella

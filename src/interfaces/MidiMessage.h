@@ -15,6 +15,12 @@ namespace ump {
 constexpr std::uint32_t midi1ChannelVoiceType = 2;
 constexpr std::uint8_t noteOnStatus = 0x90;
 constexpr std::uint8_t noteOffStatus = 0x80;
+constexpr std::uint8_t controlChangeStatus = 0xB0;
+
+// Controller numbers of control change.
+constexpr std::uint8_t sustainController = 64;      // 0..63 up, 64..127 down
+constexpr std::uint8_t allSoundOffController = 120; // value 0; silences at once, tails too
+constexpr std::uint8_t allNotesOffController = 123; // value 0; as a note-off for every note
 
 constexpr std::uint32_t midi1Word(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
     return (midi1ChannelVoiceType << 28) + (static_cast<std::uint32_t>(status) << 16) +
@@ -28,6 +34,13 @@ constexpr std::uint32_t noteOnWord(std::uint8_t note, std::uint8_t velocity, std
 
 constexpr std::uint32_t noteOffWord(std::uint8_t note, std::uint8_t channel) {
     return midi1Word(static_cast<std::uint8_t>(noteOffStatus + (channel & 0x0F)), note, 0);
+}
+
+// controller and value: 0..127.
+constexpr std::uint32_t controlChangeWord(std::uint8_t controller, std::uint8_t value,
+                                          std::uint8_t channel) {
+    return midi1Word(static_cast<std::uint8_t>(controlChangeStatus + (channel & 0x0F)), controller,
+                     value);
 }
 
 constexpr std::uint32_t messageType(std::uint32_t word) {
@@ -79,6 +92,7 @@ constexpr std::size_t midi1Bytes(std::uint32_t word, std::uint8_t (&bytes)[maxMe
 
 static_assert(noteOnWord(60, 127, 0) == 0x20903C7F);
 static_assert(noteOffWord(60, 0) == 0x20803C00);
+static_assert(controlChangeWord(64, 127, 0) == 0x20B0407F);
 
 } // namespace ump
 } // namespace tinkella

@@ -2,6 +2,7 @@
 
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
+#include "interfaces/MidiMessage.h"
 
 #include <cstdint>
 #include <utility>
@@ -58,7 +59,7 @@ PianoController::~PianoController() = default;
 
 void PianoController::updatePlayingNotesFromPressedKeys() {
     for (PianoKey& key : keys_) {
-        const bool pressed = key.isPressedOnScreen || key.isPressedOnTouchBar;
+        const bool pressed = key.isPressed();
         const auto note = static_cast<std::uint32_t>(key.note);
         if (pressed && !key.playing) {
             soundController_->playNote(note);
@@ -72,7 +73,9 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
     }
 }
 
-void PianoController::notifyPressedKeysChanged() { center_.post(PressedPianoKeysChanged, this); }
+void PianoController::notifyPressedKeysChanged() {
+    center_.post(PressedPianoKeysChanged, this);
+}
 
 void PianoController::endCurrentNotes() {
     for (PianoKey& key : keys_) {
@@ -89,6 +92,32 @@ void PianoController::redoPlayingNotes() {
     updatePlayingNotesFromPressedKeys();
 }
 
-void PianoController::setInternalSynthMuted(bool muted) { soundController_->setMuted(muted); }
+void PianoController::setInternalSynthMuted(bool muted) {
+    soundController_->setMuted(muted);
+}
+
+void PianoController::setSustained(SustainSource source, bool down) {
+    const bool before = isSustained();
+    (source == SustainSource::keyboard ? sustainedByKeyboard_ : sustainedByMenu_) = down;
+    if (isSustained() == before) {
+        return;
+    }
+    soundController_->setSustain(down);
+    midiOutput_.controlChange(ump::sustainController, down ? 127 : 0, firstChannel);
+}
+
+void PianoController::panic() {
+    for (PianoKey& key : keys_) {
+        key.isPressedOnTouchBar = false;
+        key.isPressedOnScreen = false;
+        key.isPressedOnKeyboard = false;
+        key.playing = false;
+    }
+    sustainedByKeyboard_ = false;
+    sustainedByMenu_ = false;
+    soundController_->silence();
+    midiOutput_.panic(firstChannel);
+    notifyPressedKeysChanged();
+}
 
 } // namespace tinkella

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/PianoKey.h"
 #include "foundation/NotificationCenter.h"
+#include "model/PianoKey.h"
 
 #include <functional>
 #include <memory>
@@ -12,8 +12,17 @@ namespace tinkella {
 class SoundController;
 class MIDIOutput;
 
+// Who holds the sustain down; it is down while any of them holds it.
+enum class SustainSource { keyboard, menu };
+
 // The shared keyboard model: the 120 keys (MIDI notes 0..119) and the one procedure that turns
 // held keys into note starts and ends on both outputs. Main thread only, no locks.
+//
+// Sustain works as on a hardware keyboard: a note still ends on both outputs when its key is
+// released, and the sustain pedal (controller 64) goes to both outputs, whose voices ring on
+// while it is down. So `playing` keeps following the keys, every path that ends notes (release,
+// focus loss, muting, switching MIDI off, quitting) stays as it was, and the only new state held
+// downstream is the pedal, which each output lifts again whenever it ends everything.
 class PianoController : public NotificationSender {
 public:
     static constexpr std::size_t keyCount = 120;
@@ -51,11 +60,26 @@ public:
     void endCurrentNotes();
     void setInternalSynthMuted(bool muted);
 
+    // Puts the sustain down or lifts it for one source; the pedal message goes to both outputs
+    // (synthesiser first) only when the combined state changes. Posts nothing.
+    void setSustained(SustainSource source, bool down);
+    bool isSustained() const { return sustainedByKeyboard_ || sustainedByMenu_; }
+    bool isSustainedBy(SustainSource source) const {
+        return source == SustainSource::keyboard ? sustainedByKeyboard_ : sustainedByMenu_;
+    }
+    // Stops everything, whatever the state: clears every pressed flag and both sustain sources,
+    // silences the synthesiser at once, sends the MIDI output's panic on the first channel, and
+    // posts PressedPianoKeysChanged. The surfaces should drop what they hold first, so that
+    // their next update does not press the keys again.
+    void panic();
+
 private:
     std::unique_ptr<SoundController> soundController_;
     std::vector<PianoKey> keys_;
     MIDIOutput& midiOutput_;
     NotificationCenter& center_;
+    bool sustainedByKeyboard_ = false;
+    bool sustainedByMenu_ = false;
 };
 
 } // namespace tinkella

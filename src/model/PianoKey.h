@@ -10,8 +10,10 @@ class PianoKey {
 public:
     PianoKey(std::int64_t x, bool sharp, std::int64_t note) : x(x), sharp(sharp), note(note) {}
 
-    // Held by either surface: the note logic and the drawing look at this, never at one flag.
-    bool isPressed() const { return isPressedOnTouchBar || isPressedOnScreen; }
+    // Held by any surface: the note logic and the drawing look at this, never at one flag.
+    bool isPressed() const {
+        return isPressedOnTouchBar || isPressedOnScreen || isPressedOnKeyboard;
+    }
 
     // Natural-key slot: a natural key's index among the naturals (0..69); a sharp key has the
     // slot of the natural key just below it.
@@ -19,6 +21,7 @@ public:
     const bool sharp;
     bool isPressedOnTouchBar = false; // written only by the touch-strip view
     bool isPressedOnScreen = false;   // written only by the on-screen (mouse) view
+    bool isPressedOnKeyboard = false; // written only by the computer keyboard (ComputerKeyboard)
     bool playing = false;             // note started and not yet ended; written only by the model
     const std::int64_t note;          // MIDI note number, equal to the key's index (0..119)
 };

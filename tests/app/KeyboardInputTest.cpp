@@ -1,0 +1,173 @@
+// The computer keyboard through the toolkit: keys by position on any layout, auto-repeat, and
+// the releases when the key-up events may stop arriving.
+#include "app/KeyboardDoubles.h"
+#include "app/QtTestApplication.h"
+#include "hosting/QtKeyboardInput.h"
+#include "model/ComputerKeyboard.h"
+
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tinkella {
+namespace {
+
+using testing::KeyboardDoubles;
+
+struct Label {
+    int key;
+    const char* text;
+};
+
+QKeyEvent keyEvent(QEvent::Type type, ScanCode scanCode, Label label, bool autoRepeat = false) {
+    return QKeyEvent(type, label.key, Qt::NoModifier, scanCode, 0, 0, QString::fromUtf8(label.text),
+                     autoRepeat);
+}
+
+std::set<int> heldOnKeyboard(const KeyboardDoubles& doubles) {
+    std::set<int> notes;
+    for (const PianoKey& key : doubles.piano.keys()) {
+        if (key.isPressedOnKeyboard) {
+            notes.insert(static_cast<int>(key.note));
+        }
+    }
+    return notes;
+}
+
+struct LayoutCase {
+    ScanCode scanCode;
+    int semitone;
+    Label qwerty, azerty, qwertz, dvorak;
+};
+
+TEST(KeyboardInputTest, TheSameKeyPositionPlaysTheSameNoteOnEveryLayout) {
+    testing::ensureQtApplication();
+    const std::vector<LayoutCase> cases{
+        {52, 0, {Qt::Key_Z, "z"}, {Qt::Key_W, "w"}, {Qt::Key_Y, "y"}, {Qt::Key_Semicolon, ";"}},
+        {39, 1, {Qt::Key_S, "s"}, {Qt::Key_S, "s"}, {Qt::Key_S, "s"}, {Qt::Key_O, "o"}},
+        {58, 11, {Qt::Key_M, "m"}, {Qt::Key_Comma, ","}, {Qt::Key_M, "m"}, {Qt::Key_M, "m"}},
+        {59,
+         12,
+         {Qt::Key_Comma, ","},
+         {Qt::Key_Semicolon, ";"},
+         {Qt::Key_Comma, ","},
+         {Qt::Key_W, "w"}},
+        {24, 12, {Qt::Key_Q, "q"}, {Qt::Key_A, "a"}, {Qt::Key_Q, "q"}, {Qt::Key_Apostrophe, "'"}},
+        {11,
+         13,
+         {Qt::Key_2, "2"},
+         {Qt::Key_Eacute, "\xC3\xA9"},
+         {Qt::Key_2, "2"},
+         {Qt::Key_2, "2"}},
+        {29, 21, {Qt::Key_Y, "y"}, {Qt::Key_Y, "y"}, {Qt::Key_Z, "z"}, {Qt::Key_F, "f"}},
+        {31, 24, {Qt::Key_I, "i"}, {Qt::Key_I, "i"}, {Qt::Key_I, "i"}, {Qt::Key_C, "c"}},
+    };
+    for (const LayoutCase& c : cases) {
+        for (const Label& label : {c.qwerty, c.azerty, c.qwertz, c.dvorak}) {
+            SCOPED_TRACE(std::to_string(c.scanCode) + " labelled " + label.text);
+            KeyboardDoubles doubles;
+            ComputerKeyboard keyboard(doubles.piano);
+            const int note = ComputerKeyboard::defaultBaseNote + c.semitone;
+            EXPECT_TRUE(QtKeyboardInput::handleKeyEvent(
+                keyboard, keyEvent(QEvent::KeyPress, c.scanCode, label)));
+            EXPECT_EQ(heldOnKeyboard(doubles), std::set<int>{note});
+            EXPECT_TRUE(QtKeyboardInput::handleKeyEvent(
+                keyboard, keyEvent(QEvent::KeyRelease, c.scanCode, label)));
+            keyboard.applyPendingReleases();
+            EXPECT_EQ(doubles.noteWords(), (std::vector<std::uint32_t>{0x2090007Fu | (note << 8),
+                                                                       0x20800000u | (note << 8)}));
+        }
+    }
+    // A key outside the two rows is left alone, whatever it reads.
+    KeyboardDoubles doubles;
+    ComputerKeyboard keyboard(doubles.piano);
+    EXPECT_FALSE(QtKeyboardInput::handleKeyEvent(keyboard,
+                                                 keyEvent(QEvent::KeyPress, 38, {Qt::Key_Z, "z"})));
+    EXPECT_TRUE(doubles.noteWords().empty());
+}
+
+struct HoldCase {
+    // Steps: <key><event> with key Z, X or Q (by position) or S (the space bar) and event +
+    // (press), - (release), r (auto-repeat press), R (auto-repeat release), o (press in a window
+    // not watched); or "octave+", "deactivate", "hide", "childhide", "later" (the pending
+    // releases are applied, as they are after the last step).
+    const char* steps;
+    std::set<int> held;
+    bool sustained;
+    int noteOns;
+};
+
+TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything) {
+    testing::ensureQtApplication();
+    const std::vector<HoldCase> cases{
+        {"Z+ ZR Zr ZR Zr", {48}, false, 1},
+        // X11 repeats as release-press pairs the toolkit may not mark.
+        {"Z+ Z- Z+ Z- Z+", {48}, false, 1},
+        {"S+ S- S+", {}, true, 0},
+        {"Z+ ZR Zr Z-", {}, false, 1},
+        {"Z+ X+ S+ Sr deactivate", {}, false, 2},
+        {"Q+ S+ hide", {}, false, 1},
+        {"Q+ S+ childhide", {60}, true, 1},
+        {"Z+ octave+ Z- later Z+", {60}, false, 2},
+        {"X- Q+ Qr", {60}, false, 1},
+        {"Zo Xo", {}, false, 0},
+    };
+    for (const HoldCase& c : cases) {
+        SCOPED_TRACE(c.steps);
+        KeyboardDoubles doubles;
+        ComputerKeyboard keyboard(doubles.piano);
+        QWidget window;
+        QWidget child(&window);
+        QWidget other;
+        {
+            QtKeyboardInput input(keyboard);
+            input.watch(&window);
+            std::istringstream steps(c.steps);
+            for (std::string step; steps >> step;) {
+                if (step == "later") {
+                    keyboard.applyPendingReleases();
+                } else if (step == "octave+") {
+                    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, 114, 0, 0);
+                    QCoreApplication::sendEvent(&child, &right);
+                } else if (step == "deactivate") {
+                    QEvent deactivate(QEvent::WindowDeactivate);
+                    QCoreApplication::sendEvent(&window, &deactivate);
+                } else if (step == "hide" || step == "childhide") {
+                    QHideEvent hide;
+                    QCoreApplication::sendEvent(step == "hide" ? &window : &child, &hide);
+                } else {
+                    const char event = step[1];
+                    const bool space = step[0] == 'S';
+                    const ScanCode code = space            ? 65
+                                          : step[0] == 'Z' ? 52
+                                          : step[0] == 'X' ? 53
+                                                           : 24;
+                    const Label label{space ? int{Qt::Key_Space} : Qt::Key_A + (step[0] - 'A'), ""};
+                    const bool down = event == '+' || event == 'r' || event == 'o';
+                    QKeyEvent key = keyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease, code,
+                                             label, event == 'r' || event == 'R');
+                    QCoreApplication::sendEvent(event == 'o' ? &other : &child, &key);
+                }
+            }
+            keyboard.applyPendingReleases(); // as the input's timer does
+            EXPECT_EQ(heldOnKeyboard(doubles), c.held);
+            EXPECT_EQ(doubles.piano.isSustained(), c.sustained);
+            int noteOns = 0;
+            for (std::uint32_t word : doubles.noteWords()) {
+                noteOns += (word >> 20 & 0xF) == 0x9 ? 1 : 0;
+            }
+            EXPECT_EQ(noteOns, c.noteOns);
+        }
+        // The input going away lets go as well.
+        EXPECT_TRUE(heldOnKeyboard(doubles).empty());
+        EXPECT_FALSE(doubles.piano.isSustained());
+    }
+}
+
+} // namespace
+} // namespace tinkella

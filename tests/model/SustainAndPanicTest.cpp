@@ -1,0 +1,203 @@
+// The computer keyboard's key map, sustain and panic in the keyboard model, checked on what
+// both outputs receive.
+#include "audio/MIDIOutput.h"
+#include "audio/SoundController.h"
+#include "interfaces/MidiMessage.h"
+#include "model/ComputerKeyboard.h"
+#include "model/PianoController.h"
+#include "support/FakeAudioSystem.h"
+#include "support/FakeMidiLog.h"
+#include "support/FakeMidiSystem.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tinkella {
+namespace {
+
+using testing::AudioJournal;
+using testing::AudioStep;
+using testing::FakeAudioSystem;
+using testing::FakeMidiSystem;
+using testing::MidiLogCapture;
+
+// "on 60", "off 60" or "cc 64 127" for one channel message on the first channel.
+std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
+    switch (status) {
+    case 0x90:
+        return "on " + std::to_string(data1);
+    case 0x80:
+        return "off " + std::to_string(data1);
+    case 0xB0:
+        return "cc " + std::to_string(data1) + " " + std::to_string(data2);
+    default:
+        return "other";
+    }
+}
+
+struct Model {
+    Model() {
+        auto system = std::make_unique<FakeMidiSystem>();
+        system->createdSourceVisible = false;
+        midiSystem = system.get();
+        midi = std::make_unique<MIDIOutput>(std::move(system), log.sink());
+        piano = std::make_unique<PianoController>(
+            std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), *midi,
+            center);
+        journal->steps.clear();
+    }
+    // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
+    // "t60+" on the strip; "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu;
+    // "mute", "midioff".
+    void play(const std::string& steps) {
+        std::istringstream in(steps);
+        for (std::string step; in >> step;) {
+            const bool down = step.back() == '+';
+            if (step == "mute") {
+                piano->setInternalSynthMuted(true);
+            } else if (step == "midioff") {
+                midi->setEnabled(false);
+            } else if (step[0] == 'K' || step[0] == 'M') {
+                piano->setSustained(step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu,
+                                    down);
+            } else {
+                PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
+                (step[0] == 'k'   ? key.isPressedOnKeyboard
+                 : step[0] == 's' ? key.isPressedOnScreen
+                                  : key.isPressedOnTouchBar) = down;
+                piano->updatePlayingNotesFromPressedKeys();
+            }
+        }
+    }
+    // What each output received since the last call.
+    std::vector<std::string> synth() {
+        std::vector<std::string> out;
+        for (const AudioStep& s : journal->steps) {
+            if (s.kind == AudioStep::MidiEvent) {
+                out.push_back(describe(s.a, s.b, s.c));
+            }
+        }
+        journal->steps.clear();
+        return out;
+    }
+    std::vector<std::string> midiOut() {
+        std::vector<std::string> out;
+        const std::vector<std::uint32_t>& words = midiSystem->sent;
+        for (std::size_t i = seen; i < words.size(); ++i) {
+            out.push_back(describe(ump::statusByte(words[i]), ump::data1(words[i]),
+                                   ump::data2(words[i])));
+        }
+        seen = words.size();
+        return out;
+    }
+
+    std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
+    MidiLogCapture log;
+    NotificationCenter center;
+    FakeMidiSystem* midiSystem = nullptr;
+    std::unique_ptr<MIDIOutput> midi;
+    std::unique_ptr<PianoController> piano;
+    std::size_t seen = 0;
+};
+
+TEST(ComputerKeyboardMapTest, TheTwoTrackerRowsPlayAnOctaveAndAHalfByKeyPosition) {
+    // xkb keycodes of Z S X D C V G B H N J M , and of Q 2 W 3 E R 5 T 6 Y 7 U I.
+    const std::vector<ScanCode> lower{52, 39, 53, 40, 54, 55, 42, 56, 43, 57, 44, 58, 59};
+    const std::vector<ScanCode> upper{24, 11, 25, 12, 26, 27, 14, 28, 15, 29, 16, 30, 31};
+    for (int i = 0; i <= 12; ++i) {
+        EXPECT_EQ(semitoneForScanCode(lower[static_cast<std::size_t>(i)]), i) << lower[i];
+        EXPECT_EQ(semitoneForScanCode(upper[static_cast<std::size_t>(i)]), 12 + i) << upper[i];
+    }
+    // A, space, Esc, 1, and no key at all.
+    for (ScanCode other : {38U, 65U, 9U, 10U, 0U}) {
+        EXPECT_EQ(semitoneForScanCode(other), std::nullopt) << other;
+    }
+}
+
+struct SustainCase {
+    const char* steps;
+    std::vector<std::string> synth;
+    std::vector<std::string> midi;
+};
+
+// Notes still end on both outputs at key release; the pedal goes to both, once per change of
+// the combined state, and every path that ends everything lifts what it holds.
+TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
+    using V = std::vector<std::string>;
+    const std::vector<SustainCase> cases{
+        {"k60+ K+ k60- K-", V{"on 60", "cc 64 127", "off 60", "cc 64 0"},
+         V{"on 60", "cc 64 127", "off 60", "cc 64 0"}},
+        {"M+ k64+ k64- k64+ k64- M-",
+         V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"},
+         V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"}},
+        {"K+ M+ K- K- M-", V{"cc 64 127", "cc 64 0"}, V{"cc 64 127", "cc 64 0"}},
+        // Muting silences what the pedal holds; switching MIDI off lifts the pedal there.
+        {"K+ k67+ k67- mute", V{"cc 64 127", "on 67", "off 67", "cc 120 0"},
+         V{"cc 64 127", "on 67", "off 67"}},
+        {"K+ k48+ midioff", V{"cc 64 127", "on 48"}, V{"cc 64 127", "on 48", "off 48", "cc 64 0"}},
+    };
+    for (const SustainCase& c : cases) {
+        SCOPED_TRACE(c.steps);
+        Model m;
+        m.play(c.steps);
+        EXPECT_EQ(m.synth(), c.synth);
+        EXPECT_EQ(m.midiOut(), c.midi);
+    }
+    Model logged;
+    logged.play("M+");
+    const std::vector<std::string> lines = logged.log.stderrLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "MIDI: controlChange controller=64 value=127 channel=0"),
+              lines.end());
+}
+
+TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
+    // Before the panic; whether MIDI is on and its pedal down then.
+    const std::vector<std::tuple<const char*, bool, bool>> cases{
+        {"", true, false},
+        {"s60+ t62+ k64+", true, false},
+        {"K+ M+ k70+ k70- k72+", true, true},
+        {"mute k40+ midioff", false, false},
+    };
+    for (const auto& [steps, midiOn, midiSustaining] : cases) {
+        SCOPED_TRACE(steps);
+        Model m;
+        m.play(steps);
+        m.synth();
+        m.midiOut();
+        int posts = 0;
+        auto observer =
+            m.center.addObserver(PressedPianoKeysChanged, [&](const Notification&) { ++posts; });
+
+        m.piano->panic();
+
+        EXPECT_EQ(posts, 1);
+        for (const PianoKey& key : m.piano->keys()) {
+            EXPECT_FALSE(key.isPressed() || key.playing) << key.note;
+        }
+        EXPECT_FALSE(m.piano->isSustained());
+        EXPECT_TRUE(m.piano->soundController().soundingNotes().empty());
+        const std::vector<std::string> synth = m.synth();
+        ASSERT_GE(synth.size(), 3u);
+        EXPECT_EQ(std::vector<std::string>(synth.end() - 3, synth.end()),
+                  (std::vector<std::string>{"cc 64 0", "cc 120 0", "cc 123 0"}));
+        std::vector<std::string> midi;
+        if (midiOn) {
+            if (midiSustaining) {
+                midi.push_back("cc 64 0");
+            }
+            for (int note = 0; note < 128; ++note) {
+                midi.push_back("off " + std::to_string(note));
+            }
+            midi.insert(midi.end(), {"cc 120 0", "cc 123 0"});
+        }
+        EXPECT_EQ(m.midiOut(), midi);
+    }
+}
+
+} // namespace
+} // namespace tinkella
