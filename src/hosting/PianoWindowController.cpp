@@ -23,14 +23,11 @@
 #include <climits>
 #include <cmath>
 #include <functional>
-#include <limits>
 
 namespace tinkella {
 
 namespace {
 
-constexpr double defaultKeyWidth = 50.0;
-constexpr float defaultNoteOffset = 60.0F;
 constexpr QRect initialContentRect{384, 551, 1200, 270}; // origin at the screen's bottom left
 constexpr QSize minimumWindowSize{200, 100};
 constexpr QSize maximumWindowSize{9999, 400};
@@ -40,11 +37,6 @@ constexpr double largestKeyboardWidth = QWIDGETSIZE_MAX - 1;
 constexpr int frameSaveDelayMs = 500;
 // Wheel runs from devices with phases end with an end phase; this only guards a lost one.
 constexpr int phasedWheelTimeoutMs = 1000;
-
-float toFloat(double value) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -largest, largest));
-}
 
 // The window itself: refuses to close (a close request minimises it), never stays in full
 // screen, and reports every move and resize.
@@ -124,13 +116,11 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
     pianoView_->updatePressedKeys();
     resizeKeyboard();
 
-    bindings_[0] = defaults_.bind(preferences::keyPath(preferences::keyWidth),
-                                  [this](const DefaultsValue& value) {
-                                      setKeyWidth(value.finiteNumber().value_or(defaultKeyWidth));
-                                  });
-    bindings_[1] = defaults_.bind(
-        preferences::keyPath(preferences::noteOffset), [this](const DefaultsValue& value) {
-            setNoteOffset(toFloat(value.finiteNumber().value_or(defaultNoteOffset)));
+    bindings_[0] = preferences::bind<double>(defaults_, preferences::keyWidth,
+                                             [this](double width) { setKeyWidth(width); });
+    bindings_[1] =
+        preferences::bind<double>(defaults_, preferences::noteOffset, [this](double offset) {
+            setNoteOffset(static_cast<float>(offset));
         });
 
     liveScrollTimer_->setInterval(static_cast<int>(liveScrollInterval * 1000));
@@ -270,9 +260,7 @@ double PianoWindowController::keyWidth() const {
 }
 
 void PianoWindowController::setKeyWidth(double keyWidth) {
-    if (!std::isfinite(keyWidth)) {
-        keyWidth = defaultKeyWidth;
-    }
+    keyWidth = preferences::fit(preferences::keyWidth, keyWidth);
     pianoView_->storeKeyWidth(std::ceil(0.6 * keyWidth + 20));
     resizeKeyboard();
     pianoView_->setNeedsDisplay();
@@ -280,9 +268,8 @@ void PianoWindowController::setKeyWidth(double keyWidth) {
 }
 
 void PianoWindowController::setNoteOffset(float noteOffset) {
-    if (!std::isfinite(noteOffset)) {
-        noteOffset = defaultNoteOffset;
-    }
+    noteOffset = static_cast<float>(
+        preferences::fit(preferences::noteOffset, static_cast<double>(noteOffset)));
     lastNoteOffset_ = noteOffset;
     scrollTo((keyboardWidth() - clipWidth()) * static_cast<double>(noteOffset / 96.0F));
 }

@@ -146,64 +146,6 @@ TEST(PreferencesBinding, MalformedKeyPathsNeitherReadNorWrite) {
     EXPECT_FALSE(c.controller->bind("value.keyWidth", [](const DefaultsValue&) {}).isBound());
 }
 
-TEST(PreferencesSanity, NonFiniteOrTextualNumbersReachReadersAsTheDefault) {
-    ControllerWithStore c;
-    std::vector<DefaultsValue> widths;
-    auto a =
-        c.controller->bind("values.keyWidth", [&](const DefaultsValue& v) { widths.push_back(v); });
-    c.controller->setValue(DefaultsValue::real(std::numeric_limits<double>::quiet_NaN()),
-                           "values.keyWidth");
-    c.controller->setValue(DefaultsValue::real(std::numeric_limits<double>::infinity()),
-                           "values.keyWidth");
-    c.controller->setValue(DefaultsValue::text("wide"), "values.keyWidth");
-    ASSERT_EQ(widths.size(), 4u);
-    for (const DefaultsValue& v : widths) {
-        EXPECT_EQ(v, DefaultsValue::integer(50));
-    }
-    c.store->write("noteOffset", DefaultsValue::real(-std::numeric_limits<double>::infinity()));
-    EXPECT_EQ(c.controller->value("values.noteOffset"), DefaultsValue::integer(60));
-}
-
-TEST(PreferencesSanity, StoredNumbersWinOverTheDefaultEvenOutOfRange) {
-    ControllerWithStore c;
-    c.store->write("keyWidth", DefaultsValue::real(37.25));
-    EXPECT_EQ(c.controller->value("values.keyWidth"), DefaultsValue::real(37.25));
-    c.store->write("keyWidth", DefaultsValue::real(500.0));
-    c.store->write("noteOffset", DefaultsValue::integer(-3));
-    EXPECT_EQ(c.controller->value("values.keyWidth"), DefaultsValue::real(500.0));
-    EXPECT_EQ(c.controller->value("values.noteOffset"), DefaultsValue::integer(-3));
-}
-
-TEST(PreferencesDecoding, OutputModeOtherThanZeroOrOneIsBoth) {
-    EXPECT_EQ(outputModeFromStored(0), OutputMode::midiOnly);
-    EXPECT_EQ(outputModeFromStored(1), OutputMode::synthesiserOnly);
-    EXPECT_EQ(outputModeFromStored(2), OutputMode::both);
-    EXPECT_EQ(outputModeFromStored(7), OutputMode::both);
-    EXPECT_EQ(outputModeFromStored(-1), OutputMode::both);
-}
-
-TEST(PreferencesDecoding, SettingsVisibleOpensThePanelUnlessItHoldsFalse) {
-    EXPECT_TRUE(settingsVisibleFromStored(DefaultsValue()));
-    EXPECT_TRUE(settingsVisibleFromStored(DefaultsValue::boolean(true)));
-    EXPECT_FALSE(settingsVisibleFromStored(DefaultsValue::boolean(false)));
-    EXPECT_TRUE(settingsVisibleFromStored(DefaultsValue::text("no thanks")));
-    EXPECT_TRUE(settingsVisibleFromStored(DefaultsValue::integer(5)));
-    EXPECT_TRUE(settingsVisibleFromStored(DefaultsValue::integer(1)));
-    EXPECT_FALSE(settingsVisibleFromStored(DefaultsValue::integer(0)));
-}
-
-TEST(PreferencesDecoding, InstrumentOutsideTheGeneralMidiProgramsIsThePiano) {
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::integer(1)), 1);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::integer(128)), 128);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::integer(41)), 41);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::integer(0)), 1);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::integer(129)), 1);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::integer(-5)), 1);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::real(5.5)), 1);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue::text("cello")), 1);
-    EXPECT_EQ(instrumentFromStored(DefaultsValue()), 1);
-}
-
 TEST(PreferencesValue, ParsesTextThatLostItsType) {
     EXPECT_EQ(DefaultsValue::parse("true"), DefaultsValue::boolean(true));
     EXPECT_EQ(DefaultsValue::parse("false"), DefaultsValue::boolean(false));

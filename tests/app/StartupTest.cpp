@@ -224,26 +224,6 @@ TEST_F(StartupTest, AnInstrumentOutsideTheProgramsStartsThePiano) {
     }
 }
 
-TEST_F(StartupTest, NonFiniteKeyWidthAndOffsetFallBackToTheDefaults) {
-    AppHarness app({{"keyWidth", DefaultsValue::real(std::numeric_limits<double>::quiet_NaN())},
-                    {"noteOffset", DefaultsValue::real(std::numeric_limits<double>::infinity())}});
-    launch(app);
-    EXPECT_DOUBLE_EQ(app.stripView().keyWidth(), 50.0);
-    EXPECT_FLOAT_EQ(app.stripView().noteOffset(), 60.0F);
-    EXPECT_DOUBLE_EQ(app.settings().keyWidthSlider()->realValue(), 50.0);
-    EXPECT_FLOAT_EQ(app.piano().noteOffset(), 60.0F);
-    EXPECT_DOUBLE_EQ(app.piano().keyWidth(), 50.0);
-}
-
-TEST_F(StartupTest, AHugeKeyWidthNeitherHangsNorGrowsTheWindowPastWhatCanBeLaidOut) {
-    AppHarness app({{"keyWidth", DefaultsValue::real(1e300)}});
-    launch(app);
-    EXPECT_LE(app.windowKeys()->width(), QWIDGETSIZE_MAX);
-    EXPECT_GT(app.windowKeys()->width(), 0);
-    QTest::mouseClick(app.windowKeys(), Qt::LeftButton, {}, QPoint(5, 5));
-    SUCCEED();
-}
-
 TEST_F(StartupTest, QuittingWithKeysHeldEndsTheirNotesOnBothOutputs) {
     AppHarness app;
     launch(app);

@@ -65,16 +65,6 @@ TEST_F(TouchBarControllerTest, PropertiesForwardAndKeepNothing) {
     EXPECT_EQ(controller.noteOffset(), 0.0F);
 }
 
-TEST_F(TouchBarControllerTest, NumbersThatAreNoNumbersBecomeTheDefaults) {
-    TouchBarController controller(doubles.defaults, doubles.piano, doubles.center);
-    controller.setKeyWidth(std::numeric_limits<double>::quiet_NaN());
-    controller.setNoteOffset(-std::numeric_limits<float>::infinity());
-    EXPECT_EQ(controller.pianoView().keyWidth(), 50.0);
-    EXPECT_EQ(controller.pianoView().noteOffset(), 60.0F);
-    controller.setKeyWidth(1e300);
-    EXPECT_TRUE(std::isfinite(controller.pianoView().keyWidth()));
-}
-
 TEST_F(TouchBarControllerTest, KeyWidthChangeReevaluatesARestingFingerAtOnce) {
     TouchBarController controller(doubles.defaults, doubles.piano, doubles.center);
     PianoView& view = controller.pianoView();

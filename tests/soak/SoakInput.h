@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTouchEvent>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -304,15 +305,18 @@ private:
     }
 
     std::string keyWidth() {
-        static constexpr double odd[] = {0.0, -5.0, 9.5, 90.5, 400.0};
-        const double width = uniform(0, 7) == 0 ? odd[uniform(0, 4)] : real(9.5, 90.5);
+        // Besides the slider's range: values a hand-edited settings file may hold.
+        static constexpr double odd[] = {0.0, -5.0, 9.5, 90.5, 400.0, 1e300, -1e300, 5e-324};
+        const double width = uniform(0, 7) == 0 ? odd[uniform(0, 7)] : real(9.5, 90.5);
         DefaultsController::shared().setObject(DefaultsValue::real(width), preferences::keyWidth);
         return "key width " + std::to_string(width);
     }
 
     std::string noteOffset() {
-        static constexpr double odd[] = {-10.0, 0.0, 96.0, 200.0};
-        const double offset = uniform(0, 7) == 0 ? odd[uniform(0, 3)] : real(0, 96);
+        static constexpr double odd[] = {
+            -10.0, 0.0,    96.0,   200.0,
+            1e300, -1e300, 5e-324, -std::numeric_limits<double>::infinity()};
+        const double offset = uniform(0, 7) == 0 ? odd[uniform(0, 7)] : real(0, 96);
         DefaultsController::shared().setObject(DefaultsValue::real(offset),
                                                preferences::noteOffset);
         return "note offset " + std::to_string(offset);
@@ -339,7 +343,8 @@ private:
     }
 
     std::string touchArea() {
-        const double area = real(0, 1);
+        static constexpr double odd[] = {1e300, -1e300, 5e-324};
+        const double area = uniform(0, 7) == 0 ? odd[uniform(0, 2)] : real(0, 1);
         DefaultsController::shared().setObject(DefaultsValue::real(area),
                                                preferences::blackKeyTouchArea);
         return "black-key touch area " + std::to_string(area);

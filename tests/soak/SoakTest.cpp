@@ -3,7 +3,8 @@
 // on a recording synthesiser and a scripted MIDI system, and random input hits it for many
 // steps: several fingers on the strip (begin, move, end, cancel, slides across zones, fingers
 // beside the keyboard), mouse presses and drags on the piano window (released inside, outside,
-// or lost), key-width and scroll changes while keys are held, output-mode, instrument,
+// or lost), key-width and scroll changes while keys are held (absurd ones too: 1e300, -1e300,
+// 5e-324, -inf, as a hand-edited settings file may hold), output-mode, instrument,
 // glissando and touch-area changes, window deactivation, the strip hiding and touch devices
 // vanishing. After every step the keys, the synthesiser and a MIDI receiver are checked
 // against each other; at the end, with everything released, nothing may sound anywhere.
