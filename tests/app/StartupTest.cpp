@@ -296,6 +296,7 @@ TEST_F(BadSettingsFileTest, AGoodFileCarriesSettingsToTheNextLaunch) {
         launch(app);
         QTest::mouseClick(app.settings().outputModeRadios()[0], Qt::LeftButton);
         app.panel()->close();
+        app.store().flush(); // as quitting does
     }
     AppHarness next(std::make_unique<QtSettingsStore>(path()));
     launch(next);
