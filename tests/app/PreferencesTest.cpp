@@ -1,4 +1,4 @@
-// The stored settings: registration, bindings, the decoding rules of the seven keys, and the
+// The stored settings: registration, bindings, the typing of stored texts, and the
 // INI store's handling of types and of files it cannot use.
 #include "platform/defaults/Preferences.h"
 
