@@ -105,7 +105,8 @@ template <typename T> T read(const DefaultsController& defaults, const Setting<T
     return setting.decode(defaults.objectForKey(setting.key));
 }
 
-// Delivers the decoded value at once and after every change of the key.
+// Delivers the decoded value at once and after every change of the key. setting is one of the
+// rows above, which live as long as the process.
 template <typename T>
 [[nodiscard]] DefaultsBinding bind(DefaultsController& defaults, const Setting<T>& setting,
                                    std::function<void(T)> receiver, BindingOptions options = {}) {
