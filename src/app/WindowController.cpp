@@ -86,13 +86,15 @@ WindowController::~WindowController() {
 }
 
 void WindowController::configureControls() {
-    blackKeySlider_->setRealRange(0.0, 1.0);
+    blackKeySlider_->setRealRange(preferences::blackKeyTouchArea.minimum,
+                                  preferences::blackKeyTouchArea.maximum);
     blackKeySlider_->setTickMarkCount(0);
     blackKeySlider_->setTracking(true);
-    keyWidthSlider_->setRealRange(9.5, 90.5);
+    keyWidthSlider_->setRealRange(preferences::keyWidth.minimum, preferences::keyWidth.maximum);
     keyWidthSlider_->setTickMarkCount(9);
     keyWidthSlider_->setTracking(true);
-    noteOffsetSlider_->setRealRange(0.0, 96.0);
+    noteOffsetSlider_->setRealRange(preferences::noteOffset.minimum,
+                                    preferences::noteOffset.maximum);
     noteOffsetSlider_->setTickMarkCount(9);
 
     const auto connectSlider = [this](RealSlider* slider,
@@ -217,7 +219,7 @@ void WindowController::bindControls() {
             instrumentPopUp_->addItem(QString::fromStdString(*names[i]), static_cast<int>(i));
         }
     }
-    const int program = instrumentFromStored(defaults_.objectForKey(preferences::instrument));
+    const int program = preferences::read(defaults_, preferences::instrument);
     PianoController::sharedInstance().soundController().setInstrument(program);
     instrumentPopUp_->setCurrentIndex(instrumentPopUp_->findData(program));
 
@@ -225,10 +227,11 @@ void WindowController::bindControls() {
     bindSlider(keyWidthSlider_, preferences::keyWidth, BindingOptions{true});
     bindSlider(noteOffsetSlider_, preferences::noteOffset, {});
     const std::string glissandoPath = preferences::keyPath(preferences::blackKeyGlissando);
-    bindings_[3] = defaults_.bind(glissandoPath, [this](const DefaultsValue& value) {
-        const QSignalBlocker blocker(blackKeyGlissandoCheckbox_);
-        blackKeyGlissandoCheckbox_->setChecked(value.boolValue());
-    });
+    bindings_[3] =
+        preferences::bind<bool>(defaults_, preferences::blackKeyGlissando, [this](bool glissando) {
+            const QSignalBlocker blocker(blackKeyGlissandoCheckbox_);
+            blackKeyGlissandoCheckbox_->setChecked(glissando);
+        });
     connect(blackKeyGlissandoCheckbox_, &QCheckBox::clicked, this,
             [this, glissandoPath](bool checked) {
                 defaults_.setValue(DefaultsValue::boolean(checked), glissandoPath);
@@ -237,13 +240,12 @@ void WindowController::bindControls() {
     syncOutputModeRadios();
 }
 
-void WindowController::bindSlider(RealSlider* slider, std::string_view key,
+void WindowController::bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
                                   BindingOptions options) {
-    const std::string path = preferences::keyPath(key);
+    const std::string path = preferences::keyPath(setting.key);
     const std::size_t index = slider == blackKeySlider_ ? 0 : slider == keyWidthSlider_ ? 1 : 2;
-    bindings_[index] = defaults_.bind(
-        path, [slider](const DefaultsValue& value) { slider->setRealValue(value.realValue()); },
-        options);
+    bindings_[index] = preferences::bind<double>(
+        defaults_, setting, [slider](double value) { slider->setRealValue(value); }, options);
     // Every value the slider reports is written; with tracking off (not the case for any of
     // the three today) it would report only the value it is let go at.
     connect(slider, &RealSlider::realValueChanged, this,
@@ -258,11 +260,11 @@ void WindowController::syncOutputModeRadios() {
 }
 
 OutputMode WindowController::currentOutputMode() const {
-    return outputModeFromStored(defaults_.integerForKey(preferences::outputMode));
+    return preferences::read(defaults_, preferences::outputMode);
 }
 
 bool WindowController::shouldShowSettingsAtLaunch() const {
-    return settingsVisibleFromStored(defaults_.store().read(preferences::settingsVisible));
+    return preferences::read(defaults_, preferences::settingsVisible);
 }
 
 void WindowController::applyOutputMode() {

@@ -92,7 +92,8 @@ private:
     QLayout* makeContentView();
     QLayout* makeRow(const QString& label, QWidget* control, int width);
     void bindControls();
-    void bindSlider(RealSlider* slider, std::string_view key, BindingOptions options);
+    void bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
+                    BindingOptions options);
     void syncOutputModeRadios();
     void applyOutputMode();
     void settingsPanelWillClose();

@@ -129,18 +129,9 @@ void DefaultsController::setObject(const DefaultsValue& value, std::string_view 
     deliver(key);
 }
 
-DefaultsValue DefaultsController::readerValue(std::string_view key) const {
-    DefaultsValue v = objectForKey(key);
-    const DefaultsValue fallback = registeredDefault(key);
-    if (fallback.isNumber() && !v.finiteNumber()) {
-        return fallback;
-    }
-    return v;
-}
-
 DefaultsValue DefaultsController::value(std::string_view keyPath) const {
     const std::string_view key = keyOf(keyPath);
-    return key.empty() ? DefaultsValue() : readerValue(key);
+    return key.empty() ? DefaultsValue() : objectForKey(key);
 }
 
 void DefaultsController::setValue(const DefaultsValue& value, std::string_view keyPath) {
@@ -160,7 +151,7 @@ DefaultsBinding DefaultsController::bind(std::string_view keyPath, Receiver rece
     auto shared = std::make_shared<Receiver>(std::move(receiver));
     link_->entries.push_back({id, std::string(key), shared});
     DefaultsBinding binding(link_, id, std::string(keyPath), options);
-    (*shared)(readerValue(key));
+    (*shared)(objectForKey(key));
     return binding;
 }
 
@@ -181,7 +172,7 @@ void DefaultsController::deliver(std::string_view key) {
     const std::shared_ptr<DefaultsBinding::Link> link = link_;
     for (const auto& [id, receiver] : targets) {
         if (link->contains(id)) {
-            (*receiver)(readerValue(key));
+            (*receiver)(objectForKey(key));
         }
     }
 }

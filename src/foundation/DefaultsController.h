@@ -52,9 +52,8 @@ private:
 // bound reader. Main thread only; every delivery is synchronous, in the order of binding.
 //
 // Registered defaults live for the process only and are never written to the store. A value
-// read through a key path is the one bound readers get: the stored value, else the registered
-// default; where the registered default is a number, a stored value that is no finite number
-// (a text, NaN, an infinity) reads as the registered default, so no reader ever receives one.
+// read through a key path is the stored value, else the registered default, exactly as stored:
+// the application's readers decode it through the preferences table (Preferences.h).
 class DefaultsController {
 public:
     using Defaults = std::map<std::string, DefaultsValue, std::less<>>;
@@ -103,7 +102,6 @@ public:
     static std::string_view keyOf(std::string_view keyPath);
 
 private:
-    DefaultsValue readerValue(std::string_view key) const;
     void deliver(std::string_view key);
 
     std::unique_ptr<DefaultsStore> store_;

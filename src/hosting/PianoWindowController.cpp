@@ -26,14 +26,11 @@
 #include <climits>
 #include <cmath>
 #include <functional>
-#include <limits>
 
 namespace tinkella {
 
 namespace {
 
-constexpr double defaultKeyWidth = 50.0;
-constexpr float defaultNoteOffset = 60.0F;
 constexpr QRect initialContentRect{384, 551, 1200, 270}; // origin at the screen's bottom left
 constexpr QSize minimumWindowSize{200, 100};
 constexpr QSize maximumWindowSize{9999, 400};
@@ -51,11 +48,6 @@ QRect fittedInto(QRect frame, const QRect& area) {
     frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
     frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
     return frame;
-}
-
-float toFloat(double value) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
 // The window itself: refuses to close (a close request minimises it), never stays in full
@@ -138,13 +130,11 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
     pianoView_->updatePressedKeys();
     resizeKeyboard();
 
-    bindings_[0] = defaults_.bind(preferences::keyPath(preferences::keyWidth),
-                                  [this](const DefaultsValue& value) {
-                                      setKeyWidth(value.finiteNumber().value_or(defaultKeyWidth));
-                                  });
-    bindings_[1] = defaults_.bind(
-        preferences::keyPath(preferences::noteOffset), [this](const DefaultsValue& value) {
-            setNoteOffset(toFloat(value.finiteNumber().value_or(defaultNoteOffset)));
+    bindings_[0] = preferences::bind<double>(defaults_, preferences::keyWidth,
+                                             [this](double width) { setKeyWidth(width); });
+    bindings_[1] =
+        preferences::bind<double>(defaults_, preferences::noteOffset, [this](double offset) {
+            setNoteOffset(static_cast<float>(offset));
         });
 
     liveScrollTimer_->setInterval(static_cast<int>(liveScrollInterval * 1000));
@@ -315,9 +305,7 @@ double PianoWindowController::keyWidth() const {
 }
 
 void PianoWindowController::setKeyWidth(double keyWidth) {
-    if (!std::isfinite(keyWidth)) {
-        keyWidth = defaultKeyWidth;
-    }
+    keyWidth = preferences::fit(preferences::keyWidth, keyWidth);
     pianoView_->storeKeyWidth(std::ceil(0.6 * keyWidth + 20));
     resizeKeyboard();
     pianoView_->setNeedsDisplay();
@@ -325,9 +313,8 @@ void PianoWindowController::setKeyWidth(double keyWidth) {
 }
 
 void PianoWindowController::setNoteOffset(float noteOffset) {
-    if (!std::isfinite(noteOffset)) {
-        noteOffset = defaultNoteOffset;
-    }
+    noteOffset = static_cast<float>(
+        preferences::fit(preferences::noteOffset, static_cast<double>(noteOffset)));
     lastNoteOffset_ = noteOffset;
     scrollTo((keyboardWidth() - clipWidth()) * static_cast<double>(noteOffset / 96.0F));
 }

@@ -69,11 +69,13 @@ public:
     PianoView* stripPianoView() const { return stripPianoView_; }
     void setStripPianoView(PianoView* view) { stripPianoView_ = view; }
 
-    // In the units of the "keyWidth" preference. Writing stores ceil(0.6 v + 20) points as the
-    // view's key width, resizes the keyboard and keeps the scroll proportion.
+    // In the units of the "keyWidth" preference. Writing decodes v as the preference is decoded
+    // (into its range), stores ceil(0.6 v + 20) points as the view's key width, resizes the
+    // keyboard and keeps the scroll proportion.
     double keyWidth() const;
     void setKeyWidth(double keyWidth);
-    // 0 .. 96, the "noteOffset" preference; writing scrolls (not clamped, not rounded).
+    // 0 .. 96, the "noteOffset" preference; writing decodes the value as the preference is
+    // decoded (into 0 .. 96, not rounded) and scrolls.
     float noteOffset() const { return lastNoteOffset_; }
     void setNoteOffset(float noteOffset);
 

@@ -4,25 +4,7 @@
 #include "model/Preferences.h"
 #include "foundation/NotificationCenter.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
 namespace tinkella {
-
-namespace {
-
-constexpr double defaultKeyWidth = 50.0;
-constexpr float defaultNoteOffset = 60.0F;
-constexpr double defaultBlackKeyTouchArea = 0.15;
-
-// Narrows to single precision without leaving the float range, which would be undefined.
-float toFloat(double value) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -largest, largest));
-}
-
-} // namespace
 
 const TouchBarItemIdentifier& TouchBarController::pianoViewIdentifier() {
     static const TouchBarItemIdentifier identifier = "com.quorvin.piano.label";
@@ -39,33 +21,30 @@ TouchBarController& TouchBarController::sharedInstance() {
 TouchBarController::TouchBarController(DefaultsController& defaults,
                                        PianoController& pianoController, NotificationCenter& center)
     : pianoView_(std::make_unique<PianoView>(Rect(0, 0, 0, 0), true, pianoController, center)) {
-    bindings_[0] = defaults.bind(preferences::keyPath(preferences::keyWidth),
-                                 [this](const DefaultsValue& value) {
-                                     setKeyWidth(value.finiteNumber().value_or(defaultKeyWidth));
-                                 });
-    bindings_[1] = defaults.bind(
-        preferences::keyPath(preferences::noteOffset), [this](const DefaultsValue& value) {
-            setNoteOffset(toFloat(value.finiteNumber().value_or(defaultNoteOffset)));
+    bindings_[0] = preferences::bind<double>(defaults, preferences::keyWidth,
+                                             [this](double width) { setKeyWidth(width); });
+    bindings_[1] =
+        preferences::bind<double>(defaults, preferences::noteOffset, [this](double offset) {
+            setNoteOffset(static_cast<float>(offset));
         });
-    bindings_[2] = defaults.bind(preferences::keyPath(preferences::blackKeyTouchArea),
-                                 [this](const DefaultsValue& value) {
-                                     pianoView_->setBlackKeyTouchArea(
-                                         value.finiteNumber().value_or(defaultBlackKeyTouchArea));
-                                 });
-    bindings_[3] = defaults.bind(preferences::keyPath(preferences::blackKeyGlissando),
-                                 [this](const DefaultsValue& value) {
-                                     pianoView_->setBlackKeyGlissando(value.boolValue());
-                                 });
+    bindings_[2] =
+        preferences::bind<double>(defaults, preferences::blackKeyTouchArea,
+                                  [this](double area) { pianoView_->setBlackKeyTouchArea(area); });
+    bindings_[3] =
+        preferences::bind<bool>(defaults, preferences::blackKeyGlissando, [this](bool glissando) {
+            pianoView_->setBlackKeyGlissando(glissando);
+        });
 }
 
 TouchBarController::~TouchBarController() = default;
 
 void TouchBarController::setKeyWidth(double keyWidth) {
-    pianoView_->setKeyWidth(toFloat(std::isfinite(keyWidth) ? keyWidth : defaultKeyWidth));
+    pianoView_->setKeyWidth(static_cast<float>(preferences::fit(preferences::keyWidth, keyWidth)));
 }
 
 void TouchBarController::setNoteOffset(float noteOffset) {
-    pianoView_->setNoteOffset(std::isfinite(noteOffset) ? noteOffset : defaultNoteOffset);
+    pianoView_->setNoteOffset(static_cast<float>(
+        preferences::fit(preferences::noteOffset, static_cast<double>(noteOffset))));
 }
 
 } // namespace tinkella

@@ -36,11 +36,11 @@ public:
 
     // Forwarding properties: nothing is kept, so reading gives 0.
     double keyWidth() const { return 0; }
-    // Narrowed to single precision for the view; a value that is no finite number counts as
-    // the default width 50.
+    // Decoded like the stored preference (clamped into its range, the default for a value that
+    // is no finite number), then narrowed to single precision for the view.
     void setKeyWidth(double keyWidth);
     float noteOffset() const { return 0; }
-    // A value that is no finite number counts as the default offset 60.
+    // Decoded like the stored preference.
     void setNoteOffset(float noteOffset);
 
 private:

@@ -78,14 +78,6 @@ std::optional<double> DefaultsValue::number() const {
     return std::nullopt;
 }
 
-std::optional<double> DefaultsValue::finiteNumber() const {
-    const auto n = number();
-    if (n && std::isfinite(*n)) {
-        return n;
-    }
-    return std::nullopt;
-}
-
 std::int64_t DefaultsValue::integerValue() const {
     switch (kind()) {
     case Kind::integer:

@@ -30,8 +30,6 @@ public:
 
     // The number held by an integer, real or boolean (1 or 0); none for text or absence.
     std::optional<double> number() const;
-    // A finite number() only: NaN and infinities count as no number.
-    std::optional<double> finiteNumber() const;
     // Like integerForKey: integers as they are, reals truncated toward zero (saturating),
     // booleans 1/0, a text that parses as a number converted likewise, everything else 0.
     std::int64_t integerValue() const;

@@ -1,32 +1,46 @@
 #include "model/Preferences.h"
 
-namespace tinkella {
+#include <algorithm>
+#include <cmath>
 
-namespace preferences {
+namespace tinkella::preferences {
 
-std::string keyPath(std::string_view key) {
-    std::string path = "values.";
-    path += key;
-    return path;
+double fit(const Setting<double>& setting, double number) {
+    return std::isfinite(number) ? std::clamp(number, setting.minimum, setting.maximum)
+                                 : setting.registered;
 }
 
-const DefaultsController::Defaults& registeredDefaults() {
-    static const DefaultsController::Defaults defaults{
-        {std::string(instrument), DefaultsValue::integer(1)},
-        {std::string(blackKeyTouchArea), DefaultsValue::real(0.15)},
-        {std::string(keyWidth), DefaultsValue::integer(50)},
-        {std::string(noteOffset), DefaultsValue::integer(60)},
-        {std::string(blackKeyGlissando), DefaultsValue::boolean(false)},
-        {std::string(outputMode), DefaultsValue::integer(2)},
-        {std::string(settingsVisible), DefaultsValue::boolean(true)},
-    };
-    return defaults;
+double clampedNumber(const Setting<double>& setting, const DefaultsValue& stored) {
+    return fit(setting, stored.number().value_or(setting.registered));
 }
 
-} // namespace preferences
+int integerInRange(const Setting<int>& setting, const DefaultsValue& stored) {
+    if (stored.kind() != DefaultsValue::Kind::integer) {
+        return setting.registered;
+    }
+    const std::int64_t value = stored.integerValue();
+    return value >= setting.minimum && value <= setting.maximum ? static_cast<int>(value)
+                                                                : setting.registered;
+}
 
-OutputMode outputModeFromStored(std::int64_t stored) {
-    switch (stored) {
+bool anyBoolean(const Setting<bool>& setting, const DefaultsValue& stored) {
+    return stored.isAbsent() ? setting.registered : stored.boolValue();
+}
+
+bool strictBoolean(const Setting<bool>& setting, const DefaultsValue& stored) {
+    if (const auto b = stored.asBoolean()) {
+        return *b;
+    }
+    const auto n = stored.number();
+    if (n && (*n == 0.0 || *n == 1.0)) {
+        return *n != 0.0;
+    }
+    return setting.registered;
+}
+
+OutputMode outputModeOf(const Setting<OutputMode>& setting, const DefaultsValue& stored) {
+    switch (stored.isAbsent() ? static_cast<std::int64_t>(setting.registered)
+                              : stored.integerValue()) {
     case 0:
         return OutputMode::midiOnly;
     case 1:
@@ -36,22 +50,21 @@ OutputMode outputModeFromStored(std::int64_t stored) {
     }
 }
 
-bool settingsVisibleFromStored(const DefaultsValue& stored) {
-    // A number that is exactly 0 or 1 counts as a boolean, as it does on the platform the
-    // settings come from; any other number, a text or nothing opens the panel.
-    if (const auto b = stored.asBoolean()) {
-        return *b;
-    }
-    const auto n = stored.number();
-    return !(n && *n == 0.0);
+std::string keyPath(std::string_view key) {
+    std::string path = "values.";
+    path += key;
+    return path;
 }
 
-int instrumentFromStored(const DefaultsValue& stored) {
-    if (stored.kind() != DefaultsValue::Kind::integer) {
-        return 1;
-    }
-    const std::int64_t program = stored.integerValue();
-    return program >= 1 && program <= 128 ? static_cast<int>(program) : 1;
+const DefaultsController::Defaults& registeredDefaults() {
+    static const DefaultsController::Defaults defaults = [] {
+        DefaultsController::Defaults all;
+        forEachSetting([&all](const auto& setting) {
+            all.emplace(std::string(setting.key), setting.registeredValue());
+        });
+        return all;
+    }();
+    return defaults;
 }
 
-} // namespace tinkella
+} // namespace tinkella::preferences

@@ -4,28 +4,95 @@
 #include "interfaces/DefaultsValue.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace tinkella {
 
-// The seven stored settings of the application and how their stored values are read.
+// Where every note goes. The stored integer, the radio button's tag and the position are the
+// same number.
+enum class OutputMode : std::int64_t { midiOnly = 0, synthesiserOnly = 1, both = 2 };
+
+// The seven stored settings of the application: one row per key with its stored type, the
+// default registered for it, the range its readers accept and the decoder that turns whatever
+// the store holds into a value of that range. Readers get values only through decode(), so
+// none ever sees a value outside its row's range; the stored value itself is left as it is.
 namespace preferences {
 
+template <typename T> struct Setting {
+    std::string_view key;
+    // How the default is registered (keyWidth is registered as the integer 50, say).
+    DefaultsValue::Kind registeredKind;
+    T registered;
+    T minimum;
+    T maximum;
+    // Stored value (absent when neither stored nor registered) -> value in [minimum, maximum].
+    T (*decoder)(const Setting& setting, const DefaultsValue& stored);
+
+    T decode(const DefaultsValue& stored) const { return decoder(*this, stored); }
+    DefaultsValue registeredValue() const {
+        switch (registeredKind) {
+        case DefaultsValue::Kind::real:
+            return DefaultsValue::real(static_cast<double>(registered));
+        case DefaultsValue::Kind::boolean:
+            return DefaultsValue::boolean(static_cast<std::int64_t>(registered) != 0);
+        default:
+            return DefaultsValue::integer(static_cast<std::int64_t>(registered));
+        }
+    }
+    // Lets a row stand for its key wherever a key is asked for.
+    constexpr operator std::string_view() const { return key; }
+};
+
+// A finite number clamped into the row's range; NaN and the infinities are its registered
+// default. For readers handed a number by other means than the store.
+double fit(const Setting<double>& setting, double number);
+// fit() of a stored number; a value that is no number (a text) is the registered default.
+double clampedNumber(const Setting<double>& setting, const DefaultsValue& stored);
+// A stored integer inside the range, else the registered default.
+int integerInRange(const Setting<int>& setting, const DefaultsValue& stored);
+// Read as a boolean the way the store's readers do; nothing stored is the registered default.
+bool anyBoolean(const Setting<bool>& setting, const DefaultsValue& stored);
+// The stored boolean (a number exactly 0 or 1 counts as one); anything else is the registered
+// default, as on the platform the settings come from.
+bool strictBoolean(const Setting<bool>& setting, const DefaultsValue& stored);
+// 0 and 1 give their modes; every other integer (7, -1, ...) gives both.
+OutputMode outputModeOf(const Setting<OutputMode>& setting, const DefaultsValue& stored);
+
+using Kind = DefaultsValue::Kind;
+
 // General MIDI program number 1..128, the instrument of the built-in synthesiser.
-inline constexpr std::string_view instrument = "instrument";
+inline constexpr Setting<int> instrument{"instrument", Kind::integer, 1, 1, 128, integerInRange};
 // Width of a black key's touch zone on the strip, as a fraction 0..1 of the key width.
-inline constexpr std::string_view blackKeyTouchArea = "blackKeyTouchArea";
-// Width of a natural key on the strip in points, 9.5..90.5.
-inline constexpr std::string_view keyWidth = "keyWidth";
-// Scroll position of the keyboard on a scale of 0 (left end) to 96 (right end).
-inline constexpr std::string_view noteOffset = "noteOffset";
+inline constexpr Setting<double> blackKeyTouchArea{"blackKeyTouchArea", Kind::real, 0.15, 0.0, 1.0,
+                                                   clampedNumber};
+// Width of a natural key on the strip in points.
+inline constexpr Setting<double> keyWidth{"keyWidth", Kind::integer, 50, 9.5, 90.5, clampedNumber};
+// Scroll position of the keyboard on a scale of 0 (left end) to 96 (right end); its readers
+// narrow it to single precision.
+inline constexpr Setting<double> noteOffset{"noteOffset", Kind::integer, 60, 0, 96, clampedNumber};
 // Whether a finger sliding along the strip also plays the black keys it crosses.
-inline constexpr std::string_view blackKeyGlissando = "blackKeyGlissando";
+inline constexpr Setting<bool> blackKeyGlissando{
+    "blackKeyGlissando", Kind::boolean, false, false, true, anyBoolean};
 // The OutputMode as 0, 1 or 2.
-inline constexpr std::string_view outputMode = "outputMode";
+inline constexpr Setting<OutputMode> outputMode{"outputMode",     Kind::integer,
+                                                OutputMode::both, OutputMode::midiOnly,
+                                                OutputMode::both, outputModeOf};
 // Whether the settings panel was open when last shown or closed.
-inline constexpr std::string_view settingsVisible = "settingsVisible";
+inline constexpr Setting<bool> settingsVisible{"settingsVisible", Kind::boolean, true, false, true,
+                                               strictBoolean};
+
+// Calls visit(row) for each of the seven rows.
+template <typename Visit> void forEachSetting(Visit&& visit) {
+    visit(instrument);
+    visit(blackKeyTouchArea);
+    visit(keyWidth);
+    visit(noteOffset);
+    visit(blackKeyGlissando);
+    visit(outputMode);
+    visit(settingsVisible);
+}
 
 // "values." followed by the key: the path readers bind to.
 std::string keyPath(std::string_view key);
@@ -33,17 +100,24 @@ std::string keyPath(std::string_view key);
 // The registered default of each of the seven keys; registered together, never written.
 const DefaultsController::Defaults& registeredDefaults();
 
+// The key's decoded value now: the stored value, else the registered default.
+template <typename T> T read(const DefaultsController& defaults, const Setting<T>& setting) {
+    return setting.decode(defaults.objectForKey(setting.key));
+}
+
+// Delivers the decoded value at once and after every change of the key. setting is one of the
+// rows above, which live as long as the process.
+template <typename T>
+[[nodiscard]] DefaultsBinding bind(DefaultsController& defaults, const Setting<T>& setting,
+                                   std::function<void(T)> receiver, BindingOptions options = {}) {
+    return defaults.bind(
+        keyPath(setting.key),
+        [&setting, receiver = std::move(receiver)](const DefaultsValue& stored) {
+            receiver(setting.decode(stored));
+        },
+        options);
+}
+
 } // namespace preferences
-
-// Where every note goes. The stored integer, the radio button's tag and the position are the
-// same number.
-enum class OutputMode : std::int64_t { midiOnly = 0, synthesiserOnly = 1, both = 2 };
-
-// 0 and 1 give their modes; every other integer (7, -1, ...) gives both.
-OutputMode outputModeFromStored(std::int64_t stored);
-// The stored boolean (a number exactly 0 or 1 counts as one); true for anything else.
-bool settingsVisibleFromStored(const DefaultsValue& stored);
-// The stored program number when it is an integer 1..128, else 1 (Acoustic Grand Piano).
-int instrumentFromStored(const DefaultsValue& stored);
 
 } // namespace tinkella

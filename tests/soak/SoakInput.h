@@ -16,6 +16,7 @@
 #include <QTouchEvent>
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -298,10 +299,18 @@ private:
         return std::string(key) + " " + std::to_string(value);
     }
     std::string keyWidth() {
-        return write(preferences::keyWidth, 9.5, 90.5, {0, -5, 9.5, 90.5, 400});
+        // Besides the slider's range: values a hand-edited settings file may hold.
+        return write(preferences::keyWidth, 9.5, 90.5,
+                     {0, -5, 9.5, 90.5, 400, 1e300, -1e300, 5e-324});
     }
-    std::string noteOffset() { return write(preferences::noteOffset, 0, 96, {-10, 0, 96, 200}); }
-    std::string touchArea() { return write(preferences::blackKeyTouchArea, 0, 1, {0, 1}); }
+    std::string noteOffset() {
+        return write(
+            preferences::noteOffset, 0, 96,
+            {-10, 0, 96, 200, 1e300, -1e300, 5e-324, -std::numeric_limits<double>::infinity()});
+    }
+    std::string touchArea() {
+        return write(preferences::blackKeyTouchArea, 0, 1, {0, 1, 1e300, -1e300, 5e-324});
+    }
     std::string glissando() {
         const bool on = uniform(0, 1) == 1;
         DefaultsController::shared().setObject(DefaultsValue::boolean(on),

@@ -3,11 +3,12 @@
 // on a recording synthesiser and a scripted MIDI system, and random input hits it for many
 // steps: several fingers on the strip (begin, move, end, cancel, slides across zones, fingers
 // beside the keyboard), mouse presses and drags on the piano window (released inside, outside,
-// or lost), key-width and scroll changes while keys are held, output-mode, instrument,
-// glissando and touch-area changes, window deactivation, the piano window unmapped or
-// minimised while keys are held, the strip hiding and touch devices vanishing. After every step the
-// keys, the synthesiser and a MIDI receiver are checked against each other; at the end, with
-// everything released, nothing may sound anywhere.
+// or lost), key-width and scroll changes while keys are held (absurd ones too: 1e300, -1e300,
+// 5e-324, -inf, as a hand-edited settings file may hold), output-mode, instrument, glissando
+// and touch-area changes, window deactivation, the piano window unmapped or minimised while
+// keys are held, the strip hiding and touch devices vanishing. After every step the keys, the
+// synthesiser and a MIDI receiver are checked against each other; at the end, with everything
+// released, nothing may sound anywhere.
 //
 // TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run; a failure prints both
 // and the steps that led to it.

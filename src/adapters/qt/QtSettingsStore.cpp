@@ -1,50 +1,82 @@
 #include "adapters/qt/QtSettingsStore.h"
 
+#include "adapters/qt/IniText.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tinkella {
 
 namespace {
 
-DefaultsValue fromVariant(const QVariant& variant) {
-    if (variant.typeId() == QMetaType::QStringList) {
-        // An unquoted comma makes QSettings split the text; the user wrote one text.
-        return DefaultsValue::parse(
-            variant.toStringList().join(QStringLiteral(", ")).toStdString());
-    }
-    if (variant.typeId() == QMetaType::Bool) {
-        return DefaultsValue::boolean(variant.toBool());
-    }
-    return DefaultsValue::parse(variant.toString().toStdString());
-}
+constexpr const char* readFailed =
+    "using default settings for this session and leaving the file unchanged";
 
-// A settings file with NUL bytes or bytes that are not UTF-8 is no text INI file, though the
-// lenient INI reader would accept parts of it.
-bool looksLikeText(const QByteArray& bytes) {
-    if (bytes.contains('\0')) {
+// A settings file with NUL bytes or bytes that are not UTF-8 is no text INI file, though a
+// lenient reader would accept parts of it.
+bool looksLikeText(const std::string& bytes) {
+    if (bytes.find('\0') != std::string::npos) {
         return false;
     }
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+    const QByteArray raw = QByteArray::fromStdString(bytes);
+    return QString::fromUtf8(raw).toUtf8() == raw;
 }
 
-// The INI reader turns "@Variant(...)" values into objects of any registered type, taking sizes
-// from the file: a few garbled bytes can ask for gigabytes. We write only plain text, so a file
-// that holds such a value (even escaped) was not written by us.
-bool holdsSerialisedObjects(const QByteArray& bytes) {
-    return bytes.contains("Variant(");
+// QSettings writes objects of other types as "@Variant(...)"; we write only plain text, so a
+// file that holds such a value (even escaped) was written by another program and is left to it.
+bool holdsSerialisedObjects(const std::string& bytes) {
+    return bytes.find("Variant(") != std::string::npos;
 }
+
+// Why the file at this status is not read, or empty when it may be.
+QString refusal(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        return QStringLiteral("cannot be read (it is a directory)");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return QStringLiteral("is not a regular file");
+    }
+    if (info.st_size > QtSettingsStore::maxFileBytes) {
+        return QStringLiteral("is larger than %1 MiB, too large for a settings file")
+            .arg(QtSettingsStore::maxFileBytes / (1024 * 1024));
+    }
+    return {};
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 } // namespace
 
+// Where QSettings would keep the organisation's file for the application, worked out without
+// touching the file.
 QString QtSettingsStore::userFilePath(const char* organization, const char* application) {
-    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, organization, application);
-    return probe.fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
+           organization + "/" + application + ".conf";
 }
 
 QtSettingsStore::QtSettingsStore(const QString& filePath) : filePath_(filePath) {
@@ -58,43 +90,76 @@ QtSettingsStore::~QtSettingsStore() {
 void QtSettingsStore::giveUpFile(const QString& reason, const char* consequence) {
     std::fprintf(stderr, "Settings: %s %s; %s\n", qUtf8Printable(filePath_), qUtf8Printable(reason),
                  consequence);
-    settings_.reset();
+    persistent_ = false;
+}
+
+std::optional<std::string> QtSettingsStore::readFile(const char* consequence) {
+    const QByteArray name = QFile::encodeName(filePath_);
+    const auto fail = [&](const QString& reason) -> std::optional<std::string> {
+        giveUpFile(reason, consequence);
+        return std::nullopt;
+    };
+    const auto failWithErrno = [&] {
+        return fail(QStringLiteral("cannot be read (%1)")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    };
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return std::string();
+        }
+        return failWithErrno();
+    }
+    if (const QString reason = refusal(info); !reason.isEmpty()) {
+        return fail(reason);
+    }
+    // Non-blocking, so that a FIFO put there since the look above cannot hold the open.
+    const FileDescriptor file(
+        ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) {
+        return failWithErrno();
+    }
+    if (::fstat(file.get(), &info) != 0) {
+        return failWithErrno();
+    }
+    if (const QString reason = refusal(info); !reason.isEmpty()) {
+        return fail(reason);
+    }
+    std::string bytes;
+    char buffer[4096];
+    while (bytes.size() <= static_cast<std::size_t>(maxFileBytes)) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return failWithErrno();
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    info.st_size = static_cast<off_t>(bytes.size()); // it grew while being read
+    return fail(refusal(info));
 }
 
 void QtSettingsStore::load() {
-    constexpr const char* readFailed =
-        "using default settings for this session and leaving the file unchanged";
-    const QFileInfo info(filePath_);
-    if (info.exists()) {
-        QFile file(filePath_);
-        if (!file.open(QIODevice::ReadOnly)) {
-            giveUpFile(QStringLiteral("cannot be read (%1)").arg(file.errorString()), readFailed);
-            return;
-        }
-        const QByteArray bytes = file.readAll();
-        if (!looksLikeText(bytes)) {
-            giveUpFile(QStringLiteral("is not a settings file"), readFailed);
-            return;
-        }
-        if (holdsSerialisedObjects(bytes)) {
-            giveUpFile(QStringLiteral("is not a valid settings file"), readFailed);
-            return;
-        }
+    const std::optional<std::string> bytes = readFile(readFailed);
+    if (!bytes) {
+        return;
     }
-    settings_ = std::make_unique<QSettings>(filePath_, QSettings::IniFormat);
-    const QStringList keys = settings_->allKeys();
-    switch (settings_->status()) {
-    case QSettings::NoError:
-        break;
-    case QSettings::FormatError:
+    if (!looksLikeText(*bytes)) {
+        giveUpFile(QStringLiteral("is not a settings file"), readFailed);
+        return;
+    }
+    const auto values = holdsSerialisedObjects(*bytes) ? std::nullopt : ini::parse(*bytes);
+    if (!values) {
         giveUpFile(QStringLiteral("is not a valid settings file"), readFailed);
         return;
-    case QSettings::AccessError:
-        giveUpFile(QStringLiteral("cannot be read"), readFailed);
-        return;
     }
-    for (const QString& key : keys) {
-        cache_.write(key.toStdString(), fromVariant(settings_->value(key)));
+    for (const auto& [key, text] : *values) {
+        cache_.write(key, DefaultsValue::parse(text));
     }
 }
 
@@ -104,15 +169,12 @@ DefaultsValue QtSettingsStore::read(std::string_view key) const {
 
 bool QtSettingsStore::write(std::string_view key, const DefaultsValue& value) {
     cache_.write(key, value);
-    if (!settings_) {
+    if (!persistent_) {
         return false;
     }
-    const QString name = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-    if (value.isAbsent()) {
-        settings_->remove(name);
-    } else {
-        settings_->setValue(name, QString::fromStdString(value.toString()));
-    }
+    pending_.insert_or_assign(std::string(key), value.isAbsent()
+                                                    ? std::nullopt
+                                                    : std::optional<std::string>(value.toString()));
     if (QCoreApplication::instance() == nullptr) {
         return flush();
     }
@@ -132,15 +194,33 @@ bool QtSettingsStore::flush() {
     if (flushTimer_ && flushTimer_->isActive()) {
         flushTimer_->stop();
     }
-    if (!settings_) {
+    if (!persistent_) {
         return false;
     }
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-        giveUpFile(QStringLiteral("cannot be written"),
-                   "changed settings are kept until Tinkella quits");
+    if (pending_.empty()) {
+        return true;
+    }
+    constexpr const char* writeFailed = "changed settings are kept until Tinkella quits";
+    // The file as it is now, so that what the user or another instance wrote meanwhile stays.
+    const std::optional<std::string> current = readFile(writeFailed);
+    if (!current) {
         return false;
     }
+    if (!looksLikeText(*current) || holdsSerialisedObjects(*current) || !ini::parse(*current)) {
+        giveUpFile(QStringLiteral("is no longer a valid settings file"), writeFailed);
+        return false;
+    }
+    const std::string text = ini::update(*current, pending_);
+    QDir().mkpath(QFileInfo(filePath_).absolutePath());
+    QSaveFile file(filePath_);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        giveUpFile(QStringLiteral("cannot be written"), writeFailed);
+        return false;
+    }
+    pending_.clear();
     return true;
 }
 

@@ -3,16 +3,24 @@
 #include "interfaces/DefaultsStore.h"
 
 #include <QString>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
-class QSettings;
 class QTimer;
 
 namespace tinkella {
 
-// The user's settings in an INI file through QSettings: by default
+// The user's settings in an INI file of the form QSettings reads and writes: by default
 // $XDG_CONFIG_HOME/Quorvin/Tinkella.conf. INI keeps no types, so values are written as text
-// ("37.25", "true", "7") and typed again when read (DefaultsValue::parse).
+// ("37.25", "true", "7") and typed again when read (DefaultsValue::parse). A write rewrites only
+// the lines of the keys the program changed: comments and the user's own spelling of every
+// other value survive.
+//
+// Only a regular file of at most maxFileBytes is read; anything else at the path (a FIFO, a
+// device, a link to one, a huge file) is refused without being opened for more than a
+// non-blocking look, so reading never blocks and never takes more memory than the cap.
 //
 // A write is answered by every later read at once and reaches the file within
 // flushDelayMs, or at flush() (the application flushes when it quits, the destructor too):
@@ -38,19 +46,26 @@ public:
 
     // Longest time a written value waits for the file, while an event loop runs.
     static constexpr int flushDelayMs = 250;
+    // A settings file of this program is a few hundred bytes.
+    static constexpr long long maxFileBytes = 1024 * 1024;
 
     QString filePath() const { return filePath_; }
     // False once the file has proved unreadable, unparsable or unwritable.
-    bool isPersistent() const { return settings_ != nullptr; }
+    bool isPersistent() const { return persistent_; }
 
 private:
+    // The file's text; empty when there is no file; none (after one line on standard error)
+    // when it cannot be used, with consequence saying what the store does about it.
+    std::optional<std::string> readFile(const char* consequence);
     void load();
     void giveUpFile(const QString& reason, const char* consequence);
 
     QString filePath_;
-    std::unique_ptr<QSettings> settings_; // null when only memory is used
-    std::unique_ptr<QTimer> flushTimer_;  // made on the first write inside an application
+    bool persistent_ = true;
+    std::unique_ptr<QTimer> flushTimer_; // made on the first write inside an application
     InMemoryDefaultsStore cache_;
+    // Keys written since the last flush: their new text, none for a removed key.
+    std::map<std::string, std::optional<std::string>, std::less<>> pending_;
 };
 
 } // namespace tinkella
