@@ -7,7 +7,7 @@
 // harness releases every key and clears the records, so launches may follow one another.
 
 #include "app/AppDelegate.h"
-#include "app/QtTestApplication.h"
+#include "support/QtTestApplication.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"

@@ -102,7 +102,7 @@ TEST(StartupTest, StoredSettingsReachTheControlsAndOddOnesFallBackToTheDefaults)
          false},
         {{{"instrument", DefaultsValue::integer(129)}, {"keyWidth", DefaultsValue::real(1e300)}},
          0,
-         std::numeric_limits<float>::max(),
+         90.5,
          60.0F,
          false,
          false},

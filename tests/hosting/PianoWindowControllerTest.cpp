@@ -3,8 +3,8 @@
 // closing that minimises, and the saved frame.
 #include "hosting/PianoWindowController.h"
 
-#include "app/KeyboardDoubles.h"
-#include "app/QtTestApplication.h"
+#include "support/KeyboardDoubles.h"
+#include "support/QtTestApplication.h"
 #include "hosting/QtPianoWidget.h"
 #include "view/PianoView.h"
 
@@ -52,15 +52,10 @@ TEST_F(PianoWindowControllerTest, KeyWidthAndOffsetSetTheWidgetWidthAndTheScroll
         int viewKeyWidth, scroll;
     } cases[] = {{50, 0, 50, 0},     {50, 60, 50, 1438},   {50, 96, 50, 2300},
                  {9.5, 48, 26, 310}, {90.5, 48, 75, 2025}, {NAN, INFINITY, 50, 1438},
-                 {1e300, 0, 0, 0}};
+                 {1e300, 0, 75, 0}};
     for (const auto& c : cases) {
         controller->setKeyWidth(c.keyWidth);
         controller->setNoteOffset(c.offset);
-        if (c.keyWidth == 1e300) {
-            EXPECT_EQ(controller->pianoWidget()->width(), QWIDGETSIZE_MAX - 1);
-            EXPECT_TRUE(std::isfinite(controller->requestedScrollX()));
-            continue;
-        }
         EXPECT_EQ(controller->pianoView()->keyWidth(), c.viewKeyWidth) << c.keyWidth;
         EXPECT_EQ(controller->pianoWidget()->width(), c.viewKeyWidth * 70) << c.keyWidth;
         EXPECT_EQ(bar()->value(), c.scroll) << c.keyWidth << " " << c.offset;

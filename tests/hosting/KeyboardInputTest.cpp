@@ -1,7 +1,7 @@
 // The computer keyboard through the toolkit: keys by position on any layout, auto-repeat, and
 // the releases when the key-up events may stop arriving.
-#include "app/KeyboardDoubles.h"
-#include "app/QtTestApplication.h"
+#include "support/KeyboardDoubles.h"
+#include "support/QtTestApplication.h"
 #include "hosting/QtKeyboardInput.h"
 #include "model/ComputerKeyboard.h"
 

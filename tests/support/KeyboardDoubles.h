@@ -1,0 +1,51 @@
+#pragma once
+
+#include "audio/MIDIOutput.h"
+#include "audio/SoundController.h"
+#include "foundation/DefaultsController.h"
+#include "foundation/NotificationCenter.h"
+#include "interfaces/MidiMessage.h"
+#include "model/PianoController.h"
+#include "model/Preferences.h"
+#include "support/FakeMidiLog.h"
+#include "support/FakeMidiSystem.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tinkella::testing {
+
+// A keyboard model of its own for one test: silent synthesiser, MIDI output on the scripted
+// MIDI system (log captured), its own notification centre and an in-memory preference store
+// with the application's defaults registered.
+struct KeyboardDoubles {
+    KeyboardDoubles()
+        : midiOutput(std::move(ownedMidiSystem), midiLog.sink()),
+          piano(std::make_unique<SoundController>(nullptr), midiOutput, center),
+          defaults(std::make_unique<InMemoryDefaultsStore>()) {
+        defaults.registerDefaults(preferences::registeredDefaults());
+    }
+
+    // MIDI words that left the output, note-ons and note-offs only.
+    std::vector<std::uint32_t> noteWords() const {
+        std::vector<std::uint32_t> words;
+        for (std::uint32_t word : midiSystem->sent) {
+            const std::uint8_t kind = ump::statusByte(word) & 0xF0;
+            if (kind == ump::noteOnStatus || kind == ump::noteOffStatus) {
+                words.push_back(word);
+            }
+        }
+        return words;
+    }
+
+    NotificationCenter center;
+    MidiLogCapture midiLog;
+    std::unique_ptr<FakeMidiSystem> ownedMidiSystem = std::make_unique<FakeMidiSystem>();
+    FakeMidiSystem* midiSystem = ownedMidiSystem.get(); // owned by midiOutput from here on
+    MIDIOutput midiOutput;
+    PianoController piano;
+    DefaultsController defaults;
+};
+
+} // namespace tinkella::testing
