@@ -1,4 +1,4 @@
-#include "interfaces/DefaultsStore.h"
+#include "foundation/InMemoryDefaultsStore.h"
 
 namespace tinkella {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interfaces/DefaultsStore.h"
+#include "foundation/InMemoryDefaultsStore.h"
 
 #include <QString>
 #include <map>
