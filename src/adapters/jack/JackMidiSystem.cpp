@@ -140,9 +140,7 @@ MIDIEndpointRef JackMidiSystem::endpointAt(const std::vector<std::string>& ports
     return refForPort(ports[static_cast<std::size_t>(index)]);
 }
 
-OSStatus JackMidiSystem::getStringProperty(MIDIObjectRef object, MIDIStringProperty property,
-                                           std::optional<std::string>& value) {
-    value.reset();
+OSStatus JackMidiSystem::livePort(MIDIObjectRef object, jack_port_t*& port) const {
     if (isShutDown()) {
         return -ENOTCONN;
     }
@@ -150,15 +148,22 @@ OSStatus JackMidiSystem::getStringProperty(MIDIObjectRef object, MIDIStringPrope
     if (found == portNames_.end()) {
         return -EINVAL;
     }
-    jack_port_t* port = jack_port_by_name(client_, found->second.c_str());
-    if (!port) {
-        return -ENOENT;
+    port = jack_port_by_name(client_, found->second.c_str());
+    return port ? 0 : -ENOENT;
+}
+
+OSStatus JackMidiSystem::getStringProperty(MIDIObjectRef object, MIDIStringProperty property,
+                                           std::optional<std::string>& value) {
+    value.reset();
+    jack_port_t* port = nullptr;
+    if (const OSStatus status = livePort(object, port); status != 0) {
+        return status;
     }
     if (property == MIDIStringProperty::Name) {
         value = jack_port_short_name(port);
         return 0;
     }
-    const std::string owner = clientPart(found->second);
+    const std::string owner = clientPart(portNames_.at(object));
     JackText uuidText{jack_get_uuid_for_client_name(client_, owner.c_str())};
     jack_uuid_t uuid{};
     if (!uuidText.text || jack_uuid_parse(uuidText.text, &uuid) != 0) {
@@ -175,16 +180,9 @@ OSStatus JackMidiSystem::getStringProperty(MIDIObjectRef object, MIDIStringPrope
 
 OSStatus JackMidiSystem::getIntegerProperty(MIDIObjectRef object, MIDIIntegerProperty,
                                             std::int32_t& value) {
-    if (isShutDown()) {
-        return -ENOTCONN;
-    }
-    const auto found = portNames_.find(object);
-    if (found == portNames_.end()) {
-        return -EINVAL;
-    }
-    jack_port_t* port = jack_port_by_name(client_, found->second.c_str());
-    if (!port) {
-        return -ENOENT;
+    jack_port_t* port = nullptr;
+    if (const OSStatus status = livePort(object, port); status != 0) {
+        return status;
     }
     value = static_cast<std::int32_t>(jack_port_uuid(port) & 0xFFFFFFFFu);
     return 0;

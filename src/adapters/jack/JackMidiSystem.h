@@ -67,6 +67,9 @@ public:
     bool isShutDown() const { return shutDown_.load(std::memory_order_acquire); }
 
 private:
+    // The port a reference from the enumeration names, if the server still has it: -ENOTCONN
+    // after shutdown, -EINVAL for a reference never handed out, -ENOENT for a port gone since.
+    OSStatus livePort(MIDIObjectRef object, jack_port_t*& port) const;
     explicit JackMidiSystem(jack_client_t* client);
 
     static int process(jack_nframes_t nframes, void* arg);
