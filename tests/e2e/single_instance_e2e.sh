@@ -12,55 +12,24 @@ if [ -z "${SINGLE_INSTANCE_E2E_BUS:-}" ]; then
   SINGLE_INSTANCE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 bin=$1
-work=$(mktemp -d)
-# The default settings file lies under $HOME/.config; only that file's copy takes the bus name.
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-unset XDG_CONFIG_HOME WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
 source "$(dirname "$0")/lib.sh"
+# The default settings file lies under $HOME/.config; only that file's copy takes the bus name.
+export HOME=$work/home
+unset XDG_CONFIG_HOME WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
+mkdir -p "$HOME"
 cleanup_first() { [ -n "${first:-}" ] && kill -CONT "$first" 2>/dev/null; }
-cleanup_last() {
-  if [ -n "${xvfb_pid:-}" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
-}
-
-fail() {
-  echo "FAIL: $*"
+diagnose() {
   xwininfo -root -tree | grep -i tinkella
-  for w in $(xdotool search --name '^Tinkella$'); do echo "$w: $(xprop -id "$w" _NET_WM_PID)"; done
   ps -o pid,stat,cmd -p "${pids[*]}"
-  for f in "$work"/*.log; do echo "--- $f"; tail -n 30 "$f"; done
-  exit 1
 }
-
-display=""
-for n in $(seq 161 199); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || fail "no free display number"
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-wait_until 10 xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-wait_until 10 wm_ready || fail "openbox did not start"
+start_x 1920x1080 || fail "Xvfb with openbox did not start"
 
 # Starts a copy that should run; its process id in $started once its piano window is visible.
 start_copy() {
-  local log=$1
-  shift
-  "$bin" --audio=none --midi=none "$@" >/dev/null 2>"$work/$log.log" &
-  started=$!
-  pids+=("$started")
-  wait_until 30 has_piano "$started" || fail "$log: no piano window"
+  start_app "$@" --audio=none --midi=none
+  started=$app_pid
+  wait_until 30 find_window '^Tinkella$' "$started" || fail "$1: no piano window"
 }
-has_piano() { [ -n "$(piano_of "$1")" ]; }
-piano_of() { xdotool search --all --onlyvisible --pid "$1" --name '^Tinkella$' 2>/dev/null | head -1; }
 # A launch that should hand over: exits 0 before the guard's 10 s, having written nothing.
 hand_over() {
   local log=$1
@@ -81,7 +50,7 @@ owns_bus_name() {
 # --- the first copy owns the bus name and an owner-only socket --------------------------------
 start_copy first
 first=$started
-piano=$(piano_of "$first")
+piano=$window
 owns_bus_name || fail "the first copy does not own com.quorvin.Tinkella"
 sockets=("$XDG_RUNTIME_DIR"/tinkella-*.socket)
 socket=${sockets[0]}
