@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Faults the program survives, on the real binary: a missing, a corrupt, a truncated and an
 # unreadable sound font (TINKELLA_SOUNDFONT), no ALSA sequencer, a settings file of garbage, a
-# settings folder that cannot be made or written, screens smaller than the window's usual
-# place, and the JACK server killed while a key is held down with the mouse (Xvfb, openbox,
-# xdotool). Each time the program must keep running, say what happened in one line on standard
-# error, and quit normally on SIGTERM. No display server, or one that does not exist, ends it
-# at once with status 1 and one line.
+# settings folder that cannot be made or written: each time the program must keep running, say
+# what happened in one line on standard error, and quit normally on SIGTERM. On screens smaller
+# than the window's usual place the whole frame lies within the screen. No display server, or
+# one that does not exist, ends it at once with status 1 and one line.
 # Usage: faults_e2e.sh <path to tinkella>
 set -u
 bin=$1
@@ -16,12 +15,6 @@ fail() {
   [ -f "${err:-}" ] && sed 's/^/    /' "$err"
   failures=$((failures + 1))
 }
-# Exactly one line of $err matches the extended pattern $2.
-one_line() {
-  local n
-  n=$(grep -c -E -- "$2" "$err")
-  [ "$n" -eq 1 ] || fail "$1: $n lines match '$2'"
-}
 
 # --- no display server, or one that does not exist ------------------------------------------
 missing=97
@@ -31,10 +24,8 @@ while IFS='|' read -r name settings; do
   # shellcheck disable=SC2086 # $settings is a list of assignments
   env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY $settings XDG_CONFIG_HOME="$work/$name" \
     timeout 20 "$bin" --midi none --audio none </dev/null >/dev/null 2>"$err"
-  status=$?
-  [ "$status" -eq 1 ] || fail "$name: exit status $status"
-  [ "$(wc -l <"$err")" -eq 1 ] || fail "$name: not one line"
-  one_line "$name" "^tinkella: no display"
+  [ $? -eq 1 ] || fail "$name: exit status not 1"
+  awk 'END {exit !(NR == 1 && /^tinkella: no display/)}' "$err" || fail "$name: not one line saying so"
 done <<EOF_CASES
 none|
 x11|DISPLAY=:$missing
@@ -51,7 +42,6 @@ unprivileged=()
 head -c 200000 /dev/urandom >"$work/noise.sf2"
 printf 'RIFF\x10\x00\x00\x00sfbkLIST' | tee "$work/truncated.sf2" >"$work/locked.sf2"
 chmod 000 "$work/locked.sf2"
-: >"$work/asound.conf"
 mkdir -p "$work/garbage/Quorvin" "$work/blocked" "$work/readonly/Quorvin"
 head -c 4000 /dev/urandom | tee "$work/garbage.copy" >"$work/garbage/Quorvin/Tinkella.conf"
 echo "not a folder" >"$work/blocked/Quorvin"
@@ -68,17 +58,16 @@ while IFS=';' read -r name vars options pattern noise; do
   sleep 1
   if gone "$pid"; then fail "$name: the program stopped"; continue; fi
   kill -TERM "$pid"
-  wait "$pid"
-  status=$?
-  [ "$status" -eq 0 ] || fail "$name: exit status $status after SIGTERM"
-  one_line "$name" "$pattern"
+  wait "$pid" || fail "$name: exit status $? after SIGTERM"
+  n=$(grep -c -E -- "$pattern" "$err")
+  [ "$n" -eq 1 ] || fail "$name: $n lines match '$pattern'"
   [ -z "$noise" ] || ! grep -q -E -- "$noise" "$err" || fail "$name: a line matches '$noise'"
 done <<EOF_CASES
 font_missing;TINKELLA_SOUNDFONT=$work/none.sf2;;synthesiser unavailable.*none\.sf2.*no such file;
 font_corrupt;TINKELLA_SOUNDFONT=$work/noise.sf2;;synthesiser unavailable.*noise\.sf2;
 font_truncated;TINKELLA_SOUNDFONT=$work/truncated.sf2;;synthesiser unavailable.*truncated\.sf2;^$|CRITICAL
 font_locked;TINKELLA_SOUNDFONT=$work/locked.sf2;;synthesiser unavailable.*locked\.sf2: permission denied;
-no_sequencer;ALSA_CONFIG_PATH=$work/asound.conf;--audio jack;^Tinkella: MIDI output through jack;ALSA lib
+no_sequencer;ALSA_CONFIG_PATH=/dev/null;--audio jack;^Tinkella: MIDI output through jack;ALSA lib
 garbage;;;^Settings: .*Tinkella\.conf is not a settings file;
 blocked;;;^Settings: .*cannot be (written|read);
 readonly;;;^Settings: .*cannot be (written|read);
@@ -88,20 +77,16 @@ cmp -s "$work/garbage/Quorvin/Tinkella.conf" "$work/garbage.copy" || fail "garba
 
 # --- screens smaller than the window's usual place: the whole frame (title bar and menu bar
 # included) lies within the screen, the window narrowed to it
-# Sets $frame to the piano window's frame as "left top right bottom" (right and bottom
-# exclusive), from its place and the window manager's frame extents.
-read_frame() {
+# The piano window's frame, from its place and the window manager's frame extents, lies within
+# a screen of $1 x $2; $frame is set to "left top right bottom" (right and bottom exclusive).
+frame_fits() {
   local l r t b x y w h
   find_window '^Tinkella$' || return 1
   read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
   [ -n "$b" ] || return 1
   read -r x y w h < <(geometry "$window")
   frame="$((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))"
-}
-frame_fits() {
-  read_frame || return 1
-  read -r left top right bottom <<<"$frame"
-  [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$right" -le "$1" ] && [ "$bottom" -le "$2" ]
+  ((x >= l && y >= t && x + w + r <= $1 && y + h + b <= $2))
 }
 frame=none
 for size in 1024x768 640x480; do
@@ -113,33 +98,6 @@ for size in 1024x768 640x480; do
   kill "$small" "$wm_pid" "$xvfb_pid"
   wait "$small" "$wm_pid" "$xvfb_pid" 2>/dev/null
 done
-
-# --- JACK server killed while a key is held --------------------------------------------------
-start_x 1280x800 || { echo "FAIL: Xvfb with openbox did not start"; exit 1; }
-XDG_CONFIG_HOME=$work/jack start_app jack --midi jack --audio jack
-wait_until 20 find_window '^Tinkella$' || { echo "FAIL: jack: the piano window did not appear"; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool windowactivate --sync "$window" >/dev/null 2>&1
-xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT * 8 / 10)) mousedown 1
-wait_until 5 grep -q "noteOn " "$work/jack.log" || fail "jack: the mouse press started no note"
-lines_before=$(wc -l <"$work/jack.log")
-kill -KILL "$jackd_pid"
-{ wait "$jackd_pid"; } 2>/dev/null
-# A line that names JACK going away; the notification numbers alone do not tell the user.
-err=$work/jack.after
-said_gone() {
-  tail -n +"$((lines_before + 1))" "$work/jack.log" >"$err"
-  grep -q -E "JACK.*(gone|lost|stopped|died|shut|went away|unavailable)|(gone|lost|stopped|died|shut|went away|unavailable).*JACK" "$err"
-}
-wait_until 10 said_gone || fail "jack: no line says that JACK went away"
-gone "$app_pid" && fail "jack: the program died with the JACK server"
-xdotool mouseup 1
-sleep 1
-gone "$app_pid" && fail "jack: the program died when the held key was let go"
-kill -TERM "$app_pid"
-wait "$app_pid"
-status=$?
-[ "$status" -eq 0 ] || fail "jack: exit status $status after SIGTERM"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "PASS: every fault survived and reported"

@@ -1,7 +1,6 @@
-# Shared by the end-to-end scripts: a fresh folder $work, a private JACK server named $server,
-# a private X display with openbox, the program under test ($bin), jack_midi_dump, and the
-# cleanup on exit, which stops every process in $pids. A script may define cleanup_first (run
-# before the processes are stopped) and diagnose (run by fail).
+# Shared by the end-to-end scripts: a fresh folder $work, a private JACK server $server, an X
+# display with openbox, the program $bin, jack_midi_dump; on exit every process in $pids is
+# stopped, after the script's cleanup_first if it defines one.
 # shellcheck shell=bash
 work=$(mktemp -d)
 server="tinkella-$(basename "$0" .sh)-$$-$RANDOM"
@@ -11,32 +10,25 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 fail() {
   echo "FAIL: $*"
-  if declare -F diagnose >/dev/null; then diagnose; fi
   for f in "$work"/*.log; do echo "--- $f"; tail -n 40 "$f"; done
   exit 1
 }
 
 # Polls a condition every 50 ms for up to $1 seconds.
 wait_until() {
-  local limit=$(($1 * 20))
+  local deadline=$((SECONDS + $1))
   shift
-  for ((i = 0; i < limit; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.05
-  done
-  return 1
+  until "$@"; do [ "$SECONDS" -lt "$deadline" ] && sleep 0.05 || return 1; done
 }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
-# The options after a server's name: the dummy driver at 48 kHz, 64-frame periods. jackd itself
-# is started directly, so that $! is its own process id. The test servers run synchronously
-# (--sync): a client that a busy machine makes late then delays the cycle instead of having its
-# MIDI dropped between clients, which would fail a test for the machine's sake.
+# The dummy driver at 48 kHz, 64-frame periods. The test servers run synchronously (--sync): a
+# client that a busy machine makes late then delays the cycle instead of having its MIDI dropped
+# between clients, which would fail a test for the machine's sake.
 jackd_driver=(-d dummy -r 48000 -p 64)
 
-# Starts the private server, its output in $work/jackd.log; fails when it is not up in 10 s.
-# JACK's shared registry holds eight servers at most; when it is full, the slots of servers
-# that no longer run are freed and the start is tried once more.
+# Starts the private server (log $work/jackd.log); fails when it is not up in 10 s. When JACK's
+# registry (eight servers) is full, the slots of dead servers are freed and the start retried.
 start_jackd() {
   local name
   for _ in 1 2; do
@@ -113,10 +105,11 @@ start_dump() {
   wait_until 10 has_port "midi-monitor:input" || fail "jack_midi_dump did not start"
 }
 
-# Connects Tinkella's MIDI port to jack_midi_dump and waits until the log $1 reports it. The
-# processing graph takes a connection up a cycle or two after it is reported; a note sent in
-# between reaches nobody, hence the few periods' pause.
+# Connects Tinkella's MIDI port, once it is there, to jack_midi_dump and waits until the log $1
+# reports it. The processing graph takes a connection up a cycle or two after it is reported; a
+# note sent in between reaches nobody, hence the few periods' pause.
 connect_dump() {
+  wait_until 10 has_port "Tinkella:Tinkella" || fail "MIDI port Tinkella:Tinkella missing"
   jack_connect Tinkella:Tinkella midi-monitor:input || fail "jack_connect failed"
   wait_until 10 grep -q "CoreMIDI notification: id=" "$1" || fail "the connection was not reported"
   sleep 0.1
@@ -128,15 +121,14 @@ received_in_order() {
     awk -v on="$2" -v off="$3" 'index($0, on) {a = 1} a && index($0, off) {f = 1} END {exit !f}'
 }
 
+# Stops the processes, the JACK server last, and frees its registry slot.
 cleanup() {
   if declare -F cleanup_first >/dev/null; then cleanup_first; fi
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  if [ -n "${jackd_pid:-}" ]; then
-    kill "$jackd_pid" 2>/dev/null
-    wait "$jackd_pid" 2>/dev/null
-    release_server_slot "$server"
-  fi
+  for pid in "${pids[@]}" ${jackd_pid:+"$jackd_pid"}; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  release_server_slot "$server"
   rm -rf "$work"
 }
 trap cleanup EXIT

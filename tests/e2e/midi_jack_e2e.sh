@@ -7,16 +7,13 @@
 set -u
 probe=$1
 source "$(dirname "$0")/lib.sh"
-cleanup_first() { exec 7>&- 8>&-; }
 start_jackd || fail "jackd did not start"
-count_in() { grep -c -F -- "$2" "$1" 2>/dev/null || true; }
 
 mkfifo "$work/in1" "$work/in2"
 "$probe" --midi=jack <"$work/in1" >"$work/probe1.out" 2>"$work/probe1.log" &
 pids+=($!)
 exec 7>"$work/in1"
 wait_until 10 grep -qx ready "$work/probe1.out" || fail "first probe not ready"
-has_port "Tinkella:Tinkella" || fail "port Tinkella:Tinkella did not appear"
 start_dump
 connect_dump "$work/probe1.log"
 
@@ -39,10 +36,9 @@ grep -qE "(90|80) 41" "$work/dump.log" && fail "a switched-off output sent a not
 pids+=($!)
 exec 8>"$work/in2"
 wait_until 10 grep -qx ready "$work/probe2.out" || fail "second probe did not publish"
-[ "$(count_in "$work/probe2.log" "MIDI-ERROR: another running instance already publishes 'Tinkella'")" = 1 ] ||
+[ "$(grep -c "MIDI-ERROR: another running instance already publishes 'Tinkella'" "$work/probe2.log")" = 1 ] ||
   fail "second copy did not report the other instance exactly once"
-[ "$(count_in "$work/probe1.log" "another running instance")" = 0 ] ||
-  fail "first copy reported another instance"
+grep -q "another running instance" "$work/probe1.log" && fail "first copy reported another instance"
 [ "$(jack_lsp | grep -c ':Tinkella$')" = 2 ] || fail "expected two Tinkella ports"
 grep -q "virtual source PUBLISHED: name='Tinkella'" "$work/probe2.log" || fail "second copy not published"
 echo quit >&7

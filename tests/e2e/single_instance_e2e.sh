@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# One running copy per settings file, on a private X display (Xvfb with openbox) and a private
-# session bus: a second launch hands over to the first and exits 0 without making anything
-# (its standard error stays empty), and the first copy's piano window is then shown and active,
-# also after it was minimised; a launch without a session bus reaches the first copy through
-# its socket, also after the window was closed; a socket left by a killed copy is replaced; a
-# bus name owner that does not answer is passed over; another settings folder and
-# --new-instance run beside it. Sound and MIDI are irrelevant here (--audio=none --midi=none).
+# One running copy per settings file, on Xvfb with openbox and a private session bus: a second
+# launch hands over to the first and exits 0 silently, the first copy's piano window then shown
+# and active (also from minimised); without a session bus it reaches the first through its
+# socket (also with the window closed); a killed copy's socket is replaced; a bus name owner
+# that does not answer is passed over; another settings folder and --new-instance run beside.
 # Usage: single_instance_e2e.sh <path to tinkella>
 set -u
 if [ -z "${SINGLE_INSTANCE_E2E_BUS:-}" ]; then
@@ -18,30 +16,24 @@ export HOME=$work/home
 unset XDG_CONFIG_HOME WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
 mkdir -p "$HOME"
 cleanup_first() { [ -n "${first:-}" ] && kill -CONT "$first" 2>/dev/null; }
-diagnose() {
-  xwininfo -root -tree | grep -i tinkella
-  ps -o pid,stat,cmd -p "${pids[*]}"
-}
 start_x 1920x1080 || fail "Xvfb with openbox did not start"
 
-# Starts a copy that should run; its process id in $started once its piano window is visible.
+# Starts a copy that should run; returns once its piano window is visible.
 start_copy() {
   start_app "$@" --audio=none --midi=none
-  started=$app_pid
-  wait_until 30 find_window '^Tinkella$' "$started" || fail "$1: no piano window"
+  wait_until 30 find_window '^Tinkella$' "$app_pid" || fail "$1: no piano window"
 }
 # A launch that should hand over: exits 0 before the guard's 10 s, having written nothing.
 hand_over() {
   local log=$1
   shift
-  timeout 10 "$bin" "$@" >"$work/$log.out" 2>"$work/$log.log"
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$log: exit status $status, not 0 (a second copy ran?)"
+  timeout 10 "$bin" "$@" >"$work/$log.out" 2>"$work/$log.log" ||
+    fail "$log: exit status $?, not 0 (a second copy ran?)"
   [ ! -s "$work/$log.log" ] || fail "$log: wrote to standard error"
 }
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-is_viewable() { xwininfo -id "$1" | grep -q "Map State: IsViewable"; }
-is_hidden() { ! is_viewable "$1"; }
+is_viewable() { xwininfo -id "$piano" | grep -q "Map State: IsViewable"; }
+is_hidden() { ! is_viewable; }
+in_front() { is_viewable && [ "$(xdotool getactivewindow 2>/dev/null)" = "$piano" ]; }
 owns_bus_name() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:com.quorvin.Tinkella | grep -q "boolean true"
@@ -49,34 +41,31 @@ owns_bus_name() {
 
 # --- the first copy owns the bus name and an owner-only socket --------------------------------
 start_copy first
-first=$started
+first=$app_pid
 piano=$window
 owns_bus_name || fail "the first copy does not own com.quorvin.Tinkella"
-sockets=("$XDG_RUNTIME_DIR"/tinkella-*.socket)
-socket=${sockets[0]}
+socket=$(compgen -G "$XDG_RUNTIME_DIR/tinkella-*.socket" | head -1)
 [ -S "$socket" ] || fail "no socket in \$XDG_RUNTIME_DIR"
 [ "$(stat -c %a "$socket")" = 700 ] || fail "socket mode $(stat -c %a "$socket"), not 700"
 
 # --- a second launch brings the window forward, also from minimised ---------------------------
 xdotool windowminimize "$piano"
-wait_until 5 is_hidden "$piano" || fail "window not minimised"
+wait_until 5 is_hidden || fail "window not minimised"
 hand_over second
-wait_until 5 is_viewable "$piano" || fail "minimised piano window not shown again"
-wait_until 5 is_active "$piano" || fail "piano window not active after the second launch"
+wait_until 5 in_front || fail "minimised piano window not shown again and active"
 
 # --- without a session bus the launch finds the same copy through its socket; the window was
 # closed (openbox's Alt+F4), which leaves the program running
 xdotool key --clearmodifiers alt+F4
-wait_until 5 is_hidden "$piano" || fail "window not closed"
+wait_until 5 is_hidden || fail "window not closed"
 (unset DBUS_SESSION_BUS_ADDRESS; hand_over nobus) || exit 1
-wait_until 5 is_viewable "$piano" || fail "no bus: closed piano window not shown again"
-wait_until 5 is_active "$piano" || fail "no bus: piano window not active"
+wait_until 5 in_front || fail "no bus: closed piano window not shown again and active"
 
 # --- other settings folder, --new-instance: copies of their own -------------------------------
 XDG_CONFIG_HOME=$work/other start_copy other
-other=$started
+other=$app_pid
 start_copy alone --new-instance
-kill "$started"
+kill "$app_pid"
 owns_bus_name || fail "the bus name changed hands"
 
 # --- a killed copy's socket is replaced; the new holder answers -------------------------------
@@ -84,13 +73,13 @@ kill -9 "$other"
 wait "$other" 2>/dev/null
 XDG_CONFIG_HOME=$work/other DBUS_SESSION_BUS_ADDRESS='' start_copy replacing
 XDG_CONFIG_HOME=$work/other DBUS_SESSION_BUS_ADDRESS='' hand_over replaced
-kill "$started"
+kill "$app_pid"
 
 # --- a bus name owner that does not answer is passed over -------------------------------------
 kill -STOP "$first"
 start_copy beside_stopped
 grep -q "did not answer" "$work/beside_stopped.log" || fail "no line about the silent copy"
-kill "$started"
+kill "$app_pid"
 kill -CONT "$first"
 hand_over after_resume
 echo "PASS"
