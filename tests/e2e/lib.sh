@@ -1,41 +1,58 @@
-# Shared by the end-to-end scripts: a private JACK server, polling, and the cleanup on exit.
-# The sourcing script sets $work (a fresh folder) and $server (a unique JACK server name) first,
-# may append process ids to $pids, and may define cleanup_first and cleanup_last, which the
-# cleanup calls before the processes are stopped and after the JACK server is.
+# Shared by the end-to-end scripts: a fresh folder $work, a private JACK server $server, an X
+# display with openbox, the program $bin, jack_midi_dump; on exit every process in $pids is
+# stopped, after the script's cleanup_first if it defines one.
 # shellcheck shell=bash
+work=$(mktemp -d)
+server="tinkella-$(basename "$0" .sh)-$$-$RANDOM"
 pids=()
+export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+fail() {
+  echo "FAIL: $*"
+  for f in "$work"/*.log; do echo "--- $f"; tail -n 40 "$f"; done
+  exit 1
+}
 
 # Polls a condition every 50 ms for up to $1 seconds.
 wait_until() {
-  local limit=$(($1 * 20))
+  local deadline=$((SECONDS + $1))
   shift
-  for ((i = 0; i < limit; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.05
+  until "$@"; do [ "$SECONDS" -lt "$deadline" ] && sleep 0.05 || return 1; done
+}
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# The dummy driver at 48 kHz, 64-frame periods. The test servers run synchronously (--sync): a
+# client that a busy machine makes late then delays the cycle instead of having its MIDI dropped
+# between clients, which would fail a test for the machine's sake.
+jackd_driver=(-d dummy -r 48000 -p 64)
+
+# Starts the private server (log $work/jackd.log); fails when it is not up in 10 s. When JACK's
+# registry (eight servers) is full, the slots of dead servers are freed and the start retried.
+start_jackd() {
+  local name
+  for _ in 1 2; do
+    jackd --no-realtime --sync -n "$server" "${jackd_driver[@]}" >"$work/jackd.log" 2>&1 &
+    jackd_pid=$!
+    jack_wait -s "$server" -w -t 10 >/dev/null 2>&1 && return 0
+    kill "$jackd_pid" 2>/dev/null
+    wait "$jackd_pid" 2>/dev/null
+    grep -q "Too many servers" "$work/jackd.log" || return 1
+    for name in $(strings /dev/shm/jack-shm-registry 2>/dev/null |
+      sed -n 's/^jack-[0-9]*:\([^:]*\):.*/\1/p' | sort -u); do
+      pgrep -f -- "jackd.* -n $name " >/dev/null || release_server_slot "$name"
+    done
   done
   return 1
 }
 
-# The options after a server's name: the dummy driver at 48 kHz, 64-frame periods. jackd itself
-# is started directly, so that $! is its own process id. The test servers run synchronously
-# (--sync): a client that a busy machine makes late then delays the cycle instead of having its
-# MIDI dropped between clients, which would fail a test for the machine's sake.
-jackd_driver=(-d dummy -r 48000 -p 64)
-
-# Starts the private server, its output in $work/jackd.log; fails when it is not up in 10 s.
-start_jackd() {
-  jackd --no-realtime --sync -n "$server" "${jackd_driver[@]}" >"$work/jackd.log" 2>&1 &
-  jackd_pid=$!
-  jack_wait -s "$server" -w -t 10 >/dev/null 2>&1
-}
-
-# A jackd that dies without unregistering keeps its slot in JACK's shared registry (eight
-# servers at most), and only a server of the same name frees it again.
+# A jackd that dies without unregistering keeps its slot in the registry, and only a server of
+# the same name ($1) frees it again.
 release_server_slot() {
-  grep -qa "jack-[0-9]*:$server:" /dev/shm/jack-shm-registry 2>/dev/null || return 0
-  jackd --no-realtime -n "$server" "${jackd_driver[@]}" >/dev/null 2>&1 &
+  grep -qa "jack-[0-9]*:$1:" /dev/shm/jack-shm-registry 2>/dev/null || return 0
+  jackd --no-realtime -n "$1" "${jackd_driver[@]}" >/dev/null 2>&1 &
   local pid=$!
-  jack_wait -s "$server" -w -t 5 >/dev/null 2>&1
+  jack_wait -s "$1" -w -t 5 >/dev/null 2>&1
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
 }
@@ -43,16 +60,75 @@ release_server_slot() {
 # Each jack_lsp is a client joining and leaving the graph, so ports are polled sparingly.
 has_port() { jack_lsp 2>/dev/null | grep -qx "$1" || { sleep 0.2; return 1; }; }
 
+# Starts Xvfb with a screen of $1 (WIDTHxHEIGHT) and openbox on it, and exports DISPLAY once
+# the window manager is up (fails otherwise); the ids in $xvfb_pid and $wm_pid.
+start_x() {
+  local fd number
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 "${1}x24" -nolisten tcp >>"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  pids+=("$xvfb_pid")
+  read -r -t 10 number <&"$fd" || return 1
+  export DISPLAY=":$number"
+  openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  pids+=("$wm_pid")
+  wait_until 10 wm_ready
+}
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
+# Starts $bin with the options after $1, its standard error in $work/$1.log; the id in $app_pid.
+start_app() {
+  local log=$1
+  shift
+  "${bin:?}" "$@" >"$work/$log.out" 2>"$work/$log.log" &
+  app_pid=$!
+  pids+=("$app_pid")
+}
+
+# Sets $window to a visible window whose name matches $1 (and of process $2 when given).
+find_window() {
+  window=$(xdotool search --all --onlyvisible ${2:+--pid "$2"} --name "$1" 2>/dev/null | head -1)
+  [ -n "$window" ]
+}
+
+# The client area of window $1: x y width height on the root window.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                           /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# Starts jack_midi_dump, its output in $work/dump.log.
+start_dump() {
+  jack_midi_dump >"$work/dump.log" 2>&1 &
+  pids+=($!)
+  wait_until 10 has_port "midi-monitor:input" || fail "jack_midi_dump did not start"
+}
+
+# Connects Tinkella's MIDI port, once it is there, to jack_midi_dump and waits until the log $1
+# reports it. The processing graph takes a connection up a cycle or two after it is reported; a
+# note sent in between reaches nobody, hence the few periods' pause.
+connect_dump() {
+  wait_until 10 has_port "Tinkella:Tinkella" || fail "MIDI port Tinkella:Tinkella missing"
+  jack_connect Tinkella:Tinkella midi-monitor:input || fail "jack_connect failed"
+  wait_until 10 grep -q "CoreMIDI notification: id=" "$1" || fail "the connection was not reported"
+  sleep 0.1
+}
+
+# jack_midi_dump received $2, then $3, after its first $1 lines.
+received_in_order() {
+  tail -n +"$(($1 + 1))" "$work/dump.log" |
+    awk -v on="$2" -v off="$3" 'index($0, on) {a = 1} a && index($0, off) {f = 1} END {exit !f}'
+}
+
+# Stops the processes, the JACK server last, and frees its registry slot.
 cleanup() {
   if declare -F cleanup_first >/dev/null; then cleanup_first; fi
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  if [ -n "${jackd_pid:-}" ]; then
-    kill "$jackd_pid" 2>/dev/null
-    wait "$jackd_pid" 2>/dev/null
-    release_server_slot
-  fi
-  if declare -F cleanup_last >/dev/null; then cleanup_last; fi
+  for pid in "${pids[@]}" ${jackd_pid:+"$jackd_pid"}; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  release_server_slot "$server"
   rm -rf "$work"
 }
 trap cleanup EXIT

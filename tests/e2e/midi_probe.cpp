@@ -1,14 +1,14 @@
 // A small driver for end-to-end tests of the MIDI output: publishes the shared output on the
-// MIDI system chosen by --midi=alsa|jack|none (default: the first that opens), then follows
-// commands read line by line from standard input while relaying the MIDI system's
+// MIDI system chosen by a first argument --midi=alsa|jack|none (default: the first that opens),
+// then follows commands read line by line from standard input while relaying the MIDI system's
 // notifications:
 //   note N   note-on of N at velocity 127, then its note-off, on the first channel
-//   on N     note-on only;   off N   note-off only
+//   on N     note-on only
 //   enable 0|1               switches the output off or on
 //   quit (or end of input)   exits
 // The diagnostic log goes to standard error; "ready" on standard output marks start-up done.
-#include "audio/MIDIOutput.h"
 #include "app/Composition.h"
+#include "audio/MIDIOutput.h"
 
 #include <cstdio>
 #include <iostream>
@@ -25,12 +25,10 @@ void run(const std::string& command, tinkella::MIDIOutput& output) {
     int value = 0;
     words >> verb >> value;
     const auto note = static_cast<std::uint8_t>(value);
+    if (verb == "note" || verb == "on") {
+        output.noteOn(note, 127, 0);
+    }
     if (verb == "note") {
-        output.noteOn(note, 127, 0);
-        output.noteOff(note, 0);
-    } else if (verb == "on") {
-        output.noteOn(note, 127, 0);
-    } else if (verb == "off") {
         output.noteOff(note, 0);
     } else if (verb == "enable") {
         output.setEnabled(value != 0);
@@ -40,14 +38,8 @@ void run(const std::string& command, tinkella::MIDIOutput& output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string forced;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.rfind("--midi=", 0) == 0) {
-            forced = arg.substr(7);
-        }
-    }
-    tinkella::app::useMidiBackend(forced);
+    const std::string arg = argc > 1 ? argv[1] : "";
+    tinkella::app::useMidiBackend(arg.rfind("--midi=", 0) == 0 ? arg.substr(7) : "");
     tinkella::MIDIOutput& output = tinkella::MIDIOutput::shared();
     std::cout << (output.isAvailable() ? "ready" : "unavailable") << std::endl;
 

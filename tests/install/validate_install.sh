@@ -3,12 +3,11 @@
 # every file a desktop needs is there and that the desktop's own validators accept them.
 # Usage: validate_install.sh BUILD_DIR
 set -euo pipefail
-build=$1
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR="$dest" cmake --install "$1" --prefix /usr >/dev/null
 root=$dest/usr
 metainfo=$root/share/metainfo/com.quorvin.Tinkella.metainfo.xml
 desktop=$root/share/applications/com.quorvin.Tinkella.desktop
@@ -17,14 +16,12 @@ desktop=$root/share/applications/com.quorvin.Tinkella.desktop
 [ -s "$root/share/icons/hicolor/scalable/apps/tinkella.svg" ] || fail "scalable icon not installed"
 for size in 16 32 48 64 128 256; do
   png=$root/share/icons/hicolor/${size}x${size}/apps/tinkella.png
-  [ -s "$png" ] || fail "${size}x$size icon not installed"
-  [ "$(identify -format '%wx%h' "$png")" = "${size}x$size" ] || fail "$png is not ${size}x$size"
+  [ "$(identify -format '%wx%h' "$png")" = "${size}x$size" ] || fail "$png is not a ${size}x$size icon"
 done
 # The metadata points at the entry and the icon installed beside it.
 grep -q '<launchable type="desktop-id">com.quorvin.Tinkella.desktop</launchable>' "$metainfo" ||
   fail "metainfo does not launch com.quorvin.Tinkella.desktop"
-service=$root/share/dbus-1/services/com.quorvin.Tinkella.service
-grep -q '^Exec=/.*/bin/tinkella$' "$service" || fail "the D-Bus service does not start the installed program"
+grep -q '^Exec=/.*/bin/tinkella$' "$root/share/dbus-1/services/com.quorvin.Tinkella.service" || fail "the D-Bus service does not start the installed program"
 grep -q '^Icon=tinkella$' "$desktop" || fail "desktop entry names another icon"
 
 desktop-file-validate "$desktop"
