@@ -21,16 +21,16 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace tinkella::testing {
 
-// Random input for the whole application, delivered the way the toolkit delivers it: touch and
-// mouse events sent to the hosting widgets, settings written to the preferences as the panel's
-// controls write them, the panel's own actions for output mode and instrument. It keeps the
-// state a real input system would (fingers down per device, mouse button held) so that the
-// sequences it makes are ones a user and a window system can produce; fingers and the held
-// button are forgotten when the toolkit would stop reporting them (cancel, hiding, device gone,
-// lost grab, the piano window unmapped or minimised). Main thread only.
+// Random input for the whole application, delivered as the toolkit delivers it: touch and mouse
+// events to the hosting widgets, preferences written as the panel's controls write them, the
+// panel's actions for output mode and instrument. It keeps the state a window system keeps
+// (fingers down, mouse button held) so its sequences are ones a user can produce, and forgets
+// fingers and the button when the toolkit stops reporting them (cancel, device gone, lost grab,
+// strip hidden, piano window unmapped or minimised). Main thread only.
 class SoakInput {
 public:
     static constexpr int maxFingers = 5;
@@ -46,30 +46,25 @@ public:
     std::string randomStep() {
         using Step = std::string (SoakInput::*)();
         static constexpr std::pair<int, Step> steps[] = {
-            {14, &SoakInput::touchDown},        {30, &SoakInput::touchMove},
-            {42, &SoakInput::touchUp},          {44, &SoakInput::touchCancel},
-            {45, &SoakInput::deviceGone},       {53, &SoakInput::mouseDown},
-            {63, &SoakInput::mouseDrag},        {70, &SoakInput::mouseUp},
-            {72, &SoakInput::mouseLost},        {76, &SoakInput::keyWidth},
-            {80, &SoakInput::noteOffset},       {84, &SoakInput::outputMode},
-            {87, &SoakInput::instrument},       {89, &SoakInput::glissando},
-            {91, &SoakInput::touchArea},        {94, &SoakInput::stripVisibility},
-            {96, &SoakInput::deactivateWindow}, {98, &SoakInput::pianoWindowAway},
-            {100, &SoakInput::runEventLoop}};
+            {45, &SoakInput::touch},           {72, &SoakInput::mouse},
+            {82, &SoakInput::number},          {84, &SoakInput::glissando},
+            {88, &SoakInput::outputMode},      {91, &SoakInput::instrument},
+            {94, &SoakInput::stripVisibility}, {96, &SoakInput::deactivateWindow},
+            {98, &SoakInput::pianoWindowAway}, {100, &SoakInput::runEventLoop}};
         const int pick = uniform(0, 99);
         return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
                            return pick < s.first;
                        })->second)();
     }
 
-    // Lifts every finger, lets go of the mouse and shows the strip again, as a user who
-    // stops playing.
+    // Lets go of everything and shows the strip and the piano window again, as a user who stops.
     void releaseEverything() {
         while (!fingers_.empty()) {
-            touchUp();
+            lift(fingers_.begin()->first);
         }
         if (mouseHeld_) {
-            mouseUp();
+            sendMouse(QEvent::MouseButtonRelease, QPointF(1, 1), Qt::LeftButton, Qt::NoButton);
+            mouseHeld_ = false;
         }
         if (!stripShown_) {
             stripVisibility();
@@ -91,14 +86,17 @@ private:
         return std::uniform_real_distribution<double>(low, high)(random_);
     }
     static std::string at(QPointF p) {
-        return "(" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")";
+        return " at (" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")";
     }
     std::string runEventLoop() {
         QCoreApplication::processEvents();
         return "run the event loop";
     }
+    void newDevice() {
+        device_.reset(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
+    }
 
-    // Anywhere on the strip, and now and then beside it.
+    // Anywhere on the strip, now and then beside it.
     QPoint stripPoint() {
         const int w = strip().width();
         const int h = strip().height();
@@ -113,85 +111,60 @@ private:
         return {real(0, w), real(0, h)};
     }
 
-    void newDevice() {
-        device_.reset(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
-    }
-
-    // One touch event through the window system, as a touchscreen reports it: the finger that
-    // changes, and every other finger down where it is.
+    // One touch event as a touchscreen reports it: the finger that changes, at its place in
+    // fingers_, and every other finger down where it is.
     enum class Change { press, move, release };
-    void sendTouch(int changed, Change change, QPoint position) {
+    void sendTouch(int changed, Change change) {
         // Delivered synchronously on commit; the soak runs the event loop on its own schedule.
         QTest::QTouchEventWidgetSequence event = QTest::touchEvent(&strip(), device_.get(), false);
         for (const auto& [id, where] : fingers_) {
-            if (id != changed) {
-                event.move(id, where, &strip());
-            }
+            id != changed             ? event.move(id, where, &strip())
+            : change == Change::press ? event.press(id, where, &strip())
+            : change == Change::move  ? event.move(id, where, &strip())
+                                      : event.release(id, where, &strip());
         }
-        change == Change::press  ? event.press(changed, position, &strip())
-        : change == Change::move ? event.move(changed, position, &strip())
-                                 : event.release(changed, position, &strip());
         event.commit(false);
     }
-
-    std::string touchDown() {
-        if (!stripShown_) {
-            return stripVisibility();
-        }
-        if (fingers_.size() >= maxFingers) {
-            return touchMove();
-        }
-        // Fresh ids only: the window system may still count a cancelled finger as down.
-        const int id = nextFinger_++;
-        const QPoint p = stripPoint();
-        sendTouch(id, Change::press, p);
-        fingers_[id] = p;
-        return "finger " + std::to_string(id) + " down at " + at(p);
-    }
-
-    std::string touchMove() {
-        if (fingers_.empty()) {
-            return touchDown();
-        }
-        auto finger =
-            std::next(fingers_.begin(), uniform(0, static_cast<int>(fingers_.size()) - 1));
-        QPoint p = finger->second;
-        if (uniform(0, 2) == 0) {
-            p = stripPoint();
-        } else {
-            p += QPoint(uniform(-40, 40), uniform(-3, 3));
-        }
-        sendTouch(finger->first, Change::move, p);
-        finger->second = p;
-        return "finger " + std::to_string(finger->first) + " slides to " + at(p);
-    }
-
-    std::string touchUp() {
-        if (fingers_.empty()) {
-            return touchDown();
-        }
-        auto finger =
-            std::next(fingers_.begin(), uniform(0, static_cast<int>(fingers_.size()) - 1));
-        const int id = finger->first;
-        const QPoint p = finger->second;
-        sendTouch(id, Change::release, p);
+    std::string lift(int id) {
+        sendTouch(id, Change::release);
+        const std::string text = "finger " + std::to_string(id) + " up" + at(fingers_[id]);
         fingers_.erase(id);
-        return "finger " + std::to_string(id) + " up at " + at(p);
+        return text;
     }
 
-    std::string touchCancel() {
-        QTouchEvent cancel(QEvent::TouchCancel, device_.get(), Qt::NoModifier,
-                           QList<QEventPoint>{});
-        QCoreApplication::sendEvent(&strip(), &cancel);
-        fingers_.clear();
-        return "touch sequence cancelled";
-    }
-
-    std::string deviceGone() {
-        device_.reset();
-        fingers_.clear();
-        newDevice();
-        return "touch device removed, another added";
+    // Down 14, move 16, up 12, cancel 2, device gone 1 in 45.
+    std::string touch() {
+        const int what = uniform(0, 44);
+        if (what >= 42) {
+            if (what == 44) {
+                device_.reset();
+                newDevice();
+            } else {
+                QTouchEvent cancel(QEvent::TouchCancel, device_.get());
+                QCoreApplication::sendEvent(&strip(), &cancel);
+            }
+            fingers_.clear();
+            return what == 44 ? "touch device removed, another added" : "touch sequence cancelled";
+        }
+        if (fingers_.empty() || (what < 14 && int(fingers_.size()) < maxFingers)) {
+            if (!stripShown_) {
+                return stripVisibility();
+            }
+            // Fresh ids only: the window system may still count a cancelled finger as down.
+            const int id = nextFinger_++;
+            fingers_[id] = stripPoint();
+            sendTouch(id, Change::press);
+            return "finger " + std::to_string(id) + " down" + at(fingers_[id]);
+        }
+        auto finger = std::next(fingers_.begin(), uniform(0, int(fingers_.size()) - 1));
+        if (what >= 30) {
+            return lift(finger->first);
+        }
+        finger->second = uniform(0, 2) == 0
+                             ? stripPoint()
+                             : finger->second + QPoint(uniform(-40, 40), uniform(-3, 3));
+        sendTouch(finger->first, Change::move);
+        return "finger " + std::to_string(finger->first) + " slides" + at(finger->second);
     }
 
     void sendMouse(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -199,58 +172,40 @@ private:
         QCoreApplication::sendEvent(&window(), &event);
     }
 
-    std::string mouseDown() {
+    // While held: drag 10, release inside or outside 7, release in another window (the next
+    // move arrives without the button) 1, grab taken away 1 in 19.
+    std::string mouse() {
         if (windowAway_) {
             return pianoWindowAway();
         }
-        if (mouseHeld_) {
-            return mouseDrag();
-        }
-        const QPointF p = windowPoint(false);
-        sendMouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        mouseHeld_ = true;
-        return "mouse down at " + at(p);
-    }
-
-    std::string mouseDrag() {
         if (!mouseHeld_) {
-            return mouseDown();
+            const QPointF p = windowPoint(false);
+            sendMouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+            mouseHeld_ = true;
+            return "mouse down" + at(p);
         }
+        const int what = uniform(0, 18);
         const QPointF p = windowPoint(true);
-        sendMouse(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
-        return "mouse dragged to " + at(p);
-    }
-
-    std::string mouseUp() {
-        if (!mouseHeld_) {
-            return mouseDown();
-        }
-        const QPointF p = windowPoint(true);
-        sendMouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
-        mouseHeld_ = false;
-        return "mouse up at " + at(p);
-    }
-
-    // The release went to another window: the next move arrives without the button, or the
-    // grab is taken away.
-    std::string mouseLost() {
-        if (!mouseHeld_) {
-            return mouseDown();
+        if (what < 10) {
+            sendMouse(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+            return "mouse dragged" + at(p);
         }
         mouseHeld_ = false;
-        if (uniform(0, 1) == 0) {
-            const QPointF p = windowPoint(true);
+        if (what < 17) {
+            sendMouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+            return "mouse up" + at(p);
+        }
+        if (what == 17) {
             sendMouse(QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
-            return "mouse released elsewhere, next move at " + at(p);
+            return "mouse released elsewhere, next move" + at(p);
         }
         QEvent ungrab(QEvent::UngrabMouse);
         QCoreApplication::sendEvent(&window(), &ungrab);
         return "mouse grab taken away";
     }
 
-    // The piano window unmapped (hidden) or minimised, as a window manager does on a desktop
-    // switch or a minimise, whatever is held; or brought back. The window system delivers no
-    // release to a window that is away, so the held button is forgotten.
+    // The piano window unmapped or minimised (a desktop switch, a minimise) whatever is held, or
+    // brought back. No release reaches a window that is away, so the held button is forgotten.
     std::string pianoWindowAway() {
         QMainWindow& main = *piano_.window();
         if (windowAway_) {
@@ -260,22 +215,19 @@ private:
             return "piano window back";
         }
         windowAway_ = true;
-        const bool wasHeld = mouseHeld_;
-        mouseHeld_ = false;
         const bool hide = uniform(0, 1) == 0;
         hide ? main.hide() : main.showMinimized();
         if (!strip().isVisible()) {
             fingers_.clear();
         }
         return std::string(hide ? "piano window unmapped" : "piano window minimised") +
-               (wasHeld ? " with the mouse held" : "");
+               (std::exchange(mouseHeld_, false) ? " with the mouse held" : "");
     }
 
     std::string deactivateWindow() {
         QEvent change(QEvent::ActivationChange);
         QCoreApplication::sendEvent(&window(), &change);
-        const bool wasHeld = mouseHeld_;
-        mouseHeld_ = mouseHeld_ && window().isMouseHeld();
+        const bool wasHeld = std::exchange(mouseHeld_, mouseHeld_ && window().isMouseHeld());
         return std::string("piano window deactivated") + (wasHeld ? " with the mouse held" : "");
     }
 
@@ -289,27 +241,19 @@ private:
         return stripShown_ ? "strip shown" : "strip hidden";
     }
 
-    // A preference written as the panel's controls write it: mostly in range, now and then odd.
-    std::string write(std::string_view key, double low, double high,
-                      std::initializer_list<double> odd) {
-        const double value = uniform(0, 7) == 0
-                                 ? *std::next(odd.begin(), uniform(0, int(odd.size()) - 1))
-                                 : real(low, high);
-        DefaultsController::shared().setObject(DefaultsValue::real(value), key);
-        return std::string(key) + " " + std::to_string(value);
-    }
-    std::string keyWidth() {
-        // Besides the slider's range: values a hand-edited settings file may hold.
-        return write(preferences::keyWidth, 9.5, 90.5,
-                     {0, -5, 9.5, 90.5, 400, 1e300, -1e300, 5e-324});
-    }
-    std::string noteOffset() {
-        return write(
-            preferences::noteOffset, 0, 96,
-            {-10, 0, 96, 200, 1e300, -1e300, 5e-324, -std::numeric_limits<double>::infinity()});
-    }
-    std::string touchArea() {
-        return write(preferences::blackKeyTouchArea, 0, 1, {0, 1, 1e300, -1e300, 5e-324});
+    // A number written as the panel's controls write it: mostly in its range, now and then a
+    // value a hand-edited settings file may hold.
+    std::string number() {
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        static const std::pair<const preferences::Setting<double>*, std::vector<double>> rows[] = {
+            {&preferences::keyWidth, {0, -5, 9.5, 90.5, 400, 1e300, -1e300, 5e-324}},
+            {&preferences::noteOffset, {-10, 0, 96, 200, 1e300, -1e300, 5e-324, -inf}},
+            {&preferences::blackKeyTouchArea, {0, 1, 1e300, -1e300, 5e-324}}};
+        const auto& [setting, odd] = rows[uniform(0, 2)];
+        const double value = uniform(0, 7) == 0 ? odd[uniform(0, int(odd.size()) - 1)]
+                                                : real(setting->minimum, setting->maximum);
+        DefaultsController::shared().setObject(DefaultsValue::real(value), *setting);
+        return std::string(setting->key) + " " + std::to_string(value);
     }
     std::string glissando() {
         const bool on = uniform(0, 1) == 1;

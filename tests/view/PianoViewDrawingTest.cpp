@@ -16,7 +16,7 @@ TEST_F(PianoViewTest, StripDrawsTheTouchZonesAndLabelsWhileResizing) {
     const auto drawn = [this] {
         RecordingDrawContext context;
         view->draw(context);
-        return context.lines();
+        return context.lines;
     };
     std::vector<std::string> lines = drawn();
     const auto overlay = std::find(lines.begin(), lines.end(), "setFillColor rgba(1 0 0 0.5)");
