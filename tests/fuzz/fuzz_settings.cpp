@@ -24,11 +24,8 @@ namespace {
 }
 
 void readEveryWay(const DefaultsValue& value) {
-    (void)value.integerValue();
-    (void)value.realValue();
-    (void)value.boolValue();
-    (void)value.toString();
-    (void)value.asBoolean();
+    (void)value.integerValue(), (void)value.realValue(), (void)value.boolValue();
+    (void)value.toString(), (void)value.asBoolean();
     preferences::forEachSetting([&value](const auto& setting) {
         const auto decoded = setting.decode(value);
         if (!(decoded >= setting.minimum && decoded <= setting.maximum)) {

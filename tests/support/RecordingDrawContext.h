@@ -8,9 +8,8 @@
 
 namespace tinkella {
 
-// Keeps one line per operation instead of drawing: its name, then for colours, rectangles and
-// text their values with up to six significant digits, e.g. "setFillColor rgba(1 0 0 0.5)",
-// "fillRect 37.5 0 25 30", "drawText \"C0\" 0 0 50 30". Paths and shadows keep only their name.
+// Keeps one line per operation instead of drawing: its name, then any colour, rectangle and text
+// ("setFillColor rgba(1 0 0 0.5)", "fillRect 37.5 0 25 30", "drawText \"C0\" 0 0 50 30").
 class RecordingDrawContext : public DrawContext {
 public:
     std::vector<std::string> lines;
