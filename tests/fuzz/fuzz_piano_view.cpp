@@ -1,218 +1,193 @@
-// Drives the two input entry points of the piano view (the strip's touch handlers and the
-// window's mouse handlers) and its layout setters with arbitrary numbers, NaN and infinities
-// included, on a keyboard model over recording doubles. Beyond the sanitizers it checks after
-// every call that no key plays without being held (nor is held without playing), that both
-// outputs' listeners hold exactly the playing notes, and that letting go of everything leaves
-// nothing sounding.
+// Drives the piano view's touch, mouse and layout entry points with arbitrary numbers on a model
+// over recording doubles. After every call the keys held must be the keys playing and both
+// outputs must hold exactly those; letting go of everything must leave nothing held.
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
-#include "fuzz/FuzzInput.h"
-#include "model/PianoController.h"
-#include "support/RecordingDrawContext.h"
-#include "interfaces/StandardError.h"
-#include "interfaces/SystemLog.h"
 #include "foundation/NotificationCenter.h"
+#include "interfaces/StandardError.h"
+#include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiSystem.h"
 #include "support/FakeViewHost.h"
 #include "support/NoteLedger.h"
+#include "support/RecordingDrawContext.h"
 #include "view/PianoView.h"
 
+#include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <set>
-#include <string>
 #include <vector>
 
 namespace tinkella::fuzz {
 namespace {
 
-using testing::AudioJournal;
-using testing::FakeAudioSystem;
-using testing::FakeMidiSystem;
-using testing::FakeViewHost;
-using testing::MidiReceiverLedger;
-using testing::SynthLedger;
+using namespace testing;
 
-class DiscardingStandardError : public StandardErrorWriter {
+// The fuzzer's bytes as small decisions and numbers; past the end every read answers zero.
+class FuzzInput {
 public:
+    FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool empty() const { return position_ >= size_; }
+    std::uint8_t byte() { return position_ < size_ ? data_[position_++] : 0; }
+    bool flag() { return (byte() & 1U) != 0; }
+
+    // An awkward value, one on the keyboard's scale (-512 .. 3584 points in 1/16 steps), or a
+    // double's raw bits.
+    double number() {
+        using limits = std::numeric_limits<double>;
+        constexpr double inf = limits::infinity(), big = limits::max(),
+                         floatMax = std::numeric_limits<float>::max();
+        static constexpr double awkward[] = {
+            limits::quiet_NaN(),  inf,   -inf,   0.0,    -0.0,    big,      -big,   limits::min(),
+            limits::denorm_min(), 1e300, -1e300, 0x1p63, -0x1p63, floatMax, 1e-300, 96.0};
+        const std::uint8_t how = byte() % 3;
+        if (how < 2) {
+            return how == 0 ? awkward[byte() % std::size(awkward)]
+                            : static_cast<std::uint16_t>(byte() | (byte() << 8)) / 16.0 - 512.0;
+        }
+        std::uint64_t bits = 0;
+        for (int i = 0; i < 8; ++i) {
+            bits = (bits << 8) | byte();
+        }
+        return std::bit_cast<double>(bits);
+    }
+    Point point() { return Point{number(), number()}; }
+
+    // A double beyond float's range converts to float undefinedly; the toolkit hands such
+    // values over as infinities, and so does this.
+    float floatNumber() {
+        const double value = number();
+        return static_cast<float>(
+            std::fabs(value) > std::numeric_limits<float>::max()
+                ? std::copysign(std::numeric_limits<double>::infinity(), value)
+                : value);
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+};
+
+struct DiscardingStandardError : StandardErrorWriter {
     void write(std::string_view) override {}
 };
 
-[[noreturn]] void fail(const char* what, std::int64_t note) {
+[[noreturn]] void fail(const char* what, std::int64_t note = -1) {
     std::fprintf(stderr, "fuzz_piano_view: %s (note %lld)\n", what, static_cast<long long>(note));
     std::abort();
 }
 
 struct Keyboard {
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
-    FakeMidiSystem* midiSystem = nullptr;
-    std::unique_ptr<MIDIOutput> midi;
+    std::unique_ptr<FakeMidiSystem> ownedMidi = std::make_unique<FakeMidiSystem>();
+    FakeMidiSystem& midiSystem = *ownedMidi;
+    MIDIOutput midi{std::move(ownedMidi),
+                    MidiLogSink{nullptr, std::make_unique<DiscardingStandardError>()}};
     NotificationCenter center;
-    std::unique_ptr<PianoController> controller;
+    PianoController controller{
+        std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), midi,
+        center};
     FakeViewHost stripHost{Rect(0, 0, 1085, 30)};
     FakeViewHost windowHost{Rect(0, 0, 800, 120)};
-    std::unique_ptr<PianoView> strip;
-    std::unique_ptr<PianoView> window;
+    PianoView strip{stripHost.bounds(), true, controller, center};
+    PianoView window{windowHost.bounds(), false, controller, center};
     SynthLedger synthHeard;
     MidiReceiverLedger midiHeard;
 
     Keyboard() {
-        auto system = std::make_unique<FakeMidiSystem>();
-        midiSystem = system.get();
-        midi = std::make_unique<MIDIOutput>(
-            std::move(system), MidiLogSink{std::make_unique<NullSystemLog>(),
-                                           std::make_unique<DiscardingStandardError>()});
-        controller = std::make_unique<PianoController>(
-            std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), *midi,
-            center);
-        strip = std::make_unique<PianoView>(stripHost.bounds(), true, *controller, center);
-        strip->setHost(&stripHost);
-        window = std::make_unique<PianoView>(windowHost.bounds(), false, *controller, center);
-        window->setHost(&windowHost);
+        strip.setHost(&stripHost);
+        window.setHost(&windowHost);
     }
     ~Keyboard() {
-        strip->setHost(nullptr);
-        window->setHost(nullptr);
+        strip.setHost(nullptr);
+        window.setHost(nullptr);
     }
 
     void check() {
         synthHeard.forget(*journal);
-        midiHeard.catchUp(*midiSystem);
+        midiHeard.catchUp(midiSystem);
         std::set<std::uint32_t> playing;
-        for (const PianoKey& key : controller->keys()) {
+        for (const PianoKey& key : controller.keys()) {
             if (key.playing != key.isPressed()) {
-                fail(key.playing ? "key plays though no surface holds it"
-                                 : "key is held but does not play",
-                     key.note);
+                fail("a key plays without being held, or is held without playing", key.note);
             }
             if (key.playing) {
                 playing.insert(static_cast<std::uint32_t>(key.note));
             }
         }
-        if (controller->soundController().soundingNotes() != playing) {
-            fail("synthesiser's record differs from the playing keys", -1);
-        }
-        if (synthHeard.held() != playing || synthHeard.maxCount() > 1) {
-            fail("synthesiser heard other notes than the playing keys", -1);
-        }
-        if (midiHeard.held() != playing || midiHeard.maxCount() > 1) {
-            fail("MIDI receiver holds other notes than the playing keys", -1);
+        if (controller.soundController().soundingNotes() != playing ||
+            synthHeard.held() != playing || synthHeard.maxCount() > 1 ||
+            midiHeard.held() != playing || midiHeard.maxCount() > 1) {
+            fail("an output holds other notes than the playing keys");
         }
     }
+    PianoView& either(FuzzInput& in) { return in.flag() ? strip : window; }
 };
 
-std::string fingerName(std::uint8_t b) {
-    static const char* const names[] = {"a", "b", "c", "d", "e", "mouse", ""};
-    return names[b % 7];
-}
-
-TouchPhase phaseOf(std::uint8_t b) {
-    static constexpr TouchPhase phases[] = {TouchPhase::began, TouchPhase::moved,
-                                            TouchPhase::stationary, TouchPhase::ended,
-                                            TouchPhase::cancelled};
-    return phases[b % 5];
-}
+constexpr const char* fingers[] = {"a", "b", "c", "d", "e", "mouse", ""};
 
 std::vector<TouchRecord> touches(FuzzInput& in) {
-    std::vector<TouchRecord> list;
-    const int count = in.byte() % 4;
-    for (int i = 0; i < count; ++i) {
-        TouchRecord t;
-        t.identity = fingerName(in.byte());
+    std::vector<TouchRecord> list(in.byte() % 4);
+    for (TouchRecord& t : list) {
+        t.identity = fingers[in.byte() % std::size(fingers)];
         const std::uint8_t flags = in.byte();
-        t.phase = phaseOf(flags);
+        t.phase = static_cast<TouchPhase>(1 << (flags % 5)); // began .. cancelled
         t.type = (flags & 0x80U) != 0 ? TouchType::indirect : TouchType::direct;
-        t.location = Point{in.number(), in.number()};
-        list.push_back(std::move(t));
+        t.location = in.point();
     }
     return list;
 }
 
-void step(Keyboard& k, FuzzInput& in) {
-    PianoView& strip = *k.strip;
-    PianoView& window = *k.window;
-    switch (in.byte() % 16) {
-    case 0:
-        strip.touchesBegan(touches(in));
-        break;
-    case 1:
-        strip.touchesMoved(touches(in));
-        break;
-    case 2:
-        strip.touchesEnded(touches(in));
-        break;
-    case 3:
-        strip.touchesCancelled(touches(in));
-        break;
-    case 4:
-        window.mouseDown(Point{in.number(), in.number()});
-        break;
-    case 5:
-        window.mouseDragged(Point{in.number(), in.number()});
-        break;
-    case 6:
-        window.mouseUp(Point{in.number(), in.number()});
-        break;
-    case 7:
-        ((in.byte() & 1U) != 0 ? strip : window).setKeyWidth(in.floatNumber());
-        break;
-    case 8:
-        ((in.byte() & 1U) != 0 ? strip : window).setNoteOffset(in.floatNumber());
-        break;
-    case 9:
-        strip.setBlackKeyTouchArea(in.number());
-        break;
-    case 10:
-        strip.setBlackKeyGlissando((in.byte() & 1U) != 0);
-        break;
-    case 11: {
-        const Rect bounds(in.number(), in.number(), in.number(), in.number());
-        ((in.byte() & 1U) != 0 ? k.stripHost : k.windowHost).setBounds(bounds);
-        break;
-    }
-    case 12: {
-        RecordingDrawContext context;
-        ((in.byte() & 1U) != 0 ? strip : window).draw(context);
-        break;
-    }
-    case 13: {
-        PianoView& view = (in.byte() & 1U) != 0 ? strip : window;
-        const Point p{in.number(), in.number()};
+using Step = void (*)(Keyboard&, FuzzInput&);
+constexpr Step steps[] = {
+    [](Keyboard& k, FuzzInput& in) { k.strip.touchesBegan(touches(in)); },
+    [](Keyboard& k, FuzzInput& in) { k.strip.touchesMoved(touches(in)); },
+    [](Keyboard& k, FuzzInput& in) { k.strip.touchesEnded(touches(in)); },
+    [](Keyboard& k, FuzzInput& in) { k.strip.touchesCancelled(touches(in)); },
+    [](Keyboard& k, FuzzInput& in) { k.window.mouseDown(in.point()); },
+    [](Keyboard& k, FuzzInput& in) { k.window.mouseDragged(in.point()); },
+    [](Keyboard& k, FuzzInput& in) { k.window.mouseUp(in.point()); },
+    [](Keyboard& k, FuzzInput& in) { k.either(in).setKeyWidth(in.floatNumber()); },
+    [](Keyboard& k, FuzzInput& in) { k.either(in).setNoteOffset(in.floatNumber()); },
+    [](Keyboard& k, FuzzInput& in) { k.strip.setBlackKeyTouchArea(in.number()); },
+    [](Keyboard& k, FuzzInput& in) { k.strip.setBlackKeyGlissando(in.flag()); },
+    [](Keyboard& k, FuzzInput& in) {
+        (in.flag() ? k.stripHost : k.windowHost)
+            .setBounds(Rect(in.number(), in.number(), in.number(), in.number()));
+    },
+    [](Keyboard& k, FuzzInput& in) {
+        PianoView& view = k.either(in);
+        view.draw(*std::make_unique<RecordingDrawContext>());
+        const Point p = in.point();
         (void)view.touchBarKeyHitTest(p);
         (void)view.mouseKeyHitTest(p);
         (void)view.getVisibleKeys();
-        break;
-    }
-    case 14:
-        ((in.byte() & 1U) != 0 ? strip : window).storeKeyWidth(in.number());
-        break;
-    default:
-        k.controller->redoPlayingNotes();
-        break;
-    }
-}
+    },
+    [](Keyboard& k, FuzzInput& in) { k.either(in).storeKeyWidth(in.number()); },
+    [](Keyboard& k, FuzzInput&) { k.controller.redoPlayingNotes(); },
+};
 
-// Lets go of every finger the strip tracks and of the mouse button.
 void releaseEverything(Keyboard& k) {
     std::vector<TouchRecord> ends;
-    for (std::uint8_t b = 0; b < 7; ++b) {
-        ends.push_back(TouchRecord{fingerName(b), TouchPhase::cancelled, TouchType::direct, {}});
+    for (const char* finger : fingers) {
+        ends.push_back(TouchRecord{finger, TouchPhase::cancelled, TouchType::direct, {}});
     }
-    k.strip->touchesCancelled(ends);
-    if (k.window->mousePosition()) {
-        k.window->mouseUp(*k.window->mousePosition());
+    k.strip.touchesCancelled(ends);
+    if (k.window.mousePosition()) {
+        k.window.mouseUp(*k.window.mousePosition());
     }
-    if (k.strip->touchCount() != 0) {
-        fail("a finger is still tracked after every finger was cancelled", -1);
+    if (k.strip.touchCount() != 0) {
+        fail("a finger is still tracked after every finger was cancelled");
     }
     k.check();
-    for (const PianoKey& key : k.controller->keys()) {
-        if (key.isPressed()) {
-            fail("key still held after everything was released", key.note);
-        }
+    if (!k.controller.soundController().soundingNotes().empty()) {
+        fail("a key is still held after everything was released");
     }
 }
 
@@ -223,8 +198,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tinkella::fuzz;
     FuzzInput in(data, size);
     Keyboard keyboard;
-    for (int steps = 0; steps < 256 && !in.empty(); ++steps) {
-        step(keyboard, in);
+    for (int n = 0; n < 256 && !in.empty(); ++n) {
+        steps[in.byte() % std::size(steps)](keyboard, in);
         keyboard.check();
     }
     releaseEverything(keyboard);

@@ -1,11 +1,10 @@
-// Feeds arbitrary bytes to the settings reader as the user's settings file, and to the typing
-// of stored texts on its own. Beyond the sanitizers it checks the readers' contract: every key
-// decodes into its range whatever the file holds, and the store keeps answering after a write.
-#include "fuzz/FuzzInput.h"
+// Feeds arbitrary bytes to the settings reader as the user's settings file, and to the typing of
+// stored texts on its own. Every key must decode into its range whatever the file holds, and the
+// store must keep answering after a write.
+#include "adapters/qt/QtSettingsStore.h"
 #include "foundation/DefaultsController.h"
 #include "interfaces/DefaultsValue.h"
 #include "model/Preferences.h"
-#include "adapters/qt/QtSettingsStore.h"
 
 #include <QString>
 #include <cstdint>
@@ -16,23 +15,17 @@
 #include <string>
 #include <unistd.h>
 
-namespace tinkella::fuzz {
+namespace tinkella {
 namespace {
 
 [[noreturn]] void fail(const char* what, std::string_view key) {
-    std::fprintf(stderr, "fuzz_settings: %s (key %.*s)\n", what, static_cast<int>(key.size()),
-                 key.data());
+    std::fprintf(stderr, "fuzz_settings: %s (key %.*s)\n", what, int(key.size()), key.data());
     std::abort();
 }
 
-// Every reading of a value; none may trap, and every key's decoder must answer a value of its
-// range.
 void readEveryWay(const DefaultsValue& value) {
-    (void)value.integerValue();
-    (void)value.realValue();
-    (void)value.boolValue();
-    (void)value.toString();
-    (void)value.asBoolean();
+    (void)value.integerValue(), (void)value.realValue(), (void)value.boolValue();
+    (void)value.toString(), (void)value.asBoolean();
     preferences::forEachSetting([&value](const auto& setting) {
         const auto decoded = setting.decode(value);
         if (!(decoded >= setting.minimum && decoded <= setting.maximum)) {
@@ -41,34 +34,23 @@ void readEveryWay(const DefaultsValue& value) {
     });
 }
 
+// A new file each run: the settings store may cache a file it has read by its name.
 std::string scratchFile() {
-    static const std::string directory = [] {
-        std::string pattern = "/tmp/tinkella-fuzz-settings-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        return pattern;
-    }();
     static std::uint64_t counter = 0;
-    return directory + "/Tinkella-" + std::to_string(++counter) + ".conf";
+    return "/tmp/tinkella-fuzz-settings-" + std::to_string(::getpid()) + "-" +
+           std::to_string(++counter) + ".conf";
 }
 
 } // namespace
-} // namespace tinkella::fuzz
+} // namespace tinkella
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tinkella;
-    using namespace tinkella::fuzz;
-
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     readEveryWay(DefaultsValue::parse(bytes));
 
     const std::string path = scratchFile();
-    {
-        std::ofstream file(path, std::ios::binary);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    std::ofstream(path, std::ios::binary) << bytes;
     {
         auto store = std::make_unique<QtSettingsStore>(QString::fromStdString(path));
         QtSettingsStore& file = *store;
@@ -77,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& entry : preferences::registeredDefaults()) {
             readEveryWay(defaults.objectForKey(entry.first));
         }
-        // A write after an odd file: the store must keep the value for this session whether
-        // or not the file takes it.
+        // Whether or not an odd file takes a write, the store keeps the value for the session.
         defaults.setObject(DefaultsValue::real(37.25), preferences::keyWidth);
         if (file.read(preferences::keyWidth) != DefaultsValue::real(37.25)) {
             fail("a written value does not read back", preferences::keyWidth);

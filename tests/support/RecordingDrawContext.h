@@ -2,73 +2,49 @@
 
 #include "interfaces/DrawContext.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace tinkella {
 
-// One operation handed to a RecordingDrawContext, with the arguments that kind takes.
-struct DrawOperation {
-    enum class Kind {
-        setFillColor,
-        setStrokeColor,
-        fillRect,
-        strokeRect,
-        clipToRect,
-        setShadow,
-        beginPath,
-        moveTo,
-        addArc,
-        addLineTo,
-        fillPath,
-        strokePath,
-        drawText,
-    };
-    Kind kind = Kind::beginPath;
-    Color color;     // set colours, setShadow
-    Rect rect;       // fill, stroke, clip, drawText
-    Point point;     // moveTo, addLineTo, addArc (centre)
-    Size offset;     // setShadow
-    double blur = 0; // setShadow
-    double radius = 0;
-    double startAngle = 0;
-    double endAngle = 0;
-    bool clockwise = false;
-    std::string text; // drawText
-    TextAttributes attributes;
-};
-
-// Keeps every operation instead of drawing, so a drawing pass can be examined step by step.
+// Keeps one line per operation instead of drawing: its name, then any colour, rectangle and text
+// ("setFillColor rgba(1 0 0 0.5)", "fillRect 37.5 0 25 30", "drawText \"C0\" 0 0 50 30").
 class RecordingDrawContext : public DrawContext {
 public:
-    const std::vector<DrawOperation>& operations() const { return operations_; }
-    // One line per operation, numbers with up to six significant digits, e.g.
-    // "fillRect 0 0 50 30", "setShadow 0 0 15 rgba(1 1 1 1)", "addArc 36.5 18 3 3.14159 4.71239
-    // ccw", "drawText \"C5\" 150 0 51.5 50 Helvetica 16 rgba(0.5 0 0 1) centered".
-    std::vector<std::string> lines() const;
-    static std::string describe(const DrawOperation& operation);
-    void clear() { operations_.clear(); }
+    std::vector<std::string> lines;
 
-    void setFillColor(const Color& color) override;
-    void setStrokeColor(const Color& color) override;
-    void fillRect(const Rect& rect) override;
-    void strokeRect(const Rect& rect) override;
-    void clipToRect(const Rect& rect) override;
-    void setShadow(Size offset, double blur, const Color& color) override;
-    void beginPath() override;
-    void moveTo(Point point) override;
-    void addArc(Point center, double radius, double startAngle, double endAngle,
-                bool clockwise) override;
-    void addLineTo(Point point) override;
-    void fillPath() override;
-    void strokePath() override;
-    void drawText(std::string_view text, const Rect& rect,
-                  const TextAttributes& attributes) override;
+    void setFillColor(const Color& c) override { add("setFillColor", c); }
+    void setStrokeColor(const Color& c) override { add("setStrokeColor", c); }
+    void fillRect(const Rect& r) override { add("fillRect", r); }
+    void strokeRect(const Rect& r) override { add("strokeRect", r); }
+    void clipToRect(const Rect& r) override { add("clipToRect", r); }
+    void setShadow(Size, double, const Color&) override { lines.emplace_back("setShadow"); }
+    void beginPath() override { lines.emplace_back("beginPath"); }
+    void moveTo(Point) override { lines.emplace_back("moveTo"); }
+    void addArc(Point, double, double, double, bool) override { lines.emplace_back("addArc"); }
+    void addLineTo(Point) override { lines.emplace_back("addLineTo"); }
+    void fillPath() override { lines.emplace_back("fillPath"); }
+    void strokePath() override { lines.emplace_back("strokePath"); }
+    void drawText(std::string_view text, const Rect& r, const TextAttributes&) override {
+        add("drawText \"" + std::string(text) + "\"", r);
+    }
 
 private:
-    DrawOperation& add(DrawOperation::Kind kind);
-
-    std::vector<DrawOperation> operations_;
+    void add(std::string line, std::initializer_list<double> values, const char* end = "") {
+        for (double value : values) {
+            char number[32];
+            std::snprintf(number, sizeof number, "%g", value);
+            line.append(line.back() == '(' ? "" : " ").append(number);
+        }
+        lines.push_back(line + end);
+    }
+    void add(const std::string& name, const Color& c) {
+        add(name + " rgba(", {c.red, c.green, c.blue, c.alpha}, ")");
+    }
+    void add(const std::string& name, const Rect& r) {
+        add(name, {r.origin.x, r.origin.y, r.size.width, r.size.height});
+    }
 };
 
 } // namespace tinkella

@@ -13,28 +13,24 @@ TEST_F(PianoViewTest, StripDrawsTheTouchZonesAndLabelsWhileResizing) {
     view->setShowsBlackKeyTouchArea(true);
     view->setBlackKeyTouchArea(0.5);
     controller.keys()[1].isPressedOnTouchBar = true;
-    const auto drawn = [this] {
-        RecordingDrawContext context;
+    RecordingDrawContext context;
+    const auto drawn = [&] {
+        context.lines.clear();
         view->draw(context);
-        return context.lines();
+        return std::ranges::count_if(
+            context.lines, [](const std::string& l) { return l.starts_with("drawText \"C0\""); });
     };
-    std::vector<std::string> lines = drawn();
-    const auto overlay = std::find(lines.begin(), lines.end(), "setFillColor rgba(1 0 0 0.5)");
-    ASSERT_NE(overlay, lines.end());
-    EXPECT_EQ(std::vector<std::string>(overlay + 2, lines.end()),
+    EXPECT_EQ(drawn(), 0);
+    const auto overlay =
+        std::find(context.lines.begin(), context.lines.end(), "setFillColor rgba(1 0 0 0.5)");
+    ASSERT_NE(overlay, context.lines.end());
+    EXPECT_EQ(std::vector<std::string>(overlay + 2, context.lines.end()),
               (std::vector<std::string>{"fillRect 37.5 0 25 30", "strokeRect 37.5 0 25 30",
                                         "fillRect 87.5 0 25 30", "strokeRect 87.5 0 25 30"}));
-    const auto labelled = [&] {
-        lines = drawn();
-        return std::count_if(lines.begin(), lines.end(), [](const std::string& l) {
-            return l.rfind("drawText \"C0\"", 0) == 0;
-        });
-    };
-    EXPECT_EQ(labelled(), 0);
     center.post(PianoResizingStarted);
-    EXPECT_EQ(labelled(), 1);
+    EXPECT_EQ(drawn(), 1);
     center.post(PianoResizingEnded);
-    EXPECT_EQ(labelled(), 0);
+    EXPECT_EQ(drawn(), 0);
 }
 
 } // namespace
