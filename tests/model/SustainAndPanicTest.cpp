@@ -1,9 +1,7 @@
-// The computer keyboard's key map, sustain and panic in the keyboard model, checked on what
-// both outputs receive.
+// Sustain and panic in the keyboard model, checked on what both outputs receive.
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
-#include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
@@ -13,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace tinkella {
@@ -27,16 +24,11 @@ using testing::MidiLogCapture;
 
 // "on 60", "off 60" or "cc 64 127" for one channel message on the first channel.
 std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-    switch (status) {
-    case 0x90:
-        return "on " + std::to_string(data1);
-    case 0x80:
-        return "off " + std::to_string(data1);
-    case 0xB0:
-        return "cc " + std::to_string(data1) + " " + std::to_string(data2);
-    default:
-        return "other";
-    }
+    const std::string d1 = std::to_string(data1);
+    return status == 0x90   ? "on " + d1
+           : status == 0x80 ? "off " + d1
+           : status == 0xB0 ? "cc " + d1 + " " + std::to_string(data2)
+                            : "other";
 }
 
 struct Model {
@@ -88,8 +80,8 @@ struct Model {
         std::vector<std::string> out;
         const std::vector<std::uint32_t>& words = midiSystem->sent;
         for (std::size_t i = seen; i < words.size(); ++i) {
-            out.push_back(describe(ump::statusByte(words[i]), ump::data1(words[i]),
-                                   ump::data2(words[i])));
+            out.push_back(
+                describe(ump::statusByte(words[i]), ump::data1(words[i]), ump::data2(words[i])));
         }
         seen = words.size();
         return out;
@@ -103,20 +95,6 @@ struct Model {
     std::unique_ptr<PianoController> piano;
     std::size_t seen = 0;
 };
-
-TEST(ComputerKeyboardMapTest, TheTwoTrackerRowsPlayAnOctaveAndAHalfByKeyPosition) {
-    // xkb keycodes of Z S X D C V G B H N J M , and of Q 2 W 3 E R 5 T 6 Y 7 U I.
-    const std::vector<ScanCode> lower{52, 39, 53, 40, 54, 55, 42, 56, 43, 57, 44, 58, 59};
-    const std::vector<ScanCode> upper{24, 11, 25, 12, 26, 27, 14, 28, 15, 29, 16, 30, 31};
-    for (int i = 0; i <= 12; ++i) {
-        EXPECT_EQ(semitoneForScanCode(lower[static_cast<std::size_t>(i)]), i) << lower[i];
-        EXPECT_EQ(semitoneForScanCode(upper[static_cast<std::size_t>(i)]), 12 + i) << upper[i];
-    }
-    // A, space, Esc, 1, and no key at all.
-    for (ScanCode other : {38U, 65U, 9U, 10U, 0U}) {
-        EXPECT_EQ(semitoneForScanCode(other), std::nullopt) << other;
-    }
-}
 
 struct SustainCase {
     const char* steps;
@@ -157,12 +135,13 @@ TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
 
 TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
     // Before the panic; whether MIDI is on and its pedal down then.
-    const std::vector<std::tuple<const char*, bool, bool>> cases{
-        {"", true, false},
-        {"s60+ t62+ k64+", true, false},
-        {"K+ M+ k70+ k70- k72+", true, true},
-        {"mute k40+ midioff", false, false},
-    };
+    const struct {
+        const char* steps;
+        bool midiOn, midiSustaining;
+    } cases[]{{"", true, false},
+              {"s60+ t62+ k64+", true, false},
+              {"K+ M+ k70+ k70- k72+", true, true},
+              {"mute k40+ midioff", false, false}};
     for (const auto& [steps, midiOn, midiSustaining] : cases) {
         SCOPED_TRACE(steps);
         Model m;
