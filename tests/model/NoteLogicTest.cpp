@@ -72,15 +72,5 @@ TEST_F(NoteLogic, EachKeyReachesTheSynthesiserFirstAndAGlissandoStepKeepsNoteOrd
               "synth off 7, midi off 7, synth off 65, midi off 65, synth on 65, midi on 65, ");
 }
 
-TEST_F(NoteLogic, MutingSilencesOnlyTheSynthesiserAndUnmutingStartsNothing) {
-    after({60}, {});
-    piano->setInternalSynthMuted(true);
-    EXPECT_EQ(after({62}, {60}), "midi off 60, midi on 62, ");
-    EXPECT_TRUE(piano->soundController().soundingNotes().empty());
-    piano->setInternalSynthMuted(false);
-    EXPECT_EQ(after({}, {}), "");
-    EXPECT_EQ(after({}, {62}), "midi off 62, ");
-}
-
 } // namespace
 } // namespace tinkella

@@ -44,13 +44,13 @@ struct Model {
     }
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
     // "t60+" on the strip; "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu;
-    // "mute", "midioff".
+    // "mute", "unmute", "midioff".
     void play(const std::string& steps) {
         std::istringstream in(steps);
         for (std::string step; in >> step;) {
             const bool down = step.back() == '+';
-            if (step == "mute") {
-                piano->setInternalSynthMuted(true);
+            if (step == "mute" || step == "unmute") {
+                piano->setInternalSynthMuted(step == "mute");
             } else if (step == "midioff") {
                 midi->setEnabled(false);
             } else if (step[0] == 'K' || step[0] == 'M') {
@@ -113,9 +113,12 @@ TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
          V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"},
          V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"}},
         {"K+ M+ K- K- M-", V{"cc 64 127", "cc 64 0"}, V{"cc 64 127", "cc 64 0"}},
-        // Muting silences what the pedal holds; switching MIDI off lifts the pedal there.
+        // Muting silences what the pedal holds and unmuting starts nothing; switching MIDI off
+        // lifts the pedal there.
         {"K+ k67+ k67- mute", V{"cc 64 127", "on 67", "off 67", "cc 120 0"},
          V{"cc 64 127", "on 67", "off 67"}},
+        {"k60+ mute k62+ k60- unmute k62-", V{"on 60", "off 60"},
+         V{"on 60", "on 62", "off 60", "off 62"}},
         {"K+ k48+ midioff", V{"cc 64 127", "on 48"}, V{"cc 64 127", "on 48", "off 48", "cc 64 0"}},
     };
     for (const SustainCase& c : cases) {
