@@ -1,4 +1,5 @@
-// Sustain and panic in the keyboard model, checked on what both outputs receive.
+// Pressed-versus-playing reconciliation, sustain and panic in the keyboard model, checked on
+// what both outputs receive.
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
@@ -31,10 +32,23 @@ std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t da
                             : "other";
 }
 
+// Puts every MIDI word on the synthesiser's journal too (status + 0x100), so one list shows
+// the order across both outputs.
+struct TimelineMidi : FakeMidiSystem {
+    std::shared_ptr<AudioJournal> journal;
+    OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) override {
+        const std::uint32_t word = list.packet[0].words[0];
+        journal->steps.push_back({AudioStep::MidiEvent, 0x100U | ump::statusByte(word),
+                                  ump::data1(word), ump::data2(word)});
+        return FakeMidiSystem::receivedEventList(source, list);
+    }
+};
+
 struct Model {
     Model() {
-        auto system = std::make_unique<FakeMidiSystem>();
+        auto system = std::make_unique<TimelineMidi>();
         system->createdSourceVisible = false;
+        system->journal = journal;
         midiSystem = system.get();
         midi = std::make_unique<MIDIOutput>(std::move(system), log.sink());
         piano = std::make_unique<PianoController>(
@@ -43,33 +57,53 @@ struct Model {
         journal->steps.clear();
     }
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
-    // "t60+" on the strip; "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu;
-    // "mute", "unmute", "midioff".
+    // "t60+" on the strip, keys joined by commas changing at once, "redo" for the update;
+    // "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu; "mute", "unmute",
+    // "midioff".
     void play(const std::string& steps) {
         std::istringstream in(steps);
-        for (std::string step; in >> step;) {
-            const bool down = step.back() == '+';
-            if (step == "mute" || step == "unmute") {
-                piano->setInternalSynthMuted(step == "mute");
-            } else if (step == "midioff") {
-                midi->setEnabled(false);
-            } else if (step[0] == 'K' || step[0] == 'M') {
-                piano->setSustained(step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu,
-                                    down);
-            } else {
-                PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
-                (step[0] == 'k'   ? key.isPressedOnKeyboard
-                 : step[0] == 's' ? key.isPressedOnScreen
-                                  : key.isPressedOnTouchBar) = down;
+        for (std::string group; in >> group;) {
+            std::istringstream parts(group);
+            bool changed = false;
+            for (std::string step; std::getline(parts, step, ',');) {
+                const bool down = step.back() == '+';
+                if (step == "mute" || step == "unmute") {
+                    piano->setInternalSynthMuted(step == "mute");
+                } else if (step == "midioff") {
+                    midi->setEnabled(false);
+                } else if (step == "redo") {
+                    piano->redoPlayingNotes();
+                    changed = false;
+                } else if (step[0] == 'K' || step[0] == 'M') {
+                    piano->setSustained(
+                        step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu, down);
+                } else {
+                    PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
+                    (step[0] == 'k'   ? key.isPressedOnKeyboard
+                     : step[0] == 's' ? key.isPressedOnScreen
+                                      : key.isPressedOnTouchBar) = down;
+                    changed = true;
+                }
+            }
+            if (changed) {
                 piano->updatePlayingNotesFromPressedKeys();
             }
         }
+    }
+    // Both outputs' messages in the order sent, as "synth on 7, midi on 7, ".
+    std::string timeline() {
+        std::string out;
+        for (const AudioStep& s : journal->steps) {
+            out += (s.a & 0x100 ? "midi " : "synth ") + describe(s.a & 0xFF, s.b, s.c) + ", ";
+        }
+        journal->steps.clear();
+        return out;
     }
     // What each output received since the last call.
     std::vector<std::string> synth() {
         std::vector<std::string> out;
         for (const AudioStep& s : journal->steps) {
-            if (s.kind == AudioStep::MidiEvent) {
+            if (s.kind == AudioStep::MidiEvent && s.a < 0x100) {
                 out.push_back(describe(s.a, s.b, s.c));
             }
         }
@@ -90,11 +124,24 @@ struct Model {
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
     MidiLogCapture log;
     NotificationCenter center;
-    FakeMidiSystem* midiSystem = nullptr;
+    TimelineMidi* midiSystem = nullptr;
     std::unique_ptr<MIDIOutput> midi;
     std::unique_ptr<PianoController> piano;
     std::size_t seen = 0;
 };
+
+// Each key reaches the synthesiser first; within one update notes end before others start, in
+// note order; a redo ends and restarts what plays.
+TEST(NoteLogic, EachKeyReachesTheSynthesiserFirstAndAGlissandoStepKeepsNoteOrder) {
+    Model m;
+    m.play("t64+,t7+");
+    EXPECT_EQ(m.timeline(), "synth on 7, midi on 7, synth on 64, midi on 64, ");
+    m.play("t65+,t64-");
+    EXPECT_EQ(m.timeline(), "synth off 64, midi off 64, synth on 65, midi on 65, ");
+    m.play("t7-,redo");
+    EXPECT_EQ(m.timeline(),
+              "synth off 7, midi off 7, synth off 65, midi off 65, synth on 65, midi on 65, ");
+}
 
 struct SustainCase {
     const char* steps;
