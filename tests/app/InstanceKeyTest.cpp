@@ -7,44 +7,40 @@
 namespace tinkella::app {
 namespace {
 
+// Only the default settings file's copy takes the bus name; the socket lies in the runtime
+// folder when it is absolute, in /tmp otherwise, and its name follows the settings file.
 TEST(InstanceKey, FollowsTheSettingsFileTheBusAndTheRuntimeFolder) {
     const std::string home = "/home/u/.config/Quorvin/Tinkella.conf";
     const std::string other = "/srv/elsewhere/Quorvin/Tinkella.conf";
-    struct Row {
-        const char* what;
+    const struct {
         std::string file;
         bool bus;
         std::string runtimeDir;
-        bool alone;
-        bool busName;
+        bool alone, busName;
         std::string socketFolder; // empty: no socket
-        const std::string* keyedBy;
+    } rows[] = {
+        {home, true, "/run/user/7", false, true, "/run/user/7/tinkella-"},
+        {home, false, "/run/user/7", false, false, "/run/user/7/tinkella-"},
+        {other, true, "/run/user/7", false, false, "/run/user/7/tinkella-"},
+        {home, false, "", false, false, "/tmp/tinkella-7-"},
+        {other, true, "run", false, false, "/tmp/tinkella-7-"},
+        {home, true, "/run/user/7", true, false, ""},
     };
-    const Row rows[] = {
-        {"default file on a bus", home, true, "/run/user/7", false, true, "/run/user/7/tinkella-",
-         &home},
-        {"default file, no bus", home, false, "/run/user/7", false, false, "/run/user/7/tinkella-",
-         &home},
-        {"other file on a bus", other, true, "/run/user/7", false, false, "/run/user/7/tinkella-",
-         &other},
-        {"no runtime folder", home, false, "", false, false, "/tmp/tinkella-7-", &home},
-        {"relative runtime folder", other, true, "run", false, false, "/tmp/tinkella-7-", &other},
-        {"asked to run alone", home, true, "/run/user/7", true, false, "", nullptr},
-    };
-    std::map<const std::string*, std::string> hashOf;
-    for (const Row& row : rows) {
+    std::map<std::string, std::string> hashOf;
+    for (const auto& row : rows) {
         const InstanceKey key =
             instanceKey({row.file, home, row.bus, row.runtimeDir, 7, row.alone});
-        EXPECT_EQ(key.busName, row.busName ? "com.quorvin.Tinkella" : "") << row.what;
-        if (!row.keyedBy) {
-            EXPECT_EQ(key.socketPath, "") << row.what;
-            continue;
+        SCOPED_TRACE(row.file + " " + row.runtimeDir + " " + key.socketPath);
+        EXPECT_EQ(key.busName, row.busName ? "com.quorvin.Tinkella" : "");
+        ASSERT_TRUE(key.socketPath.starts_with(row.socketFolder));
+        if (!row.socketFolder.empty()) {
+            const std::string hash = key.socketPath.substr(row.socketFolder.size());
+            EXPECT_EQ(hashOf.try_emplace(row.file, hash).first->second, hash);
+        } else {
+            EXPECT_EQ(key.socketPath, "");
         }
-        ASSERT_TRUE(key.socketPath.starts_with(row.socketFolder)) << row.what << key.socketPath;
-        const std::string hash = key.socketPath.substr(row.socketFolder.size());
-        EXPECT_EQ(hashOf.try_emplace(row.keyedBy, hash).first->second, hash) << row.what;
     }
-    EXPECT_NE(hashOf[&home], hashOf[&other]);
+    EXPECT_NE(hashOf[home], hashOf[other]);
 }
 
 TEST(InstanceKey, ActivationLineCarriesBothTokensAndRejectsOtherLines) {

@@ -104,9 +104,11 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
         {"no manufacturer, invisible, another copy",
          [](FakeMidiSystem& m) {
              m.setManufacturerStatus = -95, m.createdSourceVisible = false;
-             m.addSource("tinkella"), m.addSource("Tinkella", "Quorvin", 5);
-             m.addSource("Tinkella", std::nullopt, std::nullopt), m.addSource(std::nullopt);
-             m.addDevice(std::nullopt), m.addDestination("Synth In");
+             m.sources = {{101, "tinkella", "Maker", 0},
+                          {102, "Tinkella", "Quorvin", 5},
+                          {103, "Tinkella", std::nullopt, std::nullopt},
+                          {104, std::nullopt, "Maker", 0}};
+             m.devices = {{105, {}, {}, {}}}, m.destinations = {{106, "Synth In", {}, {}}};
          },
          {},
          {anotherCopy, "MIDI: MIDIObjectSetStringProperty(client, manufacturer) -> -95",

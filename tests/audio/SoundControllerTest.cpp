@@ -43,10 +43,8 @@ TEST(SoundController, FailingGraphStepLeavesASilentControllerAndOneLine) {
                  {AudioStep::Start, 1, "backend reason"},
                  {AudioStep::MidiEvent, 0, "finding the synthesiser unit"}};
     for (const auto& step : steps) {
-        auto journal = std::make_shared<AudioJournal>();
-        journal->failAt(step.kind, step.occurrence, -4242);
-        journal->nodeInfoGivesNoUnit = step.occurrence == 0;
-        journal->lastError = "backend reason";
+        auto journal = std::make_shared<AudioJournal>(AudioJournal{
+            {}, step.kind, step.occurrence, -4242, step.occurrence == 0, "backend reason"});
         ::testing::internal::CaptureStderr();
         SoundController sound(std::make_unique<FakeAudioSystem>(journal));
         const std::size_t events = journal->count(AudioStep::MidiEvent);

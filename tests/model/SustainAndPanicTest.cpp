@@ -1,9 +1,8 @@
-// The computer keyboard's key map, sustain and panic in the keyboard model, checked on what
-// both outputs receive.
+// Pressed-versus-playing reconciliation, sustain and panic in the keyboard model, checked on
+// what both outputs receive.
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
-#include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace tinkella {
@@ -27,22 +25,30 @@ using testing::MidiLogCapture;
 
 // "on 60", "off 60" or "cc 64 127" for one channel message on the first channel.
 std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-    switch (status) {
-    case 0x90:
-        return "on " + std::to_string(data1);
-    case 0x80:
-        return "off " + std::to_string(data1);
-    case 0xB0:
-        return "cc " + std::to_string(data1) + " " + std::to_string(data2);
-    default:
-        return "other";
-    }
+    const std::string d1 = std::to_string(data1);
+    return status == 0x90   ? "on " + d1
+           : status == 0x80 ? "off " + d1
+           : status == 0xB0 ? "cc " + d1 + " " + std::to_string(data2)
+                            : "other";
 }
+
+// Puts every MIDI word on the synthesiser's journal too (status + 0x100), so one list shows
+// the order across both outputs.
+struct TimelineMidi : FakeMidiSystem {
+    std::shared_ptr<AudioJournal> journal;
+    OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) override {
+        const std::uint32_t word = list.packet[0].words[0];
+        journal->steps.push_back({AudioStep::MidiEvent, 0x100U | ump::statusByte(word),
+                                  ump::data1(word), ump::data2(word)});
+        return FakeMidiSystem::receivedEventList(source, list);
+    }
+};
 
 struct Model {
     Model() {
-        auto system = std::make_unique<FakeMidiSystem>();
+        auto system = std::make_unique<TimelineMidi>();
         system->createdSourceVisible = false;
+        system->journal = journal;
         midiSystem = system.get();
         midi = std::make_unique<MIDIOutput>(std::move(system), log.sink());
         piano = std::make_unique<PianoController>(
@@ -51,33 +57,53 @@ struct Model {
         journal->steps.clear();
     }
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
-    // "t60+" on the strip; "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu;
-    // "mute", "midioff".
+    // "t60+" on the strip, keys joined by commas changing at once, "redo" for the update;
+    // "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu; "mute", "unmute",
+    // "midioff".
     void play(const std::string& steps) {
         std::istringstream in(steps);
-        for (std::string step; in >> step;) {
-            const bool down = step.back() == '+';
-            if (step == "mute") {
-                piano->setInternalSynthMuted(true);
-            } else if (step == "midioff") {
-                midi->setEnabled(false);
-            } else if (step[0] == 'K' || step[0] == 'M') {
-                piano->setSustained(step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu,
-                                    down);
-            } else {
-                PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
-                (step[0] == 'k'   ? key.isPressedOnKeyboard
-                 : step[0] == 's' ? key.isPressedOnScreen
-                                  : key.isPressedOnTouchBar) = down;
+        for (std::string group; in >> group;) {
+            std::istringstream parts(group);
+            bool changed = false;
+            for (std::string step; std::getline(parts, step, ',');) {
+                const bool down = step.back() == '+';
+                if (step == "mute" || step == "unmute") {
+                    piano->setInternalSynthMuted(step == "mute");
+                } else if (step == "midioff") {
+                    midi->setEnabled(false);
+                } else if (step == "redo") {
+                    piano->redoPlayingNotes();
+                    changed = false;
+                } else if (step[0] == 'K' || step[0] == 'M') {
+                    piano->setSustained(
+                        step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu, down);
+                } else {
+                    PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
+                    (step[0] == 'k'   ? key.isPressedOnKeyboard
+                     : step[0] == 's' ? key.isPressedOnScreen
+                                      : key.isPressedOnTouchBar) = down;
+                    changed = true;
+                }
+            }
+            if (changed) {
                 piano->updatePlayingNotesFromPressedKeys();
             }
         }
+    }
+    // Both outputs' messages in the order sent, as "synth on 7, midi on 7, ".
+    std::string timeline() {
+        std::string out;
+        for (const AudioStep& s : journal->steps) {
+            out += (s.a & 0x100 ? "midi " : "synth ") + describe(s.a & 0xFF, s.b, s.c) + ", ";
+        }
+        journal->steps.clear();
+        return out;
     }
     // What each output received since the last call.
     std::vector<std::string> synth() {
         std::vector<std::string> out;
         for (const AudioStep& s : journal->steps) {
-            if (s.kind == AudioStep::MidiEvent) {
+            if (s.kind == AudioStep::MidiEvent && s.a < 0x100) {
                 out.push_back(describe(s.a, s.b, s.c));
             }
         }
@@ -88,8 +114,8 @@ struct Model {
         std::vector<std::string> out;
         const std::vector<std::uint32_t>& words = midiSystem->sent;
         for (std::size_t i = seen; i < words.size(); ++i) {
-            out.push_back(describe(ump::statusByte(words[i]), ump::data1(words[i]),
-                                   ump::data2(words[i])));
+            out.push_back(
+                describe(ump::statusByte(words[i]), ump::data1(words[i]), ump::data2(words[i])));
         }
         seen = words.size();
         return out;
@@ -98,24 +124,23 @@ struct Model {
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
     MidiLogCapture log;
     NotificationCenter center;
-    FakeMidiSystem* midiSystem = nullptr;
+    TimelineMidi* midiSystem = nullptr;
     std::unique_ptr<MIDIOutput> midi;
     std::unique_ptr<PianoController> piano;
     std::size_t seen = 0;
 };
 
-TEST(ComputerKeyboardMapTest, TheTwoTrackerRowsPlayAnOctaveAndAHalfByKeyPosition) {
-    // xkb keycodes of Z S X D C V G B H N J M , and of Q 2 W 3 E R 5 T 6 Y 7 U I.
-    const std::vector<ScanCode> lower{52, 39, 53, 40, 54, 55, 42, 56, 43, 57, 44, 58, 59};
-    const std::vector<ScanCode> upper{24, 11, 25, 12, 26, 27, 14, 28, 15, 29, 16, 30, 31};
-    for (int i = 0; i <= 12; ++i) {
-        EXPECT_EQ(semitoneForScanCode(lower[static_cast<std::size_t>(i)]), i) << lower[i];
-        EXPECT_EQ(semitoneForScanCode(upper[static_cast<std::size_t>(i)]), 12 + i) << upper[i];
-    }
-    // A, space, Esc, 1, and no key at all.
-    for (ScanCode other : {38U, 65U, 9U, 10U, 0U}) {
-        EXPECT_EQ(semitoneForScanCode(other), std::nullopt) << other;
-    }
+// Each key reaches the synthesiser first; within one update notes end before others start, in
+// note order; a redo ends and restarts what plays.
+TEST(NoteLogic, EachKeyReachesTheSynthesiserFirstAndAGlissandoStepKeepsNoteOrder) {
+    Model m;
+    m.play("t64+,t7+");
+    EXPECT_EQ(m.timeline(), "synth on 7, midi on 7, synth on 64, midi on 64, ");
+    m.play("t65+,t64-");
+    EXPECT_EQ(m.timeline(), "synth off 64, midi off 64, synth on 65, midi on 65, ");
+    m.play("t7-,redo");
+    EXPECT_EQ(m.timeline(),
+              "synth off 7, midi off 7, synth off 65, midi off 65, synth on 65, midi on 65, ");
 }
 
 struct SustainCase {
@@ -135,9 +160,12 @@ TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
          V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"},
          V{"cc 64 127", "on 64", "off 64", "on 64", "off 64", "cc 64 0"}},
         {"K+ M+ K- K- M-", V{"cc 64 127", "cc 64 0"}, V{"cc 64 127", "cc 64 0"}},
-        // Muting silences what the pedal holds; switching MIDI off lifts the pedal there.
+        // Muting silences what the pedal holds and unmuting starts nothing; switching MIDI off
+        // lifts the pedal there.
         {"K+ k67+ k67- mute", V{"cc 64 127", "on 67", "off 67", "cc 120 0"},
          V{"cc 64 127", "on 67", "off 67"}},
+        {"k60+ mute k62+ k60- unmute k62-", V{"on 60", "off 60"},
+         V{"on 60", "on 62", "off 60", "off 62"}},
         {"K+ k48+ midioff", V{"cc 64 127", "on 48"}, V{"cc 64 127", "on 48", "off 48", "cc 64 0"}},
     };
     for (const SustainCase& c : cases) {
@@ -157,12 +185,13 @@ TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
 
 TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
     // Before the panic; whether MIDI is on and its pedal down then.
-    const std::vector<std::tuple<const char*, bool, bool>> cases{
-        {"", true, false},
-        {"s60+ t62+ k64+", true, false},
-        {"K+ M+ k70+ k70- k72+", true, true},
-        {"mute k40+ midioff", false, false},
-    };
+    const struct {
+        const char* steps;
+        bool midiOn, midiSustaining;
+    } cases[]{{"", true, false},
+              {"s60+ t62+ k64+", true, false},
+              {"K+ M+ k70+ k70- k72+", true, true},
+              {"mute k40+ midioff", false, false}};
     for (const auto& [steps, midiOn, midiSustaining] : cases) {
         SCOPED_TRACE(steps);
         Model m;

@@ -32,18 +32,13 @@ struct AudioStep {
 // What the fake records and how it misbehaves; shared by the system, its graphs and the test.
 struct AudioJournal {
     std::vector<AudioStep> steps;
-    // The occurrence (1 = first) of failKind answers failStatus instead of 0.
+    // The occurrence (1 = first, 0 = none) of failKind answers failStatus instead of 0.
     AudioStep::Kind failKind = AudioStep::MidiEvent;
     int failOccurrence = 0;
     OSStatus failStatus = 0;
     bool nodeInfoGivesNoUnit = false; // nodeInfo succeeds but hands back no unit
     std::string lastError;
 
-    void failAt(AudioStep::Kind kind, int occurrence, OSStatus status) {
-        failKind = kind;
-        failOccurrence = occurrence;
-        failStatus = status;
-    }
     OSStatus record(AudioStep step) {
         steps.push_back(step);
         return step.kind == failKind && count(failKind) == failOccurrence ? failStatus : 0;

@@ -24,7 +24,8 @@ public:
     static constexpr MIDIClientRef clientRef = 7;
     static constexpr MIDIEndpointRef sourceRef = 42;
 
-    // The topology, in the system's index order; the source made is appended when visible.
+    // The topology, in the system's index order (refs unique, not sourceRef); the source made is
+    // appended when visible.
     std::vector<Object> sources, destinations, devices;
     OSStatus clientCreateStatus = 0, setManufacturerStatus = 0, sourceCreateStatus = 0;
     OSStatus sendStatus = 0;                 // for every send not scripted below
@@ -36,17 +37,6 @@ public:
     std::vector<std::uint32_t> sent; // every word handed over, accepted or not
     std::deque<MIDINotification> pendingNotifications;
 
-    void addSource(std::optional<std::string> name,
-                   std::optional<std::string> manufacturer = std::string("Maker"),
-                   std::optional<std::int32_t> uniqueID = 0) {
-        sources.push_back({++nextRef_, std::move(name), std::move(manufacturer), uniqueID});
-    }
-    void addDestination(std::optional<std::string> name) {
-        destinations.push_back({++nextRef_, std::move(name), {}, 0});
-    }
-    void addDevice(std::optional<std::string> name) {
-        devices.push_back({++nextRef_, std::move(name), {}, 0});
-    }
     void queueNotification(std::int32_t id) { pendingNotifications.push_back({id}); }
 
     ItemCount numberOfSources() override { return static_cast<ItemCount>(sources.size()); }
@@ -130,7 +120,6 @@ private:
         return nullptr;
     }
 
-    MIDIObjectRef nextRef_ = 100;
     std::string manufacturer_ = "?";
     MIDINotifyBlock notify_;
 };
