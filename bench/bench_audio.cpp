@@ -1,6 +1,6 @@
 // The built-in synthesiser: note events through the real FluidSynth graph, the limiter per
 // buffer, sound font load time and memory, and the idle CPU of a running graph on JACK.
-#include "../tests/support/JackDummyServer.h"
+#include "JackDummyServer.h"
 #include "foundation/PeakLimiter.h"
 #include "audio/SoundController.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"

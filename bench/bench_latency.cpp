@@ -28,7 +28,7 @@
 #include "app/Composition.h"
 #include "hosting/QtStripWindow.h"
 #include "hosting/QtPianoWidget.h"
-#include "support/JackDummyServer.h"
+#include "JackDummyServer.h"
 #include "view/PianoView.h"
 
 #include <QApplication>

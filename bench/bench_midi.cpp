@@ -1,6 +1,6 @@
 // MIDI output costs: messages per second through the JACK backend on a private dummy server,
 // and one noteOn with its two log lines (run with standard error sent to /dev/null).
-#include "../tests/support/JackDummyServer.h"
+#include "JackDummyServer.h"
 #include "audio/MIDIOutput.h"
 #include "interfaces/MidiMessage.h"
 #include "adapters/syslog/SyslogSystemLog.h"
