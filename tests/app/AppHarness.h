@@ -4,28 +4,25 @@
 // scripted MIDI system behind MIDIOutput::shared(), a recording audio system behind the
 // keyboard model's synthesiser, and a settings store the test seeds. The shared objects are
 // made once per process; the doubles are installed before their first use, and destroying a
-// harness releases every key and clears the records, so launches may follow one another.
+// harness restores both outputs and clears the records, so launches may follow one another.
 
 #include "app/AppDelegate.h"
-#include "support/QtTestApplication.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
+#include "foundation/DefaultsController.h"
 #include "hosting/PianoWindowController.h"
+#include "hosting/QtPianoWidget.h"
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
-#include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
-#include "hosting/QtStripWindow.h"
-#include "hosting/QtPianoWidget.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiSystem.h"
+#include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
 #include <QMainWindow>
-#include <QMenuBar>
-#include <QPointingDevice>
 #include <QTest>
 
 namespace tinkella::testing {
@@ -42,13 +39,8 @@ public:
     ~AppHarness() {
         delegate_.reset();
         QCoreApplication::processEvents();
-        PianoController& piano = PianoController::sharedInstance();
-        for (PianoKey& key : piano.keys()) {
-            key.isPressedOnScreen = key.isPressedOnTouchBar = false;
-        }
         MIDIOutput::shared().setEnabled(true);
-        piano.setInternalSynthMuted(false);
-        piano.updatePlayingNotesFromPressedKeys();
+        PianoController::sharedInstance().setInternalSynthMuted(false);
         clearRecords();
     }
 
@@ -71,42 +63,9 @@ public:
     PianoWindowController& piano() { return *settings().keyboardWindow(); }
     QWidget* panel() { return settings().window(); }
     QtPianoWidget* windowKeys() { return piano().pianoWidget(); }
-    QtPianoWidget* stripKeys() {
-        piano().stripWindow()->loadItems();
-        return piano().stripWindow()->itemWidgets().front();
-    }
     PianoView& stripView() { return TouchBarController::sharedInstance().pianoView(); }
-    PianoKey& key(int note) { return PianoController::sharedInstance().keys().at(note); }
     DefaultsStore& store() { return *store_; }
 
-    QAction* menuAction(const QString& title) {
-        for (QAction* top : piano().window()->menuBar()->actions()) {
-            for (QAction* action : top->menu() ? top->menu()->actions() : QList<QAction*>{}) {
-                if (action->text() == title) {
-                    return action;
-                }
-            }
-        }
-        return nullptr;
-    }
-    // Note messages each output received since the last clear, as "on 60 off 60 ".
-    std::string synthNotes() const {
-        std::string s;
-        for (const AudioStep& step : doubles->audio->steps) {
-            if (step.kind == AudioStep::MidiEvent && (step.a & 0xE0) == 0x80) {
-                s += (step.a == 0x90 ? "on " : "off ") + std::to_string(step.b) + " ";
-            }
-        }
-        return s;
-    }
-    std::string midiNotes() const {
-        std::string s;
-        for (std::uint32_t word : doubles->midi->sent) {
-            s +=
-                ((word >> 20 & 0xF) == 9 ? "on " : "off ") + std::to_string(word >> 8 & 0xFF) + " ";
-        }
-        return s;
-    }
     // The last program change the synthesiser received, or -1.
     int lastProgram() const {
         int program = -1;
@@ -120,27 +79,6 @@ public:
         if (doubles->midi != nullptr) {
             doubles->midi->sent.clear();
         }
-    }
-
-    // The middle of a key's lower half in the widget's Qt coordinates.
-    static QPoint keyPoint(const QtPianoWidget& widget, int note) {
-        const PianoView& view = widget.pianoView();
-        const PianoKey& k = PianoController::sharedInstance().keys().at(note);
-        const Rect r = k.sharp ? view.getBlackDisplayRect(k.x) : view.getWhiteDisplayRect(k.x);
-        const double height = view.bounds().size.height;
-        const double yUp = k.sharp ? r.minY() + r.size.height * 0.5 : height * 0.2;
-        return QPoint(static_cast<int>(r.minX() + r.size.width / 2),
-                      static_cast<int>(height - yUp));
-    }
-    // The colour drawn at a key's point, rendered afresh.
-    static QRgb colourAt(QtPianoWidget& widget, int note) {
-        const QImage image = widget.grab().toImage();
-        return image.pixel(keyPoint(widget, note) * image.devicePixelRatio());
-    }
-    static QPointingDevice* touchScreen() {
-        static QPointingDevice* device =
-            QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
-        return device;
     }
 
     // The doubles behind the shared objects, installed once per process.

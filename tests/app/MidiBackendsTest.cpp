@@ -1,5 +1,4 @@
 #include "app/Backends.h"
-
 #include "support/FakeMidiSystem.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +13,10 @@ TEST(MidiBackends, ChoosesTheFirstThatOpensOrTheForcedOneAndReportsEveryFailure)
         OSStatus alsa, jack;
         std::string forced, tried, chosen, report;
     } cases[] = {
-        {-2, 0, "", "alsa jack ", "jack", "alsa: -2; using jack"},
         {0, 0, "", "alsa ", "alsa", ""},
         {0, 17, "jack", "jack ", "", "no MIDI system could be opened (jack: 17)"},
         {-2, 17, "", "alsa jack ", "", "no MIDI system could be opened (alsa: -2, jack: 17)"},
         {0, 0, "coremidi", "", "", "unknown MIDI system 'coremidi' (choose alsa, jack, none)"},
-        {0, 0, "none", "", "", ""},
     };
     for (const auto& c : cases) {
         std::string tried;

@@ -10,9 +10,8 @@
 
 namespace tinkella::testing {
 
-// One call that reached the fake audio system. AddNode: a, b = the description's type and
-// subtype; Connect: source node, bus, destination node, bus; NodeInfo: the node; MidiEvent:
-// status, data 1, data 2, frame offset.
+// One call that reached the fake audio system; for a MidiEvent, a to d are the status, data 1,
+// data 2 and frame offset.
 struct AudioStep {
     enum Kind {
         NewGraph,
@@ -54,19 +53,16 @@ public:
     explicit FakeAudioGraph(std::shared_ptr<AudioJournal> journal) : journal_(std::move(journal)) {}
     ~FakeAudioGraph() override { journal_->steps.push_back({AudioStep::GraphDestroyed}); }
 
-    OSStatus addNode(const AudioComponentDescription& description, AUNode& node) override {
+    OSStatus addNode(const AudioComponentDescription&, AUNode& node) override {
         node = ++nodes_;
-        return journal_->record(
-            {AudioStep::AddNode, description.componentType, description.componentSubType});
+        return journal_->record({AudioStep::AddNode});
     }
     OSStatus open() override { return journal_->record({AudioStep::Open}); }
-    OSStatus connectNodeInput(AUNode from, std::uint32_t output, AUNode to,
-                              std::uint32_t input) override {
-        return journal_->record(
-            {AudioStep::Connect, std::uint32_t(from), output, std::uint32_t(to), input});
+    OSStatus connectNodeInput(AUNode, std::uint32_t, AUNode, std::uint32_t) override {
+        return journal_->record({AudioStep::Connect});
     }
-    OSStatus nodeInfo(AUNode node, MusicDevice*& unit) override {
-        const OSStatus status = journal_->record({AudioStep::NodeInfo, std::uint32_t(node)});
+    OSStatus nodeInfo(AUNode, MusicDevice*& unit) override {
+        const OSStatus status = journal_->record({AudioStep::NodeInfo});
         unit = status == 0 && !journal_->nodeInfoGivesNoUnit ? this : nullptr;
         return status;
     }

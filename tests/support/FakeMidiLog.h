@@ -45,7 +45,6 @@ public:
         }
         return lines;
     }
-    void clear() const { records->systemLog.clear(), records->standardError.clear(); }
 
     std::shared_ptr<Records> records = std::make_shared<Records>();
 };

@@ -21,7 +21,6 @@ public:
         std::optional<std::string> name, manufacturer; // empty: cannot be read
         std::optional<std::int32_t> uniqueID;          // empty: cannot be read
     };
-    static constexpr MIDIClientRef clientRef = 7;
     static constexpr MIDIEndpointRef sourceRef = 42;
 
     // The topology, in the system's index order (refs unique, not sourceRef); the source made is
@@ -70,7 +69,7 @@ public:
     }
     OSStatus clientCreate(std::string_view, MIDINotifyBlock block, MIDIClientRef& client) override {
         notify_ = std::move(block);
-        client = clientRef;
+        client = 7;
         return clientCreateStatus;
     }
     OSStatus sourceCreateWithProtocol(MIDIClientRef, std::string_view name, MIDIProtocolID,
