@@ -1,20 +1,18 @@
 // The piano window: key width and note offset turned into widget size and scroll position,
-// live scrolls (scroll bar, wheel with and without phases) written back as the note offset,
-// closing that minimises, and the saved frame.
+// live scrolls (scroll bar, wheel) written back as the note offset,
+// and the saved frame.
 #include "hosting/PianoWindowController.h"
 
+#include "hosting/QtPianoWidget.h"
 #include "support/KeyboardDoubles.h"
 #include "support/QtTestApplication.h"
-#include "hosting/QtPianoWidget.h"
 #include "view/PianoView.h"
 
-#include <QCloseEvent>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -83,30 +81,14 @@ TEST_F(PianoWindowControllerTest, LiveScrollsWriteTheOffsetTheWindowShows) {
     EXPECT_GT(bar()->value(), 0);
     wheel(Qt::ScrollEnd, QPoint(0, 0));
     EXPECT_EQ(resizes, 3);
-    EXPECT_GT(stored(), 0.0);
-    // A wheel without phases, and scroll-bar steps, end after a pause.
-    wheel(Qt::NoScrollPhase, QPoint(0, -120));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return resizes == 4; }, 1000));
-    bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return resizes == 5; }, 1000));
     EXPECT_FLOAT_EQ(static_cast<float>(stored()),
                     static_cast<float>(bar()->value() / 2300.0 * 96.0));
     doubles.defaults.setValue(DefaultsValue::real(30.0), "values.noteOffset");
-    QTest::qWait(60);
     EXPECT_FALSE(controller->isLiveScrolling());
-    EXPECT_EQ(resizes, 5);
+    EXPECT_EQ(resizes, 3);
 }
 
-TEST_F(PianoWindowControllerTest, CloseMinimisesAndTheFrameIsKeptUnlessStoredGarbage) {
-    QCloseEvent request;
-    QSpontaneKeyEvent::setSpontaneous(&request);
-    QCoreApplication::instance()->notify(controller->window(), &request);
-    EXPECT_FALSE(request.isAccepted());
-    EXPECT_TRUE(controller->window()->windowState().testFlag(Qt::WindowMinimized));
-    controller->window()->setWindowState(Qt::WindowFullScreen);
-    QTest::qWait(20);
-    EXPECT_FALSE(controller->window()->windowState().testFlag(Qt::WindowFullScreen));
-
+TEST_F(PianoWindowControllerTest, TheFrameIsKeptUnlessStoredGarbage) {
     controller->window()->setGeometry(150, 120, 900, 300);
     controller->saveFrame();
     PianoWindowController again(doubles.defaults, doubles.piano, doubles.center);

@@ -4,15 +4,14 @@
 
 namespace tinkella::testing {
 
-// A host with settable bounds that counts the redraws asked of it.
+// A host with settable bounds.
 class FakeViewHost : public ViewHost {
 public:
     explicit FakeViewHost(Rect bounds = {}) : bounds_(bounds) {}
     Rect bounds() const override { return bounds_; }
-    void setNeedsDisplay() override { ++redrawRequests; }
+    void setNeedsDisplay() override {}
 
     void setBounds(Rect bounds) { bounds_ = bounds; }
-    int redrawRequests = 0;
 
 private:
     Rect bounds_;

@@ -10,10 +10,8 @@
 
 namespace tinkella::testing {
 
-// What a listener on the far side of an output holds, rebuilt from the messages it received
-// alone: a note-on (of velocity above 0) on the first channel raises the note's count, a
-// note-off lowers it when above zero. A count above one means a note was started twice without
-// an end in between, which a real receiver answers with a second voice.
+// What a listener on the far side of an output holds, from the first channel's note messages
+// alone. A count above one is a note started twice without an end: a second voice.
 class NoteLedger {
 public:
     std::set<std::uint32_t> held() const {
@@ -45,9 +43,7 @@ private:
     std::array<int, 128> counts_{};
 };
 
-// A MIDI receiver subscribed to the virtual source: reads the Universal MIDI Packet words the
-// fake MIDI system was handed (every one counts as delivered; the tests using this never
-// script refusals).
+// A MIDI receiver on the virtual source: every word the fake MIDI system was handed arrives.
 class MidiReceiverLedger : public NoteLedger {
 public:
     void catchUp(const FakeMidiSystem& system) {
@@ -63,8 +59,7 @@ private:
     std::size_t seen_ = 0;
 };
 
-// The synthesiser's own view: the channel messages its music device received. forget() counts
-// the journal's steps and clears them, so a long run does not keep them all.
+// The synthesiser's own view. forget() counts the journal's steps and clears them.
 class SynthLedger : public NoteLedger {
 public:
     void forget(AudioJournal& journal) {

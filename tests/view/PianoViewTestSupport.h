@@ -2,8 +2,8 @@
 
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
-#include "model/PianoController.h"
 #include "foundation/NotificationCenter.h"
+#include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeViewHost.h"
 #include "view/PianoView.h"
@@ -38,11 +38,11 @@ protected:
     }
     void TearDown() override { view->setHost(nullptr); }
 
-    // Notes held by the strip (or by the mouse), in note order.
-    std::vector<std::int64_t> held(bool onStrip = true) const {
+    // Notes held by the strip, in note order.
+    std::vector<std::int64_t> held() const {
         std::vector<std::int64_t> notes;
         for (const PianoKey& k : controller.keys()) {
-            if (onStrip ? k.isPressedOnTouchBar : k.isPressedOnScreen) {
+            if (k.isPressedOnTouchBar) {
                 notes.push_back(k.note);
             }
         }
