@@ -31,12 +31,14 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tinkella::testing {
 namespace {
@@ -294,13 +296,17 @@ private:
         return stripShown_ ? "strip shown" : "strip hidden";
     }
 
-    // A number in its range, written as the panel's controls write it (the fuzzers try the
-    // values out of range).
+    // A number written as the panel's controls write it: mostly in its range, now and then a
+    // value a hand-edited settings file may hold.
     std::string number() {
-        static const preferences::Setting<double>* const settings[] = {
-            &preferences::keyWidth, &preferences::noteOffset, &preferences::blackKeyTouchArea};
-        const preferences::Setting<double>* setting = settings[uniform(0, 2)];
-        const double value = real(setting->minimum, setting->maximum);
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        static const std::pair<const preferences::Setting<double>*, std::vector<double>> rows[] = {
+            {&preferences::keyWidth, {0, -5, 9.5, 90.5, 400, 1e300, -1e300, 5e-324}},
+            {&preferences::noteOffset, {-10, 0, 96, 200, 1e300, -1e300, 5e-324, -inf}},
+            {&preferences::blackKeyTouchArea, {0, 1, 1e300, -1e300, 5e-324}}};
+        const auto& [setting, odd] = rows[uniform(0, 2)];
+        const double value = uniform(0, 7) == 0 ? odd[uniform(0, int(odd.size()) - 1)]
+                                                : real(setting->minimum, setting->maximum);
         DefaultsController::shared().setObject(DefaultsValue::real(value), *setting);
         return std::string(setting->key) + " " + std::to_string(value);
     }
