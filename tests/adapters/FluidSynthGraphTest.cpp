@@ -72,20 +72,6 @@ TEST(FluidSynthGraph, ANoteIsNearMinus12dBFSAndATenNoteChordStaysUnderTheCeiling
     EXPECT_GT(20.0 * std::log10(peak), -6.0) << "the chord is loud, not muted";
 }
 
-TEST(FluidSynthGraph, SilentWhileIdleWithoutRunningTheSynthesiserAndWakesForANote) {
-    OfflineSynth synth;
-    const FluidSynthRenderer& renderer = *synth.fluid().renderer();
-    EXPECT_LT(synth.peak(0.5), 1e-5f); // what little the reverb leaves at start
-    EXPECT_TRUE(renderer.isIdle());
-    EXPECT_EQ(synth.peak(0.5), 0.0f);
-    synth.made.unit->midiEvent(0x90, 72, 127, 0);
-    EXPECT_GT(synth.peak(0.2), 0.01f);
-    EXPECT_FALSE(renderer.isIdle());
-    synth.made.unit->midiEvent(0x80, 72, 0, 0);
-    synth.peak(5.0); // release and reverb die away
-    EXPECT_TRUE(renderer.isIdle());
-}
-
 TEST(FluidSynthGraph, EventsWaitUntilStartAndAFullQueueDropsInsteadOfBlocking) {
     OfflineSynth synth(offline(), false);
     float left[256], right[256];

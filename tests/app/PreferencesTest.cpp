@@ -11,7 +11,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -51,13 +50,6 @@ TEST(Preferences, ReadersGetTheNewestValueWhileOthersWriteAndUnbindDuringDeliver
         outlives = defaults.bind("values.keyWidth", [](const DefaultsValue&) {});
     }
     outlives.reset();
-}
-
-// Numbers beyond the integer range saturate rather than wrap.
-TEST(Preferences, OutOfRangeNumbersSaturate) {
-    EXPECT_EQ(DefaultsValue::parse("99999999999999999999").kind(), DefaultsValue::Kind::real);
-    EXPECT_EQ(DefaultsValue::real(1e300).integerValue(), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(DefaultsValue::real(std::nan("")).integerValue(), 0);
 }
 
 template <typename T> std::function<double(const DefaultsValue&)> decoder(const T& setting) {

@@ -96,11 +96,6 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
          [](MIDIOutput& o, FakeMidiSystem&) { o.noteOn(60, 127, 0); },
          {"MIDI: MIDIClientCreateWithBlock -> -10860 (noConnection)",
           "MIDI-ERROR: MIDIClientCreateWithBlock failed (noConnection)", unavailable}},
-        {"no source",
-         [](FakeMidiSystem& m) { m.sourceCreateStatus = -50; },
-         {},
-         {"MIDI: MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> -50 (paramErr) endpoint=0",
-          "MIDI-ERROR: MIDISourceCreateWithProtocol failed (paramErr)"}},
         {"no manufacturer, invisible, another copy",
          [](FakeMidiSystem& m) {
              m.setManufacturerStatus = -95, m.createdSourceVisible = false;

@@ -4,7 +4,6 @@
 # heard, holds ended when the window is unmapped, moved or minimised, Ctrl+Q with a key held;
 # then a quit with the server frozen, and a key held while the server is killed. Screenshots
 # go to the artefacts folder.
-# Usage: app_e2e.sh <path to tinkella> <artefacts folder>
 set -u
 bin=$1
 artefacts=${2:-$(pwd)/artifacts}

@@ -5,7 +5,6 @@
 # what happened in one line on standard error, and quit normally on SIGTERM. On screens smaller
 # than the window's usual place the whole frame lies within the screen. No display server, or
 # one that does not exist, ends it at once with status 1 and one line.
-# Usage: faults_e2e.sh <path to tinkella>
 set -u
 bin=$1
 source "$(dirname "$0")/lib.sh"

@@ -3,7 +3,6 @@
 # connected to it receives middle C's note-on and note-off, switching the output off ends a
 # held note, a second copy logs the "another running instance" error once and still
 # publishes, and without a MIDI system the output stays off with clear lines.
-# Usage: midi_jack_e2e.sh <path to midi_probe>
 set -u
 probe=$1
 source "$(dirname "$0")/lib.sh"

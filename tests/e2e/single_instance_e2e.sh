@@ -4,7 +4,6 @@
 # and active (also from minimised); without a session bus it reaches the first through its
 # socket (also with the window closed); a killed copy's socket is replaced; a bus name owner
 # that does not answer is passed over; another settings folder and --new-instance run beside.
-# Usage: single_instance_e2e.sh <path to tinkella>
 set -u
 if [ -z "${SINGLE_INSTANCE_E2E_BUS:-}" ]; then
   SINGLE_INSTANCE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"

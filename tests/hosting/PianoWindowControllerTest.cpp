@@ -88,19 +88,5 @@ TEST_F(PianoWindowControllerTest, LiveScrollsWriteTheOffsetTheWindowShows) {
     EXPECT_EQ(resizes, 3);
 }
 
-TEST_F(PianoWindowControllerTest, TheFrameIsKeptUnlessStoredGarbage) {
-    controller->window()->setGeometry(150, 120, 900, 300);
-    controller->saveFrame();
-    PianoWindowController again(doubles.defaults, doubles.piano, doubles.center);
-    EXPECT_EQ(again.window()->geometry().size(), QSize(900, 300));
-    for (const DefaultsValue& garbage : {DefaultsValue::text("not a frame"),
-                                         DefaultsValue::text("AAAA"), DefaultsValue::integer(7)}) {
-        doubles.defaults.setObject(garbage, "keyboard");
-        EXPECT_FALSE(again.restoreFrame());
-    }
-    PianoWindowController fresh(doubles.defaults, doubles.piano, doubles.center);
-    EXPECT_EQ(fresh.window()->geometry().size(), QSize(1200, 270));
-}
-
 } // namespace
 } // namespace tinkella

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build as a packager would (PREFIX /usr into a temporary DESTDIR) and checks that
 # every file a desktop needs is there and that the desktop's own validators accept them.
-# Usage: validate_install.sh BUILD_DIR
 set -euo pipefail
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
