@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -50,6 +51,21 @@ TEST(Preferences, ReadersGetTheNewestValueWhileOthersWriteAndUnbindDuringDeliver
         outlives = defaults.bind("values.keyWidth", [](const DefaultsValue&) {});
     }
     outlives.reset();
+}
+
+// Stored texts and numbers convert as the user-defaults readers do, saturating instead of
+// overflowing.
+TEST(Preferences, StoredValuesConvertAndSaturate) {
+    using V = DefaultsValue;
+    EXPECT_EQ(V::parse("99999999999999999999").kind(), V::Kind::real);
+    EXPECT_EQ(V::real(1e300).integerValue(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(V::real(-1e300).integerValue(), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(V::real(std::nan("")).integerValue(), 0);
+    EXPECT_EQ(V::text("+12").integerValue(), 12);
+    EXPECT_EQ(V::text("oboe").integerValue() + V::text("oboe").realValue(), 0);
+    EXPECT_EQ(V::text("2.5").realValue() + V::boolean(true).integerValue(), 3.5);
+    EXPECT_TRUE(V::text("yes").boolValue() && !V::text("0").boolValue());
+    EXPECT_EQ(V::boolean(false).toString() + V::real(0.5).toString() + V().toString(), "false0.5");
 }
 
 template <typename T> std::function<double(const DefaultsValue&)> decoder(const T& setting) {

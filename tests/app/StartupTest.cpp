@@ -2,10 +2,12 @@
 // launches from stored settings (good and odd), the panel's controls and its menu command.
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
+#include "hosting/QtStripWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTimer>
@@ -117,7 +119,11 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
             return QPoint(8 + static_cast<int>(fraction * (slider->width() - 16)),
                           slider->height() / 2);
         };
+        QtPianoWidget& strip = *app.piano().stripWindow()->itemWidgets().front();
+        const QImage before = strip.grab().toImage();
         QTest::mousePress(slider, Qt::LeftButton, {}, at(0.5));
+        // Octave labels or the black keys' zones are drawn while the slider is held.
+        EXPECT_NE(strip.grab().toImage(), before);
         const bool zones = slider == app.settings().blackKeySlider();
         EXPECT_EQ(app.stripView().showsBlackKeyTouchArea(), zones);
         EXPECT_EQ(app.stripView().showsOctaveNumber(), !zones);
@@ -131,13 +137,14 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
     }
 }
 
-} // namespace
-
 // Every menu command but Quit runs at launch without harm; modal boxes are dismissed as a user
 // would, and nothing is left sounding.
 TEST(StartupTest, EveryMenuCommandRunsAndLeavesNothingSounding) {
     AppHarness app;
     launch(app);
+    for (QMenu* menu : app.piano().window()->menuBar()->findChildren<QMenu*>()) {
+        emit menu->aboutToShow(); // fills the window list
+    }
     for (QAction* action : app.piano().window()->menuBar()->findChildren<QAction*>()) {
         if (action->menu() != nullptr || action->isSeparator() ||
             action->text().startsWith("Quit")) {
@@ -156,4 +163,5 @@ TEST(StartupTest, EveryMenuCommandRunsAndLeavesNothingSounding) {
     }
 }
 
+} // namespace
 } // namespace tinkella
