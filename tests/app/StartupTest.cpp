@@ -9,8 +9,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -135,6 +137,28 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
                     slider->realMinimum() + 0.3 * (slider->realMaximum() - slider->realMinimum()),
                     0.05 * slider->realMaximum());
     }
+}
+
+// The mouse is one more finger on the strip: pressed, dragged, released, or lost with the strip.
+TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStrip) {
+    AppHarness app;
+    launch(app);
+    QtPianoWidget& strip = *app.piano().stripWindow()->itemWidgets().front();
+    const auto playing = [] {
+        const auto& keys = PianoController::sharedInstance().keys();
+        return std::count_if(keys.begin(), keys.end(), [](const PianoKey& k) { return k.playing; });
+    };
+    const QPoint at(strip.width() / 2, strip.height() / 4);
+    QTest::mousePress(&strip, Qt::LeftButton, {}, at);
+    EXPECT_EQ(playing(), 1);
+    QMouseEvent drag(QEvent::MouseMove, at + QPoint(60, 0), strip.mapToGlobal(at + QPoint(60, 0)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&strip, &drag);
+    QTest::mouseRelease(&strip, Qt::LeftButton, {}, at + QPoint(60, 0));
+    EXPECT_EQ(playing(), 0);
+    QTest::mousePress(&strip, Qt::LeftButton, {}, at);
+    strip.window()->hide();
+    EXPECT_EQ(playing(), 0);
 }
 
 // Every menu command but Quit runs at launch without harm; modal boxes are dismissed as a user

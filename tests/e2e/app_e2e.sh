@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The real program on Xvfb with openbox and a private JACK server, jack_midi_dump on its MIDI
-# port: start-up log and banner, the windows' places and icons, a click on middle C sent and
-# heard, holds ended when the window is unmapped, moved or minimised, Ctrl+Q with a key held;
-# then a quit with the server frozen, and a key held while the server is killed. Screenshots
-# go to the artefacts folder.
+# The real program on Xvfb + openbox + a private JACK server with jack_midi_dump on its port: start-up
+# log, windows' places and icons, a click sent and heard, holds ended on unmap, desktop switch and
+# minimise, Ctrl+Q with a key held, a quit with the server frozen, and the server killed mid-note.
 set -u
 bin=$1
 artefacts=${2:-$(pwd)/artifacts}

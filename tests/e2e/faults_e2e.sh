@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Faults the program survives, on the real binary: a missing, a corrupt, a truncated and an
-# unreadable sound font (TINKELLA_SOUNDFONT), no ALSA sequencer, a settings file of garbage, a
-# settings folder that cannot be made or written: each time the program must keep running, say
-# what happened in one line on standard error, and quit normally on SIGTERM. On screens smaller
-# than the window's usual place the whole frame lies within the screen. No display server, or
-# one that does not exist, ends it at once with status 1 and one line.
+# Faults the real program survives with one line on stderr and a normal quit: broken, missing and
+# unreadable sound fonts, no ALSA sequencer, bad settings files and folders; the frame fits small
+# screens; a missing or unreachable display ends it at once with status 1 and one line.
 set -u
 bin=$1
 source "$(dirname "$0")/lib.sh"

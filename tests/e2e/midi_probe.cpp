@@ -1,12 +1,6 @@
-// A small driver for end-to-end tests of the MIDI output: publishes the shared output on the
-// MIDI system chosen by a first argument --midi=alsa|jack|none (default: the first that opens),
-// then follows commands read line by line from standard input while relaying the MIDI system's
-// notifications:
-//   note N   note-on of N at velocity 127, then its note-off, on the first channel
-//   on N     note-on only
-//   enable 0|1               switches the output off or on
-//   quit (or end of input)   exits
-// The diagnostic log goes to standard error; "ready" on standard output marks start-up done.
+// Drives the shared MIDI output for end-to-end tests: --midi=alsa|jack|none picks the system;
+// stdin commands "note N" (on and off), "on N", "enable 0|1" and "quit" act on it while its
+// notifications are relayed. The log goes to stderr; "ready" on stdout marks start-up done.
 #include "app/Composition.h"
 #include "audio/MIDIOutput.h"
 
