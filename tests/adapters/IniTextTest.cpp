@@ -1,5 +1,3 @@
-// Settings files are shared with the QSettings-written files of earlier versions: every text a
-// setting may hold must survive our writer and our reader, and cross over to QSettings and back.
 #include "adapters/qt/IniText.h"
 
 #include <QCoreApplication>
@@ -19,9 +17,10 @@ std::string readAll(const QString& path) {
 }
 
 TEST(IniText, EveryTextRoundTripsThroughOurWriterAndQSettings) {
-    const std::vector<std::string> texts{
-        "plain",      "two  words", " padded ",   "a;b=c#d",          "\"quoted\"", "back\\slash",
-        "\a\b\f\n\r\t\v", "\x01\x1f\x7f" "f", "é ü 音",  "[not a section]", ""};
+    // clang-format off
+    const std::vector<std::string> texts{"plain", "two  words", " padded ", "a;b=c#d", "\"quoted\"",
+        "back\\slash", "\a\b\f\n\r\t\v", "\001\037\177f", "é ü 音", "[not a section]", ""};
+    // clang-format on
     QTemporaryDir dir;
     for (const std::string& text : texts) {
         const std::string ours = ini::update("; kept\n[General]\nother=1\n", {{"k", text}});
@@ -36,8 +35,7 @@ TEST(IniText, EveryTextRoundTripsThroughOurWriterAndQSettings) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(ours.data(), static_cast<qint64>(ours.size()));
         file.close();
-        EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("k").toString().toStdString(),
-                  text)
+        EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("k").toString().toStdString(), text)
             << ours;
 
         const QString theirsPath = dir.filePath("theirs.conf");

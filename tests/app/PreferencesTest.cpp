@@ -53,8 +53,6 @@ TEST(Preferences, ReadersGetTheNewestValueWhileOthersWriteAndUnbindDuringDeliver
     outlives.reset();
 }
 
-// Stored texts and numbers convert as the user-defaults readers do, saturating instead of
-// overflowing.
 TEST(Preferences, StoredValuesConvertAndSaturate) {
     using V = DefaultsValue;
     EXPECT_EQ(V::parse("99999999999999999999").kind(), V::Kind::real);

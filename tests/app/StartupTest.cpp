@@ -124,7 +124,6 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
         QtPianoWidget& strip = *app.piano().stripWindow()->itemWidgets().front();
         const QImage before = strip.grab().toImage();
         QTest::mousePress(slider, Qt::LeftButton, {}, at(0.5));
-        // Octave labels or the black keys' zones are drawn while the slider is held.
         EXPECT_NE(strip.grab().toImage(), before);
         const bool zones = slider == app.settings().blackKeySlider();
         EXPECT_EQ(app.stripView().showsBlackKeyTouchArea(), zones);
@@ -161,8 +160,7 @@ TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStrip) {
     EXPECT_EQ(playing(), 0);
 }
 
-// Every menu command but Quit runs at launch without harm; modal boxes are dismissed as a user
-// would, and nothing is left sounding.
+// Every menu command but Quit runs at launch, modal boxes dismissed, leaving nothing sounding.
 TEST(StartupTest, EveryMenuCommandRunsAndLeavesNothingSounding) {
     AppHarness app;
     launch(app);

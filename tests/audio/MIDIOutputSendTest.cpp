@@ -71,11 +71,16 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "data2=0 -> 0 (noErr)"}},
         {"refused",
          [](FakeMidiSystem& m) { m.sendStatus = -10860; },
-         [](MIDIOutput& o, FakeMidiSystem&) { o.noteOn(128, 1, 0), o.noteOn(0, 200, 0); },
+         [](MIDIOutput& o, FakeMidiSystem&) {
+             o.noteOn(128, 1, 0), o.noteOn(0, 200, 0), o.noteOff(200, 0),
+                 o.controlChange(128, 0, 0);
+         },
          {"MIDI-ERROR: noteOn rejected: note 128 is out of MIDI range 0-127",
           "MIDI: send #1 MIDIReceivedEventList word=0x209000C8 mt=2 status=0x90 data1=0 "
           "data2=200 -> -10860 (noConnection)",
-          "MIDI-ERROR: MIDIReceivedEventList failed (noConnection)"}},
+          "MIDI-ERROR: MIDIReceivedEventList failed (noConnection)",
+          "MIDI-ERROR: noteOff rejected: note 200 is out of MIDI range 0-127",
+          "MIDI-ERROR: controlChange rejected: controller 128 value 0 is out of MIDI range 0-127"}},
         {"switched off",
          {},
          [](MIDIOutput& o, FakeMidiSystem&) { o.setEnabled(false), o.noteOn(60, 127, 0); },

@@ -35,7 +35,11 @@ TEST(SoundController, FailingGraphStepLeavesASilentControllerAndOneLine) {
         int occurrence;
         const char* wording;
     } steps[] = {{AudioStep::NewGraph, 1, "creating the audio graph"},
+                 {AudioStep::AddNode, 2, "adding the peak limiter"},
+                 {AudioStep::Open, 1, "opening the audio graph"},
+                 {AudioStep::Connect, 2, "connecting the limiter"},
                  {AudioStep::NodeInfo, 1, "finding the synthesiser unit"},
+                 {AudioStep::Initialize, 1, "backend reason"},
                  {AudioStep::Start, 1, "backend reason"},
                  {AudioStep::MidiEvent, 0, "finding the synthesiser unit"}};
     for (const auto& step : steps) {
