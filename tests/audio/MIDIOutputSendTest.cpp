@@ -98,9 +98,10 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "MIDI: CoreMIDI notification: id=7", unavailable}},
         {"no client",
          [](FakeMidiSystem& m) { m.clientCreateStatus = -10860; },
-         [](MIDIOutput& o, FakeMidiSystem&) { o.noteOn(60, 127, 0); },
+         [](MIDIOutput& o, FakeMidiSystem&) { o.noteOn(60, 127, 0), o.panic(0); },
          {"MIDI: MIDIClientCreateWithBlock -> -10860 (noConnection)",
-          "MIDI-ERROR: MIDIClientCreateWithBlock failed (noConnection)", unavailable}},
+          "MIDI-ERROR: MIDIClientCreateWithBlock failed (noConnection)", unavailable,
+          "MIDI-ERROR: panic skipped: MIDI source unavailable"}},
         {"no manufacturer, invisible, another copy",
          [](FakeMidiSystem& m) {
              m.setManufacturerStatus = -95, m.createdSourceVisible = false;
