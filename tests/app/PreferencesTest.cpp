@@ -44,10 +44,10 @@ TEST(Preferences, ReadersGetTheNewestValueWhileOthersWriteAndUnbindDuringDeliver
         defaults.setValue(DefaultsValue::real(120.0), "values.noteOffset");
         EXPECT_EQ(seen.back(), 96.0);
         EXPECT_EQ(laterCalls, 1);
+        EXPECT_EQ(store.writeCount(), 2u); // the store goes with the replacement below
         defaults.replaceStore(std::make_unique<InMemoryDefaultsStore>(
             DefaultsController::Defaults{{"noteOffset", DefaultsValue::real(20.0)}}));
         EXPECT_EQ(seen.back(), 20.0);
-        EXPECT_EQ(store.writeCount(), 2u);
         outlives = defaults.bind("values.keyWidth", [](const DefaultsValue&) {});
     }
     outlives.reset();

@@ -119,7 +119,7 @@ TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything)
             EXPECT_EQ(doubles.piano.isSustained(), c.sustained);
             int noteOns = 0;
             for (std::uint32_t word : doubles.noteWords()) {
-                noteOns += (word >> 20 & 0xF) == 0x9 ? 1 : 0;
+                noteOns += (ump::statusByte(word) & 0xF0) == ump::noteOnStatus ? 1 : 0;
             }
             EXPECT_EQ(noteOns, c.noteOns);
         }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "interfaces/MidiMessage.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiSystem.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <set>
 
 namespace tinkella::testing {
@@ -49,8 +49,8 @@ public:
     void catchUp(const FakeMidiSystem& system) {
         for (; seen_ < system.sent.size(); ++seen_) {
             const std::uint32_t word = system.sent[seen_];
-            if ((word >> 24) == 0x20U) {
-                channelMessage((word >> 16) & 0xFFU, (word >> 8) & 0xFFU, word & 0xFFU);
+            if (ump::messageType(word) == ump::midi1ChannelVoiceType) {
+                channelMessage(ump::statusByte(word), ump::data1(word), ump::data2(word));
             }
         }
     }
