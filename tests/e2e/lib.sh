@@ -115,7 +115,7 @@ connect_dump() {
   sleep 0.1
 }
 
-# jack_midi_dump received $2, then $3, after its first $1 lines.
+# jack_midi_dump (or aseqdump) received $2, then $3, after its first $1 lines of dump.log.
 received_in_order() {
   tail -n +"$(($1 + 1))" "$work/dump.log" |
     awk -v on="$2" -v off="$3" 'index($0, on) {a = 1} a && index($0, off) {f = 1} END {exit !f}'
