@@ -54,5 +54,5 @@ logged_after "$work/tinkella.log" "notification: id=3" || fail "a client leaving
 
 heard_middle_c "$work/take.wav" 0.01 || fail "no middle C above -40 dBFS in the take"
 echo quit >&7
-wait "$probe_pid"
+wait "$probe_pid" || fail "the probe ended with status $?"
 echo "PASS"
