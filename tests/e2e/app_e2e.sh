@@ -62,16 +62,7 @@ for attempt in 1 2 3; do
 done
 wait "${pids[-1]}" 2>/dev/null
 
-# Heard: the take has a clear level, and its fundamental (low-passed, sounding part only)
-# is middle C, 261.6 Hz.
-sox "$work/take.wav" -n stat >"$work/stat.log" 2>&1 || fail "sox could not read the take"
-peak=$(awk '/Maximum amplitude/ {print $3}' "$work/stat.log")
-awk -v p="$peak" 'BEGIN {exit !(p > 0.02)}' || fail "the take is silent (peak $peak)"
-sox "$work/take.wav" "$work/note.wav" remix 1 silence 1 0.005 2% trim 0.05 0.4 lowpass 400 \
-  lowpass 400 2>>"$work/stat.log"
-pitch=$(sox "$work/note.wav" -n stat 2>&1 | awk '/Rough   frequency/ {print $3}')
-echo "middle C: peak $peak, rough frequency $pitch Hz"
-awk -v f="$pitch" 'BEGIN {exit !(f > 240 && f < 285)}' || fail "pitch $pitch Hz is not middle C"
+heard_middle_c "$work/take.wav" 0.02 || fail "the take is not a clear middle C"
 
 # --- holds whose release the window can no longer receive -----------------------------------
 count() { grep -c "$1" "$work/dump.log"; }

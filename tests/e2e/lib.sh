@@ -115,10 +115,27 @@ connect_dump() {
   sleep 0.1
 }
 
-# jack_midi_dump received $2, then $3, after its first $1 lines.
+# jack_midi_dump (or aseqdump) received $2, then $3, after its first $1 lines of dump.log.
 received_in_order() {
   tail -n +"$(($1 + 1))" "$work/dump.log" |
     awk -v on="$2" -v off="$3" 'index($0, on) {a = 1} a && index($0, off) {f = 1} END {exit !f}'
+}
+
+# The copy logging to $1 reported the other instance exactly once, the one logging to $2 never.
+reported_other_copy() {
+  [ "$(grep -c "MIDI-ERROR: another running instance already publishes 'Tinkella'" "$1")" = 1 ] &&
+    ! grep -q "another running instance" "$2"
+}
+
+# The recording $1 is middle C: its peak is above $2 (full scale 1) and the fundamental of its
+# sounding part, low-passed, near 261.6 Hz. Prints both figures.
+heard_middle_c() {
+  local peak pitch
+  peak=$(sox "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+  pitch=$(sox "$1" -p remix 1 silence 1 0.005 2% trim 0.05 0.4 lowpass 400 lowpass 400 2>/dev/null |
+    sox -p -n stat 2>&1 | awk '/Rough   frequency/ {print $3}')
+  echo "$1: peak $peak, rough frequency $pitch Hz"
+  awk -v p="$peak" -v f="$pitch" -v min="$2" 'BEGIN {exit !(p > min && f > 240 && f < 285)}'
 }
 
 # Stops the processes, the JACK server last, and frees its registry slot.

@@ -1,8 +1,11 @@
 // Drives the shared MIDI output for end-to-end tests: --midi=alsa|jack|none picks the system;
 // stdin commands "note N" (on and off), "on N", "enable 0|1" and "quit" act on it while its
-// notifications are relayed. The log goes to stderr; "ready" on stdout marks start-up done.
+// notifications are relayed. With --audio=NAME after it, "key N" and "up N" press and let go
+// key N of the piano, sounding through that driver and sending MIDI as a played key does. The
+// log goes to stderr; "ready" on stdout marks start-up done.
 #include "app/Composition.h"
 #include "audio/MIDIOutput.h"
+#include "model/PianoController.h"
 
 #include <cstdio>
 #include <iostream>
@@ -19,6 +22,11 @@ void run(const std::string& command, tinkella::MIDIOutput& output) {
     int value = 0;
     words >> verb >> value;
     const auto note = static_cast<std::uint8_t>(value);
+    if (verb == "key" || verb == "up") {
+        auto& piano = tinkella::PianoController::sharedInstance();
+        piano.keys().at(note).isPressedOnKeyboard = verb == "key";
+        return piano.updatePlayingNotesFromPressedKeys();
+    }
     if (verb == "note" || verb == "on") {
         output.noteOn(note, 127, 0);
     }
@@ -34,6 +42,10 @@ void run(const std::string& command, tinkella::MIDIOutput& output) {
 int main(int argc, char** argv) {
     const std::string arg = argc > 1 ? argv[1] : "";
     tinkella::app::useMidiBackend(arg.rfind("--midi=", 0) == 0 ? arg.substr(7) : "");
+    if (argc > 2) { // the synthesiser is running before "ready"
+        tinkella::app::useAudioBackend(std::string(argv[2]).substr(8));
+        tinkella::PianoController::sharedInstance();
+    }
     tinkella::MIDIOutput& output = tinkella::MIDIOutput::shared();
     std::cout << (output.isAvailable() ? "ready" : "unavailable") << std::endl;
 

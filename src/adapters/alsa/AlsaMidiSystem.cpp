@@ -79,6 +79,11 @@ std::vector<MIDIObjectRef> AlsaMidiSystem::ports(unsigned int caps) const {
     snd_seq_client_info_set_client(clientInfo, -1);
     while (snd_seq_query_next_client(seq_, clientInfo) >= 0) {
         const int client = snd_seq_client_info_get_client(clientInfo);
+        // The system client's Timer and Announce ports are readable and subscribable too, but
+        // carry the sequencer's own events, not MIDI.
+        if (client == SND_SEQ_CLIENT_SYSTEM) {
+            continue;
+        }
         snd_seq_port_info_set_client(portInfo, client);
         snd_seq_port_info_set_port(portInfo, -1);
         while (snd_seq_query_next_port(seq_, portInfo) >= 0) {
