@@ -1,41 +1,38 @@
 #!/usr/bin/env bash
-# The strip on Wayland, the compositors and the program run as an unprivileged user. Headless
-# sway (layer shell): the strip is a 1085 × 30 surface centred 8 points above the bottom edge,
-# tiled windows end above it, and the focus stays on the piano window. Headless weston (no layer
-# shell): the strip is docked in the piano window, the program's only toplevel. Screenshots go
-# to the folder $2.
+# The strip on Wayland, all run as an unprivileged user; screenshots to $2. Headless sway: a
+# 1085 × 30 layer surface centred 8 points above the bottom edge, tiled windows ending above it,
+# the focus kept by the piano window. Headless weston: docked in the only toplevel.
 set -u
 bin=$1
 shots=${2:-$PWD}
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
-# Everything the user touches lies in a folder of its own, the program copied there, so that a
-# build folder that user cannot read does not matter.
+# The user's own folder, the program copied there: the build folder may be closed to the user.
 home=$work/nobody
 mkdir -p "$home/run" "$home/.config/Quorvin" "$shots"
 printf '[General]\nsettingsVisible=false\n' >"$home/.config/Quorvin/Tinkella.conf"
 cp "$bin" "$home/tinkella"
+# A build measured for coverage: the counters are handed to the user's copy and taken back.
+build=$(cd "$(dirname "$bin")" && pwd) counters=$home/gcov
+mkdir -p "$counters" && find "$build" -name '*.gcda' -exec cp --parents {} "$counters/" \;
+cleanup_first() { [ -d "$counters$build" ] && cp -r "$counters$build/." "$build/"; }
 chmod 755 "$work" && chmod 700 "$home/run" && chown -R 65534:65534 "$home"
 # Becomes the command run as that user: call it in a subshell or in the background.
 nobody() {
   cd "$home" && exec setpriv --reuid=65534 --regid=65534 --clear-groups env -i PATH="$PATH" \
-    HOME="$home" XDG_RUNTIME_DIR="$home/run" "$@"
+    HOME="$home" XDG_RUNTIME_DIR="$home/run" GCOV_PREFIX="$counters" "$@"
 }
-# Starts a compositor (its log $work/$1.log) whose socket name matches $2; sets $socket once
-# it listens.
+# Starts a compositor (log $work/$1.log) whose socket matches $2; $socket once it listens.
 start_compositor() {
-  local log=$1 name=$2
-  shift 2
-  nobody "$@" >"$work/$log.log" 2>&1 &
+  nobody "${@:3}" >"$work/$1.log" 2>&1 &
   pids+=($!)
-  wait_until 10 compgen -G "$home/run/$name.lock" >/dev/null || return 1
-  socket=$(basename "$(compgen -G "$home/run/$name.lock")" .lock)
+  wait_until 10 compgen -G "$home/run/$2.lock" >/dev/null &&
+    socket=$(basename "$(compgen -G "$home/run/$2.lock")" .lock)
 }
 start_tinkella() {
   nobody WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@" ./tinkella --audio=none \
     --midi=none >"$work/$socket-app.log" 2>&1 &
-  app_pid=$!
-  pids+=("$app_pid")
+  app_pid=$! && pids+=("$app_pid")
 }
 ran=0
 
@@ -45,8 +42,7 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   ran=1
   ipc() { (nobody SWAYSOCK="$(compgen -G "$home/run/sway-ipc.*")" swaymsg -r "$@"); }
   focused() { ipc -t get_tree | jq -e '.. | objects | select(.focused) | .name == "Tinkella"'; }
-  # The bounding box of what differs from the background in the bottom 38 rows: w h x y.
-  # Centred: as far from either side, within the odd point.
+  # What differs from the background in the bottom 38 rows (w h x y), centred to a point.
   centred() { read -r w h x y <<<"$(strip_box)" && [ "$w $h $y" = "1085 30 0" ] &&
     [ $((2 * x + w - 1280)) -ge -1 ] && [ $((2 * x + w - 1280)) -le 1 ]; }
   strip_box() {
@@ -60,8 +56,8 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   wait_until 10 centred || fail "sway: strip at $(strip_box)"
   cp "$home/shot.png" "$shots/sway-strip.png"
   focused >/dev/null || fail "sway: the strip took the focus"
-  bottom=$(ipc -t get_tree | jq '.. | objects | select(.name == "Tinkella") | .rect.y + .rect.height')
-  [ "$bottom" = 682 ] || fail "sway: the piano window ends at $bottom, not above the strip (682)"
+  [ "$(ipc -t get_tree | jq '.. | objects | select(.name == "Tinkella") | .rect.y + .rect.height')" \
+    = 682 ] || fail "sway: the piano window does not end above the strip (at 682)"
   kill "$app_pid" && wait "$app_pid"
 else
   echo "SKIP sway: headless sway did not start: $(tail -n 3 "$work/sway.log")"
@@ -79,8 +75,8 @@ if start_compositor weston weston-wl weston --backend=headless-backend.so --use-
   (nobody WAYLAND_DISPLAY="$socket" timeout 10 weston-screenshooter) &&
     cp "$(compgen -G "$home/wayland-screenshot-*.png")" "$shots/weston-docked.png" ||
     fail "weston: no screenshot"
+  kill "$app_pid" && wait "$app_pid"
 else
   echo "SKIP weston: headless weston did not start: $(tail -n 3 "$work/weston.log")"
 fi
 [ "$ran" = 1 ] || exit 77
-echo "PASS"

@@ -1,6 +1,6 @@
-// The strip on a surface of the desktop's shell: fingers and the mouse played one to one, every
-// point ended however it goes, the view drawn into the surface's buffer, the surface shown while
-// the application is active; the piano window placing the strip where the composition says.
+// The strip on a surface of the desktop's shell, placed by the piano window as the composition
+// says (or docked in it): fingers and the mouse played one to one as direct touches, every point
+// ended however it goes (the surface, panic, the host going), no note left sounding.
 #include "hosting/ShellStripHost.h"
 
 #include "hosting/PianoWindowController.h"
@@ -10,7 +10,7 @@
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
-#include <QMainWindow>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tinkella {
@@ -20,99 +20,55 @@ struct FakeStripSurface : StripSurface {
     void setClient(StripSurfaceClient* newClient) override { client = newClient; }
     int descriptor() const override { return -1; }
     bool dispatch() override { return true; }
-    void setVisible(bool shown) override { visible = shown; }
+    void setVisible(bool) override {}
     Size size() const override { return {1085, 30}; }
-    void draw(const std::function<void(const PixelBuffer&)>& paint) override {
-        pixels.assign(1085 * 30, 0);
-        paint(PixelBuffer{pixels.data(), 1085, 30, 1085 * 4});
-    }
+    void draw(const std::function<void(const PixelBuffer&)>&) override {}
     StripSurfaceClient* client = nullptr;
-    bool visible = false;
-    std::vector<std::uint32_t> pixels;
 };
 
-class ShellStripHostTest : public ::testing::Test {
-protected:
-    void point(SurfacePointPhase phase, bool mouse, int id, double x) {
-        surface->client->surfacePointChanged(SurfacePoint{phase, mouse, id, {x, 10}});
-    }
-    // Note-ons minus note-offs sent so far.
-    long sounding() const {
-        long count = 0;
-        for (std::uint32_t word : doubles.noteWords()) {
-            count += (ump::statusByte(word) & 0xF0) == ump::noteOnStatus ? 1 : -1;
-        }
-        return count;
-    }
-
-    QApplication& qt = testing::ensureQtApplication();
+TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
+    testing::ensureQtApplication();
     testing::KeyboardDoubles doubles;
-    PianoView view{Rect(0, 0, 1085, 30), true, doubles.piano, doubles.center};
-    FakeStripSurface* surface = new FakeStripSurface;
-    std::unique_ptr<ShellStripHost> host =
-        std::make_unique<ShellStripHost>(std::unique_ptr<StripSurface>(surface), view);
-};
-
-TEST_F(ShellStripHostTest, FingersAndTheMousePlayAndEveryPointEnds) {
-    using enum SurfacePointPhase;
-    point(began, false, 7, 100);
-    point(began, true, 0, 500);
-    EXPECT_EQ(view.touchCount(), 2U);
-    EXPECT_EQ(sounding(), 2);
-    point(moved, false, 7, 900);
-    point(moved, false, 8, 300); // never began: ignored
-    EXPECT_EQ(sounding(), 2);
-    point(ended, true, 0, 500);
-    point(cancelled, false, 7, 900);
-    point(ended, false, 7, 900);
-    EXPECT_EQ(view.touchCount(), 0U);
-    EXPECT_EQ(host->heldPointCount(), 0U);
-    EXPECT_EQ(sounding(), 0);
-
-    // Panic, and the host going, with points held.
-    point(began, false, 1, 100);
-    host->releaseHeldInput();
-    EXPECT_EQ(sounding(), 0);
-    point(began, false, 2, 200);
-    point(began, true, 0, 600);
-    host.reset();
-    EXPECT_EQ(sounding(), 0);
-    EXPECT_EQ(view.touchCount(), 0U);
-}
-
-TEST_F(ShellStripHostTest, DrawsTheViewAndShowsWhileTheApplicationIsActive) {
-    surface->client->surfaceNeedsDrawing({1085, 30});
-    EXPECT_EQ(view.bounds().size.width, 1085);
-    EXPECT_NE(std::count(surface->pixels.begin(), surface->pixels.end(), 0xff000000U),
-              static_cast<long>(surface->pixels.size()));
-    host->applicationStateChanged(Qt::ApplicationActive);
-    EXPECT_TRUE(surface->visible);
-    host->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_FALSE(surface->visible);
-}
-
-TEST_F(ShellStripHostTest, ThePianoWindowPlacesTheStripAsTheCompositionSays) {
-    for (bool docked : {false, true}) {
-        setStripPlacementFactory([docked] {
-            StripPlacement placement;
-            placement.docked = docked;
-            if (!docked) {
-                placement.shellSurface = std::make_unique<FakeStripSurface>();
-            }
-            return placement;
+    const auto sounding = [&] {
+        return std::ranges::count_if(doubles.piano.keys(), [](auto& key) { return key.playing; });
+    };
+    for (bool docked : {true, false}) {
+        auto* surface = docked ? nullptr : new FakeStripSurface;
+        setStripPlacementFactory([docked, surface] {
+            return StripPlacement{std::unique_ptr<StripSurface>(surface), docked};
         });
-        PianoWindowController controller(doubles.defaults, doubles.piano, doubles.center);
-        PianoView stripView(Rect(0, 0, 0, 0), true, doubles.piano, doubles.center);
-        controller.setStripPianoView(&stripView);
-        controller.showWindow();
-        EXPECT_EQ(controller.stripWindow(), nullptr);
-        EXPECT_EQ(controller.shellStrip() != nullptr, !docked);
-        ASSERT_EQ(controller.dockedStrip() != nullptr, docked);
+        PianoView view(Rect(0, 0, 1085, 30), true, doubles.piano, doubles.center);
+        auto controller = std::make_unique<PianoWindowController>(doubles.defaults, doubles.piano,
+                                                                  doubles.center);
+        controller->setStripPianoView(&view);
+        controller->showWindow();
         if (docked) {
-            EXPECT_EQ(controller.dockedStrip()->window(), controller.window());
-            EXPECT_EQ(controller.dockedStrip()->height(), 30);
+            ASSERT_NE(controller->dockedStrip(), nullptr);
+            EXPECT_EQ(controller->dockedStrip()->height(), 30);
+            continue;
         }
-        controller.panic();
+        ASSERT_NE(controller->shellStrip(), nullptr);
+        const auto point = [&](SurfacePointPhase phase, bool mouse, int id, double x) {
+            surface->client->surfacePointChanged({phase, mouse, id, {x, 10}});
+        };
+        using enum SurfacePointPhase;
+        point(began, false, 7, 100);
+        point(began, true, 0, 500);
+        EXPECT_EQ(view.touchCount(), 2U);
+        EXPECT_EQ(sounding(), 2);
+        point(moved, false, 8, 300); // never began: ignored
+        point(moved, false, 7, 900);
+        point(ended, true, 0, 500);
+        point(cancelled, false, 7, 900);
+        point(ended, false, 7, 900);
+        EXPECT_EQ(sounding(), 0);
+        point(began, false, 1, 100);
+        controller->panic();
+        EXPECT_EQ(sounding(), 0);
+        point(began, false, 2, 200);
+        controller.reset();
+        EXPECT_EQ(sounding(), 0);
+        EXPECT_EQ(view.touchCount(), 0U);
     }
     setStripPlacementFactory(nullptr);
 }

@@ -303,6 +303,10 @@ void WaylandLayerSurface::unmap() {
     pointerInside_ = false;
     configured_ = false;
     drawWaiting_ = false;
+    // A buffer the compositor held for the destroyed surface is free for the next one.
+    for (Buffer& buffer : buffers_) {
+        buffer.busy = false;
+    }
     if (layerSurface_ != nullptr) {
         zwlr_layer_surface_v1_destroy(layerSurface_);
         layerSurface_ = nullptr;
