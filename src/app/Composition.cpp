@@ -9,7 +9,15 @@
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "foundation/DefaultsController.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/StripPlacement.h"
 #include "model/PianoController.h"
+
+#ifdef TINKELLA_WAYLAND
+#include "adapters/wayland/WaylandLayerSurface.h"
+#endif
+
+#include <QGuiApplication>
 
 namespace tinkella::app {
 
@@ -88,9 +96,31 @@ void useAudioBackend(std::string_view forced) {
     });
 }
 
+void useStripPlacement() {
+    setStripPlacementFactory([] {
+        StripPlacement placement;
+        if (QGuiApplication::platformName() != QStringLiteral("wayland")) {
+            return placement;
+        }
+        std::string failure = "built without Wayland support";
+#ifdef TINKELLA_WAYLAND
+        placement.shellSurface = WaylandLayerSurface::open(
+            {QtStripWindow::defaultWidth, QtStripWindow::defaultHeight, QtStripWindow::bottomGap},
+            failure);
+#endif
+        placement.docked = placement.shellSurface == nullptr;
+        PosixStandardErrorWriter().write(
+            placement.docked
+                ? "Tinkella: the strip is docked in the piano window (" + failure + ")\n"
+                : "Tinkella: the strip is a layer surface at the bottom of the screen\n");
+        return placement;
+    });
+}
+
 void composeApplication(std::string_view midi, std::string_view audio) {
     useMidiBackend(midi);
     useAudioBackend(audio);
+    useStripPlacement();
     DefaultsController::setSharedStoreFactory([] {
         return std::make_unique<QtSettingsStore>(
             QtSettingsStore::userFilePath(organizationName, applicationName));

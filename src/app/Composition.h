@@ -31,7 +31,12 @@ void useMidiBackend(std::string_view forced);
 // its first use.
 void useAudioBackend(std::string_view forced);
 
-// Both of the above, and the settings file as the shared preferences store.
+// Places the strip by the windowing system the toolkit runs on: on Wayland a layer surface of
+// the compositor when it offers the layer shell, else docked in the piano window (saying so in
+// one line on standard error); elsewhere its own window. Call before the piano window is shown.
+void useStripPlacement();
+
+// All of the above, and the settings file as the shared preferences store.
 void composeApplication(std::string_view midi, std::string_view audio);
 
 } // namespace tinkella::app

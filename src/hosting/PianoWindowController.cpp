@@ -4,6 +4,8 @@
 #include "hosting/QtKeyboardInput.h"
 #include "hosting/QtPianoWidget.h"
 #include "hosting/QtStripWindow.h"
+#include "hosting/ShellStripHost.h"
+#include "hosting/StripPlacement.h"
 #include "hosting/TouchBarController.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
@@ -192,6 +194,7 @@ PianoWindowController::~PianoWindowController() {
     // The window goes first, while everything its events may reach is still here.
     keyboardInput_.reset();
     stripWindow_.reset();
+    shellStrip_.reset();
     scrollView_->viewport()->removeEventFilter(this);
     if (QWindow* handle = window_->windowHandle()) {
         handle->removeEventFilter(this);
@@ -414,9 +417,8 @@ bool PianoWindowController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PianoWindowController::showWindow() {
-    if (stripWindow_ == nullptr) {
-        stripWindow_ = std::make_unique<QtStripWindow>(*this, window_.get());
-        keyboardInput_->watch(stripWindow_.get());
+    if (!stripPlaced_) {
+        placeStrip();
     }
     if (!frameRestored_ && !window_->isVisible()) {
         // The content area keeps its size and its bottom edge when a menu bar takes room.
@@ -439,7 +441,27 @@ void PianoWindowController::showWindow() {
     window_->activateWindow();
     resizeKeyboard();
     scrollTo((keyboardWidth() - clipWidth()) * static_cast<double>(lastNoteOffset_ / 96.0F));
-    stripWindow_->applicationStateChanged(QGuiApplication::applicationState());
+    if (stripWindow_ != nullptr) {
+        stripWindow_->applicationStateChanged(QGuiApplication::applicationState());
+    } else if (shellStrip_ != nullptr) {
+        shellStrip_->applicationStateChanged(QGuiApplication::applicationState());
+    }
+}
+
+void PianoWindowController::placeStrip() {
+    stripPlaced_ = true;
+    StripPlacement placement = chooseStripPlacement();
+    if (placement.shellSurface != nullptr && stripPianoView_ != nullptr) {
+        shellStrip_ =
+            std::make_unique<ShellStripHost>(std::move(placement.shellSurface), *stripPianoView_);
+    } else if (placement.docked && stripPianoView_ != nullptr) {
+        dockedStrip_ = new QtPianoWidget(*stripPianoView_, QtPianoWidget::MouseMode::directTouch);
+        dockedStrip_->setFixedHeight(QtStripWindow::defaultHeight);
+        window_->centralWidget()->layout()->addWidget(dockedStrip_);
+    } else {
+        stripWindow_ = std::make_unique<QtStripWindow>(*this, window_.get());
+        keyboardInput_->watch(stripWindow_.get());
+    }
 }
 
 void PianoWindowController::panic() {
@@ -448,6 +470,12 @@ void PianoWindowController::panic() {
         for (QtPianoWidget* widget : stripWindow_->itemWidgets()) {
             widget->releaseHeldInput();
         }
+    }
+    if (shellStrip_ != nullptr) {
+        shellStrip_->releaseHeldInput();
+    }
+    if (dockedStrip_ != nullptr) {
+        dockedStrip_->releaseHeldInput();
     }
     computerKeyboard_->forget();
     pianoController_.panic();

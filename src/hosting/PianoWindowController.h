@@ -24,6 +24,7 @@ class QtKeyboardInput;
 class PianoView;
 class QtPianoWidget;
 class QtStripWindow;
+class ShellStripHost;
 
 // The piano window: the whole keyboard at a key width derived from the "keyWidth" preference,
 // in a window that scrolls horizontally and is played with the mouse. Its scroll position and
@@ -94,9 +95,14 @@ public:
     // "noteOffset" preference.
     void sampleLiveScroll();
 
-    // Shows the window (and from then on the strip, while the application is active).
+    // Shows the window (and from then on the strip, while the application is active). The
+    // first showing places the strip as chooseStripPlacement() says: a strip window, a surface
+    // of the desktop's shell, or docked in the bottom of this window.
     void showWindow();
+    // At most one of the three is set, once the window has been shown.
     QtStripWindow* stripWindow() const { return stripWindow_.get(); }
+    ShellStripHost* shellStrip() const { return shellStrip_.get(); }
+    QtPianoWidget* dockedStrip() const { return dockedStrip_; }
 
     // The computer keyboard surface, played while the window (or the strip) has the focus.
     ComputerKeyboard& computerKeyboard() const { return *computerKeyboard_; }
@@ -130,6 +136,7 @@ private:
     void placeWindow();
     void fitFrameToScreen();
     void fitOnceFramed();
+    void placeStrip();
 
     DefaultsController& defaults_;
     PianoController& pianoController_;
@@ -157,6 +164,9 @@ private:
     bool fitWhenFramed_ = false;
     std::array<DefaultsBinding, 2> bindings_;
     std::unique_ptr<QtStripWindow> stripWindow_;
+    std::unique_ptr<ShellStripHost> shellStrip_;
+    QtPianoWidget* dockedStrip_ = nullptr; // owned by window_
+    bool stripPlaced_ = false;
     std::unique_ptr<ComputerKeyboard> computerKeyboard_;
     std::unique_ptr<QtKeyboardInput> keyboardInput_;
 };

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "interfaces/StripSurface.h"
+#include "interfaces/ViewHost.h"
+
+#include <QObject>
+#include <map>
+#include <memory>
+#include <string>
+
+class QSocketNotifier;
+
+namespace tinkella {
+
+class PianoView;
+
+// Shows the strip's piano view on a surface of the desktop's shell and plays it from there:
+// draws the view into the surface's buffers through a QPainter, and hands each finger (as a
+// direct touch) and the mouse (one more direct finger, as in the strip window) to the view's
+// touch handlers, flipping y into the view's coordinates. The surface is shown while the
+// application is active and hidden otherwise, as the strip window is. Every point that began
+// ends or is cancelled: by the surface (leave, cancel, hidden, closed, lost), by
+// releaseHeldInput(), or when the host goes. Main thread only.
+class ShellStripHost : public QObject, public ViewHost, public StripSurfaceClient {
+    Q_OBJECT
+
+public:
+    // The view is not owned and must outlive the host, which is its host until it goes.
+    ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView& view);
+    ~ShellStripHost() override;
+    ShellStripHost(const ShellStripHost&) = delete;
+    ShellStripHost& operator=(const ShellStripHost&) = delete;
+
+    void applicationStateChanged(Qt::ApplicationState state);
+    // Cancels every point held on the strip.
+    void releaseHeldInput();
+    std::size_t heldPointCount() const { return held_.size(); }
+
+    // ViewHost
+    Rect bounds() const override;
+    void setNeedsDisplay() override;
+
+    // StripSurfaceClient
+    void surfacePointChanged(const SurfacePoint& point) override;
+    void surfaceNeedsDrawing(Size size) override;
+
+    // The identity the view knows a finger by ("mouse" for the mouse).
+    static std::string identity(const SurfacePoint& point);
+
+private:
+    void draw();
+
+    std::unique_ptr<StripSurface> surface_;
+    PianoView& view_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::map<std::string, Point> held_; // view coordinates
+    bool drawQueued_ = false;
+};
+
+} // namespace tinkella
