@@ -155,7 +155,7 @@ private:
     // window manager's decorations are known (until then the frame is the client area), at
     // the first turn of the event loop or the first move or resize after it.
     bool fitWhenFramed_ = false;
-    std::array<DefaultsBinding, 2> bindings_;
+    std::array<DefaultsBinding, 3> bindings_;
     std::unique_ptr<QtStripWindow> stripWindow_;
     std::unique_ptr<ComputerKeyboard> computerKeyboard_;
     std::unique_ptr<QtKeyboardInput> keyboardInput_;

@@ -1,8 +1,8 @@
 #include "hosting/TouchBarController.h"
 
+#include "foundation/NotificationCenter.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
-#include "foundation/NotificationCenter.h"
 
 namespace tinkella {
 
@@ -33,6 +33,10 @@ TouchBarController::TouchBarController(DefaultsController& defaults,
     bindings_[3] =
         preferences::bind<bool>(defaults, preferences::blackKeyGlissando, [this](bool glissando) {
             pianoView_->setBlackKeyGlissando(glissando);
+        });
+    bindings_[4] =
+        preferences::bind<bool>(defaults, preferences::velocityFromTouch, [this](bool fromTouch) {
+            pianoView_->setVelocityFromTouch(fromTouch);
         });
 }
 
