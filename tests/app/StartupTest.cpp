@@ -1,16 +1,20 @@
 // The application started in its launch order on the test doubles: the first launch, later
 // launches from stored settings (good and odd), the panel's controls and its menu command.
+#include "adapters/qt/QtSettingsStore.h"
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
+#include "app/SoundFontChooser.h"
 #include "hosting/QtStripWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -182,6 +186,44 @@ TEST(StartupTest, EveryMenuCommandRunsAndLeavesNothingSounding) {
     for (const PianoKey& key : PianoController::sharedInstance().keys()) {
         EXPECT_FALSE(key.playing) << key.note;
     }
+}
+
+// A chosen font is stored and loaded again at the next launch. A file that does not load, chosen
+// or stored, leaves the font in use playing and the stored choice as it was, with one line on
+// standard error and in the panel.
+TEST(StartupTest, TheSoundFontChoiceSurvivesARestartAndABadOneChangesNothing) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath("Tinkella.conf");
+    const std::string good = "/fonts/My Piano, grand.sf3", bad = "/fonts/gone.sf2";
+    // Lines naming the bad file (the toolkit adds its own lines under the offscreen platform).
+    const auto lines = [&bad](const std::string& text) {
+        std::size_t count = 0;
+        for (auto at = text.find(bad); at != std::string::npos; at = text.find(bad, at + 1)) {
+            ++count;
+        }
+        return count;
+    };
+    for (const std::string& chosen : {good, bad}) {
+        AppHarness app(std::make_unique<QtSettingsStore>(file));
+        launch(app);
+        app::SoundFontChooser& fonts = app.settings().soundFontChooser();
+        app.doubles->audio->unloadableFont = bad;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(fonts.choose(chosen), chosen == good);
+        EXPECT_EQ(lines(::testing::internal::GetCapturedStderr()), chosen == good ? 0U : 1U);
+        EXPECT_EQ(fonts.current(), good);
+        EXPECT_EQ(fonts.status()->text().isEmpty(), chosen == good);
+        EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(good));
+        EXPECT_EQ(app.doubles->audio->soundFonts.back(), chosen);
+        app.store().flush();
+    }
+    AppHarness app({{"soundFont", DefaultsValue::text(bad)}});
+    app.doubles->audio->unloadableFont = bad;
+    ::testing::internal::CaptureStderr();
+    launch(app);
+    EXPECT_EQ(lines(::testing::internal::GetCapturedStderr()), 1U);
+    EXPECT_EQ(app.settings().soundFontChooser().current(), "");
+    EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(bad));
 }
 
 } // namespace

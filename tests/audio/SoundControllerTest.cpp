@@ -44,7 +44,7 @@ TEST(SoundController, FailingGraphStepLeavesASilentControllerAndOneLine) {
                  {AudioStep::MidiEvent, 0, "finding the synthesiser unit"}};
     for (const auto& step : steps) {
         auto journal = std::make_shared<AudioJournal>(AudioJournal{
-            {}, step.kind, step.occurrence, -4242, step.occurrence == 0, "backend reason"});
+            {}, step.kind, step.occurrence, -4242, step.occurrence == 0, "backend reason", {}, {}});
         ::testing::internal::CaptureStderr();
         SoundController sound(std::make_unique<FakeAudioSystem>(journal));
         const std::size_t events = journal->count(AudioStep::MidiEvent);
