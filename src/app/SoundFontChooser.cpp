@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace tinkella::app {
@@ -42,10 +43,20 @@ void SoundFontChooser::refill(const std::string& shown) {
     popUp_->setCurrentIndex(shown.empty() ? 0 : 1);
 }
 
-void SoundFontChooser::report(const std::string& line) {
+void SoundFontChooser::report(const std::string& path, const std::string& error,
+                              const char* outcome, const QString& shortOutcome) {
+    const std::string line = error + "; " + outcome;
     std::fputs(("Tinkella: " + line + "\n").c_str(), stderr);
-    status_->setText(QString::fromStdString(line));
-    status_->setToolTip(status_->text());
+    // The panel names the file alone; the tooltip has the whole line.
+    QString text = QString::fromStdString(error);
+    text.remove(QRegularExpression(QStringLiteral("^the sound font ")));
+    if (!path.empty()) {
+        const QString file = QString::fromStdString(path);
+        text.replace(file, QFileInfo(file).fileName());
+    }
+    text = text + QStringLiteral(" — ") + shortOutcome;
+    status_->setText(status_->fontMetrics().elidedText(text, Qt::ElideRight, status_->width()));
+    status_->setToolTip(QString::fromStdString(line));
 }
 
 void SoundFontChooser::loadStoredChoice() {
@@ -55,7 +66,8 @@ void SoundFontChooser::loadStoredChoice() {
         return;
     }
     if (const std::string error = piano_.soundController().loadSoundFont(stored); !error.empty()) {
-        report(error + "; the system's General MIDI font plays, and the choice stays stored");
+        report(stored, error, "the system's General MIDI font plays, and the choice stays stored",
+               tr("system GM font plays"));
         return;
     }
     current_ = stored;
@@ -63,7 +75,7 @@ void SoundFontChooser::loadStoredChoice() {
 
 bool SoundFontChooser::choose(const std::string& path) {
     if (const std::string error = piano_.soundController().loadSoundFont(path); !error.empty()) {
-        report(error + "; the sound font in use stays");
+        report(path, error, "the sound font in use stays", tr("font in use kept"));
         refill(preferences::read(defaults_, preferences::soundFont));
         return false;
     }

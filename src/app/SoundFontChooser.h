@@ -42,7 +42,9 @@ public:
 private:
     void refill(const std::string& shown);
     void activated(int index);
-    void report(const std::string& line);
+    // One line on standard error, error followed by outcome; the status line shows it shorter.
+    void report(const std::string& path, const std::string& error, const char* outcome,
+                const QString& shortOutcome);
 
     DefaultsController& defaults_;
     PianoController& piano_;

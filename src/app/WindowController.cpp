@@ -200,9 +200,15 @@ QLayout* WindowController::makeContentView() {
     main->addSpacing(24);
     main->addLayout(controls);
     main->addSpacing(8);
-    main->addWidget(blackKeyGlissandoCheckbox_, 0, Qt::AlignHCenter);
-    main->addSpacing(4);
-    main->addWidget(velocityCheckbox_, 0, Qt::AlignHCenter);
+    // The two checkboxes share their left edge, centred as a pair.
+    auto* checkBox = new QWidget;
+    auto* checks = new QVBoxLayout(checkBox);
+    checks->setContentsMargins(0, 0, 0, 0);
+    checks->setSpacing(4);
+    checks->addWidget(blackKeyGlissandoCheckbox_, 0, Qt::AlignLeft);
+    checks->addWidget(velocityCheckbox_, 0, Qt::AlignLeft);
+    checkBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    main->addWidget(checkBox, 0, Qt::AlignHCenter);
     main->addSpacing(24);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
