@@ -16,21 +16,21 @@
 // machine is loaded and its cycles run late; pinning measures what the program achieves.)
 //
 // Usage: bench_latency [presses]   (default 300; a third each by mouse, touch and keyboard)
-#include "JackDummyServer.h"
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
-#include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
-#include "app/Composition.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
 #include "foundation/PeakLimiter.h"
+#include "audio/SoundController.h"
 #include "hosting/PianoWindowController.h"
-#include "hosting/QtPianoWidget.h"
-#include "hosting/QtStripWindow.h"
-#include "interfaces/StandardError.h"
 #include "model/PianoController.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "interfaces/StandardError.h"
+#include "adapters/syslog/SyslogSystemLog.h"
+#include "app/Composition.h"
+#include "hosting/QtStripWindow.h"
+#include "hosting/QtPianoWidget.h"
+#include "JackDummyServer.h"
 #include "view/PianoView.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // Piano view costs: the strip's pressed-key update with ten fingers down, and one full drawing
 // pass of the window view and of the strip through the QPainter context into an image.
-#include "adapters/qt/QtPainterDrawContext.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
-#include "foundation/NotificationCenter.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
+#include "adapters/qt/QtPainterDrawContext.h"
+#include "foundation/NotificationCenter.h"
 #include "view/PianoView.h"
 
 #include <QGuiApplication>
@@ -32,11 +32,8 @@ void stripUpdateWithTenFingers(benchmark::State& state) {
     PianoView strip(Rect(0, 0, 1085, 30), true, keyboard.piano, keyboard.center);
     std::vector<TouchRecord> touches;
     for (int i = 0; i < 10; ++i) {
-        touches.push_back({"finger" + std::to_string(i),
-                           TouchPhase::began,
-                           TouchType::direct,
-                           Point{40.0 + 100.0 * i, 15},
-                           {}});
+        touches.push_back({"finger" + std::to_string(i), TouchPhase::began, TouchType::direct,
+                           Point{40.0 + 100.0 * i, 15}, std::nullopt});
     }
     strip.touchesBegan(touches);
     for (auto _ : state) {

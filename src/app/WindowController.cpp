@@ -4,10 +4,10 @@
 #include "app/SoundFontChooser.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
-#include "foundation/NotificationCenter.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
+#include "foundation/NotificationCenter.h"
 #include "view/PianoView.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "hosting/TouchBarController.h"
 
-#include "foundation/NotificationCenter.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
+#include "foundation/NotificationCenter.h"
 
 namespace tinkella {
 

@@ -1,8 +1,8 @@
 #include "view/PianoView.h"
 
-#include "interfaces/ViewHost.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
+#include "interfaces/ViewHost.h"
 
 #include <algorithm>
 #include <cmath>

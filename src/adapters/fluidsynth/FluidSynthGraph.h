@@ -1,8 +1,8 @@
 #pragma once
 
+#include "interfaces/AudioGraph.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
 #include "adapters/fluidsynth/FluidSynthOutput.h"
-#include "interfaces/AudioGraph.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/MidiEventRing.h"
 #include "foundation/PeakLimiter.h"
+#include "foundation/MidiEventRing.h"
 
 #include <atomic>
 #include <cstdint>
