@@ -118,6 +118,7 @@ TEST(FluidSynthGraph, SoundFontsThatCannotBeUsed) {
     }
     // Replacing the font: one that cannot be used leaves the one in use and names itself, a good
     // one takes over and sounds, and an empty path goes back to the font the graph opened with.
+    EXPECT_EQ(FluidSynthGraph(offline()).replaceSoundFont(broken), "the synthesiser is not open");
     OfflineSynth synth(offline({}, dir.string()));
     const std::string opened = synth.fluid().soundFontPath(),
                       other = "/usr/share/sounds/sf2/default-GM.sf2";

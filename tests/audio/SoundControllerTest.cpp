@@ -53,6 +53,7 @@ TEST(SoundController, FailingGraphStepLeavesASilentControllerAndOneLine) {
         sound.setMuted(true);
         sound.setMuted(false);
         sound.playNote(62);
+        EXPECT_NE(sound.loadSoundFont("any.sf2"), "") << step.wording;
         const std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(sound.synthUnit(), nullptr) << step.wording;
         EXPECT_EQ(journal->count(AudioStep::MidiEvent), events) << step.wording;

@@ -142,9 +142,8 @@ TEST_F(PianoViewTest, WindowBlackKeysAreHitInTheirDrawnRectangleOnly) {
     }
 }
 
-// Switched on, a press is loudest at its key's front edge and softest at the back, along a
-// black key's own shorter length too, scaled by the pressure the device reports; switched off,
-// every press is 127 wherever it lands. The keyboard's next note is 127 again.
+// On: loudest at the key's front edge, softest at its back (a black key's own length), times the
+// pressure; off: 127 anywhere. The key's next note is back at 127 either way.
 TEST_F(PianoViewTest, VelocityFollowsThePlaceOnTheKeyAndThePressureOnlyWhenSwitchedOn) {
     const struct {
         bool strip, on;
