@@ -90,7 +90,7 @@ soak: build
 
 # Key to MIDI and key to sound through the whole program on a private JACK dummy server.
 bench-latency: build
-	./$(BUILD)/bench/bench_latency 200
+	./$(BUILD)/bench/bench_latency 300
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

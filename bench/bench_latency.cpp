@@ -1,11 +1,13 @@
 // Key to MIDI and key to sound, end to end: the application's own objects (settings panel
 // controller, piano window, strip, keyboard model, FluidSynth graph, JACK MIDI output) run
 // offscreen against a private JACK server on the dummy driver; keys are pressed through the
-// toolkit's own mouse and touch events on the hosting widgets; a JACK client of this program
+// toolkit's own mouse and touch events on the hosting widgets and through key events (by scan
+// code, as the window system sends them) to the piano window; a JACK client of this program
 // listens to the "Tinkella" MIDI port and to the synthesiser's audio ports.
 //
 // Timestamps: the press is jack_get_time() taken as the toolkit hands the press event to the
-// keyboard widget (an event filter on it); a note-on
+// keyboard widget (an event filter on it), for a key event as it is sent to the application,
+// whose filter takes it before any widget; a note-on
 // leaves at jack_last_frame_time() + its offset in the cycle that carries it; sound starts at
 // the first frame whose sample rises above -60 dBFS. Frames become times through the first
 // cycle that runs after the press: its frame is pinned to the clock reading its callback takes,
@@ -13,7 +15,7 @@
 // jack_time_to_frames(), drifts from the real clock by hundreds of milliseconds when the
 // machine is loaded and its cycles run late; pinning measures what the program achieves.)
 //
-// Usage: bench_latency [presses]   (default 200; half by mouse, half by touch)
+// Usage: bench_latency [presses]   (default 300; a third each by mouse, touch and keyboard)
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
 #include "app/WindowController.h"
@@ -32,6 +34,7 @@
 #include "view/PianoView.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointingDevice>
 #include <QTest>
 #include <algorithm>
@@ -291,7 +294,7 @@ void printRow(const char* path, const std::vector<double>& ms, int missed, const
 
 int main(int argc, char** argv) {
     using namespace tinkella;
-    const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 200;
+    const int presses = argc > 1 ? std::max(3, std::atoi(argv[1])) : 300;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     testing::JackDummyServer server("tinkella-latency",
@@ -352,18 +355,25 @@ int main(int argc, char** argv) {
     const double msPerFrame = 1000.0 / listener.sampleRate();
     Series mouse;
     Series touch;
+    Series keys;
     const std::int64_t notes[] = {60, 62, 64, 65, 67, 69, 71, 72};
+    // The keys of the upper row that play those notes from the starting octave: Q W E R T Y U I.
+    const std::uint32_t scanCodes[] = {24, 25, 26, 27, 28, 29, 30, 31};
+    QWidget& pianoWindow = *window.window();
     const std::int64_t quietNeeded = listener.sampleRate() / 50; // 20 ms
 
     // The first presses of each kind warm the caches and the sound font's samples and are not
     // counted.
-    constexpr int warmUp = 4;
+    constexpr int warmUp = 6;
     Series discarded;
     for (int i = -warmUp; i < presses; ++i) {
-        const bool byMouse = i % 2 == 0;
-        Series& series = i < 0 ? discarded : byMouse ? mouse : touch;
+        const int kind = (i + warmUp) % 3;
+        const bool byMouse = kind == 0;
+        const bool byKey = kind == 2;
+        Series& series = i < 0 ? discarded : byMouse ? mouse : byKey ? keys : touch;
         QtPianoWidget& target = byMouse ? window : stripWidget;
-        const QPoint at = keyCentre(target, notes[((i + warmUp) / 2) % 8]);
+        const std::size_t which = static_cast<std::size_t>((i + warmUp) / 3) % 8;
+        const QPoint at = keyCentre(target, notes[which]);
         if (!spinUntil([&] { return listener.quietFrames() > quietNeeded; },
                        std::chrono::seconds(10))) {
             std::fprintf(stderr, "bench_latency: the synthesiser never fell silent\n");
@@ -371,7 +381,13 @@ int main(int argc, char** argv) {
         }
         listener.arm();
         pressClock.pressedAt = 0;
-        if (byMouse) {
+        if (byKey) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, scanCodes[which], 0,
+                            0);
+            pressClock.pressedAt = Listener::clock();
+            listener.pressed(pressClock.pressedAt);
+            QApplication::sendEvent(&pianoWindow, &press);
+        } else if (byMouse) {
             QTest::mousePress(&target, Qt::LeftButton, Qt::NoModifier, at);
         } else {
             QTest::touchEvent(&target, touchscreen, false).press(0, at).commit(false);
@@ -402,7 +418,11 @@ int main(int argc, char** argv) {
         } else {
             ++series.missedSound;
         }
-        if (byMouse) {
+        if (byKey) {
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, scanCodes[which],
+                              0, 0);
+            QApplication::sendEvent(&pianoWindow, &release);
+        } else if (byMouse) {
             QTest::mouseRelease(&target, Qt::LeftButton, Qt::NoModifier, at);
         } else {
             QTest::touchEvent(&target, touchscreen).release(0, at);
@@ -411,7 +431,7 @@ int main(int argc, char** argv) {
     }
 
     Series all;
-    for (const Series* s : {&mouse, &touch}) {
+    for (const Series* s : {&mouse, &touch, &keys}) {
         all.handler.insert(all.handler.end(), s->handler.begin(), s->handler.end());
         all.queued.insert(all.queued.end(), s->queued.begin(), s->queued.end());
         all.keyToMidi.insert(all.keyToMidi.end(), s->keyToMidi.begin(), s->keyToMidi.end());
@@ -428,15 +448,27 @@ int main(int argc, char** argv) {
                 "max ms", "goal");
     printRow("key to MIDI, mouse", mouse.keyToMidi, mouse.missedMidi, "<= 1.4 ms");
     printRow("key to MIDI, touch", touch.keyToMidi, touch.missedMidi, "<= 1.4 ms");
+    printRow("key to MIDI, keyboard", keys.keyToMidi, keys.missedMidi, "<= 1.4 ms");
     printRow("key to MIDI, all", all.keyToMidi, all.missedMidi, "<= 1.4 ms");
     printRow("key to sound, mouse", mouse.keyToSound, mouse.missedSound, "<= 4.5 ms");
     printRow("key to sound, touch", touch.keyToSound, touch.missedSound, "<= 4.5 ms");
+    printRow("key to sound, keyboard", keys.keyToSound, keys.missedSound, "<= 4.5 ms");
     printRow("key to sound, all", all.keyToSound, all.missedSound, "<= 4.5 ms");
+    const auto ratio = [](const std::vector<double>& a, const std::vector<double>& b) {
+        return percentile(a, 50) / percentile(b, 50);
+    };
+    std::printf("Keyboard / mouse / touch medians: key to MIDI %.2f : 1 : %.2f, key to sound "
+                "%.2f : 1 : %.2f (mouse = 1)\n",
+                ratio(keys.keyToMidi, mouse.keyToMidi), ratio(touch.keyToMidi, mouse.keyToMidi),
+                ratio(keys.keyToSound, mouse.keyToSound),
+                ratio(touch.keyToSound, mouse.keyToSound));
     std::printf("Where the time goes:\n");
     printRow("press to queued, mouse", mouse.queued, 0, "both outputs have the note");
     printRow("press to queued, touch", touch.queued, 0, "both outputs have the note");
+    printRow("press to queued, keys", keys.queued, 0, "both outputs have the note");
     printRow("press handler, mouse", mouse.handler, 0, "synchronous, main thread");
     printRow("press handler, touch", touch.handler, 0, "synchronous, main thread");
+    printRow("press handler, keys", keys.handler, 0, "synchronous, main thread");
     std::printf("%-22s %6s %8s %10.3f %10.3f %10.3f   period %.3f ms\n", "JACK cycle interval", "",
                 "", listener.intervalPercentile(50), listener.intervalPercentile(99),
                 listener.intervalPercentile(100), period);

@@ -33,7 +33,7 @@ void stripUpdateWithTenFingers(benchmark::State& state) {
     std::vector<TouchRecord> touches;
     for (int i = 0; i < 10; ++i) {
         touches.push_back({"finger" + std::to_string(i), TouchPhase::began, TouchType::direct,
-                           Point{40.0 + 100.0 * i, 15}});
+                           Point{40.0 + 100.0 * i, 15}, std::nullopt});
     }
     strip.touchesBegan(touches);
     for (auto _ : state) {

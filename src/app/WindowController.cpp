@@ -1,6 +1,7 @@
 #include "app/WindowController.h"
 
 #include "app/RealSlider.h"
+#include "app/SoundFontChooser.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "hosting/PianoWindowController.h"
@@ -49,6 +50,8 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     keyWidthSlider_ = new RealSlider;
     noteOffsetSlider_ = new RealSlider;
     blackKeyGlissandoCheckbox_ = new QCheckBox(tr("Include black keys in Touch Bar glissando"));
+    velocityCheckbox_ = new QCheckBox(tr("Velocity from touch position"));
+    soundFontChooser_ = new SoundFontChooser(defaults_, PianoController::sharedInstance(), this);
     for (std::size_t i = 0; i < outputModeRadios_.size(); ++i) {
         outputModeRadios_[i] = new QRadioButton(tr(radioTitles[i]));
     }
@@ -129,6 +132,7 @@ void WindowController::configureControls() {
     explanatoryNote_->setWordWrap(true);
     explanatoryNote_->setForegroundRole(QPalette::PlaceholderText);
     explanatoryNote_->setTextInteractionFlags(Qt::NoTextInteraction);
+    soundFontChooser_->status()->setFont(small);
     creditLabel_->setFont(QApplication::font());
     creditLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     creditLabel_->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -152,8 +156,10 @@ QLayout* WindowController::makeContentView() {
     auto* controls = new QVBoxLayout;
     controls->setContentsMargins(0, 0, 0, 0);
     controls->setSpacing(4);
-    const std::array<std::pair<QString, QWidget*>, 4> rows{{
+    QComboBox* fontPopUp = soundFontChooser_->popUp();
+    const std::array<std::pair<QString, QWidget*>, 5> rows{{
         {tr("Instrument"), instrumentPopUp_},
+        {tr("Sound font"), fontPopUp},
         {tr("Octave"), noteOffsetSlider_},
         {tr("Key size"), keyWidthSlider_},
         {tr("Black key area on Touch Bar"), blackKeySlider_},
@@ -161,8 +167,13 @@ QLayout* WindowController::makeContentView() {
     for (const auto& [title, control] : rows) {
         auto* row = new QWidget;
         row->setFixedSize(columnWidth, rowHeight);
-        row->setLayout(makeRow(title, control, control == instrumentPopUp_ ? 194 : 154));
+        const bool popUp = control == instrumentPopUp_ || control == fontPopUp;
+        row->setLayout(makeRow(title, control, popUp ? 194 : 154));
         controls->addWidget(row);
+        if (control == fontPopUp) {
+            soundFontChooser_->status()->setFixedSize(columnWidth, 14);
+            controls->addWidget(soundFontChooser_->status());
+        }
     }
 
     auto* radioBox = new QWidget;
@@ -178,6 +189,8 @@ QLayout* WindowController::makeContentView() {
     creditLabel_->setFixedHeight(17);
     blackKeyGlissandoCheckbox_->setFixedHeight(18);
     blackKeyGlissandoCheckbox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    velocityCheckbox_->setFixedHeight(18);
+    velocityCheckbox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     explanatoryNote_->setFixedSize(columnWidth, 28);
 
     auto* main = new QVBoxLayout;
@@ -187,7 +200,15 @@ QLayout* WindowController::makeContentView() {
     main->addSpacing(24);
     main->addLayout(controls);
     main->addSpacing(8);
-    main->addWidget(blackKeyGlissandoCheckbox_, 0, Qt::AlignHCenter);
+    // The two checkboxes share their left edge, centred as a pair.
+    auto* checkBox = new QWidget;
+    auto* checks = new QVBoxLayout(checkBox);
+    checks->setContentsMargins(0, 0, 0, 0);
+    checks->setSpacing(4);
+    checks->addWidget(blackKeyGlissandoCheckbox_, 0, Qt::AlignLeft);
+    checks->addWidget(velocityCheckbox_, 0, Qt::AlignLeft);
+    checkBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    main->addWidget(checkBox, 0, Qt::AlignHCenter);
     main->addSpacing(24);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
@@ -222,6 +243,7 @@ void WindowController::bindControls() {
     const int program = preferences::read(defaults_, preferences::instrument);
     PianoController::sharedInstance().soundController().setInstrument(program);
     instrumentPopUp_->setCurrentIndex(instrumentPopUp_->findData(program));
+    soundFontChooser_->loadStoredChoice();
 
     bindSlider(blackKeySlider_, preferences::blackKeyTouchArea, {});
     bindSlider(keyWidthSlider_, preferences::keyWidth, BindingOptions{true});
@@ -236,6 +258,15 @@ void WindowController::bindControls() {
             [this, glissandoPath](bool checked) {
                 defaults_.setValue(DefaultsValue::boolean(checked), glissandoPath);
             });
+
+    bindings_[4] =
+        preferences::bind<bool>(defaults_, preferences::velocityFromTouch, [this](bool fromTouch) {
+            const QSignalBlocker blocker(velocityCheckbox_);
+            velocityCheckbox_->setChecked(fromTouch);
+        });
+    connect(velocityCheckbox_, &QCheckBox::clicked, this, [this](bool checked) {
+        defaults_.setObject(DefaultsValue::boolean(checked), preferences::velocityFromTouch);
+    });
 
     syncOutputModeRadios();
 }
@@ -272,6 +303,7 @@ void WindowController::applyOutputMode() {
     MIDIOutput::shared().setEnabled(mode != OutputMode::synthesiserOnly);
     PianoController::sharedInstance().setInternalSynthMuted(mode == OutputMode::midiOnly);
     instrumentPopUp_->setEnabled(mode != OutputMode::midiOnly);
+    soundFontChooser_->popUp()->setEnabled(mode != OutputMode::midiOnly);
 }
 
 void WindowController::instrumentChanged() {

@@ -26,13 +26,14 @@ class PianoWindowController;
 namespace tinkella::app {
 
 class RealSlider;
+class SoundFontChooser;
 
 // The settings panel and the wiring it is responsible for: registers the preference defaults,
 // binds the panel's controls to them, sends the stored instrument to the synthesiser, applies
 // the output mode to both outputs, and creates and owns the piano window, to which it hands
 // the strip's piano view.
 //
-// The panel is a fixed-size utility window titled "Settings" (380 × 317 points); it hides while
+// The panel is a fixed-size utility window titled "Settings" (380 × 385 points); it hides while
 // the application is inactive and comes back when it is active again, and writes false under
 // "settingsVisible" only when the user closes it. Uses the shared defaults controller, keyboard
 // model, MIDI output, notification centre and strip controller. Main thread only.
@@ -41,7 +42,7 @@ class WindowController : public QObject {
 
 public:
     static constexpr int panelWidth = 380;  // points
-    static constexpr int panelHeight = 317; // points, the content's fitting height
+    static constexpr int panelHeight = 385; // points, the content's fitting height
     // Bottom-left corner of the panel's content, from the bottom-left of the primary screen.
     static constexpr int panelLeft = 1183;
     static constexpr int panelBottom = 132;
@@ -70,6 +71,8 @@ public:
     RealSlider* keyWidthSlider() const { return keyWidthSlider_; }
     RealSlider* noteOffsetSlider() const { return noteOffsetSlider_; }
     QCheckBox* blackKeyGlissandoCheckbox() const { return blackKeyGlissandoCheckbox_; }
+    QCheckBox* velocityCheckbox() const { return velocityCheckbox_; }
+    SoundFontChooser& soundFontChooser() const { return *soundFontChooser_; }
     const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
     QLabel* explanatoryNote() const { return explanatoryNote_; }
     QLabel* creditLabel() const { return creditLabel_; }
@@ -109,11 +112,13 @@ private:
     RealSlider* keyWidthSlider_ = nullptr;
     RealSlider* noteOffsetSlider_ = nullptr;
     QCheckBox* blackKeyGlissandoCheckbox_ = nullptr;
+    QCheckBox* velocityCheckbox_ = nullptr;
+    SoundFontChooser* soundFontChooser_ = nullptr; // a child of this controller
     std::array<QRadioButton*, 3> outputModeRadios_{};
     QButtonGroup* outputModeGroup_ = nullptr;
     QLabel* explanatoryNote_ = nullptr;
     QLabel* creditLabel_ = nullptr;
-    std::array<DefaultsBinding, 4> bindings_;
+    std::array<DefaultsBinding, 5> bindings_;
     bool hiddenForDeactivation_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "audio/SoundController.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -16,7 +17,6 @@ constexpr std::uint32_t sustainController = 64;
 constexpr std::uint32_t allSoundOffController = 120;
 constexpr std::uint32_t allNotesOffController = 123;
 constexpr std::uint32_t pedalDown = 127;
-constexpr std::uint32_t fullVelocity = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 
 constexpr AudioComponentDescription synthDescription{fourCharCode("aumu"), fourCharCode("dls "),
@@ -310,11 +310,18 @@ void SoundController::setInstrument(int programNumber) {
     send(programChangeStatus | midiChannelInUse_, static_cast<std::uint32_t>(programNumber - 1), 0);
 }
 
-void SoundController::playNote(std::uint32_t noteNum) {
+std::string SoundController::loadSoundFont(const std::string& path) {
+    if (!graph_) {
+        return "the built-in synthesiser is unavailable";
+    }
+    return graph_->replaceSoundFont(path);
+}
+
+void SoundController::playNote(std::uint32_t noteNum, std::uint32_t velocity) {
     if (noteNum > highestMidiNote || isMuted_) {
         return;
     }
-    send(noteOnStatus | midiChannelInUse_, noteNum, fullVelocity);
+    send(noteOnStatus | midiChannelInUse_, noteNum, std::clamp<std::uint32_t>(velocity, 1, 127));
     soundingNotes_.insert(noteNum);
 }
 

@@ -46,8 +46,12 @@ public:
     void silence();
     // programNumber 1..128 sends program change programNumber - 1; other values are ignored.
     void setInstrument(int programNumber);
-    // Notes above 127 are ignored; a muted synthesiser starts nothing.
-    void playNote(std::uint32_t noteNum);
+    // Replaces the sound font with the file at path (empty: the system's General MIDI font);
+    // the instrument stays, whatever sounds is cut. Returns empty on success, otherwise one
+    // line saying why, with the previous font still in use.
+    std::string loadSoundFont(const std::string& path);
+    // Notes above 127 are ignored; a muted synthesiser starts nothing. velocity 1..127.
+    void playNote(std::uint32_t noteNum, std::uint32_t velocity = 127);
     // Ends only notes this controller started.
     void endNote(std::uint32_t noteNum);
 

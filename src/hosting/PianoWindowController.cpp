@@ -138,6 +138,10 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
         preferences::bind<double>(defaults_, preferences::noteOffset, [this](double offset) {
             setNoteOffset(static_cast<float>(offset));
         });
+    bindings_[2] =
+        preferences::bind<bool>(defaults_, preferences::velocityFromTouch, [this](bool fromTouch) {
+            pianoView_->setVelocityFromTouch(fromTouch);
+        });
 
     liveScrollTimer_->setInterval(static_cast<int>(liveScrollInterval * 1000));
     liveScrollTimer_->setTimerType(Qt::PreciseTimer);

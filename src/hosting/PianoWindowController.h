@@ -162,7 +162,7 @@ private:
     // window manager's decorations are known (until then the frame is the client area), at
     // the first turn of the event loop or the first move or resize after it.
     bool fitWhenFramed_ = false;
-    std::array<DefaultsBinding, 2> bindings_;
+    std::array<DefaultsBinding, 3> bindings_;
     std::unique_ptr<QtStripWindow> stripWindow_;
     std::unique_ptr<ShellStripHost> shellStrip_;
     QtPianoWidget* dockedStrip_ = nullptr; // owned by window_

@@ -26,6 +26,19 @@ std::string touchIdentity(const QInputDevice* device, int pointId) {
            std::to_string(reinterpret_cast<std::uintptr_t>(device)) + "/" + std::to_string(pointId);
 }
 
+// The point's pressure 0..1 when its device measures pressure.
+std::optional<double> pressureOf(const QInputDevice* device, const QEventPoint& point) {
+    if (device == nullptr || !device->capabilities().testFlag(QInputDevice::Capability::Pressure)) {
+        return std::nullopt;
+    }
+    return point.pressure();
+}
+
+std::optional<double> pressureOf(const QMouseEvent* event) {
+    return event->points().isEmpty() ? std::nullopt
+                                     : pressureOf(event->device(), event->points().front());
+}
+
 } // namespace
 
 QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
@@ -110,7 +123,7 @@ void QtPianoWidget::handleTouchEvent(QTouchEvent* event) {
     std::vector<TouchRecord> ended;
     for (const QEventPoint& point : event->points()) {
         TouchRecord record{touchIdentity(device, point.id()), TouchPhase::began, type,
-                           toView(point.position())};
+                           toView(point.position()), pressureOf(device, point)};
         switch (point.state()) {
         case QEventPoint::State::Pressed:
             heldTouches_[record.identity] = HeldTouch{device, type, record.location};
@@ -163,8 +176,8 @@ void QtPianoWidget::cancelTouches(const QInputDevice* device, bool allDevices) {
     std::vector<TouchRecord> cancelled;
     for (auto held = heldTouches_.begin(); held != heldTouches_.end();) {
         if (allDevices || held->second.device == device) {
-            cancelled.push_back(TouchRecord{held->first, TouchPhase::cancelled, held->second.type,
-                                            held->second.location});
+            cancelled.push_back(TouchRecord{
+                held->first, TouchPhase::cancelled, held->second.type, held->second.location, {}});
             held = heldTouches_.erase(held);
         } else {
             ++held;
@@ -184,7 +197,7 @@ void QtPianoWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    pressMouse(toView(event->position()));
+    pressMouse(toView(event->position()), pressureOf(event));
 }
 
 void QtPianoWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -198,7 +211,7 @@ void QtPianoWidget::mouseMoveEvent(QMouseEvent* event) {
         releaseMouse(toView(event->position()));
         return;
     }
-    dragMouse(toView(event->position()));
+    dragMouse(toView(event->position()), pressureOf(event));
 }
 
 void QtPianoWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -210,7 +223,7 @@ void QtPianoWidget::mouseReleaseEvent(QMouseEvent* event) {
     releaseMouse(toView(event->position()));
 }
 
-void QtPianoWidget::pressMouse(Point location) {
+void QtPianoWidget::pressMouse(Point location, std::optional<double> pressure) {
     mouseHeld_ = true;
     lastMousePoint_ = location;
     if (mode_ == MouseMode::directTouch) {
@@ -218,21 +231,21 @@ void QtPianoWidget::pressMouse(Point location) {
     }
     watchHold();
     if (mode_ == MouseMode::directTouch) {
-        view_.touchesBegan(
-            {TouchRecord{mouseTouchIdentity, TouchPhase::began, TouchType::direct, location}});
+        view_.touchesBegan({TouchRecord{mouseTouchIdentity, TouchPhase::began, TouchType::direct,
+                                        location, pressure}});
     } else {
-        view_.mouseDown(location);
+        view_.mouseDown(location, pressure);
     }
 }
 
-void QtPianoWidget::dragMouse(Point location) {
+void QtPianoWidget::dragMouse(Point location, std::optional<double> pressure) {
     lastMousePoint_ = location;
     if (mode_ == MouseMode::directTouch) {
         heldTouches_[mouseTouchIdentity].location = location;
-        view_.touchesMoved(
-            {TouchRecord{mouseTouchIdentity, TouchPhase::moved, TouchType::direct, location}});
+        view_.touchesMoved({TouchRecord{mouseTouchIdentity, TouchPhase::moved, TouchType::direct,
+                                        location, pressure}});
     } else {
-        view_.mouseDragged(location);
+        view_.mouseDragged(location, pressure);
     }
 }
 
@@ -245,7 +258,7 @@ void QtPianoWidget::releaseMouse(Point location) {
     watchHold();
     if (mode_ == MouseMode::directTouch) {
         view_.touchesEnded(
-            {TouchRecord{mouseTouchIdentity, TouchPhase::ended, TouchType::direct, location}});
+            {TouchRecord{mouseTouchIdentity, TouchPhase::ended, TouchType::direct, location, {}}});
     } else {
         view_.mouseUp(location);
     }
@@ -261,8 +274,8 @@ void QtPianoWidget::loseMouse() {
             const Point location = held->second.location;
             heldTouches_.erase(held);
             watchHold();
-            view_.touchesCancelled({TouchRecord{mouseTouchIdentity, TouchPhase::cancelled,
-                                                TouchType::direct, location}});
+            view_.touchesCancelled({TouchRecord{
+                mouseTouchIdentity, TouchPhase::cancelled, TouchType::direct, location, {}}});
         }
         return;
     }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,8 +84,8 @@ private:
     void handleTouchEvent(QTouchEvent* event);
     void watchDevice(const QInputDevice* device);
     void cancelTouches(const QInputDevice* device, bool allDevices);
-    void pressMouse(Point location);
-    void dragMouse(Point location);
+    void pressMouse(Point location, std::optional<double> pressure);
+    void dragMouse(Point location, std::optional<double> pressure);
     void releaseMouse(Point location);
     void loseMouse();
     bool hasLostMouseGrab(const QObject* watched, const QEvent* event) const;

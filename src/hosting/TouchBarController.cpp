@@ -34,6 +34,10 @@ TouchBarController::TouchBarController(DefaultsController& defaults,
         preferences::bind<bool>(defaults, preferences::blackKeyGlissando, [this](bool glissando) {
             pianoView_->setBlackKeyGlissando(glissando);
         });
+    bindings_[4] =
+        preferences::bind<bool>(defaults, preferences::velocityFromTouch, [this](bool fromTouch) {
+            pianoView_->setVelocityFromTouch(fromTouch);
+        });
 }
 
 TouchBarController::~TouchBarController() = default;

@@ -45,7 +45,7 @@ public:
 
 private:
     std::unique_ptr<PianoView> pianoView_;
-    std::array<DefaultsBinding, 4> bindings_;
+    std::array<DefaultsBinding, 5> bindings_;
 };
 
 } // namespace tinkella

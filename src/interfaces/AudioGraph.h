@@ -52,6 +52,12 @@ public:
     virtual OSStatus start() = 0;
     // A one-line account of the last failure, for the user ("no sound font found in ...").
     virtual std::string lastError() const { return {}; }
+    // After open(): replaces the synthesiser's sound font with the file at path (empty: the
+    // font the graph opened with); every channel keeps its program. Returns empty on success;
+    // otherwise the previous font stays and the text says why, in words for the user.
+    virtual std::string replaceSoundFont(const std::string& /*path*/) {
+        return "this synthesiser cannot change its sound font";
+    }
 };
 
 // Makes new, empty graphs.

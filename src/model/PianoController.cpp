@@ -62,9 +62,10 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
         const bool pressed = key.isPressed();
         const auto note = static_cast<std::uint32_t>(key.note);
         if (pressed && !key.playing) {
-            soundController_->playNote(note);
-            midiOutput_.noteOn(static_cast<std::uint8_t>(note), fullVelocity, firstChannel);
+            soundController_->playNote(note, key.velocity);
+            midiOutput_.noteOn(static_cast<std::uint8_t>(note), key.velocity, firstChannel);
             key.playing = true;
+            key.velocity = fullVelocity;
         } else if (!pressed && key.playing) {
             soundController_->endNote(note);
             midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);

@@ -23,7 +23,10 @@ public:
     bool isPressedOnScreen = false;   // written only by the on-screen (mouse) view
     bool isPressedOnKeyboard = false; // written only by the computer keyboard (ComputerKeyboard)
     bool playing = false;             // note started and not yet ended; written only by the model
-    const std::int64_t note;          // MIDI note number, equal to the key's index (0..119)
+    // Velocity 1..127 the key's next note starts with: a surface that measures its presses sets
+    // it as it presses the key; the model puts it back to 127 once the note has started.
+    std::uint8_t velocity = 127;
+    const std::int64_t note; // MIDI note number, equal to the key's index (0..119)
 };
 
 } // namespace tinkella

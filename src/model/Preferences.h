@@ -14,7 +14,7 @@ namespace tinkella {
 // same number.
 enum class OutputMode : std::int64_t { midiOnly = 0, synthesiserOnly = 1, both = 2 };
 
-// The seven stored settings of the application: one row per key with its stored type, the
+// The nine stored settings of the application: one row per key with its stored type, the
 // default registered for it, the range its readers accept and the decoder that turns whatever
 // the store holds into a value of that range. Readers get values only through decode(), so
 // none ever sees a value outside its row's range; the stored value itself is left as it is.
@@ -42,6 +42,19 @@ template <typename T> struct Setting {
         }
     }
     // Lets a row stand for its key wherever a key is asked for.
+    constexpr operator std::string_view() const { return key; }
+};
+
+// A row whose value is a text: a stored text as it is, anything else the registered default.
+struct TextSetting {
+    std::string_view key;
+    std::string_view registered;
+
+    std::string decode(const DefaultsValue& stored) const {
+        const std::string* text = stored.asText();
+        return text != nullptr ? *text : std::string(registered);
+    }
+    DefaultsValue registeredValue() const { return DefaultsValue::text(std::string(registered)); }
     constexpr operator std::string_view() const { return key; }
 };
 
@@ -83,7 +96,14 @@ inline constexpr Setting<OutputMode> outputMode{"outputMode",     Kind::integer,
 inline constexpr Setting<bool> settingsVisible{"settingsVisible", Kind::boolean, true, false, true,
                                                strictBoolean};
 
-// Calls visit(row) for each of the seven rows.
+// Whether a press's place on its key (and the touch's pressure, where the device reports one)
+// sets the note's velocity; off, every note starts at velocity 127.
+inline constexpr Setting<bool> velocityFromTouch{
+    "velocityFromTouch", Kind::boolean, false, false, true, anyBoolean};
+// The synthesiser's sound font file (.sf2 or .sf3); empty is the system's General MIDI font.
+inline constexpr TextSetting soundFont{"soundFont", ""};
+
+// Calls visit(row) for each of the nine rows.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
     visit(blackKeyTouchArea);
@@ -92,16 +112,21 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(blackKeyGlissando);
     visit(outputMode);
     visit(settingsVisible);
+    visit(velocityFromTouch);
+    visit(soundFont);
 }
 
 // "values." followed by the key: the path readers bind to.
 std::string keyPath(std::string_view key);
 
-// The registered default of each of the seven keys; registered together, never written.
+// The registered default of each of the nine keys; registered together, never written.
 const DefaultsController::Defaults& registeredDefaults();
 
 // The key's decoded value now: the stored value, else the registered default.
 template <typename T> T read(const DefaultsController& defaults, const Setting<T>& setting) {
+    return setting.decode(defaults.objectForKey(setting.key));
+}
+inline std::string read(const DefaultsController& defaults, const TextSetting& setting) {
     return setting.decode(defaults.objectForKey(setting.key));
 }
 

@@ -4,6 +4,7 @@
 #include "model/PianoKey.h"
 #include "interfaces/ViewHost.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tinkella {
@@ -174,6 +175,19 @@ PianoKey* PianoView::mouseKeyHitTest(Point p) const {
     return nullptr;
 }
 
+std::uint8_t PianoView::velocityAt(const PianoKey& key, Point p,
+                                   std::optional<double> pressure) const {
+    const double h = bounds().size.height;
+    const double front = key.sharp ? 0.5 * h : 0.0;
+    const double length = key.sharp ? 0.5 * h : h;
+    const double depth = length > 0 ? (p.y - front) / length : 0.0;
+    double velocity = 127.0 * (1.0 - (std::isfinite(depth) ? std::clamp(depth, 0.0, 1.0) : 0.0));
+    if (pressure && std::isfinite(*pressure)) {
+        velocity *= std::clamp(*pressure, 0.0, 1.0);
+    }
+    return static_cast<std::uint8_t>(std::clamp(std::lround(velocity), 1L, 127L));
+}
+
 // --- Pressed keys --------------------------------------------------------------------------
 
 void PianoView::updatePressedKeys() {
@@ -200,7 +214,7 @@ void PianoView::updatePressedKeysOnTouchBar() {
         const bool playsTop =
             blackKeyGlissando_ || !touch.firstNote.has_value() || *touch.firstNote == hit.top->note;
         PianoKey& pressed = playsTop ? *hit.top : *hit.natural;
-        pressed.isPressedOnTouchBar = true;
+        press(pressed, touch.currentPoint, touch.pressure);
         if (!touch.firstNote.has_value()) {
             touch.firstNote = pressed.note;
         }
@@ -213,8 +227,15 @@ void PianoView::updatePressedKeysOnScreen() {
     }
     if (mousePosition_.has_value()) {
         if (PianoKey* key = mouseKeyHitTest(*mousePosition_)) {
-            key->isPressedOnScreen = true;
+            press(*key, *mousePosition_, mousePressure_);
         }
+    }
+}
+
+void PianoView::press(PianoKey& key, Point location, std::optional<double> pressure) {
+    (isOnTouchBar_ ? key.isPressedOnTouchBar : key.isPressedOnScreen) = true;
+    if (velocityFromTouch_ && !key.playing) {
+        key.velocity = velocityAt(key, location, pressure);
     }
 }
 
@@ -231,7 +252,7 @@ bool takes(const TouchRecord& touch, TouchPhase phase) {
 void PianoView::touchesBegan(const std::vector<TouchRecord>& touches) {
     for (const TouchRecord& touch : touches) {
         if (takes(touch, TouchPhase::began)) {
-            touches_.insert_or_assign(touch.identity, KeyTouch(touch.location));
+            touches_.insert_or_assign(touch.identity, KeyTouch(touch.location, touch.pressure));
         }
     }
     updatePressedKeys();
@@ -245,6 +266,7 @@ void PianoView::touchesMoved(const std::vector<TouchRecord>& touches) {
         auto it = touches_.find(touch.identity);
         if (it != touches_.end()) {
             it->second.currentPoint = touch.location;
+            it->second.pressure = touch.pressure;
         }
     }
     updatePressedKeys();
@@ -270,13 +292,15 @@ void PianoView::touchesCancelled(const std::vector<TouchRecord>& touches) {
 
 // --- Mouse ---------------------------------------------------------------------------------
 
-void PianoView::mouseDown(Point locationInView) {
+void PianoView::mouseDown(Point locationInView, std::optional<double> pressure) {
     mousePosition_ = locationInView;
+    mousePressure_ = pressure;
     updatePressedKeys();
 }
 
-void PianoView::mouseDragged(Point locationInView) {
+void PianoView::mouseDragged(Point locationInView, std::optional<double> pressure) {
     mousePosition_ = locationInView;
+    mousePressure_ = pressure;
     updatePressedKeys();
 }
 

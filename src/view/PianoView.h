@@ -30,6 +30,8 @@ struct TouchRecord {
     TouchPhase phase = TouchPhase::began;
     TouchType type = TouchType::direct;
     Point location;
+    // 0..1 where the device reports pressure; absent otherwise.
+    std::optional<double> pressure;
 };
 
 // The keys a finger on the strip is over: the key it plays (black zones taken into account)
@@ -87,6 +89,9 @@ public:
     // Whether a finger sliding along the strip plays the black keys it crosses. Only stores.
     bool blackKeyGlissando() const { return blackKeyGlissando_; }
     void setBlackKeyGlissando(bool glissando) { blackKeyGlissando_ = glissando; }
+    // Whether presses set their notes' velocity (velocityAt) rather than 127. Only stores.
+    bool velocityFromTouch() const { return velocityFromTouch_; }
+    void setVelocityFromTouch(bool fromTouch) { velocityFromTouch_ = fromTouch; }
     // Width of one natural key in points.
     double keyWidth() const { return keyWidth_; }
     // Stores the width as given; no redraw, no re-evaluation (the window sizes its own view).
@@ -126,6 +131,11 @@ public:
     TouchBarHit touchBarKeyHitTest(Point location) const;
     // The window's hit test on the drawn shapes, black keys first; null over no key.
     PianoKey* mouseKeyHitTest(Point location) const;
+    // The velocity 1..127 of a press at location on key: 127 at the key's front edge falling
+    // evenly to 1 at its back, measured along the key's own drawn length (so a black key's
+    // front edge is 127 too), times pressure (0..1) where there is one.
+    std::uint8_t velocityAt(const PianoKey& key, Point location,
+                            std::optional<double> pressure) const;
 
     // Touch handlers: each takes the touches of one event, keeps those in its own phase and of
     // direct type, updates the tracked fingers, then runs updatePressedKeys() once.
@@ -136,8 +146,8 @@ public:
 
     // Mouse handlers, location in this view's coordinates; the toolkit keeps sending drags to
     // the view that took the press, wherever the pointer is.
-    void mouseDown(Point locationInView);
-    void mouseDragged(Point locationInView);
+    void mouseDown(Point locationInView, std::optional<double> pressure = {});
+    void mouseDragged(Point locationInView, std::optional<double> pressure = {});
     void mouseUp(Point locationInView);
 
     // --- Notifications ---------------------------------------------------------------------
@@ -154,15 +164,19 @@ public:
 private:
     // One finger on the strip.
     struct KeyTouch {
-        explicit KeyTouch(Point point) : currentPoint(point) {}
+        KeyTouch(Point point, std::optional<double> pressure)
+            : currentPoint(point), pressure(pressure) {}
         // Note of the first key the finger pressed; fixed once set.
         std::optional<std::int64_t> firstNote;
         Point currentPoint;
+        std::optional<double> pressure;
     };
 
     void startUp();
     void updatePressedKeysOnTouchBar();
     void updatePressedKeysOnScreen();
+    // Marks key pressed by this view; a key not yet playing takes the press's velocity.
+    void press(PianoKey& key, Point location, std::optional<double> pressure);
     // Amount the keyboard is shifted left of slot 0 at x = 0 (negative when centred).
     double shift() const;
     // A width, offset or bounds that is not finite lays out no key: nothing is hit or drawn.
@@ -174,9 +188,11 @@ private:
     double blackKeyTouchArea_ = 0.5;
     float noteOffset_ = 60.0F;
     bool blackKeyGlissando_ = false;
+    bool velocityFromTouch_ = false;
     double keyWidth_ = 50.0;
     std::map<std::string, KeyTouch> touches_;
     std::optional<Point> mousePosition_;
+    std::optional<double> mousePressure_;
 
     PianoController& controller_;
     NotificationCenter& center_;

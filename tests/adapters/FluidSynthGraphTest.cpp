@@ -116,6 +116,20 @@ TEST(FluidSynthGraph, SoundFontsThatCannotBeUsed) {
             EXPECT_EQ(synth.fluid().soundFontPath(), (dir / "z-real.sf2").string());
         }
     }
+    // Replacing the font: one that cannot be used leaves the one in use and names itself, a good
+    // one takes over and sounds, and an empty path goes back to the font the graph opened with.
+    EXPECT_EQ(FluidSynthGraph(offline()).replaceSoundFont(broken), "the synthesiser is not open");
+    OfflineSynth synth(offline({}, dir.string()));
+    const std::string opened = synth.fluid().soundFontPath(),
+                      other = "/usr/share/sounds/sf2/default-GM.sf2";
+    EXPECT_NE(synth.fluid().replaceSoundFont(garbage).find(garbage), std::string::npos);
+    EXPECT_EQ(synth.fluid().soundFontPath(), opened);
+    EXPECT_EQ(synth.fluid().replaceSoundFont(other), "");
+    EXPECT_EQ(synth.fluid().soundFontPath(), other);
+    synth.made.unit->midiEvent(0x90, 60, 127, 0);
+    EXPECT_GT(synth.peak(0.5), 0.05f);
+    EXPECT_EQ(synth.fluid().replaceSoundFont(""), "");
+    EXPECT_EQ(synth.fluid().soundFontPath(), opened);
     fs::remove_all(dir);
 }
 

@@ -1,20 +1,26 @@
 // The application started in its launch order on the test doubles: the first launch, later
 // launches from stored settings (good and odd), the panel's controls and its menu command.
+#include "adapters/qt/QtSettingsStore.h"
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
+#include "app/SoundFontChooser.h"
 #include "hosting/QtStripWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
+#include <regex>
 
 namespace tinkella {
 namespace {
@@ -182,6 +188,49 @@ TEST(StartupTest, EveryMenuCommandRunsAndLeavesNothingSounding) {
     for (const PianoKey& key : PianoController::sharedInstance().keys()) {
         EXPECT_FALSE(key.playing) << key.note;
     }
+}
+
+// A chosen font is loaded again at the next launch; a bad one, chosen or stored, changes neither
+// the font playing nor the stored choice, and says so in one line (standard error and panel).
+TEST(StartupTest, TheSoundFontChoiceSurvivesARestartAndABadOneChangesNothing) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath("Tinkella.conf");
+    const std::string good = "/fonts/My Piano, grand.sf3", bad = "/fonts/gone.sf2";
+    const std::regex naming("gone"); // lines naming the bad file, among Qt's own
+    const auto lines = [&naming](const std::string& text) {
+        return std::distance(std::sregex_iterator(text.begin(), text.end(), naming), {});
+    };
+    for (const std::string& chosen : {good, bad}) {
+        AppHarness app(std::make_unique<QtSettingsStore>(file));
+        launch(app);
+        app::SoundFontChooser& fonts = app.settings().soundFontChooser();
+        app.doubles->audio->unloadableFont = bad;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(fonts.choose(chosen), chosen == good);
+        EXPECT_EQ(lines(::testing::internal::GetCapturedStderr()), chosen == good ? 0 : 1);
+        EXPECT_EQ(fonts.current(), good);
+        EXPECT_EQ(fonts.status()->text().isEmpty(), chosen == good);
+        EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(good));
+        EXPECT_EQ(app.doubles->audio->soundFonts.back(), chosen);
+        app.store().flush();
+    }
+    AppHarness app({{"soundFont", DefaultsValue::text(bad)}});
+    app.doubles->audio->unloadableFont = bad;
+    ::testing::internal::CaptureStderr();
+    launch(app);
+    EXPECT_EQ(lines(::testing::internal::GetCapturedStderr()), 1);
+    EXPECT_EQ(app.settings().soundFontChooser().current(), "");
+    EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(bad));
+    // The velocity box reaches both views; a cancelled file dialog changes nothing.
+    app.settings().velocityCheckbox()->click();
+    EXPECT_TRUE(app.stripView().velocityFromTouch() &&
+                app.piano().pianoView()->velocityFromTouch());
+    QComboBox* popUp = app.settings().soundFontChooser().popUp();
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    popUp->activated(popUp->count() - 1);
+    EXPECT_EQ(popUp->currentIndex(), 1);
+    popUp->activated(0);
+    EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(""));
 }
 
 } // namespace

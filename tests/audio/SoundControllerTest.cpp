@@ -44,7 +44,7 @@ TEST(SoundController, FailingGraphStepLeavesASilentControllerAndOneLine) {
                  {AudioStep::MidiEvent, 0, "finding the synthesiser unit"}};
     for (const auto& step : steps) {
         auto journal = std::make_shared<AudioJournal>(AudioJournal{
-            {}, step.kind, step.occurrence, -4242, step.occurrence == 0, "backend reason"});
+            {}, step.kind, step.occurrence, -4242, step.occurrence == 0, "backend reason", {}, {}});
         ::testing::internal::CaptureStderr();
         SoundController sound(std::make_unique<FakeAudioSystem>(journal));
         const std::size_t events = journal->count(AudioStep::MidiEvent);
@@ -53,6 +53,7 @@ TEST(SoundController, FailingGraphStepLeavesASilentControllerAndOneLine) {
         sound.setMuted(true);
         sound.setMuted(false);
         sound.playNote(62);
+        EXPECT_NE(sound.loadSoundFont("any.sf2"), "") << step.wording;
         const std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(sound.synthUnit(), nullptr) << step.wording;
         EXPECT_EQ(journal->count(AudioStep::MidiEvent), events) << step.wording;

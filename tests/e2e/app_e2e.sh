@@ -27,7 +27,7 @@ wait_until 10 find_window '^Settings$' || fail "settings panel not shown"
 sleep 1
 read -r sx sy sw sh < <(geometry "$window")
 read -r px py pw ph < <(geometry "$piano")
-[ "${sw}x$sh" = 380x317 ] || fail "settings panel is ${sw}x$sh, not 380x317"
+[ "${sw}x$sh" = 380x385 ] || fail "settings panel is ${sw}x$sh, not 380x385"
 [ "$sx" -eq 1183 ] || fail "settings panel left edge at $sx, not 1183"
 [ $((1080 - (sy + sh))) -eq 132 ] || fail "settings panel bottom $((1080 - sy - sh)) above the screen's, not 132"
 

@@ -189,7 +189,7 @@ constexpr Step steps[] = {
 void releaseEverything(Keyboard& k) {
     std::vector<TouchRecord> ends;
     for (const char* finger : fingers) {
-        ends.push_back(TouchRecord{finger, TouchPhase::cancelled, TouchType::direct, {}});
+        ends.push_back(TouchRecord{finger, TouchPhase::cancelled, TouchType::direct, {}, {}});
     }
     k.strip.touchesCancelled(ends);
     if (k.window.mousePosition()) {

@@ -37,6 +37,8 @@ struct AudioJournal {
     OSStatus failStatus = 0;
     bool nodeInfoGivesNoUnit = false; // nodeInfo succeeds but hands back no unit
     std::string lastError;
+    std::vector<std::string> soundFonts; // every replaceSoundFont path, in order
+    std::string unloadableFont;          // this path fails to load
 
     OSStatus record(AudioStep step) {
         steps.push_back(step);
@@ -69,6 +71,11 @@ public:
     OSStatus initialize() override { return journal_->record({AudioStep::Initialize}); }
     OSStatus start() override { return journal_->record({AudioStep::Start}); }
     std::string lastError() const override { return journal_->lastError; }
+    std::string replaceSoundFont(const std::string& path) override {
+        journal_->soundFonts.push_back(path);
+        return path == journal_->unloadableFont ? "the sound font " + path + ": no such file"
+                                                : std::string();
+    }
     OSStatus midiEvent(std::uint32_t status, std::uint32_t data1, std::uint32_t data2,
                        std::uint32_t offset) override {
         return journal_->record({AudioStep::MidiEvent, status, data1, data2, offset});

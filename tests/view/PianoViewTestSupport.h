@@ -60,8 +60,9 @@ protected:
         return events;
     }
     static TouchRecord touch(std::string identity, TouchPhase phase, double x, double y = 10,
-                             TouchType type = TouchType::direct) {
-        return TouchRecord{std::move(identity), phase, type, Point{x, y}};
+                             TouchType type = TouchType::direct,
+                             std::optional<double> pressure = {}) {
+        return TouchRecord{std::move(identity), phase, type, Point{x, y}, pressure};
     }
 };
 

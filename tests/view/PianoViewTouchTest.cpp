@@ -1,7 +1,9 @@
 // The strip's touch zones and glissando, and the window's black-key rectangles, at their edges.
 #include "view/PianoViewTestSupport.h"
 
+#include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace tinkella::testing {
 namespace {
@@ -137,6 +139,42 @@ TEST_F(PianoViewTest, WindowBlackKeysAreHitInTheirDrawnRectangleOnly) {
     for (const auto& c : cases) {
         const PianoKey* k = view->mouseKeyHitTest({c.x, c.y});
         EXPECT_EQ(k ? k->note : -1, c.note) << c.x << " " << c.y;
+    }
+}
+
+// On: loudest at the key's front edge, softest at its back (a black key's own length), times the
+// pressure; off: 127 anywhere. The key's next note is back at 127 either way.
+TEST_F(PianoViewTest, VelocityFollowsThePlaceOnTheKeyAndThePressureOnlyWhenSwitchedOn) {
+    const struct {
+        bool strip, on;
+        double x, y;
+        std::optional<double> pressure;
+        std::uint32_t note, velocity;
+    } cases[] = {
+        {false, false, 10, 99, 0.1, 0, 127}, {false, true, 10, 0, {}, 0, 127},
+        {false, true, 10, 50, {}, 0, 64},    {false, true, 10, 99.9, {}, 0, 1},
+        {false, true, 50, 50, {}, 1, 127},   {false, true, 50, 75, {}, 1, 64},
+        {false, true, 10, 0, 0.5, 0, 64},    {false, true, 10, 0, 0.0, 0, 1},
+        {true, false, 10, 90, 0.2, 0, 127},  {true, true, 10, 0, 0.25, 0, 32},
+        {true, true, 45, 10, {}, 1, 127},    {true, true, 45, 90, {}, 1, 25},
+    };
+    for (const auto& c : cases) {
+        makeView(c.strip, 500, 100).setVelocityFromTouch(c.on);
+        if (c.strip) {
+            view->touchesBegan(
+                {touch("f", TouchPhase::began, c.x, c.y, TouchType::direct, c.pressure)});
+        } else {
+            view->mouseDown({c.x, c.y}, c.pressure);
+        }
+        const auto on = std::find_if(journal->steps.begin(), journal->steps.end(),
+                                     [](const AudioStep& s) { return s.a == 0x90U; });
+        ASSERT_NE(on, journal->steps.end());
+        EXPECT_EQ(on->b, c.note) << c.x << "," << c.y;
+        EXPECT_EQ(on->c, c.velocity) << c.x << "," << c.y;
+        EXPECT_EQ(controller.keys()[c.note].velocity, 127);
+        c.strip ? view->touchesEnded({touch("f", TouchPhase::ended, c.x, c.y)})
+                : view->mouseUp({c.x, c.y});
+        journal->steps.clear();
     }
 }
 

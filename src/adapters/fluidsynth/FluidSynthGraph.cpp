@@ -124,6 +124,8 @@ OSStatus FluidSynthGraph::open() {
         return fail(candidates.empty() ? -ENOENT : -EINVAL, font.error);
     }
     soundFontPath_ = font.path;
+    openedSoundFontPath_ = font.path;
+    soundFontId_ = font.fontId;
 
     renderer_ = std::make_unique<FluidSynthRenderer>(synth_.get(), sampleRate_);
     device_ = std::make_unique<FluidSynthMusicDevice>(*renderer_);
@@ -205,6 +207,31 @@ OSStatus FluidSynthGraph::start() {
         std::fputs(line.c_str(), stderr);
     }
     return 0;
+}
+
+std::string FluidSynthGraph::replaceSoundFont(const std::string& path) {
+    if (!renderer_) {
+        return "the synthesiser is not open";
+    }
+    const std::string wanted = path.empty() ? openedSoundFontPath_ : path;
+    if (wanted == soundFontPath_) {
+        return {};
+    }
+    if (!renderer_->takeOver()) {
+        return "the audio output did not hand the synthesiser over in time; the sound font " +
+               wanted + " was not loaded";
+    }
+    const SoundFontLoad font = loadSoundFont(synth_.get(), {wanted}, options_.soundFontDirectory);
+    if (font.fontId >= 0) {
+        // The old font's voices go first, so that it is freed at once rather than later by
+        // FluidSynth's own timer.
+        fluid_synth_all_sounds_off(synth_.get(), -1);
+        fluid_synth_sfunload(synth_.get(), soundFontId_, 1);
+        soundFontId_ = font.fontId;
+        soundFontPath_ = font.path;
+    }
+    renderer_->giveBack();
+    return font.error;
 }
 
 bool FluidSynthGraph::render(float* left, float* right, std::size_t frames) {

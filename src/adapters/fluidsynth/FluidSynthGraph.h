@@ -37,6 +37,9 @@ public:
     OSStatus initialize() override;
     OSStatus start() override;
     std::string lastError() const override { return lastError_; }
+    // Loads the new font with the synthesiser handed over by the audio thread, which plays
+    // silence meanwhile; what sounds is cut. Empty path: the font open() loaded.
+    std::string replaceSoundFont(const std::string& path) override;
 
     // Offline graphs only: renders frames of planar stereo through synthesiser and limiter on
     // the calling thread, which then counts as the audio thread. False when the graph has a
@@ -82,6 +85,8 @@ private:
     std::string lastError_;
     double sampleRate_ = 0.0;
     std::string soundFontPath_;
+    std::string openedSoundFontPath_;
+    int soundFontId_ = -1;
     AudioOutputInfo output_;
 
     // Declared so that the driver stops first, then the renderer goes, then the synthesiser.

@@ -75,7 +75,7 @@ bool FluidSynthRenderer::applyQueuedEvents() {
     return any;
 }
 
-bool FluidSynthRenderer::changeProgram(const MidiEventRing::Event& event) {
+bool FluidSynthRenderer::takeOver() {
     if (audioThreadRuns_) {
         owner_.store(HandOverAsked, std::memory_order_release);
         const auto deadline = std::chrono::steady_clock::now() + handOverTimeout;
@@ -83,18 +83,29 @@ bool FluidSynthRenderer::changeProgram(const MidiEventRing::Event& event) {
             int asked = HandOverAsked;
             if (std::chrono::steady_clock::now() > deadline &&
                 owner_.compare_exchange_strong(asked, AudioThread, std::memory_order_acq_rel)) {
-                return events_.push(event);
+                return false;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         ++handOvers_;
     }
     applyQueuedEvents();
-    apply(event);
+    return true;
+}
+
+void FluidSynthRenderer::giveBack() {
     // Sounding voices may have come in with the queued events: no skipping until they end.
     isIdle_.store(false, std::memory_order_relaxed);
     quietFrames_ = 0;
     owner_.store(AudioThread, std::memory_order_release);
+}
+
+bool FluidSynthRenderer::changeProgram(const MidiEventRing::Event& event) {
+    if (!takeOver()) {
+        return events_.push(event);
+    }
+    apply(event);
+    giveBack();
     return true;
 }
 

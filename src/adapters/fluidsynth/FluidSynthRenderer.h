@@ -39,6 +39,11 @@ public:
     // applied first, in order. When the audio thread does not answer within a quarter second
     // the change is queued like any other event.
     bool changeProgram(const MidiEventRing::Event& event);
+    // Main thread: has the audio thread hand the synthesiser over (the queued events applied
+    // first), as for a program change. True when the caller now owns the synthesiser and must
+    // call giveBack(); false when the audio thread did not answer within the same timeout.
+    bool takeOver();
+    void giveBack();
 
     // Audio thread: fills out[0] (left) and out[1] (right) with len frames and silences any
     // other buffer. Returns FLUID_OK.
