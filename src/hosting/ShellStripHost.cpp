@@ -48,7 +48,8 @@ void ShellStripHost::applicationStateChanged(Qt::ApplicationState state) {
 void ShellStripHost::releaseHeldInput() {
     std::vector<TouchRecord> cancelled;
     for (const auto& [name, location] : held_) {
-        cancelled.push_back(TouchRecord{name, TouchPhase::cancelled, TouchType::direct, location});
+        cancelled.push_back(
+            TouchRecord{name, TouchPhase::cancelled, TouchType::direct, location, {}});
     }
     held_.clear();
     if (!cancelled.empty()) {
@@ -76,7 +77,7 @@ void ShellStripHost::surfacePointChanged(const SurfacePoint& point) {
     const std::string name = identity(point);
     const Point location{point.location.x, surface_->size().height - point.location.y};
     const auto held = held_.find(name);
-    TouchRecord record{name, TouchPhase::began, TouchType::direct, location};
+    TouchRecord record{name, TouchPhase::began, TouchType::direct, location, {}};
     switch (point.phase) {
     case SurfacePointPhase::began:
         held_[name] = location;
