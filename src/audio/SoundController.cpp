@@ -16,7 +16,6 @@ constexpr std::uint32_t sustainController = 64;
 constexpr std::uint32_t allSoundOffController = 120;
 constexpr std::uint32_t allNotesOffController = 123;
 constexpr std::uint32_t pedalDown = 127;
-constexpr std::uint32_t fullVelocity = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 
 constexpr AudioComponentDescription synthDescription{fourCharCode("aumu"), fourCharCode("dls "),
@@ -279,17 +278,19 @@ void SoundController::endAllNotes() {
         send(noteOffStatus | midiChannelInUse_, note, 0);
     }
     soundingNotes_.clear();
-    if (isSustaining_) {
+    noteHolders_.fill(0);
+    if (isSustaining()) {
         send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
     }
 }
 
-void SoundController::setSustain(bool down) {
-    if (down == isSustaining_) {
-        return;
+void SoundController::setSustain(bool down, Holder holder) {
+    const bool before = isSustaining();
+    const auto bit = static_cast<std::uint8_t>(holder);
+    pedalHolders_ = down ? pedalHolders_ | bit : pedalHolders_ & ~bit;
+    if (isSustaining() != before) {
+        send(controlChangeStatus | midiChannelInUse_, sustainController, down ? pedalDown : 0);
     }
-    send(controlChangeStatus | midiChannelInUse_, sustainController, down ? pedalDown : 0);
-    isSustaining_ = down;
 }
 
 void SoundController::silence() {
@@ -297,8 +298,9 @@ void SoundController::silence() {
         send(noteOffStatus | midiChannelInUse_, note, 0);
     }
     soundingNotes_.clear();
+    noteHolders_.fill(0);
     send(controlChangeStatus | midiChannelInUse_, sustainController, 0);
-    isSustaining_ = false;
+    pedalHolders_ = 0;
     send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
     send(controlChangeStatus | midiChannelInUse_, allNotesOffController, 0);
 }
@@ -310,20 +312,28 @@ void SoundController::setInstrument(int programNumber) {
     send(programChangeStatus | midiChannelInUse_, static_cast<std::uint32_t>(programNumber - 1), 0);
 }
 
-void SoundController::playNote(std::uint32_t noteNum) {
+void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint8_t velocity) {
     if (noteNum > highestMidiNote || isMuted_) {
         return;
     }
-    send(noteOnStatus | midiChannelInUse_, noteNum, fullVelocity);
-    soundingNotes_.insert(noteNum);
+    std::uint8_t& holders = noteHolders_[noteNum];
+    if (holders == 0) {
+        send(noteOnStatus | midiChannelInUse_, noteNum, velocity);
+        soundingNotes_.insert(noteNum);
+    }
+    holders |= static_cast<std::uint8_t>(holder);
 }
 
-void SoundController::endNote(std::uint32_t noteNum) {
-    if (noteNum > highestMidiNote || soundingNotes_.count(noteNum) == 0) {
+void SoundController::endNote(std::uint32_t noteNum, Holder holder) {
+    const auto bit = static_cast<std::uint8_t>(holder);
+    if (noteNum > highestMidiNote || (noteHolders_[noteNum] & bit) == 0) {
         return;
     }
-    send(noteOffStatus | midiChannelInUse_, noteNum, 0);
-    soundingNotes_.erase(noteNum);
+    noteHolders_[noteNum] &= static_cast<std::uint8_t>(~bit);
+    if (noteHolders_[noteNum] == 0) {
+        send(noteOffStatus | midiChannelInUse_, noteNum, 0);
+        soundingNotes_.erase(noteNum);
+    }
 }
 
 } // namespace tinkella

@@ -52,10 +52,20 @@ PianoController& PianoController::sharedInstance() {
 
 PianoController::PianoController(std::unique_ptr<SoundController> soundController,
                                  MIDIOutput& midiOutput, NotificationCenter& center)
-    : soundController_(std::move(soundController)), keys_(buildKeys()), midiOutput_(midiOutput),
-      center_(center) {}
+    : soundController_(std::move(soundController)), keys_(buildKeys()),
+      incoming_(keys_, *soundController_), midiOutput_(midiOutput), center_(center) {
+    midiOutput_.setInputHandler([this](const MIDIReceivedEvent& event) { receiveMidi(event); });
+}
 
-PianoController::~PianoController() = default;
+PianoController::~PianoController() {
+    midiOutput_.setInputHandler({});
+}
+
+void PianoController::receiveMidi(const MIDIReceivedEvent& event) {
+    if (incoming_.receive(event)) {
+        notifyPressedKeysChanged();
+    }
+}
 
 void PianoController::updatePlayingNotesFromPressedKeys() {
     for (PianoKey& key : keys_) {
@@ -115,6 +125,7 @@ void PianoController::panic() {
     }
     sustainedByKeyboard_ = false;
     sustainedByMenu_ = false;
+    incoming_.forget();
     soundController_->silence();
     midiOutput_.panic(firstChannel);
     notifyPressedKeysChanged();

@@ -23,7 +23,10 @@ public:
     bool isPressedOnScreen = false;   // written only by the on-screen (mouse) view
     bool isPressedOnKeyboard = false; // written only by the computer keyboard (ComputerKeyboard)
     bool playing = false;             // note started and not yet ended; written only by the model
-    const std::int64_t note;          // MIDI note number, equal to the key's index (0..119)
+    // Held by a note another program sent to the MIDI input: lit, but not one of the surfaces,
+    // so the note logic never sends it out again. Written only by IncomingNotes.
+    bool isHeldByMidiIn = false;
+    const std::int64_t note; // MIDI note number, equal to the key's index (0..119)
 };
 
 } // namespace tinkella
