@@ -26,8 +26,7 @@ public:
     // The topology, in the system's index order (refs unique, not sourceRef); the source made is
     // appended when visible.
     std::vector<Object> sources, destinations, devices;
-    OSStatus clientCreateStatus = 0, setManufacturerStatus = 0, sourceCreateStatus = 0,
-             destinationCreateStatus = 0;
+    OSStatus clientCreateStatus = 0, setManufacturerStatus = 0, sourceCreateStatus = 0;
     OSStatus sendStatus = 0;                 // for every send not scripted below
     std::deque<OSStatus> sendStatusSequence; // consumed one per send, front first
     bool createdSourceVisible = true;
@@ -36,13 +35,10 @@ public:
     std::optional<std::string> sourceName;
     std::vector<std::uint32_t> sent; // every word handed over, accepted or not
     std::deque<MIDINotification> pendingNotifications;
-    std::deque<MIDIReceivedEvent> pendingReceived; // reach the destination before notifications
 
     void queueNotification(std::int32_t id) { pendingNotifications.push_back({id}); }
-    // What a sender hands to the destination; word 0: the sender has gone.
-    void queueReceived(MIDIEndpointRef sender, std::uint32_t word) {
-        pendingReceived.push_back({sender, word});
-    }
+    // What a sender hands to the destination (word 0: the sender has gone), as dispatched.
+    void receive(MIDIEndpointRef sender, std::uint32_t word) { receive_({sender, word}); }
 
     ItemCount numberOfSources() override { return static_cast<ItemCount>(sources.size()); }
     MIDIEndpointRef source(ItemCount i) override { return refAt(sources, i); }
@@ -91,11 +87,9 @@ public:
     }
     OSStatus destinationCreate(MIDIClientRef, std::string_view, MIDIReceiveBlock block,
                                MIDIEndpointRef& destination) override {
-        if (destinationCreateStatus == 0) {
-            receive_ = std::move(block);
-            destination = destinationRef;
-        }
-        return destinationCreateStatus;
+        receive_ = std::move(block);
+        destination = destinationRef;
+        return 0;
     }
     OSStatus receivedEventList(MIDIEndpointRef, const MIDIEventList& list) override {
         const MIDIEventPacket* packet = &list.packet[0];
@@ -111,11 +105,6 @@ public:
     }
     MIDITimeStamp currentHostTime() override { return 1000; }
     void dispatchPending() override {
-        for (; !pendingReceived.empty(); pendingReceived.pop_front()) {
-            if (receive_) {
-                receive_(pendingReceived.front());
-            }
-        }
         for (; !pendingNotifications.empty(); pendingNotifications.pop_front()) {
             if (notify_) {
                 notify_(pendingNotifications.front());
