@@ -17,9 +17,9 @@ namespace tinkella {
 // The MIDI system as an ALSA sequencer client. Sources are the readable, subscribable ports,
 // destinations the writable, subscribable ones, devices the clients that belong to a sound
 // card. Our source sends straight to its subscribers. Graph changes arrive on the announce
-// port, and what others send to our destination on that port; pollDescriptor() is the
-// sequencer's input descriptor and dispatchPending() reads the pending events without blocking,
-// so no thread of our own reads the sequencer. A sender is its port's address; it is reported
+// port, what others send on our destination port; pollDescriptor() is the sequencer's input
+// descriptor and dispatchPending() reads the pending events of both without blocking, so no
+// thread of our own reads the sequencer. A sender is its port's address; it is reported
 // gone when it unsubscribes from our destination, when its port goes, or when its client
 // exits. Main thread only.
 class AlsaMidiSystem final : public MidiSystem {
