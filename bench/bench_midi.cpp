@@ -1,11 +1,11 @@
 // MIDI output costs: messages per second through the JACK backend on a private dummy server,
 // and one noteOn with its two log lines (run with standard error sent to /dev/null).
 #include "JackDummyServer.h"
-#include "audio/MIDIOutput.h"
-#include "interfaces/MidiMessage.h"
-#include "adapters/syslog/SyslogSystemLog.h"
 #include "adapters/jack/JackMidiSystem.h"
+#include "adapters/syslog/SyslogSystemLog.h"
+#include "audio/MIDIOutput.h"
 #include "interfaces/MidiEventList.h"
+#include "interfaces/MidiMessage.h"
 
 #include <algorithm>
 #include <atomic>
@@ -146,6 +146,12 @@ public:
                                                 tinkella::MIDIProtocolID,
                                                 tinkella::MIDIEndpointRef& source) override {
         source = 2;
+        return 0;
+    }
+    tinkella::OSStatus destinationCreate(tinkella::MIDIClientRef, std::string_view,
+                                         tinkella::MIDIReceiveBlock,
+                                         tinkella::MIDIEndpointRef& destination) override {
+        destination = 3;
         return 0;
     }
     tinkella::OSStatus receivedEventList(tinkella::MIDIEndpointRef,

@@ -107,6 +107,7 @@ void AppDelegate::applicationWillTerminate() {
         // The sustain first: notes ended under it would ring on in the listeners.
         PianoController::sharedInstance().setSustained(SustainSource::keyboard, false);
         PianoController::sharedInstance().setSustained(SustainSource::menu, false);
+        PianoController::sharedInstance().endIncomingNotes();
         PianoController::sharedInstance().endCurrentNotes();
         // Long enough for many JACK cycles, short enough that a frozen server does not hold the
         // quit up noticeably.

@@ -14,6 +14,7 @@ namespace tinkella {
 namespace {
 
 constexpr std::string_view sourceName = "Tinkella";
+constexpr std::string_view destinationName = "Tinkella In";
 constexpr std::string_view clientName = "Tinkella";
 constexpr std::string_view manufacturerName = "Quorvin";
 constexpr std::uint8_t highestMidiNote = 127;
@@ -92,6 +93,7 @@ void MIDIOutput::waitUntilSent(std::chrono::milliseconds bound) {
 void MIDIOutput::start() {
     client_ = 0;
     source_ = 0;
+    destination_ = 0;
     isAvailable_ = false;
     isEnabled_ = true;
     sentNoteCount_ = 0;
@@ -134,6 +136,19 @@ void MIDIOutput::start() {
     }
 
     isAvailable_ = true;
+    const OSStatus s4 = system_->destinationCreate(
+        client_, destinationName,
+        [this](const MIDIReceivedEvent& event) {
+            if (inputHandler_) {
+                inputHandler_(event);
+            }
+        },
+        destination_);
+    if (s4 != 0) {
+        destination_ = 0;
+        error("MIDI input 'Tinkella In' not created (" + describe(s4) +
+              "); notes sent to Tinkella are not heard");
+    }
     std::int32_t uniqueID = 0;
     system_->getIntegerProperty(source_, MIDIIntegerProperty::UniqueID, uniqueID);
     info("virtual source PUBLISHED: name='Tinkella' uniqueID=" + std::to_string(uniqueID));
@@ -268,6 +283,9 @@ void MIDIOutput::handleNotification(const MIDINotification& notification) {
         isAvailable_ = false;
         startedNotes_.clear();
         sustainingChannels_.clear();
+        if (inputHandler_) {
+            inputHandler_(MIDIReceivedEvent{});
+        }
         error("the " + system_->displayName() +
               " has gone away \u2014 MIDI output is unavailable until Tinkella is restarted");
     }

@@ -25,7 +25,8 @@ struct MidiLogSink {
 // The virtual MIDI source "Tinkella": note-on, note-off and control change (sustain, panic)
 // leave it as MIDI 1.0 channel voice messages in Universal MIDI Packets, and every step is written
 // to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
-// Main thread only.
+// Beside it, on the same client, the virtual destination "Tinkella In" hands what other programs
+// send to an input handler; nothing received is logged or sent on. Main thread only.
 class MIDIOutput {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
@@ -66,8 +67,15 @@ public:
         return sustainingChannels_.count(channel & 0x0F) != 0;
     }
 
-    // The MIDI system's notifications: watch this descriptor (-1: nothing to watch) and call
-    // dispatchNotifications() when it is readable; the handler's lines are written then.
+    // Takes the destination's messages and the news of senders gone (MIDIReceivedEvent); when the
+    // MIDI system goes away it hears every sender gone (sender 0). Replaces the previous
+    // handler; until there is one, received messages are dropped.
+    void setInputHandler(MIDIReceiveBlock handler) { inputHandler_ = std::move(handler); }
+    bool hasInput() const { return destination_ != 0; }
+
+    // The MIDI system's notifications and received messages: watch this descriptor (-1: nothing to
+    // watch) and call dispatchNotifications() when it is readable; the handler's lines are written
+    // then.
     int notificationDescriptor() const;
     void dispatchNotifications();
 
@@ -97,6 +105,8 @@ private:
     MidiLogSink sink_;
     MIDIClientRef client_ = 0;
     MIDIEndpointRef source_ = 0;
+    MIDIEndpointRef destination_ = 0;
+    MIDIReceiveBlock inputHandler_;
     bool isAvailable_ = false;
     bool isEnabled_ = true;
     std::int64_t sentNoteCount_ = 0; // messages the MIDI system accepted

@@ -279,17 +279,19 @@ void SoundController::endAllNotes() {
         send(noteOffStatus | midiChannelInUse_, note, 0);
     }
     soundingNotes_.clear();
-    if (isSustaining_) {
+    noteHolders_.fill(0);
+    if (isSustaining()) {
         send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
     }
 }
 
-void SoundController::setSustain(bool down) {
-    if (down == isSustaining_) {
-        return;
+void SoundController::setSustain(bool down, Holder holder) {
+    const bool before = isSustaining();
+    const auto bit = static_cast<std::uint8_t>(holder);
+    pedalHolders_ = down ? pedalHolders_ | bit : pedalHolders_ & ~bit;
+    if (isSustaining() != before) {
+        send(controlChangeStatus | midiChannelInUse_, sustainController, down ? pedalDown : 0);
     }
-    send(controlChangeStatus | midiChannelInUse_, sustainController, down ? pedalDown : 0);
-    isSustaining_ = down;
 }
 
 void SoundController::silence() {
@@ -297,8 +299,9 @@ void SoundController::silence() {
         send(noteOffStatus | midiChannelInUse_, note, 0);
     }
     soundingNotes_.clear();
+    noteHolders_.fill(0);
     send(controlChangeStatus | midiChannelInUse_, sustainController, 0);
-    isSustaining_ = false;
+    pedalHolders_ = 0;
     send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
     send(controlChangeStatus | midiChannelInUse_, allNotesOffController, 0);
 }
@@ -317,20 +320,29 @@ std::string SoundController::loadSoundFont(const std::string& path) {
     return graph_->replaceSoundFont(path);
 }
 
-void SoundController::playNote(std::uint32_t noteNum, std::uint32_t velocity) {
+void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint32_t velocity) {
     if (noteNum > highestMidiNote || isMuted_) {
         return;
     }
-    send(noteOnStatus | midiChannelInUse_, noteNum, std::clamp<std::uint32_t>(velocity, 1, 127));
-    soundingNotes_.insert(noteNum);
+    std::uint8_t& holders = noteHolders_[noteNum];
+    if (holders == 0) {
+        send(noteOnStatus | midiChannelInUse_, noteNum,
+             std::clamp<std::uint32_t>(velocity, 1, 127));
+        soundingNotes_.insert(noteNum);
+    }
+    holders |= static_cast<std::uint8_t>(holder);
 }
 
-void SoundController::endNote(std::uint32_t noteNum) {
-    if (noteNum > highestMidiNote || soundingNotes_.count(noteNum) == 0) {
+void SoundController::endNote(std::uint32_t noteNum, Holder holder) {
+    const auto bit = static_cast<std::uint8_t>(holder);
+    if (noteNum > highestMidiNote || (noteHolders_[noteNum] & bit) == 0) {
         return;
     }
-    send(noteOffStatus | midiChannelInUse_, noteNum, 0);
-    soundingNotes_.erase(noteNum);
+    noteHolders_[noteNum] &= static_cast<std::uint8_t>(~bit);
+    if (noteHolders_[noteNum] == 0) {
+        send(noteOffStatus | midiChannelInUse_, noteNum, 0);
+        soundingNotes_.erase(noteNum);
+    }
 }
 
 } // namespace tinkella

@@ -13,9 +13,14 @@ namespace tinkella {
 
 // The built-in General MIDI synthesiser, played on the first channel: a graph of synthesiser,
 // peak limiter and default output, behind note start, note end, mute and program change.
-// Keeps its own record of the notes it started. Main thread only.
+// Keeps its own record of the notes it started and of who holds each. Main thread only.
 class SoundController {
 public:
+    // Who holds a note or the sustain pedal: the program's own surfaces, or the MIDI input. A
+    // note sounds (one voice) while either holds it and ends when the last one lets go, and the
+    // pedal stays down while either holds it, so neither cuts the other off.
+    enum class Holder : std::uint8_t { surfaces = 1, midiIn = 2 };
+
     // 129 entries: 0 is absent, n (1..128) is the General MIDI Level 1 name of program n.
     using InstrumentTable = std::array<std::optional<std::string>, 129>;
     static const InstrumentTable& instruments();
@@ -37,10 +42,10 @@ public:
     void setMuted(bool muted);
     // Ends every sounding note; with the sustain down, also the notes it holds (All Sound Off).
     void endAllNotes();
-    // Sustain pedal (controller 64, 127 down / 0 up), sent whenever the state changes, muted or
-    // not: notes ended while it is down ring on in the synthesiser until it goes up.
-    void setSustain(bool down);
-    bool isSustaining() const { return isSustaining_; }
+    // Sustain pedal (controller 64, 127 down / 0 up) for one holder, sent whenever the combined
+    // state changes, muted or not: notes ended while it is down ring on until it goes up.
+    void setSustain(bool down, Holder holder = Holder::surfaces);
+    bool isSustaining() const { return pedalHolders_ != 0; }
     // Silences at once whatever sounds: a note-off for each sounding note, sustain up, then
     // All Sound Off and All Notes Off.
     void silence();
@@ -50,10 +55,12 @@ public:
     // the instrument stays, whatever sounds is cut. Returns empty on success, otherwise one
     // line saying why, with the previous font still in use.
     std::string loadSoundFont(const std::string& path);
-    // Notes above 127 are ignored; a muted synthesiser starts nothing. velocity 1..127.
-    void playNote(std::uint32_t noteNum, std::uint32_t velocity = 127);
-    // Ends only notes this controller started.
-    void endNote(std::uint32_t noteNum);
+    // Notes above 127 are ignored; a muted synthesiser starts nothing. A note some other holder
+    // already sounds is only marked as held by this one too. velocity: 1..127.
+    void playNote(std::uint32_t noteNum, Holder holder = Holder::surfaces,
+                  std::uint32_t velocity = 127);
+    // Lets go of a note for holder; it ends when no holder is left.
+    void endNote(std::uint32_t noteNum, Holder holder = Holder::surfaces);
 
     struct GraphResult {
         std::unique_ptr<AudioGraph> graph;
@@ -73,9 +80,10 @@ private:
     std::uint32_t midiChannelInUse_ = 0;
     MusicDevice* synthUnit_ = nullptr; // owned by graph_
     bool isMuted_ = false;
-    bool isSustaining_ = false;
-    std::set<std::uint32_t> soundingNotes_;
-    std::unique_ptr<AudioGraph> graph_; // runs until the controller goes
+    std::uint8_t pedalHolders_ = 0;               // Holder bits
+    std::array<std::uint8_t, 128> noteHolders_{}; // Holder bits per note
+    std::set<std::uint32_t> soundingNotes_;       // notes with a holder
+    std::unique_ptr<AudioGraph> graph_;           // runs until the controller goes
 };
 
 } // namespace tinkella

@@ -7,9 +7,9 @@
 
 namespace tinkella {
 
-// Three-byte MIDI channel messages from one producer thread (the main thread) to one consumer
-// thread (the audio thread). Lock-free and allocation-free on both sides: a full ring drops
-// the new event and counts it rather than wait.
+// Three-byte MIDI channel messages from one producer thread to one consumer thread (the main
+// thread to the audio thread, a JACK process callback to the main thread). Lock-free and
+// allocation-free on both sides: a full ring drops the new event and counts it rather than wait.
 class MidiEventRing {
 public:
     struct Event {

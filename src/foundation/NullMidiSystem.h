@@ -33,6 +33,10 @@ public:
                                       MIDIEndpointRef&) override {
         return noConnection;
     }
+    OSStatus destinationCreate(MIDIClientRef, std::string_view, MIDIReceiveBlock,
+                               MIDIEndpointRef&) override {
+        return noConnection;
+    }
     OSStatus receivedEventList(MIDIEndpointRef, const MIDIEventList&) override {
         return noConnection;
     }

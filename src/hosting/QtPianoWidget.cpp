@@ -44,6 +44,9 @@ std::optional<double> pressureOf(const QMouseEvent* event) {
 QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
     : QWidget(parent), view_(view), mode_(mode) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A move without the button is how a release that went elsewhere shows; Qt hands such moves
+    // only to widgets that track the mouse.
+    setMouseTracking(true);
     if (mode_ == MouseMode::directTouch) {
         setAttribute(Qt::WA_AcceptTouchEvents);
     }

@@ -16,6 +16,7 @@ constexpr std::uint32_t midi1ChannelVoiceType = 2;
 constexpr std::uint8_t noteOnStatus = 0x90;
 constexpr std::uint8_t noteOffStatus = 0x80;
 constexpr std::uint8_t controlChangeStatus = 0xB0;
+constexpr std::uint8_t programChangeStatus = 0xC0;
 
 // Controller numbers of control change.
 constexpr std::uint8_t sustainController = 64;      // 0..63 up, 64..127 down
@@ -88,6 +89,20 @@ constexpr std::size_t midi1Bytes(std::uint32_t word, std::uint8_t (&bytes)[maxMe
     default:
         return 0;
     }
+}
+
+// The word of the MIDI 1.0 channel voice message in the first count bytes (status byte first,
+// as on the wire); 0 when they hold none: a system message, a data byte first, too few bytes.
+constexpr std::uint32_t midi1WordFromBytes(const std::uint8_t* bytes, std::size_t count) {
+    if (count == 0 || bytes[0] < 0x80 || bytes[0] >= 0xF0) {
+        return 0;
+    }
+    const std::uint8_t kind = bytes[0] & 0xF0;
+    const std::size_t needed = kind == 0xC0 || kind == 0xD0 ? 2 : 3;
+    if (count < needed) {
+        return 0;
+    }
+    return midi1Word(bytes[0], bytes[1] & 0x7F, needed == 3 ? bytes[2] & 0x7F : 0);
 }
 
 static_assert(noteOnWord(60, 127, 0) == 0x20903C7F);

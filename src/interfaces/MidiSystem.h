@@ -46,13 +46,30 @@ using MIDINotifyBlock = std::function<void(const MIDINotification&)>;
 
 struct MIDIEventList;
 
+// One event at the program's destination. With word non-zero: a MIDI 1.0 channel voice message
+// as a Universal MIDI Packet word of type 2 (group 0), sent by sender. With word 0: sender has
+// gone (its port went away or was disconnected from ours), so whatever it left sounding should
+// end; sender 0 then means every sender (the MIDI system itself went away).
+//
+// sender names the sending port as far as the system can tell them apart: ALSA, client * 256 +
+// port; JACK mixes every connection into the one port and cannot, so each message carries the
+// destination's own reference and any connection broken reports that reference gone.
+struct MIDIReceivedEvent {
+    MIDIEndpointRef sender = 0;
+    std::uint32_t word = 0;
+};
+
+// Called on the thread that runs MidiSystem::dispatchPending(), like MIDINotifyBlock.
+using MIDIReceiveBlock = std::function<void(const MIDIReceivedEvent&)>;
+
 // The calls a virtual MIDI source needs from the platform's MIDI system: enumerate sources,
 // destinations and devices with their properties; create a client and a virtual source;
-// hand Universal MIDI Packets from that source to whoever listens to it.
+// hand Universal MIDI Packets from that source to whoever listens to it; and a virtual
+// destination whose incoming messages reach the program.
 //
-// Every operation runs on the main thread. Notifications raised on the backend's own threads
-// are queued; pollDescriptor() becomes readable while some are pending, and dispatchPending()
-// runs them on the caller's thread.
+// Every operation runs on the main thread. Notifications and incoming messages raised on the
+// backend's own threads are queued; pollDescriptor() becomes readable while some are pending,
+// and dispatchPending() runs them on the caller's thread.
 //
 // How the backends map onto these calls:
 // - Source: a port other programs can read from (ALSA: readable and subscribable; JACK: a MIDI
@@ -93,6 +110,10 @@ public:
     // A virtual source that other programs can connect to and record from.
     virtual OSStatus sourceCreateWithProtocol(MIDIClientRef client, std::string_view name,
                                               MIDIProtocolID protocol, MIDIEndpointRef& source) = 0;
+    // A virtual destination that other programs can connect to and send to; receive gets its
+    // channel voice messages and the news of senders gone (see MIDIReceivedEvent).
+    virtual OSStatus destinationCreate(MIDIClientRef client, std::string_view name,
+                                       MIDIReceiveBlock receive, MIDIEndpointRef& destination) = 0;
     // Hands every packet of the list, as sent by source, to the source's listeners.
     virtual OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) = 0;
     virtual MIDITimeStamp currentHostTime() = 0;

@@ -52,17 +52,27 @@ PianoController& PianoController::sharedInstance() {
 
 PianoController::PianoController(std::unique_ptr<SoundController> soundController,
                                  MIDIOutput& midiOutput, NotificationCenter& center)
-    : soundController_(std::move(soundController)), keys_(buildKeys()), midiOutput_(midiOutput),
-      center_(center) {}
+    : soundController_(std::move(soundController)), keys_(buildKeys()),
+      incoming_(keys_, *soundController_), midiOutput_(midiOutput), center_(center) {
+    midiOutput_.setInputHandler([this](const MIDIReceivedEvent& event) { receiveMidi(event); });
+}
 
-PianoController::~PianoController() = default;
+PianoController::~PianoController() {
+    midiOutput_.setInputHandler({});
+}
+
+void PianoController::receiveMidi(const MIDIReceivedEvent& event) {
+    if (incoming_.receive(event)) {
+        notifyPressedKeysChanged();
+    }
+}
 
 void PianoController::updatePlayingNotesFromPressedKeys() {
     for (PianoKey& key : keys_) {
         const bool pressed = key.isPressed();
         const auto note = static_cast<std::uint32_t>(key.note);
         if (pressed && !key.playing) {
-            soundController_->playNote(note, key.velocity);
+            soundController_->playNote(note, SoundController::Holder::surfaces, key.velocity);
             midiOutput_.noteOn(static_cast<std::uint8_t>(note), key.velocity, firstChannel);
             key.playing = true;
             key.velocity = fullVelocity;
@@ -116,6 +126,7 @@ void PianoController::panic() {
     }
     sustainedByKeyboard_ = false;
     sustainedByMenu_ = false;
+    incoming_.forget();
     soundController_->silence();
     midiOutput_.panic(firstChannel);
     notifyPressedKeysChanged();

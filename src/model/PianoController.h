@@ -1,6 +1,8 @@
 #pragma once
 
 #include "foundation/NotificationCenter.h"
+#include "interfaces/MidiSystem.h"
+#include "model/IncomingNotes.h"
 #include "model/PianoKey.h"
 
 #include <functional>
@@ -37,7 +39,8 @@ public:
     static void setSharedSoundFactory(SoundFactory factory);
 
     // For tests and for sharedInstance(): owns the synthesiser, refers to the MIDI output and
-    // the notification centre, which must outlive it.
+    // the notification centre, which must outlive it. Becomes the MIDI output's input handler
+    // until it goes.
     PianoController(std::unique_ptr<SoundController> soundController, MIDIOutput& midiOutput,
                     NotificationCenter& center);
     ~PianoController() override;
@@ -67,15 +70,23 @@ public:
     bool isSustainedBy(SustainSource source) const {
         return source == SustainSource::keyboard ? sustainedByKeyboard_ : sustainedByMenu_;
     }
-    // Stops everything, whatever the state: clears every pressed flag and both sustain sources,
-    // silences the synthesiser at once, sends the MIDI output's panic on the first channel, and
-    // posts PressedPianoKeysChanged. The surfaces should drop what they hold first, so that
-    // their next update does not press the keys again.
+    // One event of the MIDI input (see IncomingNotes); posts PressedPianoKeysChanged when a
+    // key's lit state changed.
+    void receiveMidi(const MIDIReceivedEvent& event);
+    // Ends every note and lifts the pedal that the MIDI input holds, as when every sender went.
+    void endIncomingNotes() { receiveMidi(MIDIReceivedEvent{}); }
+    bool isSustainedByMidiIn() const { return incoming_.isSustaining(); }
+
+    // Stops everything, whatever the state: clears every pressed flag, the keys held by the
+    // MIDI input and every sustain source, silences the synthesiser at once, sends the MIDI
+    // output's panic on the first channel, and posts PressedPianoKeysChanged. The surfaces should
+    // drop what they hold first, so that their next update does not press the keys again.
     void panic();
 
 private:
     std::unique_ptr<SoundController> soundController_;
     std::vector<PianoKey> keys_;
+    IncomingNotes incoming_;
     MIDIOutput& midiOutput_;
     NotificationCenter& center_;
     bool sustainedByKeyboard_ = false;

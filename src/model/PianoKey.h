@@ -26,6 +26,9 @@ public:
     // Velocity 1..127 the key's next note starts with: a surface that measures its presses sets
     // it as it presses the key; the model puts it back to 127 once the note has started.
     std::uint8_t velocity = 127;
+    // Held by a note another program sent to the MIDI input: lit, but not one of the surfaces,
+    // so the note logic never sends it out again. Written only by IncomingNotes.
+    bool isHeldByMidiIn = false;
     const std::int64_t note; // MIDI note number, equal to the key's index (0..119)
 };
 

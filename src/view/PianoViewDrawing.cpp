@@ -1,12 +1,13 @@
+#include "interfaces/DrawContext.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
-#include "interfaces/DrawContext.h"
 #include "view/PianoView.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace tinkella {
 
@@ -17,6 +18,10 @@ constexpr Color white{1, 1, 1, 1};
 constexpr Color lightGray{2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1};
 constexpr Color windowKeyGray{0.92, 0.92, 0.92, 1};
 constexpr Color pressedBlackKeyRed{0.7, 0, 0, 1};
+// Keys held by notes from the MIDI input: blue, the colour sequencers give incoming notes, far
+// from the user's own white and red on either kind of key.
+constexpr Color incomingWhiteKeyBlue{0.55, 0.75, 1, 1};
+constexpr Color incomingBlackKeyBlue{0.1, 0.35, 0.95, 1};
 constexpr Color overlayFill{1, 0, 0, 0.5};
 constexpr Color red{1, 0, 0, 1};
 constexpr Color labelColor{0.5, 0, 0, 1};
@@ -74,6 +79,17 @@ void PianoView::draw(DrawContext& context) const {
             context.fillRect(getWhiteDisplayRect(key->x));
         }
     }
+    // The user's own press shows over a note from the MIDI input on the same key.
+    bool incomingShown = false;
+    for (const PianoKey* key : visible) {
+        if (!key->sharp && !key->isPressed() && key->isHeldByMidiIn) {
+            if (!std::exchange(incomingShown, true)) {
+                context.setShadow({0, 0}, whiteGlowBlur, incomingWhiteKeyBlue);
+                context.setFillColor(incomingWhiteKeyBlue);
+            }
+            context.fillRect(getWhiteDisplayRect(key->x));
+        }
+    }
 
     for (const PianoKey* key : visible) {
         if (!key->sharp) {
@@ -81,9 +97,10 @@ void PianoView::draw(DrawContext& context) const {
         }
         context.beginPath();
         addSharpKeyPath(context, *key);
-        if (key->isPressed()) {
-            context.setShadow({0, 0}, blackGlowBlur, pressedBlackKeyRed);
-            context.setFillColor(pressedBlackKeyRed);
+        if (key->isPressed() || key->isHeldByMidiIn) {
+            const Color fill = key->isPressed() ? pressedBlackKeyRed : incomingBlackKeyBlue;
+            context.setShadow({0, 0}, blackGlowBlur, fill);
+            context.setFillColor(fill);
         } else {
             clearShadow(context);
             context.setFillColor(black);

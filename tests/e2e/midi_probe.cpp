@@ -1,8 +1,9 @@
 // Drives the shared MIDI output for end-to-end tests: --midi=alsa|jack|none picks the system;
 // stdin commands "note N" (on and off), "on N", "enable 0|1" and "quit" act on it while its
-// notifications are relayed. With --audio=NAME after it, "key N" and "up N" press and let go
-// key N of the piano, sounding through that driver and sending MIDI as a played key does. The
-// log goes to stderr; "ready" on stdout marks start-up done.
+// notifications are relayed. The log goes to stderr; "ready" on stdout marks start-up done.
+// With --audio=NAME the keyboard model and its synthesiser run too: "key N" and "up N" press
+// and let go key N as a played key does, and "lit N..." on stdout lists the keys the MIDI input
+// holds whenever they change.
 #include "app/Composition.h"
 #include "audio/MIDIOutput.h"
 #include "model/PianoController.h"
@@ -40,13 +41,23 @@ void run(const std::string& command, tinkella::MIDIOutput& output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string arg = argc > 1 ? argv[1] : "";
-    tinkella::app::useMidiBackend(arg.rfind("--midi=", 0) == 0 ? arg.substr(7) : "");
-    if (argc > 2) { // the synthesiser is running before "ready"
-        tinkella::app::useAudioBackend(std::string(argv[2]).substr(8));
-        tinkella::PianoController::sharedInstance();
-    }
+    const std::string midi = argc > 1 ? argv[1] : "", audio = argc > 2 ? argv[2] : "";
+    tinkella::app::useMidiBackend(midi.rfind("--midi=", 0) == 0 ? midi.substr(7) : "");
     tinkella::MIDIOutput& output = tinkella::MIDIOutput::shared();
+    tinkella::ObserverRegistration lit;
+    if (!audio.empty()) { // the synthesiser is running before "ready"
+        tinkella::app::useAudioBackend(audio.substr(audio.find('=') + 1));
+        tinkella::PianoController& piano = tinkella::PianoController::sharedInstance();
+        lit = tinkella::NotificationCenter::defaultCenter().addObserver(
+            tinkella::PressedPianoKeysChanged, [&piano](const tinkella::Notification&) {
+                std::cout << "lit";
+                for (const tinkella::PianoKey& key : piano.keys()) {
+                    std::cout << (key.isHeldByMidiIn ? " " + std::to_string(key.note) : "");
+                }
+                std::cout << std::endl;
+            });
+    }
+
     std::cout << (output.isAvailable() ? "ready" : "unavailable") << std::endl;
 
     std::string pending;

@@ -1,4 +1,4 @@
-// Sustain and panic in the keyboard model, checked on what both outputs receive.
+// Sustain, panic and the MIDI input in the keyboard model, checked on what both outputs receive.
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
@@ -7,9 +7,12 @@
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiSystem.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tinkella {
@@ -27,6 +30,7 @@ std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t da
     return status == 0x90   ? "on " + d1
            : status == 0x80 ? "off " + d1
            : status == 0xB0 ? "cc " + d1 + " " + std::to_string(data2)
+           : status == 0xC0 ? "pc " + d1
                             : "other";
 }
 
@@ -44,7 +48,8 @@ struct Model {
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
     // "t60+" on the strip, keys joined by commas changing at once;
     // "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu; "mute", "unmute",
-    // "midioff".
+    // "midioff"; into the MIDI input "i60+" / "i60-" note 60 from sender 1 ("j60+": sender 2),
+    // "I+" / "I-" its pedal, "pc5" program change, "gone1" sender 1 gone ("gone0": all).
     void play(const std::string& steps) {
         std::istringstream in(steps);
         for (std::string group; in >> group;) {
@@ -52,7 +57,19 @@ struct Model {
             bool changed = false;
             for (std::string step; std::getline(parts, step, ',');) {
                 const bool down = step.back() == '+';
-                if (step == "mute" || step == "unmute") {
+                const auto n = static_cast<std::uint8_t>(std::atoi(
+                    step.c_str() + std::min(step.find_first_of("0123456789"), step.size())));
+                if (std::string("ijIpg").find(step[0]) != std::string::npos) {
+                    midiSystem->receive(
+                        step[0] == 'j'   ? 2
+                        : step[0] == 'g' ? n
+                                         : 1,
+                        step[0] == 'I'   ? ump::controlChangeWord(64, down ? 127 : 0, 0)
+                        : step[0] == 'p' ? ump::midi1Word(0xC0, n, 0)
+                        : step[0] == 'g'
+                            ? 0
+                            : (down ? ump::noteOnWord(n, 100, 0) : ump::noteOffWord(n, 0)));
+                } else if (step == "mute" || step == "unmute") {
                     piano->setInternalSynthMuted(step == "mute");
                 } else if (step == "midioff") {
                     midi->setEnabled(false);
@@ -82,6 +99,13 @@ struct Model {
         }
         journal->steps.clear();
         return out;
+    }
+    std::string lit() const { // the keys the MIDI input lights
+        std::string text = "lit";
+        for (const PianoKey& key : piano->keys()) {
+            text += key.isHeldByMidiIn ? " " + std::to_string(key.note) : "";
+        }
+        return text;
     }
     std::vector<std::string> midiOut() {
         std::vector<std::string> out;
@@ -137,12 +161,39 @@ TEST(SustainTest, SequencesReachBothOutputsAsPedalAndNotes) {
     }
 }
 
+// Notes from the MIDI input light keys and sound, never leave the MIDI output, and share a key
+// with the user's own press without either ending it; a sender gone ends what it held.
+TEST(MidiInTest, IncomingNotesLightSoundAndEndWithTheirSender) {
+    using V = std::vector<std::string>;
+    // Steps; synthesiser; lit keys; MIDI output.
+    const std::vector<std::tuple<const char*, V, const char*, V>> cases{
+        {"i60+ k60+ i60-", V{"on 60"}, "lit", V{"on 60"}},
+        {"k60+ i60+ k60-", V{"on 60"}, "lit 60", V{"on 60", "off 60"}},
+        {"mute i60+ unmute k60+ i60-", V{"on 60"}, "lit", V{"on 60"}},
+        {"i62+ j62+ i62+ gone1", V{"on 62"}, "lit 62", V{}},
+        {"i64+ i119+ i127+ j65+ gone1",
+         V{"on 64", "on 119", "on 127", "on 65", "off 64", "off 119", "off 127"}, "lit 65", V{}},
+        {"I+ i60+ j61+ gone0", V{"cc 64 127", "on 60", "on 61", "cc 64 0", "off 60", "off 61"},
+         "lit", V{}},
+        {"pc5 I+ i67+ i67- I-", V{"pc 5", "cc 64 127", "on 67", "off 67", "cc 64 0"}, "lit", V{}},
+        {"K+ I+ K-", V{"cc 64 127"}, "lit", V{"cc 64 127", "cc 64 0"}},
+    };
+    for (const auto& [steps, synth, lit, midi] : cases) {
+        SCOPED_TRACE(steps);
+        Model m;
+        m.play(steps);
+        EXPECT_EQ(m.synth(), synth);
+        EXPECT_EQ(m.lit(), lit);
+        EXPECT_EQ(m.midiOut(), midi);
+    }
+}
+
 TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
     // Before the panic; whether MIDI is on and its pedal down then.
     const struct {
         const char* steps;
         bool midiOn, midiSustaining;
-    } cases[]{{"s60+ t62+ k64+", true, false},
+    } cases[]{{"s60+ t62+ k64+ i65+ I+", true, false},
               {"K+ M+ k70+ k70- k72+", true, true},
               {"mute k40+ midioff", false, false}};
     for (const auto& [steps, midiOn, midiSustaining] : cases) {
@@ -159,7 +210,7 @@ TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
 
         EXPECT_EQ(posts, 1);
         for (const PianoKey& key : m.piano->keys()) {
-            EXPECT_FALSE(key.isPressed() || key.playing) << key.note;
+            EXPECT_FALSE(key.isPressed() || key.playing || key.isHeldByMidiIn) << key.note;
         }
         EXPECT_FALSE(m.piano->isSustained());
         EXPECT_TRUE(m.piano->soundController().soundingNotes().empty());

@@ -1,7 +1,9 @@
 // A seeded random soak of the whole application as main() starts it, on a recording synthesiser
-// and a scripted MIDI system. After every random step the keys, the synthesiser and a MIDI
-// receiver must agree; with everything released nothing may sound. TINKELLA_SOAK_SEED and
-// TINKELLA_SOAK_STEPS replay or lengthen a run; a failure prints both and the last steps.
+// and a scripted MIDI system, played by touch, mouse, computer keyboard (space: sustain), panic
+// and MIDI senders. After every step keys and outputs agree: a note outlives its key only while
+// someone holds the sustain; nothing received goes out again; after a panic and with everything
+// released nothing sounds. TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run;
+// a failure prints both and the last steps.
 #include "app/AppDelegate.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
@@ -10,15 +12,17 @@
 #include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
 #include "hosting/QtStripWindow.h"
+#include "interfaces/MidiMessage.h"
 #include "interfaces/StandardError.h"
+#include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
-#include "model/Preferences.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiSystem.h"
 #include "support/NoteLedger.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMainWindow>
 #include <QMouseEvent>
@@ -31,12 +35,12 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <limits>
 #include <map>
 #include <memory>
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -103,8 +107,15 @@ struct Application {
 // held as a window system does, forgetting them when the toolkit stops reporting them.
 class SoakInput {
 public:
-    SoakInput(app::WindowController& settings, PianoWindowController& piano, std::uint64_t seed)
-        : settings_(settings), piano_(piano), random_(seed) {
+    // What the soak's senders hold at the MIDI input: (sender, channel, note) and pedals.
+    std::set<std::tuple<MIDIEndpointRef, int, int>> incoming;
+    std::set<std::pair<MIDIEndpointRef, int>> incomingPedals;
+    bool echoed = false;   // the last step sent something out of the MIDI output it received
+    bool panicked = false; // the last step was a panic
+
+    SoakInput(app::WindowController& settings, PianoWindowController& piano, FakeMidiSystem& midi,
+              std::uint64_t seed)
+        : settings_(settings), piano_(piano), midi_(midi), random_(seed) {
         stripWindow().loadItems();
         stripWindow().applicationStateChanged(Qt::ApplicationActive);
         newDevice();
@@ -113,12 +124,17 @@ public:
     // Does one random thing; returns what, for the failure report.
     std::string randomStep() {
         using Step = std::string (SoakInput::*)();
-        static constexpr std::pair<int, Step> steps[] = {
-            {45, &SoakInput::touch},           {72, &SoakInput::mouse},
-            {82, &SoakInput::number},          {84, &SoakInput::glissando},
-            {88, &SoakInput::outputMode},      {91, &SoakInput::instrument},
-            {94, &SoakInput::stripVisibility}, {96, &SoakInput::deactivateWindow},
-            {100, &SoakInput::pianoWindowAway}};
+        static constexpr std::pair<int, Step> steps[] = {{35, &SoakInput::touch},
+                                                         {56, &SoakInput::mouse},
+                                                         {70, &SoakInput::computerKey},
+                                                         {83, &SoakInput::midiIn},
+                                                         {84, &SoakInput::panic},
+                                                         {88, &SoakInput::outputMode},
+                                                         {91, &SoakInput::instrument},
+                                                         {94, &SoakInput::stripVisibility},
+                                                         {96, &SoakInput::deactivateWindow},
+                                                         {100, &SoakInput::pianoWindowAway}};
+        echoed = panicked = false;
         const int pick = uniform(0, 99);
         return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
                            return pick < s.first;
@@ -139,6 +155,11 @@ public:
         if (windowAway_) {
             pianoWindowAway();
         }
+        for (ScanCode code = 10; code <= 114; ++code) {
+            sendKey(code, false, false);
+        }
+        piano_.computerKeyboard().applyPendingReleases();
+        receive(0, 0); // every sender gone
         QCoreApplication::processEvents();
         return "release everything";
     }
@@ -288,6 +309,65 @@ private:
         return std::string("piano window deactivated") + (wasHeld ? " with the mouse held" : "");
     }
 
+    // One of the computer keyboard's keys (the mapped ones, space 65, arrows 113 and 114) down
+    // or up, now and then repeated; the releases' timer now and then runs out.
+    void sendKey(ScanCode code, bool down, bool repeat) {
+        const int key = code == 65    ? Qt::Key_Space
+                        : code == 113 ? Qt::Key_Left
+                        : code == 114 ? Qt::Key_Right
+                                      : 0;
+        QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, {}, code, 0, 0, {},
+                        repeat);
+        QCoreApplication::sendEvent(&window(), &event);
+    }
+    std::string computerKey() {
+        ScanCode code = 0;
+        while (!semitoneForScanCode(code = uniform(10, 114)) && code != 65 && code < 113) {
+        }
+        const bool down = uniform(0, 1) == 0, repeat = uniform(0, 7) == 0;
+        windowAway_ ? void() : sendKey(code, down, repeat);
+        uniform(0, 3) == 0 ? piano_.computerKeyboard().applyPendingReleases() : void();
+        return "key " + std::to_string(code) + (down ? " down" : " up") + (repeat ? " again" : "");
+    }
+    std::string panic() {
+        piano_.panic();
+        incoming.clear();
+        incomingPedals.clear();
+        panicked = true;
+        return "panic";
+    }
+    void receive(MIDIEndpointRef sender, std::uint32_t word) {
+        const std::size_t sent = midi_.sent.size();
+        midi_.receive(sender, word);
+        echoed = echoed || midi_.sent.size() != sent;
+        const auto gone = [&](MIDIEndpointRef s) {
+            return !word && (!sender || s == sender);
+        };
+        std::erase_if(incoming, [&](auto& hold) { return gone(std::get<0>(hold)); });
+        std::erase_if(incomingPedals, [&](auto& pedal) { return gone(pedal.first); });
+    }
+    // From sender 1..3 on channel 0..1, message 0..7 note-on, 8..15 note-off (mostly of a held
+    // note), 16 pedal up, 17 down, 18 program change, 19 the sender gone.
+    std::string midiIn() {
+        auto hold = std::make_tuple(MIDIEndpointRef(uniform(1, 3)), uniform(0, 1), uniform(0, 127));
+        const int what = uniform(0, 19);
+        if (what >= 8 && what < 16 && !incoming.empty() && uniform(0, 3) != 0) {
+            hold = *std::next(incoming.begin(), uniform(0, int(incoming.size()) - 1));
+        }
+        const auto [sender, channel, note] = hold;
+        const auto c = std::uint8_t(channel), n = std::uint8_t(note);
+        receive(sender, what < 8    ? ump::noteOnWord(n, std::uint8_t(uniform(1, 127)), c)
+                        : what < 16 ? ump::noteOffWord(n, c)
+                        : what < 18 ? ump::controlChangeWord(64, (what & 1) * 127, c)
+                        : what < 19 ? ump::midi1Word(0xC0 | c, n, 0)
+                                    : 0);
+        what < 8 ? void(incoming.insert(hold)) : void(what < 16 && incoming.erase(hold));
+        what == 17 ? void(incomingPedals.insert({sender, channel}))
+                   : void(what == 16 && incomingPedals.erase({sender, channel}));
+        return "sender " + std::to_string(sender) + " channel " + std::to_string(channel) +
+               " message " + std::to_string(what) + " note " + std::to_string(note);
+    }
+
     std::string stripVisibility() {
         stripShown_ = !stripShown_;
         stripWindow().applicationStateChanged(stripShown_ ? Qt::ApplicationActive
@@ -296,26 +376,6 @@ private:
         return stripShown_ ? "strip shown" : "strip hidden";
     }
 
-    // A number written as the panel's controls write it: mostly in its range, now and then a
-    // value a hand-edited settings file may hold.
-    std::string number() {
-        constexpr double inf = std::numeric_limits<double>::infinity();
-        static const std::pair<const preferences::Setting<double>*, std::vector<double>> rows[] = {
-            {&preferences::keyWidth, {0, -5, 9.5, 90.5, 400, 1e300, -1e300, 5e-324}},
-            {&preferences::noteOffset, {-10, 0, 96, 200, 1e300, -1e300, 5e-324, -inf}},
-            {&preferences::blackKeyTouchArea, {0, 1, 1e300, -1e300, 5e-324}}};
-        const auto& [setting, odd] = rows[uniform(0, 2)];
-        const double value = uniform(0, 7) == 0 ? odd[uniform(0, int(odd.size()) - 1)]
-                                                : real(setting->minimum, setting->maximum);
-        DefaultsController::shared().setObject(DefaultsValue::real(value), *setting);
-        return std::string(setting->key) + " " + std::to_string(value);
-    }
-    std::string glissando() {
-        const bool on = uniform(0, 1) == 1;
-        DefaultsController::shared().setObject(DefaultsValue::boolean(on),
-                                               preferences::blackKeyGlissando);
-        return std::string("glissando ") + (on ? "on" : "off");
-    }
     std::string outputMode() {
         const int tag = uniform(0, 2);
         settings_.outputModeChanged(tag);
@@ -330,6 +390,7 @@ private:
 
     app::WindowController& settings_;
     PianoWindowController& piano_;
+    FakeMidiSystem& midi_;
     std::mt19937_64 random_;
     std::unique_ptr<QPointingDevice> device_;
     std::map<int, QPoint> fingers_;
@@ -339,20 +400,6 @@ private:
     bool windowAway_ = false;
 };
 
-// The notes an output must hold: those that went down while it was on, before and after the
-// step, and that still play.
-struct MustHold {
-    Notes notes;
-    bool wasOn = true;
-    void update(bool on, const Notes& now, const Notes& before) {
-        std::erase_if(notes, [&](auto n) { return !on || now.count(n) == 0; });
-        if (on && wasOn) {
-            std::ranges::set_difference(now, before, std::inserter(notes, notes.end()));
-        }
-        wasOn = on;
-    }
-};
-
 class SoakTest : public ::testing::Test {
 protected:
     Application& app = *new Application;
@@ -360,52 +407,62 @@ protected:
     SynthLedger synthHeard;
     MidiReceiverLedger midiHeard;
     Notes playing;
-    MustHold mustSound, mustReachMidi;
 
     // Compares keys, synthesiser and MIDI receiver after one step; empty when all agree.
-    std::string check() {
+    std::string check(const SoakInput& input) {
         synthHeard.forget(*app.journal);
         midiHeard.catchUp(*app.midiSystem);
         const QMainWindow& window = *app.settings().keyboardWindow()->window();
-        Notes now;
+        Notes now, received;
+        for (const auto& [sender, channel, note] : input.incoming) {
+            received.insert(static_cast<std::uint32_t>(note));
+        }
         for (const PianoKey& key : model.keys()) {
             const bool stranded =
                 key.isPressedOnScreen && (!window.isVisible() || window.isMinimized());
-            if (key.playing != key.isPressed() || stranded) {
+            const bool lit = received.count(static_cast<std::uint32_t>(key.note)) != 0;
+            if (key.playing != key.isPressed() || stranded || key.isHeldByMidiIn != lit) {
                 return "key " + std::to_string(key.note) +
-                       (stranded      ? " is held in a piano window that can no longer release it"
-                        : key.playing ? " plays though no surface holds it"
-                                      : " is held but does not play");
+                       (stranded ? " is held in a piano window that can no longer release it"
+                        : key.isHeldByMidiIn != lit ? " is lit wrongly for the MIDI input"
+                        : key.playing               ? " plays though no surface holds it"
+                                                    : " is held but does not play");
             }
             if (key.playing) {
                 now.insert(static_cast<std::uint32_t>(key.note));
             }
         }
-        mustSound.update(!model.soundController().isMuted(), now, playing);
-        mustReachMidi.update(MIDIOutput::shared().isEnabled(), now, playing);
+        received.insert(now.begin(), now.end());
         playing = now;
 
-        const auto agree = [&now](const char* what, const Notes& held, const MustHold& must,
-                                  bool unique) {
-            if (includes(now, held) && includes(held, must.notes) && (must.wasOn || held.empty()) &&
-                unique) {
-                return std::string();
-            }
-            return std::string(what) + " holds " + describe(held) + " while keys " + describe(now) +
-                   " play; " + describe(must.notes) + " must, output " +
-                   (must.wasOn ? "on. " : "off. ");
+        // An output holds only what may sound there, nothing while it is off, each note once.
+        const auto agree = [](const char* what, const Notes& held, const Notes& may, bool on,
+                              bool unique) {
+            return includes(may, held) && (on || held.empty()) && unique
+                       ? std::string()
+                       : std::string(what) + " holds " + describe(held) + " while " +
+                             describe(may) + " may sound, output " + (on ? "on. " : "off. ");
         };
         const Notes& sounding = model.soundController().soundingNotes();
-        return agree("the synthesiser", sounding, mustSound,
+        const bool synthPedal = model.isSustained() || !input.incomingPedals.empty();
+        return agree("the synthesiser", sounding, received, !model.soundController().isMuted(),
                      synthHeard.held() == sounding && synthHeard.maxCount() <= 1) +
-               agree("a MIDI receiver", midiHeard.held(), mustReachMidi, midiHeard.maxCount() <= 1);
+               agree("a MIDI receiver", midiHeard.held(), now, MIDIOutput::shared().isEnabled(),
+                     midiHeard.maxCount() <= 1) +
+               (synthHeard.pedalDown() != synthPedal ? "the synthesiser's pedal is wrong. " : "") +
+               (midiHeard.pedalDown() && !model.isSustained() ? "MIDI's pedal is stuck. " : "") +
+               (input.echoed ? "a message received went out of the MIDI output. " : "") +
+               (input.panicked &&
+                        !(now.empty() && synthHeard.held().empty() && midiHeard.held().empty())
+                    ? "keys or notes outlast a panic. "
+                    : "");
     }
 };
 
 TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
     const std::uint64_t seed = envNumber("TINKELLA_SOAK_SEED", 20261206);
     const std::uint64_t steps = envNumber("TINKELLA_SOAK_STEPS", 4000);
-    SoakInput input(app.settings(), *app.settings().keyboardWindow(), seed);
+    SoakInput input(app.settings(), *app.settings().keyboardWindow(), *app.midiSystem, seed);
     std::deque<std::string> recent;
     std::string problem;
     for (std::uint64_t step = 0; step <= steps && problem.empty(); ++step) {
@@ -417,9 +474,10 @@ TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
         if (step % 32 == 31) {
             QCoreApplication::processEvents();
         }
-        problem = check();
-        if (step == steps && !playing.empty()) {
-            problem += "keys " + describe(playing) + " play after everything was released";
+        problem = check(input);
+        if (step == steps && !(playing.empty() && synthHeard.held().empty())) {
+            problem += "keys " + describe(playing) + ", synthesiser " +
+                       describe(synthHeard.held()) + " sound after everything was released";
         }
         if (!problem.empty()) {
             problem += "\n  replay: TINKELLA_SOAK_SEED=" + std::to_string(seed) +

@@ -21,7 +21,7 @@ public:
         std::optional<std::string> name, manufacturer; // empty: cannot be read
         std::optional<std::int32_t> uniqueID;          // empty: cannot be read
     };
-    static constexpr MIDIEndpointRef sourceRef = 42;
+    static constexpr MIDIEndpointRef sourceRef = 42, destinationRef = 43;
 
     // The topology, in the system's index order (refs unique, not sourceRef); the source made is
     // appended when visible.
@@ -37,6 +37,8 @@ public:
     std::deque<MIDINotification> pendingNotifications;
 
     void queueNotification(std::int32_t id) { pendingNotifications.push_back({id}); }
+    // What a sender hands to the destination (word 0: the sender has gone), as dispatched.
+    void receive(MIDIEndpointRef sender, std::uint32_t word) { receive_({sender, word}); }
 
     ItemCount numberOfSources() override { return static_cast<ItemCount>(sources.size()); }
     MIDIEndpointRef source(ItemCount i) override { return refAt(sources, i); }
@@ -83,6 +85,12 @@ public:
         }
         return sourceCreateStatus;
     }
+    OSStatus destinationCreate(MIDIClientRef, std::string_view, MIDIReceiveBlock block,
+                               MIDIEndpointRef& destination) override {
+        receive_ = std::move(block);
+        destination = destinationRef;
+        return 0;
+    }
     OSStatus receivedEventList(MIDIEndpointRef, const MIDIEventList& list) override {
         const MIDIEventPacket* packet = &list.packet[0];
         for (std::uint32_t i = 0; i < list.numPackets; ++i, packet = MIDIEventPacketNext(packet)) {
@@ -121,6 +129,7 @@ private:
 
     std::string manufacturer_ = "?";
     MIDINotifyBlock notify_;
+    MIDIReceiveBlock receive_;
 };
 
 } // namespace tinkella::testing

@@ -10,10 +10,12 @@
 
 namespace tinkella::testing {
 
-// What a listener on the far side of an output holds, from the first channel's note messages
-// alone. A count above one is a note started twice without an end: a second voice.
+// What a listener on the far side of an output holds, from the first channel's notes and pedal
+// alone; while the pedal is down, ended notes ring on. A count above one is a note started twice
+// without an end: a second voice. All Sound Off (120) silences everything.
 class NoteLedger {
 public:
+    bool pedalDown() const { return pedal_; }
     std::set<std::uint32_t> held() const {
         std::set<std::uint32_t> notes;
         for (std::uint32_t n = 0; n < counts_.size(); ++n) {
@@ -27,20 +29,23 @@ public:
     std::uint64_t noteOns = 0;
 
 protected:
-    void channelMessage(std::uint32_t status, std::uint32_t note, std::uint32_t velocity) {
-        if ((status & 0xEFU) != 0x80U || note >= counts_.size()) { // first channel only
+    void channelMessage(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
+        pedal_ = status == 0xB0U && data1 == 64 ? data2 >= 64 : pedal_;
+        status == 0xB0U && data1 == 120 ? counts_.fill(0) : void();
+        if ((status & 0xEFU) != 0x80U || data1 >= counts_.size()) { // first channel only
             return;
         }
-        if (status == 0x90U && velocity > 0) {
-            ++counts_[note];
+        if (status == 0x90U && data2 > 0) {
+            ++counts_[data1];
             ++noteOns;
-        } else if (counts_[note] > 0) {
-            --counts_[note];
+        } else if (counts_[data1] > 0) {
+            --counts_[data1];
         }
     }
 
 private:
     std::array<int, 128> counts_{};
+    bool pedal_ = false;
 };
 
 // A MIDI receiver on the virtual source: every word the fake MIDI system was handed arrives.

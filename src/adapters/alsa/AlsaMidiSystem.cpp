@@ -57,6 +57,9 @@ std::unique_ptr<AlsaMidiSystem> AlsaMidiSystem::open(OSStatus& status) {
 AlsaMidiSystem::AlsaMidiSystem(snd_seq_t* seq) : seq_(seq) {
     ownClient_ = snd_seq_client_id(seq_);
     snd_midi_event_new(ump::maxMessageBytes, &encoder_);
+    if (snd_midi_event_new(ump::maxMessageBytes, &decoder_) == 0) {
+        snd_midi_event_no_status(decoder_, 1); // every message whole, with its status byte
+    }
     pollfd descriptor{};
     if (snd_seq_poll_descriptors(seq_, &descriptor, 1, POLLIN) == 1) {
         pollFd_ = descriptor.fd;
@@ -66,6 +69,9 @@ AlsaMidiSystem::AlsaMidiSystem(snd_seq_t* seq) : seq_(seq) {
 AlsaMidiSystem::~AlsaMidiSystem() {
     if (encoder_) {
         snd_midi_event_free(encoder_);
+    }
+    if (decoder_) {
+        snd_midi_event_free(decoder_);
     }
     snd_seq_close(seq_);
 }
@@ -228,6 +234,25 @@ OSStatus AlsaMidiSystem::sourceCreateWithProtocol(MIDIClientRef, std::string_vie
     return 0;
 }
 
+OSStatus AlsaMidiSystem::destinationCreate(MIDIClientRef, std::string_view name,
+                                           MIDIReceiveBlock receive, MIDIEndpointRef& destination) {
+    if (destinationPort_ >= 0 || !decoder_) {
+        return -EINVAL;
+    }
+    const std::string portName(name);
+    const int port = snd_seq_create_simple_port(
+        seq_, portName.c_str(), SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+        SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_SOFTWARE |
+            SND_SEQ_PORT_TYPE_APPLICATION);
+    if (port < 0) {
+        return port;
+    }
+    destinationPort_ = port;
+    receive_ = std::move(receive);
+    destination = address(ownClient_, port);
+    return 0;
+}
+
 OSStatus AlsaMidiSystem::receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) {
     if (sourcePort_ < 0 || source != address(ownClient_, sourcePort_) || !encoder_) {
         return -EINVAL;
@@ -268,9 +293,57 @@ MIDITimeStamp AlsaMidiSystem::currentHostTime() {
 void AlsaMidiSystem::dispatchPending() {
     snd_seq_event_t* event = nullptr;
     while (snd_seq_event_input(seq_, &event) >= 0 && event) {
+        if (receive_) {
+            receive(*event);
+        }
         const std::int32_t id = notificationFor(event->type);
         if (id != 0 && notify_) {
             notify_(MIDINotification{id});
+        }
+    }
+}
+
+void AlsaMidiSystem::receive(const snd_seq_event_t& event) {
+    switch (event.type) {
+    case SND_SEQ_EVENT_PORT_UNSUBSCRIBED:
+        if (event.data.connect.dest.client == ownClient_ &&
+            event.data.connect.dest.port == destinationPort_) {
+            sendersGone(event.data.connect.sender.client, event.data.connect.sender.port);
+        }
+        return;
+    case SND_SEQ_EVENT_PORT_EXIT:
+        sendersGone(event.data.addr.client, event.data.addr.port);
+        return;
+    case SND_SEQ_EVENT_CLIENT_EXIT:
+        sendersGone(event.data.addr.client, -1);
+        return;
+    default:
+        break;
+    }
+    if (event.dest.port != destinationPort_ || snd_seq_ev_is_variable(&event)) {
+        return;
+    }
+    std::uint8_t bytes[ump::maxMessageBytes];
+    snd_midi_event_reset_decode(decoder_);
+    const long count = snd_midi_event_decode(decoder_, bytes, sizeof bytes, &event);
+    const std::uint32_t word =
+        count > 0 ? ump::midi1WordFromBytes(bytes, static_cast<std::size_t>(count)) : 0;
+    if (word != 0) {
+        const MIDIObjectRef sender = address(event.source.client, event.source.port);
+        senders_.insert(sender);
+        receive_({sender, word});
+    }
+}
+
+void AlsaMidiSystem::sendersGone(int client, int port) {
+    for (auto it = senders_.begin(); it != senders_.end();) {
+        const MIDIObjectRef sender = *it;
+        if (static_cast<int>(sender / 256) == client &&
+            (port < 0 || static_cast<int>(sender % 256) == port)) {
+            it = senders_.erase(it);
+            receive_({sender, 0});
+        } else {
+            ++it;
         }
     }
 }

@@ -23,6 +23,9 @@ constexpr std::size_t outgoingBytes = 8192;
 constexpr std::size_t notificationBytes = 4096;
 using ump::maxMessageBytes;
 using ump::midi1Bytes;
+// Queued by the notification thread beside the public message IDs, never passed on: a
+// connection to our destination was broken.
+constexpr std::int32_t inputDisconnected = -1;
 
 struct JackText {
     char* text = nullptr;
@@ -259,6 +262,28 @@ OSStatus JackMidiSystem::sourceCreateWithProtocol(MIDIClientRef, std::string_vie
     return 0;
 }
 
+OSStatus JackMidiSystem::destinationCreate(MIDIClientRef, std::string_view name,
+                                           MIDIReceiveBlock receive, MIDIEndpointRef& destination) {
+    if (isShutDown()) {
+        return -ENOTCONN;
+    }
+    if (inputPort_.load() != nullptr) {
+        return -EINVAL;
+    }
+    const std::string portName(name);
+    jack_port_t* port = jack_port_register(client_, portName.c_str(), JACK_DEFAULT_MIDI_TYPE,
+                                           JackPortIsInput | JackPortIsTerminal, 0);
+    if (!port) {
+        return -EEXIST;
+    }
+    receive_ = std::move(receive);
+    destinationRef_ = static_cast<MIDIEndpointRef>(jack_port_uuid(port) & 0xFFFFFFFFu);
+    portNames_[destinationRef_] = jack_port_name(port);
+    inputPort_.store(port, std::memory_order_release);
+    destination = destinationRef_;
+    return 0;
+}
+
 OSStatus JackMidiSystem::receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) {
     if (isShutDown()) {
         return -ENOTCONN;
@@ -305,6 +330,28 @@ MIDITimeStamp JackMidiSystem::currentHostTime() {
 
 int JackMidiSystem::process(jack_nframes_t nframes, void* arg) {
     auto* self = static_cast<JackMidiSystem*>(arg);
+    if (jack_port_t* input = self->inputPort_.load(std::memory_order_acquire)) {
+        void* buffer = jack_port_get_buffer(input, nframes);
+        const std::uint32_t count = jack_midi_get_event_count(buffer);
+        bool received = false;
+        for (std::uint32_t i = 0; i < count; ++i) {
+            jack_midi_event_t event{};
+            if (jack_midi_event_get(&event, buffer, i) != 0) {
+                continue;
+            }
+            // Anything but a channel voice message (SysEx, clock) is left out; a full ring drops
+            // the message and counts it.
+            const std::uint32_t word = ump::midi1WordFromBytes(event.buffer, event.size);
+            if (word != 0) {
+                received = self->incoming_.push(
+                               {ump::statusByte(word), ump::data1(word), ump::data2(word)}) ||
+                           received;
+            }
+        }
+        if (received) {
+            self->wake();
+        }
+    }
     jack_port_t* port = self->port_.load(std::memory_order_acquire);
     if (!port) {
         return 0;
@@ -382,10 +429,18 @@ void JackMidiSystem::clientRegistered(const char*, int registered, void* arg) {
                                                         : kMIDIMsgObjectRemoved);
 }
 
-void JackMidiSystem::portConnected(jack_port_id_t a, jack_port_id_t, int, void* arg) {
+bool JackMidiSystem::isInputPort(jack_port_id_t portId) const {
+    jack_port_t* input = inputPort_.load(std::memory_order_acquire);
+    return input != nullptr && jack_port_by_id(client_, portId) == input;
+}
+
+void JackMidiSystem::portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
     auto* self = static_cast<JackMidiSystem*>(arg);
     if (self->isMidiPort(a)) {
         self->raise(kMIDIMsgSetupChanged);
+    }
+    if (!connected && (self->isInputPort(a) || self->isInputPort(b))) {
+        self->raise(inputDisconnected);
     }
 }
 
@@ -405,16 +460,33 @@ void JackMidiSystem::serverShutdown(void* arg) {
 void JackMidiSystem::dispatchPending() {
     std::uint64_t count = 0;
     [[maybe_unused]] const ssize_t drained = ::read(wakeFd_, &count, sizeof count);
+    // Notifications are taken before the messages: a message the process callback queued before
+    // a broken connection was reported is then handed over before the sender is reported gone.
+    std::vector<std::int32_t> messageIDs;
     std::int32_t messageID = 0;
     while (jack_ringbuffer_read_space(notifications_) >= sizeof messageID) {
         jack_ringbuffer_read(notifications_, reinterpret_cast<char*>(&messageID), sizeof messageID);
-        if (notify_) {
-            notify_(MIDINotification{messageID});
+        messageIDs.push_back(messageID);
+    }
+    MidiEventRing::Event event;
+    while (incoming_.pop(event)) {
+        if (receive_) {
+            receive_({destinationRef_, ump::midi1Word(event.status, event.data1, event.data2)});
+        }
+    }
+    for (const std::int32_t id : messageIDs) {
+        if (id == inputDisconnected) {
+            if (receive_) {
+                receive_({destinationRef_, 0});
+            }
+        } else if (notify_) {
+            notify_(MIDINotification{id});
         }
     }
     if (isShutDown() && !shutdownReported_) {
         shutdownReported_ = true;
         port_.store(nullptr, std::memory_order_release);
+        inputPort_.store(nullptr, std::memory_order_release);
         if (notify_) {
             notify_(MIDINotification{kMIDIMsgIOError});
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/MidiEventRing.h"
 #include "interfaces/MidiSystem.h"
 
 #include <atomic>
@@ -14,13 +15,21 @@
 
 namespace tinkella {
 
-// The MIDI system as a JACK client: one MIDI output port is the virtual source; the graph's MIDI
-// output ports are the sources and its MIDI input ports the destinations; there are no devices.
+// The MIDI system as a JACK client: one MIDI output port is the virtual source, one MIDI input
+// port the virtual destination; the graph's MIDI output ports are the sources and its MIDI input
+// ports the destinations; there are no devices.
 //
 // Threads: every public call runs on the main thread. Messages reach the process callback
-// through a lock-free ring and leave at frame 0 of the next cycle. Graph changes reported on
-// JACK's notification thread, and server shutdown, are queued without locks and signalled on
-// pollDescriptor(); dispatchPending() hands them to the client's notify block.
+// through a lock-free ring and leave at frame 0 of the next cycle. The process callback puts
+// the channel voice messages arriving at the destination on another lock-free ring. Graph
+// changes reported on JACK's notification thread, and server shutdown, are queued without locks.
+// Both threads signal pollDescriptor() (a non-blocking eventfd write); dispatchPending() hands
+// what arrived to the receive block and the notifications to the client's notify block.
+//
+// JACK mixes every connection to the destination into one buffer, so senders cannot be told
+// apart: every message carries the destination's reference as its sender, and any connection
+// to it broken (which unregistering or closing the sending port also does) reports that sender
+// gone.
 class JackMidiSystem final : public MidiSystem {
 public:
     // The manufacturer is stored as this metadata property of the owning client.
@@ -50,6 +59,9 @@ public:
                           MIDIClientRef& client) override;
     OSStatus sourceCreateWithProtocol(MIDIClientRef client, std::string_view name,
                                       MIDIProtocolID protocol, MIDIEndpointRef& source) override;
+    // The one MIDI input port; refused once it exists.
+    OSStatus destinationCreate(MIDIClientRef client, std::string_view name,
+                               MIDIReceiveBlock receive, MIDIEndpointRef& destination) override;
     // Refuses (nothing queued) when the server has gone, when a word is not a MIDI 1.0
     // channel voice message, or when the ring has no room for every message of the list.
     OSStatus receivedEventList(MIDIEndpointRef source, const MIDIEventList& list) override;
@@ -83,6 +95,7 @@ private:
     bool isMidiPort(jack_port_id_t portId) const;
     // Runs on JACK's notification thread: no logging, no locks.
     void raise(std::int32_t messageID);
+    bool isInputPort(jack_port_id_t portId) const;
     void wake();
     MIDIEndpointRef refForPort(const std::string& fullName);
     // The port at index of a list from midiPorts(), or 0 when out of range or shut down.
@@ -92,6 +105,8 @@ private:
 
     jack_client_t* client_;
     std::atomic<jack_port_t*> port_{nullptr};
+    std::atomic<jack_port_t*> inputPort_{nullptr};
+    MidiEventRing incoming_;                     // process callback -> main thread
     jack_ringbuffer_t* outgoing_ = nullptr;      // main thread -> process callback
     jack_ringbuffer_t* notifications_ = nullptr; // notification thread -> main thread
     int wakeFd_ = -1;
@@ -100,7 +115,9 @@ private:
     bool shutdownReported_ = false;
     bool activated_ = false;
     MIDIEndpointRef sourceRef_ = 0;
+    MIDIEndpointRef destinationRef_ = 0;
     MIDINotifyBlock notify_;
+    MIDIReceiveBlock receive_;
     std::vector<std::string> sources_;
     std::vector<std::string> destinations_;
     std::map<MIDIObjectRef, std::string> portNames_; // refs handed out -> full port names

@@ -1,0 +1,113 @@
+#include "model/IncomingNotes.h"
+
+#include "interfaces/MidiMessage.h"
+
+namespace tinkella {
+
+namespace {
+
+constexpr std::uint8_t pedalDownFrom = 64;
+constexpr auto midiIn = SoundController::Holder::midiIn;
+
+} // namespace
+
+IncomingNotes::IncomingNotes(std::vector<PianoKey>& keys, SoundController& sound)
+    : keys_(keys), sound_(sound) {}
+
+bool IncomingNotes::receive(const MIDIReceivedEvent& event) {
+    if (event.word == 0) {
+        const auto gone = [&event](MIDIEndpointRef sender) {
+            return event.sender == 0 || sender == event.sender;
+        };
+        std::erase_if(pedals_, [&gone](const auto& pedal) { return gone(pedal.first); });
+        sound_.setSustain(isSustaining(), midiIn);
+        return release([&gone](const Hold& h) { return gone(h.sender); });
+    }
+    if (ump::messageType(event.word) != ump::midi1ChannelVoiceType) {
+        return false;
+    }
+    const std::uint8_t status = ump::statusByte(event.word);
+    const auto channel = static_cast<std::uint8_t>(status & 0x0F);
+    const std::uint8_t data1 = ump::data1(event.word);
+    const std::uint8_t data2 = ump::data2(event.word);
+    const Hold h{event.sender, channel, data1};
+    switch (status & 0xF0) {
+    case ump::noteOnStatus:
+        return data2 != 0 ? hold(h, data2) : unhold(h);
+    case ump::noteOffStatus:
+        return unhold(h);
+    case ump::programChangeStatus:
+        sound_.setInstrument(data1 + 1);
+        return false;
+    case ump::controlChangeStatus:
+        if (data1 == ump::sustainController) {
+            setPedal({event.sender, channel}, data2 >= pedalDownFrom);
+        } else if (data1 == ump::allSoundOffController || data1 == ump::allNotesOffController) {
+            return release([&h](const Hold& other) {
+                return other.sender == h.sender && other.channel == h.channel;
+            });
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool IncomingNotes::hold(const Hold& h, std::uint8_t velocity) {
+    if (h.note > 127 || !holds_.insert(h).second || holdCount_[h.note]++ > 0) {
+        return false;
+    }
+    sound_.playNote(h.note, midiIn, velocity);
+    if (h.note < keys_.size()) {
+        keys_[h.note].isHeldByMidiIn = true;
+        return true;
+    }
+    return false;
+}
+
+bool IncomingNotes::unhold(const Hold& h) {
+    if (holds_.erase(h) == 0 || --holdCount_[h.note] > 0) {
+        return false;
+    }
+    sound_.endNote(h.note, midiIn);
+    if (h.note < keys_.size()) {
+        keys_[h.note].isHeldByMidiIn = false;
+        return true;
+    }
+    return false;
+}
+
+template <typename Match> bool IncomingNotes::release(Match match) {
+    bool changed = false;
+    for (auto it = holds_.begin(); it != holds_.end();) {
+        const Hold h = *it++;
+        if (match(h)) {
+            changed = unhold(h) || changed;
+        }
+    }
+    return changed;
+}
+
+void IncomingNotes::setPedal(std::pair<MIDIEndpointRef, std::uint8_t> senderChannel, bool down) {
+    if (down) {
+        pedals_.insert(senderChannel);
+    } else {
+        pedals_.erase(senderChannel);
+    }
+    sound_.setSustain(isSustaining(), midiIn);
+}
+
+bool IncomingNotes::endAll() {
+    return receive(MIDIReceivedEvent{});
+}
+
+void IncomingNotes::forget() {
+    holds_.clear();
+    holdCount_.fill(0);
+    pedals_.clear();
+    for (PianoKey& key : keys_) {
+        key.isHeldByMidiIn = false;
+    }
+}
+
+} // namespace tinkella

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "audio/SoundController.h"
+#include "interfaces/MidiSystem.h"
+#include "model/PianoKey.h"
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace tinkella {
+
+// What other programs send to the MIDI input, on any channel: note-on and note-off light the
+// keys (PianoKey::isHeldByMidiIn) and sound through the synthesiser as its MIDI-in holder; the
+// sustain pedal (controller 64) and program change reach the synthesiser; All Sound Off and All
+// Notes Off (controllers 120, 123) end the sender's notes on that channel. Nothing of it goes to
+// the MIDI output, so no message loops back to whoever sent it. Each sender's notes and pedal
+// are kept apart, so a sender gone ends only what it holds. Main thread only.
+class IncomingNotes {
+public:
+    // keys (the controller's 120) and sound must outlive this object.
+    IncomingNotes(std::vector<PianoKey>& keys, SoundController& sound);
+
+    // Takes one event of the destination; returns whether a key's lit state changed.
+    bool receive(const MIDIReceivedEvent& event);
+    // Ends every incoming note and lifts the incoming pedal; returns whether a key went dark.
+    bool endAll();
+    // Drops every record and unlights the keys without a word to the synthesiser, for when it
+    // has just been silenced as a whole.
+    void forget();
+    bool isSustaining() const { return !pedals_.empty(); }
+
+private:
+    struct Hold {
+        MIDIEndpointRef sender;
+        std::uint8_t channel; // 0..15
+        std::uint8_t note;    // 0..127
+        auto operator<=>(const Hold&) const = default;
+    };
+    // Ends the holds that match; returns whether a key went dark.
+    template <typename Match> bool release(Match match);
+    bool hold(const Hold& hold, std::uint8_t velocity);
+    bool unhold(const Hold& hold);
+    void setPedal(std::pair<MIDIEndpointRef, std::uint8_t> senderChannel, bool down);
+
+    std::vector<PianoKey>& keys_;
+    SoundController& sound_;
+    std::set<Hold> holds_;
+    std::array<int, 128> holdCount_{};                          // holds per note
+    std::set<std::pair<MIDIEndpointRef, std::uint8_t>> pedals_; // (sender, channel) down
+};
+
+} // namespace tinkella
