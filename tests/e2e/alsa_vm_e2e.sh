@@ -3,7 +3,8 @@
 # readable, subscribable "Tinkella" port, lists no system ports as sources and hears clients come
 # and go; a second copy (the probe) reports the other instance once, and its middle C key
 # reaches aseqdump as note-on and note-off and sounds through FluidSynth's ALSA driver into
-# snd-aloop, recorded on the loopback's other side.
+# snd-aloop, recorded on the loopback's other side; a sender into its "Tinkella In" lights a key
+# until it leaves.
 set -u
 # The build folder (that of the cache $3) stays writable for coverage counters.
 [ "${1:-}" = --in-vm ] || ALSA_VM_WRITABLE=${3%/*} exec "$(dirname "$0")/../../scripts/alsa-vm" \
@@ -51,6 +52,15 @@ wait_until 60 received_in_order 0 "note 60, velocity 127" "note 60, velocity 0" 
 mark "$work/tinkella.log"
 kill "$dump_pid"
 logged_after "$work/tinkella.log" "notification: id=3" || fail "a client leaving was not notified"
+
+# A sender into the probe's "Tinkella In" lights middle C; its note ends when the sender leaves.
+client=$((address / 256))
+input=$(aconnect -o | awk -v c="$client:" '/^client/ {on = $2 == c} on && /Tinkella In/ {print $1}')
+[ -n "$input" ] || fail "no writable port Tinkella In: $(aconnect -o)"
+printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\10\0\220\74\144\140\377\57\0' >"$work/on.mid"
+aplaymidi -p "$client:$input" "$work/on.mid" || fail "aplaymidi failed"
+wait_until 60 grep -qx "lit 60" "$work/probe.out" || fail "middle C from MIDI in did not light"
+wait_until 60 eval 'tail -n 1 "$work/probe.out" | grep -qx lit' || fail "the sender's note outlived it"
 
 heard_middle_c "$work/take.wav" 0.01 || fail "no middle C above -40 dBFS in the take"
 echo quit >&7
