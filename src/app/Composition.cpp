@@ -3,9 +3,11 @@
 #include "adapters/alsa/AlsaMidiSystem.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
 #include "adapters/jack/JackMidiSystem.h"
+#include "adapters/pipewire/PipeWireOutput.h"
 #include "adapters/qt/QtSettingsStore.h"
 #include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppInfo.h"
+#include "app/InstanceKey.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "foundation/DefaultsController.h"
@@ -28,7 +30,19 @@ const std::vector<MidiBackend>& midiBackends() {
 }
 
 const std::vector<AudioBackend>& audioBackends() {
-    static const std::vector<AudioBackend> table{{"jack"}, {"pulseaudio"}, {"alsa"}, {"sdl2"}};
+    static const std::vector<AudioBackend> table{
+        {"jack", {}},
+        {"pipewire",
+         [](AudioRenderer& renderer, double sampleRate, std::string& error) {
+             PipeWireStreamOptions options;
+             options.sampleRate = sampleRate;
+             options.iconName = applicationBusName;
+             return openPipeWireOutput(renderer, options, error);
+         }},
+        {"pulseaudio", {}},
+        {"alsa", {}},
+        {"sdl2", {}},
+    };
     return table;
 }
 
@@ -77,12 +91,16 @@ void useAudioBackend(std::string_view forced) {
             return std::make_unique<SoundController>(nullptr);
         }
         FluidSynthOptions synth;
-        if (!name.empty()) {
-            synth.drivers = {name};
-        } else {
-            for (const AudioBackend& backend : audioBackends()) {
+        for (const AudioBackend& backend : audioBackends()) {
+            if (name.empty() || backend.name == name) {
                 synth.drivers.push_back(backend.name);
             }
+            if (backend.open) {
+                synth.ownOutputs.push_back({backend.name, backend.open});
+            }
+        }
+        if (!name.empty() && synth.drivers.empty()) {
+            synth.drivers = {name};
         }
         return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interfaces/AudioGraph.h"
+#include "interfaces/AudioOutput.h"
 
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@ struct FluidSynthOptions {
     // this FluidSynth lacks are skipped, and "jack" is tried only when a JACK server already runs
     // (none is ever started). Empty: no output opens, unless offline.
     std::vector<std::string> drivers;
+    // Outputs of our own ("pipewire"), tried where their name stands in drivers.
+    std::vector<NamedAudioOutput> ownOutputs;
     // A sound font file. Empty: the file named by TINKELLA_SOUNDFONT when that is set, else
     // default-GM.sf2 in soundFontDirectory, else the other .sf2 files there by name.
     std::string soundFont;

@@ -80,12 +80,26 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
 }
 
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
-                             fluid_audio_func_t func, void* data) {
+                             fluid_audio_func_t func, AudioRenderer& renderer) {
     OpenedOutput opened;
     const AlsaErrorsSilenced silenced;
     const std::set<std::string> available = availableDrivers(settings);
     std::string tried;
     for (const std::string& driver : request.drivers) {
+        const auto own = std::find_if(request.ownOutputs.begin(), request.ownOutputs.end(),
+                                      [&](const NamedAudioOutput& o) { return o.name == driver; });
+        if (own != request.ownOutputs.end()) {
+            std::string why;
+            if (std::unique_ptr<AudioOutput> output =
+                    own->open(renderer, request.sampleRate, why)) {
+                opened.info = output->info();
+                opened.output = OutputHandle(std::move(output));
+                return opened;
+            }
+            tried += (tried.empty() ? "" : ", ") + driver + " (" + why + ")";
+            opened.notOpened += (opened.notOpened.empty() ? "" : ", ") + driver + ": " + why;
+            continue;
+        }
         if (available.count(driver) == 0) {
             continue;
         }
@@ -114,8 +128,9 @@ OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& re
         if (driver == "pulseaudio") {
             fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
         }
-        opened.driver.reset(new_fluid_audio_driver2(settings, func, data));
-        if (opened.driver) {
+        FluidDriverPtr fluidDriver(new_fluid_audio_driver2(settings, func, &renderer));
+        if (fluidDriver) {
+            opened.output = OutputHandle(std::move(fluidDriver));
             opened.info = info;
             return opened;
         }
