@@ -13,22 +13,31 @@
 // jack_time_to_frames(), drifts from the real clock by hundreds of milliseconds when the
 // machine is loaded and its cycles run late; pinning measures what the program achieves.)
 //
-// Usage: bench_latency [presses]   (default 200; half by mouse, half by touch)
+// On PipeWire the synthesiser plays through its own PipeWire stream into the null sink of
+// bench/pipewire-session.sh, and the listener, a client of PipeWire's JACK face, hears the
+// sink's monitor; run it inside such a session, as
+//   bench/pipewire-session.sh pw-jack build/bench/bench_latency 40 pipewire
+// "pipewire-idle" presses only after the stream has gone inactive (idle delay 0.5 s; pactl
+// tells).
+//
+// Usage: bench_latency [presses] [jack|pipewire|pipewire-idle]
+//   (default 200 on a private JACK server; half by mouse, half by touch)
+#include "JackDummyServer.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/pipewire/PipeWireOutput.h"
+#include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
+#include "app/Composition.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
-#include "foundation/PeakLimiter.h"
 #include "audio/SoundController.h"
+#include "foundation/PeakLimiter.h"
 #include "hosting/PianoWindowController.h"
-#include "model/PianoController.h"
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
-#include "interfaces/StandardError.h"
-#include "adapters/syslog/SyslogSystemLog.h"
-#include "app/Composition.h"
-#include "hosting/QtStripWindow.h"
 #include "hosting/QtPianoWidget.h"
-#include "JackDummyServer.h"
+#include "hosting/QtStripWindow.h"
+#include "interfaces/StandardError.h"
+#include "model/PianoController.h"
 #include "view/PianoView.h"
 
 #include <QApplication>
@@ -44,6 +53,7 @@
 #include <cstdlib>
 #include <jack/jack.h>
 #include <jack/midiport.h>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -292,19 +302,28 @@ void printRow(const char* path, const std::vector<double>& ms, int missed, const
 int main(int argc, char** argv) {
     using namespace tinkella;
     const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 200;
+    const std::string output = argc > 2 ? argv[2] : "jack";
+    const bool onPipeWire = output.starts_with("pipewire");
+    const auto idleDelay = std::chrono::milliseconds(output == "pipewire-idle" ? 500 : 2000);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
-    testing::JackDummyServer server("tinkella-latency",
-                                    testing::JackDummyServer::Cycle::Asynchronous);
-    if (!server.ready()) {
-        std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
-        return 1;
+    std::optional<testing::JackDummyServer> server;
+    if (!onPipeWire) {
+        server.emplace("tinkella-latency", testing::JackDummyServer::Cycle::Asynchronous);
+        if (!server->ready()) {
+            std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
+            return 1;
+        }
     }
+    // On PipeWire the listener asks for the stream's own quantum, so that the graph keeps it
+    // while the stream is inactive; the stream, opened later, asks for itself.
+    ::setenv("PIPEWIRE_LATENCY", "128/48000", 1);
     Listener listener;
     if (!listener.open()) {
         std::fprintf(stderr, "bench_latency: cannot open the benchmark's JACK client\n");
         return 1;
     }
+    ::unsetenv("PIPEWIRE_LATENCY");
 
     // The same choices main() makes when told "--midi jack --audio jack".
     app::useMidiBackend("jack");
@@ -312,9 +331,15 @@ int main(int argc, char** argv) {
         return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
                            std::make_unique<TimedStandardError>()};
     });
-    PianoController::setSharedSoundFactory([] {
+    PianoController::setSharedSoundFactory([&] {
         FluidSynthOptions synth;
-        synth.drivers = {"jack"};
+        synth.drivers = {onPipeWire ? "pipewire" : "jack"};
+        synth.ownOutputs = {{"pipewire", [&](AudioRenderer& renderer, double rate, std::string& e) {
+                                 PipeWireStreamOptions options;
+                                 options.sampleRate = rate;
+                                 options.idleDelay = idleDelay;
+                                 return openPipeWireOutput(renderer, options, e);
+                             }}};
         return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
     });
 
@@ -336,7 +361,9 @@ int main(int argc, char** argv) {
     QtPianoWidget& stripWidget = *strip.itemWidgets().front();
 
     const int midiPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_MIDI_TYPE, false);
-    const int audioPorts = listener.connectFrom("^Tinkella Synth:", JACK_DEFAULT_AUDIO_TYPE, true);
+    const int audioPorts =
+        listener.connectFrom(onPipeWire ? "^tinkella_sink.*:monitor_F[LR]$" : "^Tinkella Synth:",
+                             JACK_DEFAULT_AUDIO_TYPE, true);
     if (midiPorts != 1 || audioPorts < 1) {
         std::fprintf(stderr,
                      "bench_latency: found %d Tinkella MIDI port(s) and %d synthesiser audio "
@@ -367,6 +394,14 @@ int main(int argc, char** argv) {
         if (!spinUntil([&] { return listener.quietFrames() > quietNeeded; },
                        std::chrono::seconds(10))) {
             std::fprintf(stderr, "bench_latency: the synthesiser never fell silent\n");
+            return 1;
+        }
+        // PipeWire's PulseAudio face shows an inactive stream as corked.
+        if (output == "pipewire-idle" &&
+            !spinUntil(
+                [] { return std::system("pactl list sink-inputs | grep -q 'Corked: yes'") == 0; },
+                std::chrono::seconds(10))) {
+            std::fprintf(stderr, "bench_latency: the stream never went inactive\n");
             return 1;
         }
         listener.arm();
@@ -421,9 +456,10 @@ int main(int argc, char** argv) {
     }
     const double period = listener.bufferSize() * msPerFrame;
     const double lookAhead = PeakLimiter::defaultLookAheadSeconds * 1000.0;
-    std::printf("JACK dummy driver, %u Hz, %u frames per period (%.3f ms); limiter look-ahead "
-                "%.3f ms; %d presses\n",
-                listener.sampleRate(), listener.bufferSize(), period, lookAhead, presses);
+    std::printf("%s, %u Hz, %u frames per period (%.3f ms); limiter look-ahead %.3f ms; %d "
+                "presses\n",
+                onPipeWire ? output.c_str() : "JACK dummy driver", listener.sampleRate(),
+                listener.bufferSize(), period, lookAhead, presses);
     std::printf("%-22s %6s %8s %10s %10s %10s   %s\n", "path", "n", "missed", "median ms", "p99 ms",
                 "max ms", "goal");
     printRow("key to MIDI, mouse", mouse.keyToMidi, mouse.missedMidi, "<= 1.4 ms");
@@ -445,6 +481,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     // The application's shared objects live until the process exits, as they do in the
     // program; only the server is stopped.
-    server.stop();
+    if (server) {
+        server->stop();
+    }
     std::_Exit(0);
 }
