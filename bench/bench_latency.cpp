@@ -315,9 +315,10 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    // On PipeWire the listener asks for the stream's own quantum, so that the graph keeps it
-    // while the stream is inactive; the stream, opened later, asks for itself.
-    ::setenv("PIPEWIRE_LATENCY", "128/48000", 1);
+    // On PipeWire the listener asks for the stream's own quantum (or PIPEWIRE_LATENCY's, the
+    // smaller one then wins), so that the graph keeps it while the stream is inactive; the
+    // stream, opened later, asks for itself.
+    ::setenv("PIPEWIRE_LATENCY", "128/48000", 0);
     Listener listener;
     if (!listener.open()) {
         std::fprintf(stderr, "bench_latency: cannot open the benchmark's JACK client\n");

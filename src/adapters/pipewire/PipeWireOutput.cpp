@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include <spa/node/io.h>
 #include <spa/param/audio/format-utils.h>
 #include <thread>
+#include <utility>
 
 namespace tinkella {
 
@@ -257,7 +257,8 @@ void PipeWireOutput::onProcess(void* data) {
 void PipeWireOutput::onStateChanged(void* data, pw_stream_state, pw_stream_state state,
                                     const char* error) {
     auto* self = static_cast<PipeWireOutput*>(data);
-    if (state == PW_STREAM_STATE_ERROR) {
+    if (state == PW_STREAM_STATE_ERROR &&
+        self->streamState_.load(std::memory_order_relaxed) != PW_STREAM_STATE_ERROR) {
         self->failure_ = error != nullptr ? error : "unknown error";
     }
     self->streamState_.store(state, std::memory_order_release);
