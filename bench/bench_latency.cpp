@@ -82,6 +82,7 @@ public:
         audioIn_[1] =
             jack_port_register(client_, "in_2", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
         jack_set_process_callback(client_, &Listener::process, this);
+        jack_set_xrun_callback(client_, &Listener::xrun, this);
         return midiIn_ != nullptr && audioIn_[0] != nullptr && audioIn_[1] != nullptr &&
                jack_activate(client_) == 0;
     }
@@ -147,10 +148,16 @@ public:
         return NAN;
     }
 
+    // Cycles the server reported as late (underruns somewhere in the graph).
+    std::uint32_t xruns() const { return xruns_.load(std::memory_order_relaxed); }
     // Frames in a row, up to the last cycle, that stayed below the threshold.
     std::int64_t quietFrames() const { return quietRun_.load(std::memory_order_relaxed); }
 
 private:
+    static int xrun(void* arg) {
+        static_cast<Listener*>(arg)->xruns_.fetch_add(1, std::memory_order_relaxed);
+        return 0;
+    }
     static int process(jack_nframes_t frames, void* arg) {
         auto* self = static_cast<Listener*>(arg);
         const Frame start = jack_last_frame_time(self->client_);
@@ -207,6 +214,7 @@ private:
     std::atomic<jack_time_t> lastRan_{0};
     std::array<std::atomic<std::uint32_t>, bucketCount> intervals_{};
     std::atomic<std::int64_t> quietRun_{0};
+    std::atomic<std::uint32_t> xruns_{0};
 };
 
 // The MIDI output's standard-error log as the program has it, noting when the line reporting a
@@ -318,7 +326,7 @@ int main(int argc, char** argv) {
     // On PipeWire the listener asks for the stream's own quantum (or PIPEWIRE_LATENCY's, the
     // smaller one then wins), so that the graph keeps it while the stream is inactive; the
     // stream, opened later, asks for itself.
-    ::setenv("PIPEWIRE_LATENCY", "128/48000", 0);
+    ::setenv("PIPEWIRE_LATENCY", "64/48000", 0);
     Listener listener;
     if (!listener.open()) {
         std::fprintf(stderr, "bench_latency: cannot open the benchmark's JACK client\n");
@@ -477,6 +485,7 @@ int main(int argc, char** argv) {
     std::printf("%-22s %6s %8s %10.3f %10.3f %10.3f   period %.3f ms\n", "JACK cycle interval", "",
                 "", listener.intervalPercentile(50), listener.intervalPercentile(99),
                 listener.intervalPercentile(100), period);
+    std::printf("%-22s %6u\n", "xruns reported", listener.xruns());
     std::printf("FluidSynth's own defaults for comparison: 16 x 64 frames = %.1f ms of buffer\n",
                 16 * 64 * 1000.0 / 44100.0);
     std::fflush(stdout);
