@@ -70,7 +70,7 @@ struct OutputRequest {
 // Opens the first output of the request that works, with buffers sized for a live instrument,
 // rendering through renderer: a FluidSynth driver calls func(renderer), an output of our own
 // renderer.render(). settings must already hold the synthesiser's sample rate. When outputs of
-// our own failed before the one that opened, info.notOpened says why. Main thread.
+// our own failed before the one that opened, notOpened says why. Main thread.
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
                              fluid_audio_func_t func, AudioRenderer& renderer);
 
