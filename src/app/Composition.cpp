@@ -36,7 +36,8 @@ const std::vector<AudioBackend>& audioBackends() {
          [](AudioRenderer& renderer, double sampleRate, std::string& error) {
              PipeWireStreamOptions options;
              options.sampleRate = sampleRate;
-             options.iconName = applicationBusName;
+             options.applicationId = applicationBusName;
+             options.iconName = iconName;
              return openPipeWireOutput(renderer, options, error);
          }},
         {"pulseaudio", {}},

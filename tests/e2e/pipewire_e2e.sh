@@ -19,7 +19,7 @@ wait_until 15 grep -q "synthesiser on pipewire, [0-9]* frames × 1 at 48000 Hz" 
   fail "no PipeWire output announced"
 pactl list sink-inputs >"$work/inputs.log"
 for want in 'application.name = "Tinkella"' 'node.name = "Tinkella"' 'media.role = "music"' \
-  'application.icon_name = "com.quorvin.Tinkella"' 'node.latency = "64/48000"'; do
+  'application.icon_name = "tinkella"' 'node.latency = "64/48000"'; do
   grep -qF "$want" "$work/inputs.log" || fail "the stream lacks $want"
 done
 wait_until 10 find_window '^Tinkella$' || fail "piano window not shown"

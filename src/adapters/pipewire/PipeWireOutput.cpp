@@ -99,7 +99,7 @@ bool PipeWireOutput::open(std::string& error) {
     context_ = pw_context_new(
         pw_thread_loop_get_loop(loop_),
         pw_properties_new(PW_KEY_CONFIG_NAME, "client-rt.conf", PW_KEY_APP_NAME,
-                          options_.name.c_str(), PW_KEY_APP_ID, options_.iconName.c_str(),
+                          options_.name.c_str(), PW_KEY_APP_ID, options_.applicationId.c_str(),
                           PW_KEY_APP_ICON_NAME, options_.iconName.c_str(), nullptr),
         0);
     if (context_ == nullptr || pw_thread_loop_start(loop_) != 0) {
@@ -123,9 +123,10 @@ bool PipeWireOutput::connect(std::string& error) {
     // role-based policies (ducking, per-role volumes) recognise as a player of music.
     pw_properties* props = pw_properties_new(
         PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback", PW_KEY_MEDIA_ROLE, "Music",
-        PW_KEY_APP_NAME, options_.name.c_str(), PW_KEY_APP_ICON_NAME, options_.iconName.c_str(),
-        PW_KEY_NODE_NAME, options_.name.c_str(), PW_KEY_NODE_DESCRIPTION, options_.name.c_str(),
-        PW_KEY_MEDIA_NAME, options_.name.c_str(), nullptr);
+        PW_KEY_APP_NAME, options_.name.c_str(), PW_KEY_APP_ID, options_.applicationId.c_str(),
+        PW_KEY_APP_ICON_NAME, options_.iconName.c_str(), PW_KEY_NODE_NAME, options_.name.c_str(),
+        PW_KEY_NODE_DESCRIPTION, options_.name.c_str(), PW_KEY_MEDIA_NAME, options_.name.c_str(),
+        nullptr);
     pw_properties_setf(props, PW_KEY_NODE_LATENCY, "%d/%u", options_.latencyFrames, rate);
     stream_ = pw_stream_new(core_, options_.name.c_str(), props);
     if (stream_ == nullptr) {

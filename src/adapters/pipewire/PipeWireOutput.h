@@ -13,7 +13,8 @@ struct PipeWireStreamOptions {
     double sampleRate = 48000.0;
     // The application, node and description name that mixers and graph tools show.
     std::string name = "Tinkella";
-    // A freedesktop icon name, also given as the application id.
+    // The freedesktop application id (the desktop entry's name) and icon name.
+    std::string applicationId;
     std::string iconName;
     // The quantum the stream asks of the graph. 64 frames took key to sound from 5.4 ms (128)
     // to 3.4 ms median with no underrun on a loaded 2-core machine; the graph then costs about
