@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppInfo.h"
+#include "app/Composition.h"
 #include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
 #include "app/WindowController.h"
@@ -26,7 +27,9 @@ AppDelegate::AppDelegate() {
     }
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate() {
+    stopReceivingOpenedOutputs();
+}
 
 void AppDelegate::launch() {
     applicationWillFinishLaunching();
@@ -100,6 +103,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     if (settingsWindowController_->shouldShowSettingsAtLaunch()) {
         settingsWindowController_->showWindow();
     }
+    receiveOpenedOutputs(this, [this] { watchMidiNotifications(); });
 }
 
 void AppDelegate::applicationWillTerminate() {

@@ -6,10 +6,15 @@
 #include "adapters/qt/QtSettingsStore.h"
 #include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppInfo.h"
+#include "app/Handoff.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "model/PianoController.h"
+
+#include <cstdlib>
+#include <future>
+#include <thread>
 
 namespace tinkella::app {
 
@@ -53,22 +58,55 @@ std::vector<std::string> audioBackendNames() {
     return namesOf(audioBackends());
 }
 
-void useMidiBackend(std::string_view forced) {
-    MIDIOutput::setSharedSystemFactory([name = std::string(forced)] {
-        MidiBackendChoice choice = chooseMidiBackend(midiBackends(), name);
-        if (!choice.system && choice.name != noMidiBackend) {
-            PosixStandardErrorWriter().write("Tinkella: " + choice.report +
-                                             "; the MIDI output stays off\n");
-        } else if (!choice.failures.empty()) {
-            PosixStandardErrorWriter().write("Tinkella: MIDI output through " + choice.name +
-                                             " (not opened: " + choice.failures + ")\n");
+namespace {
+
+// Chooses and opens the MIDI system, with the lines the user reads on standard error.
+std::unique_ptr<MidiSystem> openMidiSystem(const std::string& name) {
+    MidiBackendChoice choice = chooseMidiBackend(midiBackends(), name);
+    if (!choice.system && choice.name != noMidiBackend) {
+        PosixStandardErrorWriter().write("Tinkella: " + choice.report +
+                                         "; the MIDI output stays off\n");
+    } else if (!choice.failures.empty()) {
+        PosixStandardErrorWriter().write("Tinkella: MIDI output through " + choice.name +
+                                         " (not opened: " + choice.failures + ")\n");
+    }
+    return std::move(choice.system);
+}
+
+MidiLogSink midiLogSink() {
+    return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
+                       std::make_unique<PosixStandardErrorWriter>()};
+}
+
+FluidSynthOptions synthOptions(const std::string& name) {
+    FluidSynthOptions synth;
+    if (!name.empty()) {
+        synth.drivers = {name};
+    } else {
+        for (const AudioBackend& backend : audioBackends()) {
+            synth.drivers.push_back(backend.name);
         }
-        return std::move(choice.system);
-    });
-    MIDIOutput::setSharedLogFactory([] {
-        return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
-                           std::make_unique<PosixStandardErrorWriter>()};
-    });
+    }
+    return synth;
+}
+
+// The outputs being opened in the background, until the main thread takes them.
+struct Opening {
+    std::shared_ptr<Handoff<std::unique_ptr<MidiSystem>>> midi;
+    std::shared_ptr<Handoff<SoundController::GraphResult>> audio;
+};
+
+Opening& opening() {
+    static Opening state;
+    return state;
+}
+
+} // namespace
+
+void useMidiBackend(std::string_view forced) {
+    MIDIOutput::setSharedSystemFactory(
+        [name = std::string(forced)] { return openMidiSystem(name); });
+    MIDIOutput::setSharedLogFactory(midiLogSink);
 }
 
 void useAudioBackend(std::string_view forced) {
@@ -76,21 +114,87 @@ void useAudioBackend(std::string_view forced) {
         if (name == noAudioBackend) {
             return std::make_unique<SoundController>(nullptr);
         }
-        FluidSynthOptions synth;
-        if (!name.empty()) {
-            synth.drivers = {name};
-        } else {
-            for (const AudioBackend& backend : audioBackends()) {
-                synth.drivers.push_back(backend.name);
-            }
-        }
-        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
+        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(synthOptions(name)));
     });
 }
 
+void openOutputsInBackground(std::string_view midi, std::string_view audio) {
+    // Before any thread reads the environment: no JACK client of the process starts a server.
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    Opening& state = opening();
+    state.midi = Handoff<std::unique_ptr<MidiSystem>>::make();
+    MIDIOutput::setSharedSystemArrivesLater();
+    MIDIOutput::setSharedLogFactory(midiLogSink);
+    const std::string audioName(audio);
+    const bool audioWantsJack = audioName.empty() || audioName == "jack";
+
+    // The synthesiser on JACK renders in the MIDI client's own cycle when MIDI is on JACK too;
+    // the MIDI thread hands over those audio outputs, or nothing.
+    auto jackAudio = std::make_shared<std::promise<std::unique_ptr<AudioOutputStream>>>();
+    std::thread([handoff = state.midi, name = std::string(midi), audioWantsJack, jackAudio] {
+        std::unique_ptr<MidiSystem> system = openMidiSystem(name);
+        std::unique_ptr<AudioOutputStream> stream;
+        if (auto* jack = dynamic_cast<JackMidiSystem*>(system.get()); jack && audioWantsJack) {
+            std::string ignored;
+            stream = jack->openAudioOutput(ignored);
+        }
+        jackAudio->set_value(std::move(stream));
+        handoff->put(std::move(system));
+    }).detach();
+
+    if (audioName == noAudioBackend) {
+        useAudioBackend(audioName);
+        return;
+    }
+    state.audio = Handoff<SoundController::GraphResult>::make();
+    PianoController::setSharedSoundFactory(
+        [] { return std::make_unique<SoundController>(SoundController::Pending{}); });
+    FluidSynthOptions synth = synthOptions(audioName);
+    auto jackStream =
+        std::make_shared<std::future<std::unique_ptr<AudioOutputStream>>>(jackAudio->get_future());
+    synth.ownOutputs["jack"] = [jackStream](std::string& error) {
+        std::unique_ptr<AudioOutputStream> stream;
+        if (jackStream->valid()) {
+            stream = jackStream->get();
+        }
+        if (!stream) {
+            error = "MIDI is not on JACK";
+        }
+        return stream;
+    };
+    std::thread([handoff = state.audio, synth = std::move(synth)]() mutable {
+        const std::unique_ptr<AudioSystem> system = makeFluidSynthAudioSystem(std::move(synth));
+        handoff->put(SoundController::CreateAUGraph(*system));
+    }).detach();
+}
+
+void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {
+    Opening& state = opening();
+    if (state.midi) {
+        state.midi->receive(receiver, [midiAttached](std::unique_ptr<MidiSystem> system) {
+            MIDIOutput::shared().attach(std::move(system));
+            midiAttached();
+        });
+    }
+    if (state.audio) {
+        state.audio->receive(receiver, [](SoundController::GraphResult made) {
+            PianoController::sharedInstance().soundController().attach(std::move(made));
+        });
+    }
+}
+
+void stopReceivingOpenedOutputs() {
+    Opening& state = opening();
+    if (state.midi) {
+        state.midi->cancel();
+    }
+    if (state.audio) {
+        state.audio->cancel();
+    }
+}
+
 void composeApplication(std::string_view midi, std::string_view audio) {
-    useMidiBackend(midi);
-    useAudioBackend(audio);
+    openOutputsInBackground(midi, audio);
     DefaultsController::setSharedStoreFactory([] {
         return std::make_unique<QtSettingsStore>(
             QtSettingsStore::userFilePath(organizationName, applicationName));

@@ -2,9 +2,12 @@
 
 #include "app/Backends.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QObject;
 
 namespace tinkella::app {
 
@@ -31,7 +34,19 @@ void useMidiBackend(std::string_view forced);
 // its first use.
 void useAudioBackend(std::string_view forced);
 
-// Both of the above, and the settings file as the shared preferences store.
+// As the two above, but the MIDI system and the synthesiser's graph are opened at once on
+// threads of their own, so that nothing blocks the main thread while the windows come up:
+// MIDIOutput::shared() and the shared controller's synthesiser start pending, and take their
+// system and graph once receiveOpenedOutputs() has been called and the event loop runs. With
+// JACK for both, the synthesiser plays through the MIDI client's own audio ports.
+void openOutputsInBackground(std::string_view midi, std::string_view audio);
+// Main thread: hands what openOutputsInBackground() opened to the shared outputs through
+// receiver's event loop, as each is ready; midiAttached runs after the MIDI system is attached.
+void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached);
+// Main thread, before receiver goes.
+void stopReceivingOpenedOutputs();
+
+// openOutputsInBackground(), and the settings file as the shared preferences store.
 void composeApplication(std::string_view midi, std::string_view audio);
 
 } // namespace tinkella::app

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "interfaces/AudioGraph.h"
+#include "interfaces/AudioOutput.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -14,6 +16,9 @@ struct FluidSynthOptions {
     // this FluidSynth lacks are skipped, and "jack" is tried only when a JACK server already runs
     // (none is ever started). Empty: no output opens, unless offline.
     std::vector<std::string> drivers;
+    // Outputs of our own by driver name, tried in the order of drivers before any of
+    // FluidSynth's; when none opens, FluidSynth's drivers are tried as if they were absent.
+    std::map<std::string, AudioOutputOpener> ownOutputs;
     // A sound font file. Empty: the file named by TINKELLA_SOUNDFONT when that is set, else
     // default-GM.sf2 in soundFontDirectory, else the other .sf2 files there by name.
     std::string soundFont;

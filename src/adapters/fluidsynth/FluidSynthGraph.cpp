@@ -94,12 +94,18 @@ OSStatus FluidSynthGraph::open() {
     }
     captureFluidSynthLog();
     const bool withDevice = has(NodeKind::Output) && !options_.offline;
+    // Our own output, when one opens, sets the rate; FluidSynth's JACK driver needs a probe.
+    OpenedOutput own;
+    if (withDevice) {
+        own = openOwnOutput(options_.drivers, options_.ownOutputs);
+    }
     std::optional<JackServerInfo> jack;
-    if (withDevice && std::find(options_.drivers.begin(), options_.drivers.end(), "jack") !=
-                          options_.drivers.end()) {
+    if (withDevice && !own.output &&
+        std::find(options_.drivers.begin(), options_.drivers.end(), "jack") !=
+            options_.drivers.end()) {
         jack = probeJackServer(options_.jackServer);
     }
-    sampleRate_ = jack ? jack->sampleRate : options_.sampleRate;
+    sampleRate_ = own.output ? own.info.sampleRate : jack ? jack->sampleRate : options_.sampleRate;
 
     settings_.reset(new_fluid_settings());
     if (!settings_) {
@@ -128,15 +134,20 @@ OSStatus FluidSynthGraph::open() {
     renderer_ = std::make_unique<FluidSynthRenderer>(synth_.get(), sampleRate_);
     device_ = std::make_unique<FluidSynthMusicDevice>(*renderer_);
     output_ = AudioOutputInfo{{}, 0, 0, sampleRate_};
-    if (withDevice) {
+    if (own.output) {
+        own.output.own->start(*renderer_);
+        output_ = own.info;
+        driver_ = std::move(own.output);
+        renderer_->setAudioThreadRuns(true);
+    } else if (withDevice) {
         OutputRequest request{options_.drivers, jack, options_.jackServer, options_.jackClientName,
                               sampleRate_};
         OpenedOutput opened = openAudioOutput(settings_.get(), request,
                                               &FluidSynthRenderer::callback, renderer_.get());
-        if (!opened.driver) {
+        if (!opened.output) {
             return fail(-ENODEV, opened.error);
         }
-        driver_ = std::move(opened.driver);
+        driver_ = std::move(opened.output);
         output_ = opened.info;
         renderer_->setAudioThreadRuns(true);
     }

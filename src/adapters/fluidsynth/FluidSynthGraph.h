@@ -1,8 +1,8 @@
 #pragma once
 
-#include "interfaces/AudioGraph.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
 #include "adapters/fluidsynth/FluidSynthOutput.h"
+#include "interfaces/AudioGraph.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +18,8 @@ class FluidSynthMusicDevice;
 
 // The synthesiser graph on FluidSynth. Its nodes are recognised by their descriptions:
 // the DLS music device becomes a FluidSynth synthesiser with a General MIDI sound font, the
-// peak limiter our PeakLimiter, the default output a FluidSynth audio driver. open() builds
+// peak limiter our PeakLimiter, the default output a FluidSynth audio driver or
+// one of our own outputs. open() builds
 // them all (loads the font, opens the device, whose buffers are silent until start());
 // initialize() checks the wiring; start() lets the events queued so far through and sound
 // begin. Main thread only; the audio thread alone touches the synthesiser.
@@ -89,7 +90,7 @@ private:
     std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;
     std::unique_ptr<FluidSynthRenderer> renderer_;
     std::unique_ptr<FluidSynthMusicDevice> device_;
-    FluidDriverPtr driver_;
+    RunningOutput driver_;
 };
 
 } // namespace tinkella

@@ -53,7 +53,10 @@ std::set<std::string> availableDrivers(fluid_settings_t* settings) {
 } // namespace
 
 std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
-    setenv("JACK_NO_START_SERVER", "1", 1);
+    // Written only when missing: other threads may be reading the environment.
+    if (const char* set = std::getenv("JACK_NO_START_SERVER"); !set || std::string(set) != "1") {
+        setenv("JACK_NO_START_SERVER", "1", 1);
+    }
     void (*previousError)(const char*) = jack_error_callback;
     void (*previousInfo)(const char*) = jack_info_callback;
     jack_set_error_function(quiet);
@@ -77,6 +80,25 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
     jack_set_error_function(previousError);
     jack_set_info_function(previousInfo);
     return info;
+}
+
+OpenedOutput openOwnOutput(const std::vector<std::string>& drivers,
+                           const std::map<std::string, AudioOutputOpener>& openers) {
+    OpenedOutput opened;
+    for (const std::string& driver : drivers) {
+        const auto opener = openers.find(driver);
+        if (opener == openers.end() || !opener->second) {
+            continue;
+        }
+        std::string why;
+        if (std::unique_ptr<AudioOutputStream> own = opener->second(why)) {
+            opened.info = AudioOutputInfo{own->driverName(), own->periodFrames(), own->periods(),
+                                          own->sampleRate()};
+            opened.output.own = std::move(own);
+            return opened;
+        }
+    }
+    return opened;
 }
 
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
@@ -114,8 +136,8 @@ OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& re
         if (driver == "pulseaudio") {
             fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
         }
-        opened.driver.reset(new_fluid_audio_driver2(settings, func, data));
-        if (opened.driver) {
+        opened.output.driver.reset(new_fluid_audio_driver2(settings, func, data));
+        if (opened.output.driver) {
             opened.info = info;
             return opened;
         }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "interfaces/AudioOutput.h"
+
 #include <fluidsynth.h>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,8 +40,16 @@ struct FluidDriverDeleter {
 };
 using FluidDriverPtr = std::unique_ptr<fluid_audio_driver_t, FluidDriverDeleter>;
 
+// What plays the renderer: one of FluidSynth's drivers or one of our own outputs (at most one
+// of the two). Destroying it stops the rendering.
+struct RunningOutput {
+    FluidDriverPtr driver;
+    std::unique_ptr<AudioOutputStream> own;
+    explicit operator bool() const { return driver || own; }
+};
+
 struct OpenedOutput {
-    FluidDriverPtr driver; // null when nothing opened
+    RunningOutput output; // empty when nothing opened
     AudioOutputInfo info;
     std::string error; // when nothing opened: which drivers were tried
 };
@@ -51,6 +62,11 @@ struct OutputRequest {
     std::string jackClientName;
     double sampleRate = 48000.0;
 };
+
+// Opens the first of our own outputs, tried in the order of drivers, that works; empty output
+// when none does (their reasons are left to the FluidSynth drivers' report). May block.
+OpenedOutput openOwnOutput(const std::vector<std::string>& drivers,
+                           const std::map<std::string, AudioOutputOpener>& openers);
 
 // Opens the first driver of the request that works, with buffers sized for a live instrument,
 // its callback rendering through func(data). settings must already hold the synthesiser's

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "foundation/PeakLimiter.h"
 #include "foundation/MidiEventRing.h"
+#include "foundation/PeakLimiter.h"
+#include "interfaces/AudioOutput.h"
 
 #include <atomic>
 #include <cstdint>
@@ -16,7 +17,7 @@ namespace tinkella {
 //
 // Only the audio thread touches the synthesiser once rendering has begun; process() never
 // locks, allocates or logs.
-class FluidSynthRenderer {
+class FluidSynthRenderer : public AudioRenderSource {
 public:
     // synth must outlive the renderer; sampleRate in Hz.
     FluidSynthRenderer(fluid_synth_t* synth, double sampleRate);
@@ -43,6 +44,10 @@ public:
     // Audio thread: fills out[0] (left) and out[1] (right) with len frames and silences any
     // other buffer. Returns FLUID_OK.
     int process(int len, int nfx, float* fx[], int nout, float* out[]);
+    // The same, for an output of our own.
+    void renderAudio(float* out[], int channels, std::uint32_t frames) override {
+        process(static_cast<int>(frames), 0, nullptr, channels, out);
+    }
     // The FluidSynth audio driver's callback; data is the renderer.
     static int callback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
 
