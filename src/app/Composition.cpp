@@ -118,20 +118,35 @@ void useAudioBackend(std::string_view forced) {
     });
 }
 
-void openOutputsInBackground(std::string_view midi, std::string_view audio) {
-    // Before any thread reads the environment: no JACK client of the process starts a server.
-    setenv("JACK_NO_START_SERVER", "1", 1);
+void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+                      std::function<SoundController::GraphResult()> openAudio) {
     Opening& state = opening();
     state.midi = Handoff<std::unique_ptr<MidiSystem>>::make();
     MIDIOutput::setSharedSystemArrivesLater();
+    std::thread([handoff = state.midi, open = std::move(openMidi)] {
+        handoff->put(open());
+    }).detach();
+    if (!openAudio) {
+        return;
+    }
+    state.audio = Handoff<SoundController::GraphResult>::make();
+    PianoController::setSharedSoundFactory(
+        [] { return std::make_unique<SoundController>(SoundController::Pending{}); });
+    std::thread([handoff = state.audio, open = std::move(openAudio)] {
+        handoff->put(open());
+    }).detach();
+}
+
+void openOutputsInBackground(std::string_view midi, std::string_view audio) {
+    // Before any thread reads the environment: no JACK client of the process starts a server.
+    setenv("JACK_NO_START_SERVER", "1", 1);
     MIDIOutput::setSharedLogFactory(midiLogSink);
     const std::string audioName(audio);
     const bool audioWantsJack = audioName.empty() || audioName == "jack";
-
-    // The synthesiser on JACK renders in the MIDI client's own cycle when MIDI is on JACK too;
+    // The synthesiser on JACK renders in the MIDI client's own cycle when MIDI is on JACK too:
     // the MIDI thread hands over those audio outputs, or nothing.
     auto jackAudio = std::make_shared<std::promise<std::unique_ptr<AudioOutputStream>>>();
-    std::thread([handoff = state.midi, name = std::string(midi), audioWantsJack, jackAudio] {
+    auto openMidi = [name = std::string(midi), audioWantsJack, jackAudio] {
         std::unique_ptr<MidiSystem> system = openMidiSystem(name);
         std::unique_ptr<AudioOutputStream> stream;
         if (auto* jack = dynamic_cast<JackMidiSystem*>(system.get()); jack && audioWantsJack) {
@@ -139,16 +154,13 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
             stream = jack->openAudioOutput(ignored);
         }
         jackAudio->set_value(std::move(stream));
-        handoff->put(std::move(system));
-    }).detach();
-
+        return system;
+    };
     if (audioName == noAudioBackend) {
         useAudioBackend(audioName);
+        openInBackground(openMidi, nullptr);
         return;
     }
-    state.audio = Handoff<SoundController::GraphResult>::make();
-    PianoController::setSharedSoundFactory(
-        [] { return std::make_unique<SoundController>(SoundController::Pending{}); });
     FluidSynthOptions synth = synthOptions(audioName);
     auto jackStream =
         std::make_shared<std::future<std::unique_ptr<AudioOutputStream>>>(jackAudio->get_future());
@@ -162,10 +174,10 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
         }
         return stream;
     };
-    std::thread([handoff = state.audio, synth = std::move(synth)]() mutable {
+    openInBackground(openMidi, [synth = std::move(synth)]() mutable {
         const std::unique_ptr<AudioSystem> system = makeFluidSynthAudioSystem(std::move(synth));
-        handoff->put(SoundController::CreateAUGraph(*system));
-    }).detach();
+        return SoundController::CreateAUGraph(*system);
+    });
 }
 
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Backends.h"
+#include "audio/SoundController.h"
 
 #include <functional>
 #include <string>
@@ -34,13 +35,17 @@ void useMidiBackend(std::string_view forced);
 // its first use.
 void useAudioBackend(std::string_view forced);
 
-// As the two above, but the MIDI system and the synthesiser's graph are opened at once on
-// threads of their own, so that nothing blocks the main thread while the windows come up:
-// MIDIOutput::shared() and the shared controller's synthesiser start pending, and take their
-// system and graph once receiveOpenedOutputs() has been called and the event loop runs. With
+// Runs each opener on a thread of its own; MIDIOutput::shared() and, with openAudio, the
+// shared controller's synthesiser start pending and take what was opened once
+// receiveOpenedOutputs() has been called and the event loop runs. Main thread, before the
+// shared outputs' first use.
+void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+                      std::function<SoundController::GraphResult()> openAudio);
+// openInBackground() with the backends useMidiBackend() and useAudioBackend() would choose,
+// logging as they do, so that nothing blocks the main thread while the windows come up. With
 // JACK for both, the synthesiser plays through the MIDI client's own audio ports.
 void openOutputsInBackground(std::string_view midi, std::string_view audio);
-// Main thread: hands what openOutputsInBackground() opened to the shared outputs through
+// Main thread: hands what openInBackground() opened to the shared outputs through
 // receiver's event loop, as each is ready; midiAttached runs after the MIDI system is attached.
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached);
 // Main thread, before receiver goes.
