@@ -306,16 +306,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The same choices main() makes when told "--midi jack --audio jack".
-    app::useMidiBackend("jack");
+    // The same choices main() makes when told "--midi jack --audio jack": one JACK client
+    // for both, opened in the background.
+    app::openOutputsInBackground("jack", "jack");
     MIDIOutput::setSharedLogFactory([] {
         return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
                            std::make_unique<TimedStandardError>()};
-    });
-    PianoController::setSharedSoundFactory([] {
-        FluidSynthOptions synth;
-        synth.drivers = {"jack"};
-        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
     });
 
     QApplication application(argc, argv);
@@ -328,6 +324,10 @@ int main(int argc, char** argv) {
     strip.loadItems();
     strip.show();
     QCoreApplication::processEvents();
+    while (MIDIOutput::shared().isPending() ||
+           PianoController::sharedInstance().soundController().isPending()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
     if (strip.itemWidgets().empty() || piano.pianoWidget() == nullptr) {
         std::fprintf(stderr, "bench_latency: the strip or the piano window has no keyboard\n");
         return 1;
@@ -336,7 +336,7 @@ int main(int argc, char** argv) {
     QtPianoWidget& stripWidget = *strip.itemWidgets().front();
 
     const int midiPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_MIDI_TYPE, false);
-    const int audioPorts = listener.connectFrom("^Tinkella Synth:", JACK_DEFAULT_AUDIO_TYPE, true);
+    const int audioPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_AUDIO_TYPE, true);
     if (midiPorts != 1 || audioPorts < 1) {
         std::fprintf(stderr,
                      "bench_latency: found %d Tinkella MIDI port(s) and %d synthesiser audio "
