@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <future>
 #include <thread>
+#include <utility>
 
 namespace tinkella::app {
 
@@ -90,8 +91,10 @@ FluidSynthOptions synthOptions(const std::string& name) {
     return synth;
 }
 
-// The outputs being opened in the background, until the main thread takes them.
+// The outputs to open in the background, then being opened until the main thread takes them.
 struct Opening {
+    std::function<std::unique_ptr<MidiSystem>()> openMidi;
+    std::function<SoundController::GraphResult()> openAudio;
     std::shared_ptr<Handoff<std::unique_ptr<MidiSystem>>> midi;
     std::shared_ptr<Handoff<SoundController::GraphResult>> audio;
 };
@@ -121,20 +124,13 @@ void useAudioBackend(std::string_view forced) {
 void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
                       std::function<SoundController::GraphResult()> openAudio) {
     Opening& state = opening();
-    state.midi = Handoff<std::unique_ptr<MidiSystem>>::make();
+    state.openMidi = std::move(openMidi);
     MIDIOutput::setSharedSystemArrivesLater();
-    std::thread([handoff = state.midi, open = std::move(openMidi)] {
-        handoff->put(open());
-    }).detach();
-    if (!openAudio) {
-        return;
+    if (openAudio) {
+        state.openAudio = std::move(openAudio);
+        PianoController::setSharedSoundFactory(
+            [] { return std::make_unique<SoundController>(SoundController::Pending{}); });
     }
-    state.audio = Handoff<SoundController::GraphResult>::make();
-    PianoController::setSharedSoundFactory(
-        [] { return std::make_unique<SoundController>(SoundController::Pending{}); });
-    std::thread([handoff = state.audio, open = std::move(openAudio)] {
-        handoff->put(open());
-    }).detach();
 }
 
 void openOutputsInBackground(std::string_view midi, std::string_view audio) {
@@ -182,16 +178,24 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
 
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {
     Opening& state = opening();
-    if (state.midi) {
+    if (state.openMidi) {
+        state.midi = Handoff<std::unique_ptr<MidiSystem>>::make();
         state.midi->receive(receiver, [midiAttached](std::unique_ptr<MidiSystem> system) {
             MIDIOutput::shared().attach(std::move(system));
             midiAttached();
         });
+        std::thread([handoff = state.midi, open = std::exchange(state.openMidi, {})] {
+            handoff->put(open());
+        }).detach();
     }
-    if (state.audio) {
+    if (state.openAudio) {
+        state.audio = Handoff<SoundController::GraphResult>::make();
         state.audio->receive(receiver, [](SoundController::GraphResult made) {
             PianoController::sharedInstance().soundController().attach(std::move(made));
         });
+        std::thread([handoff = state.audio, open = std::exchange(state.openAudio, {})] {
+            handoff->put(open());
+        }).detach();
     }
 }
 
