@@ -334,23 +334,27 @@ int main(int argc, char** argv) {
     }
     ::unsetenv("PIPEWIRE_LATENCY");
 
-    // The same choices main() makes when told "--midi jack --audio jack".
-    app::useMidiBackend("jack");
+    // The same choices main() makes when told "--midi jack --audio jack": one JACK client
+    // for both, opened in the background. On PipeWire the synthesiser's own stream instead,
+    // opened at once, with the idle delay under test.
+    app::openOutputsInBackground("jack", onPipeWire ? "none" : "jack");
     MIDIOutput::setSharedLogFactory([] {
         return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
                            std::make_unique<TimedStandardError>()};
     });
-    PianoController::setSharedSoundFactory([&] {
-        FluidSynthOptions synth;
-        synth.drivers = {onPipeWire ? "pipewire" : "jack"};
-        synth.ownOutputs = {{"pipewire", [&](AudioRenderer& renderer, double rate, std::string& e) {
-                                 PipeWireStreamOptions options;
-                                 options.sampleRate = rate;
-                                 options.idleDelay = idleDelay;
-                                 return openPipeWireOutput(renderer, options, e);
-                             }}};
-        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
-    });
+    if (onPipeWire) {
+        PianoController::setSharedSoundFactory([&] {
+            FluidSynthOptions synth;
+            synth.drivers = {"pipewire"};
+            synth.ownOutputs = {{"pipewire", [&](double rate, std::string& e) {
+                                     PipeWireStreamOptions options;
+                                     options.sampleRate = rate;
+                                     options.idleDelay = idleDelay;
+                                     return openPipeWireOutput(options, e);
+                                 }}};
+            return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
+        });
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(app::applicationName);
@@ -362,6 +366,10 @@ int main(int argc, char** argv) {
     strip.loadItems();
     strip.show();
     QCoreApplication::processEvents();
+    while (MIDIOutput::shared().isPending() ||
+           PianoController::sharedInstance().soundController().isPending()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
     if (strip.itemWidgets().empty() || piano.pianoWidget() == nullptr) {
         std::fprintf(stderr, "bench_latency: the strip or the piano window has no keyboard\n");
         return 1;
@@ -370,9 +378,9 @@ int main(int argc, char** argv) {
     QtPianoWidget& stripWidget = *strip.itemWidgets().front();
 
     const int midiPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_MIDI_TYPE, false);
-    const int audioPorts =
-        listener.connectFrom(onPipeWire ? "^tinkella_sink.*:monitor_F[LR]$" : "^Tinkella Synth:",
-                             JACK_DEFAULT_AUDIO_TYPE, true);
+    const int audioPorts = listener.connectFrom(
+        onPipeWire ? "^tinkella_sink.*:monitor_F[LR]$" : "^Tinkella:", JACK_DEFAULT_AUDIO_TYPE,
+        true);
     if (midiPorts != 1 || audioPorts < 1) {
         std::fprintf(stderr,
                      "bench_latency: found %d Tinkella MIDI port(s) and %d synthesiser audio "

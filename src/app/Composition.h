@@ -1,10 +1,14 @@
 #pragma once
 
 #include "app/Backends.h"
+#include "audio/SoundController.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QObject;
 
 namespace tinkella::app {
 
@@ -31,7 +35,24 @@ void useMidiBackend(std::string_view forced);
 // its first use.
 void useAudioBackend(std::string_view forced);
 
-// Both of the above, and the settings file as the shared preferences store.
+// Makes MIDIOutput::shared() and, with openAudio, the shared controller's synthesiser start
+// pending, to take what the openers open on threads of their own once receiveOpenedOutputs()
+// starts them. Main thread, before the shared outputs' first use.
+void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+                      std::function<SoundController::GraphResult()> openAudio);
+// openInBackground() with the backends useMidiBackend() and useAudioBackend() would choose,
+// logging as they do. With JACK for both, the synthesiser plays through the MIDI client's own
+// audio ports.
+void openOutputsInBackground(std::string_view midi, std::string_view audio);
+// Main thread, once the windows are shown, so that opening takes no time from them: starts the
+// openers of openInBackground() at once, each on a thread of its own, and hands what they open
+// to the shared outputs through receiver's event loop as each is ready; midiAttached runs
+// after the MIDI system is attached. Does nothing without openInBackground().
+void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached);
+// Main thread, before receiver goes.
+void stopReceivingOpenedOutputs();
+
+// openOutputsInBackground(), and the settings file as the shared preferences store.
 void composeApplication(std::string_view midi, std::string_view audio);
 
 } // namespace tinkella::app

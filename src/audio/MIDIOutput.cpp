@@ -31,6 +31,11 @@ MIDIOutput::LogFactory& sharedLogFactory() {
     return factory;
 }
 
+bool& sharedArrivesLater() {
+    static bool later = false;
+    return later;
+}
+
 std::string banner(std::uint32_t uniqueID) {
     std::string rule;
     for (int i = 0; i < 61; ++i) {
@@ -61,9 +66,19 @@ void MIDIOutput::setSharedLogFactory(LogFactory factory) {
     sharedLogFactory() = std::move(factory);
 }
 
+void MIDIOutput::setSharedSystemArrivesLater() {
+    sharedArrivesLater() = true;
+}
+
 MIDIOutput& MIDIOutput::shared() {
-    static MIDIOutput output(sharedSystemFactory() ? sharedSystemFactory()() : nullptr,
-                             sharedLogFactory() ? sharedLogFactory()() : MidiLogSink{});
+    static MIDIOutput output = [] {
+        MidiLogSink sink = sharedLogFactory() ? sharedLogFactory()() : MidiLogSink{};
+        if (sharedArrivesLater()) {
+            return MIDIOutput(Pending{}, std::move(sink));
+        }
+        return MIDIOutput(sharedSystemFactory() ? sharedSystemFactory()() : nullptr,
+                          std::move(sink));
+    }();
     return output;
 }
 
@@ -77,6 +92,52 @@ MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink)
         sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
     }
     start();
+}
+
+MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
+    : pending_(true), system_(std::make_unique<NullMidiSystem>()), sink_(std::move(sink)) {
+    if (!sink_.systemLog) {
+        sink_.systemLog = std::make_unique<NullSystemLog>();
+    }
+    if (!sink_.standardError) {
+        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
+    }
+}
+
+void MIDIOutput::attach(std::unique_ptr<MidiSystem> system) {
+    if (!pending_) {
+        return;
+    }
+    pending_ = false;
+    if (system) {
+        system_ = std::move(system);
+    }
+    start();
+    const std::vector<Waiting> waiting = std::move(waiting_);
+    waiting_.clear();
+    for (const Waiting& call : waiting) {
+        replay(call);
+    }
+}
+
+void MIDIOutput::replay(const Waiting& call) {
+    switch (call.kind) {
+    case Waiting::NoteOn:
+        noteOn(call.a, call.b, call.c);
+        break;
+    case Waiting::NoteOff:
+        noteOff(call.a, call.c);
+        break;
+    case Waiting::ControlChange:
+        controlChange(call.a, call.b, call.c);
+        break;
+    case Waiting::Panic:
+        panic(call.c);
+        break;
+    case Waiting::Enable:
+        setEnabled(call.a != 0);
+        break;
+    }
 }
 
 MIDIOutput::~MIDIOutput() = default;
@@ -142,6 +203,11 @@ void MIDIOutput::start() {
 }
 
 void MIDIOutput::setEnabled(bool enabled) {
+    if (pending_) {
+        waiting_.push_back({Waiting::Enable, static_cast<std::uint8_t>(enabled)});
+        isEnabled_ = enabled;
+        return;
+    }
     if (isEnabled_ && !enabled) {
         endStartedNotes();
     }
@@ -165,6 +231,10 @@ void MIDIOutput::endStartedNotes() {
 }
 
 void MIDIOutput::panic(std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::Panic, 0, 0, channel});
+        return;
+    }
     // Nothing can leave, or nothing was left on: one line instead of one per message.
     if (!isAvailable_) {
         error("panic skipped: MIDI source unavailable");
@@ -186,6 +256,10 @@ void MIDIOutput::panic(std::uint8_t channel) {
 }
 
 void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::ControlChange, controller, value, channel});
+        return;
+    }
     if (controller > highestDataValue || value > highestDataValue) {
         error("controlChange rejected: controller " + std::to_string(controller) + " value " +
               std::to_string(value) + " is out of MIDI range 0-127");
@@ -197,6 +271,10 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
 }
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::NoteOn, noteNum, velocity, channel});
+        return;
+    }
     if (noteNum > highestMidiNote) {
         error("noteOn rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
         return;
@@ -207,6 +285,10 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
 }
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::NoteOff, noteNum, 0, channel});
+        return;
+    }
     if (noteNum > highestMidiNote) {
         error("noteOff rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
         return;

@@ -230,7 +230,19 @@ SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
         reportUnavailable("no audio system", 0);
         return;
     }
-    GraphResult made = CreateAUGraph(*audioSystem);
+    pending_ = true;
+    attach(CreateAUGraph(*audioSystem));
+}
+
+SoundController::SoundController(Pending) : pending_(true) {}
+
+void SoundController::attach(GraphResult made) {
+    if (!pending_) {
+        return;
+    }
+    pending_ = false;
+    const std::vector<Message> waiting = std::move(waiting_);
+    waiting_.clear();
     if (!made.graph || made.unit == nullptr) {
         reportUnavailable(made.failure, made.status);
         return;
@@ -245,6 +257,9 @@ SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
     }
     send(controlChangeStatus | midiChannelInUse_, bankSelectMSB, 0);
     send(programChangeStatus | midiChannelInUse_, 0, 0);
+    for (const Message& message : waiting) {
+        send(message.status, message.data1, message.data2);
+    }
     if (OSStatus s = graph_->start(); s != 0) {
         goSilent("starting the audio graph failed", s);
     }
@@ -262,7 +277,9 @@ void SoundController::goSilent(std::string failure, OSStatus status) {
 SoundController::~SoundController() = default;
 
 void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-    if (synthUnit_ != nullptr) {
+    if (pending_) {
+        waiting_.push_back({status, data1, data2});
+    } else if (synthUnit_ != nullptr) {
         synthUnit_->midiEvent(status, data1, data2, 0);
     }
 }

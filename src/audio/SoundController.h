@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tinkella {
 
@@ -24,6 +25,10 @@ public:
     // (audioSystem is null, or any step up to the start fails) the controller is silent but
     // fully usable, and one line on standard error says what failed.
     explicit SoundController(std::unique_ptr<AudioSystem> audioSystem);
+    // A controller whose graph is still being made elsewhere (see CreateAUGraph): it behaves
+    // as a ready one, but every message waits, in order, until attach().
+    struct Pending {};
+    explicit SoundController(Pending);
     ~SoundController();
     SoundController(const SoundController&) = delete;
     SoundController& operator=(const SoundController&) = delete;
@@ -59,7 +64,13 @@ public:
         std::string failure;
     };
     // Builds the three-node graph; stops at the first failing step with no graph and no unit.
+    // Any one thread; it may block (opening the device, loading the sound font).
     static GraphResult CreateAUGraph(AudioSystem& audioSystem);
+    // A pending controller's graph, made by CreateAUGraph: initialises and starts it, the
+    // messages that waited first, so a note played and let go before sounds briefly. A failed
+    // result leaves the controller silent and says so in one line. Ignored when not pending.
+    void attach(GraphResult made);
+    bool isPending() const { return pending_; }
 
 private:
     void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
@@ -71,6 +82,11 @@ private:
     bool isMuted_ = false;
     bool isSustaining_ = false;
     std::set<std::uint32_t> soundingNotes_;
+    bool pending_ = false;
+    struct Message {
+        std::uint32_t status, data1, data2;
+    };
+    std::vector<Message> waiting_;      // while pending, in the order sent
     std::unique_ptr<AudioGraph> graph_; // runs until the controller goes
 };
 

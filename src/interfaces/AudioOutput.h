@@ -30,22 +30,29 @@ struct AudioOutputInfo {
     }
 };
 
-// An audio output of our own (not a synthesiser library's driver): its audio thread pulls from
-// an AudioRenderer from opening until destruction, which stops that thread before returning.
+// An audio output of our own (not a synthesiser library's driver). It opens before its renderer
+// exists, so that the renderer can be made at the output's rate; its audio thread plays silence
+// until start(), then pulls from the renderer until destruction, which stops that thread before
+// returning.
 class AudioOutput {
 public:
     virtual ~AudioOutput() = default;
+    // The rate the renderer must render at (Hz) and the buffering the sound server granted.
+    virtual AudioOutputInfo info() const = 0;
+    // Main thread, once: from now on the audio thread pulls from renderer, which must outlive
+    // the output.
+    virtual void start(AudioRenderer& renderer) = 0;
     // Main thread, as an event is queued for the renderer: sound is coming, so an output that
     // went quiet to save power starts asking again. Never blocks.
     virtual void wake() = 0;
-    // The buffering as the sound server granted it.
-    virtual AudioOutputInfo info() const = 0;
 };
 
-// Opens an output rendering renderer at sampleRate (Hz); null with a one-line reason in error
-// ("no PipeWire daemon running") when it cannot. renderer must outlive the output. Main thread.
-using AudioOutputOpener = std::function<std::unique_ptr<AudioOutput>(
-    AudioRenderer& renderer, double sampleRate, std::string& error)>;
+// Opens an output, at sampleRate (Hz) where the sound server lets the output choose (a JACK
+// server fixes its own, which info() tells). Null when it cannot, with a one-line reason in
+// error ("no PipeWire daemon running"), or with error empty when it does not apply here, so that
+// a synthesiser driver of the same name is tried instead. Any one thread; it may block.
+using AudioOutputOpener =
+    std::function<std::unique_ptr<AudioOutput>(double sampleRate, std::string& error)>;
 
 // An output of our own by the name the ordered output table and --audio= use ("pipewire").
 struct NamedAudioOutput {

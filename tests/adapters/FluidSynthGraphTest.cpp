@@ -136,13 +136,16 @@ TEST(FluidSynthGraph, NoUsableAudioOutputLeavesASilentControllerAndSaysWhatWasTr
 }
 
 // Outputs of our own stand in the drivers' order: one that fails is named in the start-up line,
-// the next opens, hears of every event before it is queued and pulls the notes' sound.
-TEST(FluidSynthGraph, OwnOutputsAreTriedInOrderWokenByEventsAndRenderTheSynthesiser) {
+// the next opens first, so the synthesiser is made at its rate, hears of every event before it
+// is queued and pulls the notes' sound once started.
+TEST(FluidSynthGraph, OwnOutputsAreTriedInOrderSetTheRateAreWokenAndRenderTheSynthesiser) {
     struct Output : AudioOutput {
-        explicit Output(int& wakes) : wakes_(wakes) {}
+        Output(int& wakes, AudioRenderer*& pulled) : wakes_(wakes), pulled_(pulled) {}
+        AudioOutputInfo info() const override { return {"ours", 32, 1, 44100.0}; }
+        void start(AudioRenderer& renderer) override { pulled_ = &renderer; }
         void wake() override { ++wakes_; }
-        AudioOutputInfo info() const override { return {"ours", 32, 1, 48000.0}; }
         int& wakes_;
+        AudioRenderer*& pulled_;
     };
     int wakes = 0;
     AudioRenderer* pulled = nullptr;
@@ -150,18 +153,18 @@ TEST(FluidSynthGraph, OwnOutputsAreTriedInOrderWokenByEventsAndRenderTheSynthesi
     options.offline = false;
     options.drivers = {"failing", "ours"};
     options.ownOutputs = {{"failing",
-                           [](AudioRenderer&, double, std::string& error) {
+                           [](double, std::string& error) {
                                error = "no daemon";
                                return std::unique_ptr<AudioOutput>();
                            }},
-                          {"ours", [&](AudioRenderer& renderer, double, std::string&) {
-                               pulled = &renderer;
-                               return std::unique_ptr<AudioOutput>(std::make_unique<Output>(wakes));
+                          {"ours", [&](double, std::string&) {
+                               return std::unique_ptr<AudioOutput>(
+                                   std::make_unique<Output>(wakes, pulled));
                            }}};
     OfflineSynth synth(options);
     ASSERT_NE(pulled, nullptr);
     EXPECT_EQ(synth.fluid().startupLine(), "Tinkella: synthesiser on ours, 32 frames \u00d7 1 at "
-                                           "48000 Hz (0.7 ms) (not opened: failing: no daemon)");
+                                           "44100 Hz (0.7 ms) (not opened: failing: no daemon)");
     const int before = wakes;
     EXPECT_EQ(synth.made.unit->midiEvent(0x90, 60, 127, 0), 0);
     EXPECT_EQ(wakes, before + 1);

@@ -97,18 +97,48 @@ OSStatus FluidSynthGraph::open() {
         return fail(-ENOENT, "the audio graph has no synthesiser");
     }
     captureFluidSynthLog();
-    const bool withDevice = has(NodeKind::Output) && !options_.offline;
-    std::optional<JackServerInfo> jack;
-    if (withDevice && std::find(options_.drivers.begin(), options_.drivers.end(), "jack") !=
-                          options_.drivers.end()) {
-        jack = probeJackServer(options_.jackServer);
-    }
-    sampleRate_ = jack ? jack->sampleRate : options_.sampleRate;
-
     settings_.reset(new_fluid_settings());
     if (!settings_) {
         return fail(-ENOMEM, "the synthesiser's settings could not be created");
     }
+    const bool withDevice = has(NodeKind::Output) && !options_.offline;
+    OSStatus made = 0;
+    OpenedOutput opened;
+    if (withDevice) {
+        OutputRequest request{options_.drivers, options_.jackServer, options_.jackClientName,
+                              options_.sampleRate, options_.ownOutputs};
+        opened = openAudioOutput(settings_.get(), request, &FluidSynthRenderer::callback,
+                                 [this, &made](double sampleRate) -> AudioRenderer* {
+                                     made = makeSynth(sampleRate);
+                                     return renderer_.get();
+                                 });
+    }
+    // Made even when no output opened, so that a sound font it cannot use is named first.
+    if (made == 0 && !renderer_) {
+        made = makeSynth(options_.sampleRate);
+    }
+    if (made != 0) {
+        return made;
+    }
+    output_ = AudioOutputInfo{{}, 0, 0, sampleRate_};
+    if (withDevice) {
+        if (!opened.output.isOpen()) {
+            return fail(-ENODEV, opened.error);
+        }
+        outputHandle_ = std::move(opened.output);
+        output_ = opened.info;
+        notOpened_ = opened.notOpened;
+        renderer_->setAudioThreadRuns(true);
+    }
+    stage_ = Stage::Open;
+    return 0;
+}
+
+OSStatus FluidSynthGraph::makeSynth(double sampleRate) {
+    if (renderer_) {
+        return 0;
+    }
+    sampleRate_ = sampleRate;
     fluid_settings_setnum(settings_.get(), "synth.sample-rate", sampleRate_);
     fluid_settings_setnum(settings_.get(), "synth.gain", options_.gain);
     // Samples are read when an instrument is first chosen, not all 140 MB at start.
@@ -131,21 +161,6 @@ OSStatus FluidSynthGraph::open() {
 
     renderer_ = std::make_unique<FluidSynthRenderer>(synth_.get(), sampleRate_);
     device_ = std::make_unique<FluidSynthMusicDevice>(*renderer_, outputHandle_);
-    output_ = AudioOutputInfo{{}, 0, 0, sampleRate_};
-    if (withDevice) {
-        OutputRequest request{options_.drivers,        jack,        options_.jackServer,
-                              options_.jackClientName, sampleRate_, options_.ownOutputs};
-        OpenedOutput opened =
-            openAudioOutput(settings_.get(), request, &FluidSynthRenderer::callback, *renderer_);
-        if (!opened.output.isOpen()) {
-            return fail(-ENODEV, opened.error);
-        }
-        outputHandle_ = std::move(opened.output);
-        output_ = opened.info;
-        notOpened_ = opened.notOpened;
-        renderer_->setAudioThreadRuns(true);
-    }
-    stage_ = Stage::Open;
     return 0;
 }
 

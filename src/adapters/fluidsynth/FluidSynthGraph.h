@@ -72,6 +72,9 @@ private:
     const Node* find(AUNode id) const;
     bool has(NodeKind kind) const;
     OSStatus fail(OSStatus status, std::string why);
+    // The synthesiser, its sound font, renderer and music device at sampleRate (Hz), once: as
+    // soon as the output's rate is known.
+    OSStatus makeSynth(double sampleRate);
 
     FluidSynthOptions options_;
     std::vector<Node> nodes_;

@@ -3,6 +3,7 @@
 #include "interfaces/AudioOutput.h"
 
 #include <fluidsynth.h>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,8 +59,6 @@ struct OpenedOutput {
 
 struct OutputRequest {
     std::vector<std::string> drivers;
-    // Set when a JACK server was found beforehand; "jack" is skipped without one.
-    std::optional<JackServerInfo> jack;
     std::string jackServer;
     std::string jackClientName;
     double sampleRate = 48000.0;
@@ -67,10 +66,19 @@ struct OutputRequest {
     std::vector<NamedAudioOutput> ownOutputs;
 };
 
-// Opens the first output of the request that works, with buffers sized for a live instrument,
-// rendering through renderer: a FluidSynth driver calls func(renderer), an output of our own
-// renderer.render(). settings must already hold the synthesiser's sample rate. When outputs of
-// our own failed before the one that opened, notOpened says why. Main thread.
+// Makes the synthesiser at sampleRate (Hz) on its first call and returns its renderer; later
+// calls return that renderer whatever rate they name. Null when the synthesiser cannot be made.
+using RendererAt = std::function<AudioRenderer*(double sampleRate)>;
+
+// The one place outputs are tried: opens the first of the request's drivers that works, in their
+// order, with buffers sized for a live instrument. An output of our own opens first, so the
+// synthesiser is made at the rate it reports; FluidSynth's "jack" makes it at the server's rate,
+// the other drivers at request.sampleRate. A FluidSynth driver calls func(renderer), an output
+// of our own renderer.render(). When outputs of our own failed before the one that opened,
+// notOpened says why; when rendererAt fails, nothing is open and error is empty. Main thread;
+// it may block.
+OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
+                             fluid_audio_func_t func, const RendererAt& rendererAt);
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
                              fluid_audio_func_t func, AudioRenderer& renderer);
 

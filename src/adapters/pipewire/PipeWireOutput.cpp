@@ -20,15 +20,15 @@ namespace {
 // wakes and destroys.
 class PipeWireOutput final : public AudioOutput {
 public:
-    PipeWireOutput(AudioRenderer& renderer, PipeWireStreamOptions options)
-        : renderer_(renderer), options_(std::move(options)) {}
+    explicit PipeWireOutput(PipeWireStreamOptions options) : options_(std::move(options)) {}
     ~PipeWireOutput() override;
     PipeWireOutput(const PipeWireOutput&) = delete;
     PipeWireOutput& operator=(const PipeWireOutput&) = delete;
 
     bool open(std::string& error);
-    void wake() override;
     AudioOutputInfo info() const override;
+    void start(AudioRenderer& renderer) override;
+    void wake() override;
 
 private:
     bool connect(std::string& error);
@@ -43,7 +43,8 @@ private:
     static void onTimer(void* data, std::uint64_t expirations);
     static void onWake(void* data, std::uint64_t count);
 
-    AudioRenderer& renderer_;
+    // Set once by start(); silence is played before.
+    std::atomic<AudioRenderer*> renderer_{nullptr};
     const PipeWireStreamOptions options_;
     pw_thread_loop* loop_ = nullptr;
     pw_context* context_ = nullptr;
@@ -55,9 +56,8 @@ private:
 
     // Written by the loop thread, read by the data thread.
     std::atomic<spa_io_position*> position_{nullptr};
-    // Written by the data thread: the graph's cycle as last seen (frames, Hz).
+    // Written by the data thread: the graph's cycle as last seen (frames).
     std::atomic<std::uint32_t> quantum_{0};
-    std::atomic<std::uint32_t> graphRate_{0};
     // Written by the loop thread; failure_ before streamState_ turns to error.
     std::atomic<int> streamState_{PW_STREAM_STATE_UNCONNECTED};
     std::string failure_;
@@ -211,9 +211,13 @@ void PipeWireOutput::wake() {
 }
 
 AudioOutputInfo PipeWireOutput::info() const {
-    const std::uint32_t rate = graphRate_.load(std::memory_order_relaxed);
+    // The stream's own rate, which the renderer must keep; the graph resamples from it.
     return {"pipewire", static_cast<int>(quantum_.load(std::memory_order_relaxed)), 1,
-            rate > 0 ? static_cast<double>(rate) : options_.sampleRate};
+            options_.sampleRate};
+}
+
+void PipeWireOutput::start(AudioRenderer& renderer) {
+    renderer_.store(&renderer, std::memory_order_release);
 }
 
 void PipeWireOutput::armTimer(bool armed) {
@@ -239,8 +243,14 @@ void PipeWireOutput::onProcess(void* data) {
         if (buffer->requested > 0) {
             frames = std::min(frames, buffer->requested);
         }
-        self->renderer_.render(static_cast<float*>(spa->datas[0].data),
-                               static_cast<float*>(spa->datas[1].data), static_cast<int>(frames));
+        auto* left = static_cast<float*>(spa->datas[0].data);
+        auto* right = static_cast<float*>(spa->datas[1].data);
+        if (AudioRenderer* renderer = self->renderer_.load(std::memory_order_acquire)) {
+            renderer->render(left, right, static_cast<int>(frames));
+        } else {
+            std::fill_n(left, frames, 0.0f);
+            std::fill_n(right, frames, 0.0f);
+        }
         for (std::uint32_t i = 0; i < 2; ++i) {
             spa->datas[i].chunk->offset = 0;
             spa->datas[i].chunk->stride = sizeof(float);
@@ -248,7 +258,6 @@ void PipeWireOutput::onProcess(void* data) {
         }
     }
     if (const spa_io_position* position = self->position_.load(std::memory_order_acquire)) {
-        self->graphRate_.store(position->clock.rate.denom, std::memory_order_relaxed);
         self->quantum_.store(static_cast<std::uint32_t>(position->clock.duration),
                              std::memory_order_release);
     }
@@ -277,7 +286,8 @@ void PipeWireOutput::onIoChanged(void* data, std::uint32_t id, void* area, std::
 void PipeWireOutput::onTimer(void* data, std::uint64_t) {
     auto* self = static_cast<PipeWireOutput*>(data);
     const std::uint64_t wakes = self->wakes_.load();
-    if (!self->renderer_.isSilent() || wakes != self->wakesSeen_) {
+    const AudioRenderer* renderer = self->renderer_.load(std::memory_order_acquire);
+    if ((renderer != nullptr && !renderer->isSilent()) || wakes != self->wakesSeen_) {
         self->wakesSeen_ = wakes;
         self->quietTicks_ = 0;
         return;
@@ -309,10 +319,9 @@ void PipeWireOutput::onWake(void* data, std::uint64_t) {
 
 } // namespace
 
-std::unique_ptr<AudioOutput> openPipeWireOutput(AudioRenderer& renderer,
-                                                const PipeWireStreamOptions& options,
+std::unique_ptr<AudioOutput> openPipeWireOutput(const PipeWireStreamOptions& options,
                                                 std::string& error) {
-    auto output = std::make_unique<PipeWireOutput>(renderer, options);
+    auto output = std::make_unique<PipeWireOutput>(options);
     if (!output->open(error)) {
         return nullptr;
     }

@@ -29,12 +29,11 @@ struct PipeWireStreamOptions {
     std::chrono::milliseconds startTimeout{2000};
 };
 
-// A playback stream on the PipeWire daemon of the session (planar 32-bit float stereo), its
-// process callback on PipeWire's real-time data thread rendering through renderer, which must
-// outlive the output. Null with a one-line reason in error when no daemon answers or the graph
-// never pulls a buffer. Main thread.
-std::unique_ptr<AudioOutput> openPipeWireOutput(AudioRenderer& renderer,
-                                                const PipeWireStreamOptions& options,
+// A playback stream on the PipeWire daemon of the session (planar 32-bit float stereo at
+// options.sampleRate), silent until start(), then rendering on PipeWire's real-time data thread.
+// Null with a one-line reason in error when no daemon answers or the graph never pulls a buffer.
+// Any one thread; it blocks until the first buffer is pulled.
+std::unique_ptr<AudioOutput> openPipeWireOutput(const PipeWireStreamOptions& options,
                                                 std::string& error);
 
 } // namespace tinkella
