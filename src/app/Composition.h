@@ -16,8 +16,9 @@ namespace tinkella::app {
 
 // The real MIDI systems in the order they are tried: "alsa" (client "Tinkella"), then "jack".
 const std::vector<MidiBackend>& midiBackends();
-// The real audio outputs in the order they are tried: "jack" (only when a server runs), then
-// "pipewire" (our own stream, named for the program), "pulseaudio", "alsa" and "sdl2".
+// The real audio outputs in the order they are tried: "jack" (ports of the MIDI client when MIDI
+// is on JACK, else FluidSynth's driver when a server runs), then "pipewire" (our own stream,
+// named for the program), "pulseaudio", "alsa" and "sdl2".
 const std::vector<AudioBackend>& audioBackends();
 
 // The names --midi= and --audio= accept: the table's, then "none".
