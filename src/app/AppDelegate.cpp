@@ -107,7 +107,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     }
     // Opening the outputs competes for the CPU with the windows' first showing: it starts when
     // the piano window is first on screen, or after a second at the latest.
-    if (QWindow* window = settingsWindowController_->keyboardWindow()->window()->windowHandle()) {
+    const QMainWindow* piano = settingsWindowController_->keyboardWindow()->window();
+    if (QWindow* window = piano ? piano->windowHandle() : nullptr) {
         window->installEventFilter(this);
     }
     QTimer::singleShot(std::chrono::seconds(1), this, &AppDelegate::startOpeningOutputs);

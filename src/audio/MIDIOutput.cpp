@@ -5,6 +5,8 @@
 #include "interfaces/MidiEventList.h"
 #include "interfaces/MidiMessage.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -20,6 +22,7 @@ constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
 constexpr std::uint8_t pedalDownFrom = 64;
 constexpr std::int64_t topologyEvery = 25;
+constexpr std::size_t mostWaiting = 256;
 
 MIDIOutput::SystemFactory& sharedSystemFactory() {
     static MIDIOutput::SystemFactory factory;
@@ -286,6 +289,20 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
     if (pending_) {
+        // A long wait must still fit the MIDI system's queue: beyond a few hundred calls, a
+        // note-off drops its waiting note-on instead of following it.
+        if (waiting_.size() >= mostWaiting) {
+            const auto last =
+                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Waiting& w) {
+                    return w.kind == Waiting::Panic || w.kind == Waiting::Enable ||
+                           ((w.kind == Waiting::NoteOn || w.kind == Waiting::NoteOff) &&
+                            w.a == noteNum && w.c == channel);
+                });
+            if (last != waiting_.rend() && last->kind == Waiting::NoteOn) {
+                waiting_.erase(std::next(last).base());
+                return;
+            }
+        }
         waiting_.push_back({Waiting::NoteOff, noteNum, 0, channel});
         return;
     }

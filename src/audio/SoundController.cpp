@@ -1,6 +1,8 @@
 #include "audio/SoundController.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace tinkella {
@@ -18,6 +20,7 @@ constexpr std::uint32_t allNotesOffController = 123;
 constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t fullVelocity = 127;
 constexpr std::uint32_t highestMidiNote = 127;
+constexpr std::size_t mostWaiting = 256;
 
 constexpr AudioComponentDescription synthDescription{fourCharCode("aumu"), fourCharCode("dls "),
                                                      fourCharCode("appl"), 0, 0};
@@ -278,6 +281,18 @@ SoundController::~SoundController() = default;
 
 void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
     if (pending_) {
+        // A long wait must still fit the graph's event queue: beyond a few hundred messages, a
+        // note-off drops its waiting note-on instead of following it.
+        if (waiting_.size() >= mostWaiting && (status & 0xF0) == noteOffStatus) {
+            const auto last =
+                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Message& m) {
+                    return (m.status & 0xF0) <= noteOnStatus && m.data1 == data1;
+                });
+            if (last != waiting_.rend() && last->status == (noteOnStatus | (status & 0x0F))) {
+                waiting_.erase(std::next(last).base());
+                return;
+            }
+        }
         waiting_.push_back({status, data1, data2});
     } else if (synthUnit_ != nullptr) {
         synthUnit_->midiEvent(status, data1, data2, 0);

@@ -12,9 +12,10 @@
 namespace tinkella::testing {
 
 // The soak's outputs open as the program's do, in the background, and only once the first
-// openAfter steps have been played: notes pressed while they open are part of the run.
+// openAfter steps have been played: notes pressed while they open, more than the outputs keep
+// one by one, are part of the run.
 struct BackgroundStartHook {
-    static constexpr std::uint64_t openAfter = 64;
+    static constexpr std::uint64_t openAfter = 600;
     std::promise<void> open;
 
     // Before the application launches; midiSystem is set once the MIDI system is handed over.
