@@ -93,14 +93,24 @@ OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& re
         tried += (tried.empty() ? "" : ", ") + driver + " (" + why + ")";
         opened.notOpened += (opened.notOpened.empty() ? "" : ", ") + driver + ": " + why;
     };
+    // Once made (for a FluidSynth driver that then failed to open), the synthesiser keeps its
+    // rate: a later output of ours is asked for it. Those with a rate of their own (JACK's)
+    // stand before every FluidSynth driver.
+    double synthRate = 0.0;
+    auto rendererFor = [&](double sampleRate) {
+        AudioRenderer* renderer = rendererAt(sampleRate);
+        synthRate = synthRate > 0.0 ? synthRate : sampleRate;
+        return renderer;
+    };
     for (const std::string& driver : request.drivers) {
         const auto own = std::find_if(request.ownOutputs.begin(), request.ownOutputs.end(),
                                       [&](const NamedAudioOutput& o) { return o.name == driver; });
         if (own != request.ownOutputs.end() && own->open) {
             std::string why;
-            if (std::unique_ptr<AudioOutput> output = own->open(request.sampleRate, why)) {
+            const double asked = synthRate > 0.0 ? synthRate : request.sampleRate;
+            if (std::unique_ptr<AudioOutput> output = own->open(asked, why)) {
                 const AudioOutputInfo info = output->info();
-                AudioRenderer* renderer = rendererAt(info.sampleRate);
+                AudioRenderer* renderer = rendererFor(info.sampleRate);
                 if (renderer == nullptr) {
                     return opened;
                 }
@@ -143,7 +153,7 @@ OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& re
         if (driver == "pulseaudio") {
             fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
         }
-        AudioRenderer* renderer = rendererAt(info.sampleRate);
+        AudioRenderer* renderer = rendererFor(info.sampleRate);
         if (renderer == nullptr) {
             return opened;
         }

@@ -62,7 +62,8 @@ struct OutputRequest {
     std::string jackServer;
     std::string jackClientName;
     double sampleRate = 48000.0;
-    // Outputs of our own, tried where their name stands in drivers instead of a driver.
+    // Outputs of our own, tried where their name stands in drivers, before FluidSynth's driver
+    // of that name.
     std::vector<NamedAudioOutput> ownOutputs;
 };
 
@@ -75,8 +76,8 @@ using RendererAt = std::function<AudioRenderer*(double sampleRate)>;
 // synthesiser is made at the rate it reports; FluidSynth's "jack" makes it at the server's rate,
 // the other drivers at request.sampleRate. A FluidSynth driver calls func(renderer), an output
 // of our own renderer.render(). When outputs of our own failed before the one that opened,
-// notOpened says why; when rendererAt fails, nothing is open and error is empty. Main thread;
-// it may block.
+// notOpened says why; when rendererAt fails, nothing is open and error is empty. The graph's
+// thread, whichever; it may block.
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
                              fluid_audio_func_t func, const RendererAt& rendererAt);
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
