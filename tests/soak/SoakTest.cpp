@@ -13,9 +13,9 @@
 #include "interfaces/StandardError.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
+#include "soak/BackgroundStartHook.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiSystem.h"
-#include "soak/BackgroundStartHook.h"
 #include "support/NoteLedger.h"
 
 #include <QApplication>
