@@ -15,22 +15,31 @@
 // jack_time_to_frames(), drifts from the real clock by hundreds of milliseconds when the
 // machine is loaded and its cycles run late; pinning measures what the program achieves.)
 //
-// Usage: bench_latency [presses]   (default 300; a third each by mouse, touch and keyboard)
+// On PipeWire the synthesiser plays through its own PipeWire stream into the null sink of
+// bench/pipewire-session.sh, and the listener, a client of PipeWire's JACK face, hears the
+// sink's monitor; run it inside such a session, as
+//   bench/pipewire-session.sh pw-jack build/bench/bench_latency 40 pipewire
+// "pipewire-idle" presses only after the stream has gone inactive (idle delay 0.5 s; pactl
+// tells).
+//
+// Usage: bench_latency [presses] [jack|pipewire|pipewire-idle]
+//   (default 300 on a private JACK server; a third each by mouse, touch and keyboard)
+#include "JackDummyServer.h"
+#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/pipewire/PipeWireOutput.h"
+#include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
+#include "app/Composition.h"
 #include "app/WindowController.h"
 #include "audio/MIDIOutput.h"
-#include "foundation/PeakLimiter.h"
 #include "audio/SoundController.h"
+#include "foundation/PeakLimiter.h"
 #include "hosting/PianoWindowController.h"
-#include "model/PianoController.h"
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
-#include "interfaces/StandardError.h"
-#include "adapters/syslog/SyslogSystemLog.h"
-#include "app/Composition.h"
-#include "hosting/QtStripWindow.h"
 #include "hosting/QtPianoWidget.h"
-#include "JackDummyServer.h"
+#include "hosting/QtStripWindow.h"
+#include "interfaces/StandardError.h"
+#include "model/PianoController.h"
 #include "view/PianoView.h"
 
 #include <QApplication>
@@ -47,6 +56,7 @@
 #include <cstdlib>
 #include <jack/jack.h>
 #include <jack/midiport.h>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -75,6 +85,7 @@ public:
         audioIn_[1] =
             jack_port_register(client_, "in_2", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
         jack_set_process_callback(client_, &Listener::process, this);
+        jack_set_xrun_callback(client_, &Listener::xrun, this);
         return midiIn_ != nullptr && audioIn_[0] != nullptr && audioIn_[1] != nullptr &&
                jack_activate(client_) == 0;
     }
@@ -140,10 +151,16 @@ public:
         return NAN;
     }
 
+    // Cycles the server reported as late (underruns somewhere in the graph).
+    std::uint32_t xruns() const { return xruns_.load(std::memory_order_relaxed); }
     // Frames in a row, up to the last cycle, that stayed below the threshold.
     std::int64_t quietFrames() const { return quietRun_.load(std::memory_order_relaxed); }
 
 private:
+    static int xrun(void* arg) {
+        static_cast<Listener*>(arg)->xruns_.fetch_add(1, std::memory_order_relaxed);
+        return 0;
+    }
     static int process(jack_nframes_t frames, void* arg) {
         auto* self = static_cast<Listener*>(arg);
         const Frame start = jack_last_frame_time(self->client_);
@@ -200,6 +217,7 @@ private:
     std::atomic<jack_time_t> lastRan_{0};
     std::array<std::atomic<std::uint32_t>, bucketCount> intervals_{};
     std::atomic<std::int64_t> quietRun_{0};
+    std::atomic<std::uint32_t> xruns_{0};
 };
 
 // The MIDI output's standard-error log as the program has it, noting when the line reporting a
@@ -295,31 +313,51 @@ void printRow(const char* path, const std::vector<double>& ms, int missed, const
 int main(int argc, char** argv) {
     using namespace tinkella;
     const int presses = argc > 1 ? std::max(3, std::atoi(argv[1])) : 300;
+    const std::string output = argc > 2 ? argv[2] : "jack";
+    const bool onPipeWire = output.starts_with("pipewire");
+    const auto idleDelay = std::chrono::milliseconds(output == "pipewire-idle" ? 500 : 2000);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
-    testing::JackDummyServer server("tinkella-latency",
-                                    testing::JackDummyServer::Cycle::Asynchronous);
-    if (!server.ready()) {
-        std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
-        return 1;
+    std::optional<testing::JackDummyServer> server;
+    if (!onPipeWire) {
+        server.emplace("tinkella-latency", testing::JackDummyServer::Cycle::Asynchronous);
+        if (!server->ready()) {
+            std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
+            return 1;
+        }
     }
+    // On PipeWire the listener asks for the stream's own quantum (or PIPEWIRE_LATENCY's, the
+    // smaller one then wins), so that the graph keeps it while the stream is inactive; the
+    // stream, opened later, asks for itself.
+    ::setenv("PIPEWIRE_LATENCY", "64/48000", 0);
     Listener listener;
     if (!listener.open()) {
         std::fprintf(stderr, "bench_latency: cannot open the benchmark's JACK client\n");
         return 1;
     }
+    ::unsetenv("PIPEWIRE_LATENCY");
 
-    // The same choices main() makes when told "--midi jack --audio jack".
-    app::useMidiBackend("jack");
+    // The same choices main() makes when told "--midi jack --audio jack": one JACK client
+    // for both, opened in the background. On PipeWire the synthesiser's own stream instead,
+    // opened at once, with the idle delay under test.
+    app::openOutputsInBackground("jack", onPipeWire ? "none" : "jack");
     MIDIOutput::setSharedLogFactory([] {
         return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
                            std::make_unique<TimedStandardError>()};
     });
-    PianoController::setSharedSoundFactory([] {
-        FluidSynthOptions synth;
-        synth.drivers = {"jack"};
-        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
-    });
+    if (onPipeWire) {
+        PianoController::setSharedSoundFactory([&] {
+            FluidSynthOptions synth;
+            synth.drivers = {"pipewire"};
+            synth.ownOutputs = {{"pipewire", [&](double rate, std::string& e) {
+                                     PipeWireStreamOptions options;
+                                     options.sampleRate = rate;
+                                     options.idleDelay = idleDelay;
+                                     return openPipeWireOutput(options, e);
+                                 }}};
+            return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
+        });
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(app::applicationName);
@@ -331,6 +369,10 @@ int main(int argc, char** argv) {
     strip.loadItems();
     strip.show();
     QCoreApplication::processEvents();
+    while (MIDIOutput::shared().isPending() ||
+           PianoController::sharedInstance().soundController().isPending()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
     if (strip.itemWidgets().empty() || piano.pianoWidget() == nullptr) {
         std::fprintf(stderr, "bench_latency: the strip or the piano window has no keyboard\n");
         return 1;
@@ -339,7 +381,9 @@ int main(int argc, char** argv) {
     QtPianoWidget& stripWidget = *strip.itemWidgets().front();
 
     const int midiPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_MIDI_TYPE, false);
-    const int audioPorts = listener.connectFrom("^Tinkella Synth:", JACK_DEFAULT_AUDIO_TYPE, true);
+    const int audioPorts = listener.connectFrom(
+        onPipeWire ? "^tinkella_sink.*:monitor_F[LR]$" : "^Tinkella:", JACK_DEFAULT_AUDIO_TYPE,
+        true);
     if (midiPorts != 1 || audioPorts < 1) {
         std::fprintf(stderr,
                      "bench_latency: found %d Tinkella MIDI port(s) and %d synthesiser audio "
@@ -377,6 +421,14 @@ int main(int argc, char** argv) {
         if (!spinUntil([&] { return listener.quietFrames() > quietNeeded; },
                        std::chrono::seconds(10))) {
             std::fprintf(stderr, "bench_latency: the synthesiser never fell silent\n");
+            return 1;
+        }
+        // PipeWire's PulseAudio face shows an inactive stream as corked.
+        if (output == "pipewire-idle" &&
+            !spinUntil(
+                [] { return std::system("pactl list sink-inputs | grep -q 'Corked: yes'") == 0; },
+                std::chrono::seconds(10))) {
+            std::fprintf(stderr, "bench_latency: the stream never went inactive\n");
             return 1;
         }
         listener.arm();
@@ -441,9 +493,10 @@ int main(int argc, char** argv) {
     }
     const double period = listener.bufferSize() * msPerFrame;
     const double lookAhead = PeakLimiter::defaultLookAheadSeconds * 1000.0;
-    std::printf("JACK dummy driver, %u Hz, %u frames per period (%.3f ms); limiter look-ahead "
-                "%.3f ms; %d presses\n",
-                listener.sampleRate(), listener.bufferSize(), period, lookAhead, presses);
+    std::printf("%s, %u Hz, %u frames per period (%.3f ms); limiter look-ahead %.3f ms; %d "
+                "presses\n",
+                onPipeWire ? output.c_str() : "JACK dummy driver", listener.sampleRate(),
+                listener.bufferSize(), period, lookAhead, presses);
     std::printf("%-22s %6s %8s %10s %10s %10s   %s\n", "path", "n", "missed", "median ms", "p99 ms",
                 "max ms", "goal");
     printRow("key to MIDI, mouse", mouse.keyToMidi, mouse.missedMidi, "<= 1.4 ms");
@@ -472,11 +525,14 @@ int main(int argc, char** argv) {
     std::printf("%-22s %6s %8s %10.3f %10.3f %10.3f   period %.3f ms\n", "JACK cycle interval", "",
                 "", listener.intervalPercentile(50), listener.intervalPercentile(99),
                 listener.intervalPercentile(100), period);
+    std::printf("%-22s %6u\n", "xruns reported", listener.xruns());
     std::printf("FluidSynth's own defaults for comparison: 16 x 64 frames = %.1f ms of buffer\n",
                 16 * 64 * 1000.0 / 44100.0);
     std::fflush(stdout);
     // The application's shared objects live until the process exits, as they do in the
     // program; only the server is stopped.
-    server.stop();
+    if (server) {
+        server->stop();
+    }
     std::_Exit(0);
 }

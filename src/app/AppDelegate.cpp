@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppInfo.h"
+#include "app/Composition.h"
 #include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
 #include "app/WindowController.h"
@@ -15,7 +16,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace tinkella::app {
 
@@ -26,7 +29,9 @@ AppDelegate::AppDelegate() {
     }
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate() {
+    stopReceivingOpenedOutputs();
+}
 
 void AppDelegate::launch() {
     applicationWillFinishLaunching();
@@ -100,6 +105,13 @@ void AppDelegate::applicationDidFinishLaunching() {
     if (settingsWindowController_->shouldShowSettingsAtLaunch()) {
         settingsWindowController_->showWindow();
     }
+    // Opening the outputs competes for the CPU with the windows' first showing: it starts when
+    // the piano window is first on screen, or after a second at the latest.
+    const QMainWindow* piano = settingsWindowController_->keyboardWindow()->window();
+    if (QWindow* window = piano ? piano->windowHandle() : nullptr) {
+        window->installEventFilter(this);
+    }
+    QTimer::singleShot(std::chrono::seconds(1), this, &AppDelegate::startOpeningOutputs);
 }
 
 void AppDelegate::applicationWillTerminate() {
@@ -113,6 +125,21 @@ void AppDelegate::applicationWillTerminate() {
         // quit up noticeably.
         MIDIOutput::shared().waitUntilSent(std::chrono::milliseconds(300));
         DefaultsController::shared().store().flush();
+    }
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &AppDelegate::startOpeningOutputs);
+    }
+    return false;
+}
+
+void AppDelegate::startOpeningOutputs() {
+    if (!outputsOpening_) {
+        outputsOpening_ = true;
+        receiveOpenedOutputs(this, [this] { watchMidiNotifications(); });
     }
 }
 

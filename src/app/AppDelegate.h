@@ -44,7 +44,12 @@ public:
     // The menu bar from applicationWillFinishLaunching() until the piano window takes it.
     QMenuBar* pendingMainMenu() const { return mainMenu_.get(); }
 
+protected:
+    // The piano window's first exposure starts opening the outputs.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void startOpeningOutputs();
     void showAbout();
     // "Computer Keyboard…": which keys play which notes at the current octave.
     void showKeyboardMapping();
@@ -55,6 +60,7 @@ private:
     std::unique_ptr<QMenuBar> mainMenu_;
     std::unique_ptr<WindowController> settingsWindowController_;
     std::unique_ptr<QSocketNotifier> midiNotifier_;
+    bool outputsOpening_ = false;
 };
 
 } // namespace tinkella::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interfaces/AudioOutput.h"
 #include "interfaces/MidiSystem.h"
 
 #include <functional>
@@ -34,10 +35,12 @@ inline constexpr std::string_view noMidiBackend = "none";
 // backend of that name ("none": no system, without trying any).
 MidiBackendChoice chooseMidiBackend(const std::vector<MidiBackend>& table, std::string_view forced);
 
-// The audio outputs in their order of preference, by the synthesiser's driver names ("jack",
-// "pulseaudio", "alsa", "sdl2"); "none" forces a silent synthesiser.
+// The audio outputs in their order of preference: an output of our own with its opener
+// ("pipewire"), or, without one, a synthesiser driver by name ("jack", "pulseaudio", "alsa",
+// "sdl2"); "none" forces a silent synthesiser.
 struct AudioBackend {
     std::string name;
+    AudioOutputOpener open;
 };
 
 inline constexpr std::string_view noAudioBackend = "none";

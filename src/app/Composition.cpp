@@ -3,9 +3,12 @@
 #include "adapters/alsa/AlsaMidiSystem.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
 #include "adapters/jack/JackMidiSystem.h"
+#include "adapters/pipewire/PipeWireOutput.h"
 #include "adapters/qt/QtSettingsStore.h"
 #include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppInfo.h"
+#include "app/Handoff.h"
+#include "app/InstanceKey.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
 #include "foundation/DefaultsController.h"
@@ -18,6 +21,10 @@
 #endif
 
 #include <QGuiApplication>
+#include <cstdlib>
+#include <future>
+#include <thread>
+#include <utility>
 
 namespace tinkella::app {
 
@@ -36,7 +43,20 @@ const std::vector<MidiBackend>& midiBackends() {
 }
 
 const std::vector<AudioBackend>& audioBackends() {
-    static const std::vector<AudioBackend> table{{"jack"}, {"pulseaudio"}, {"alsa"}, {"sdl2"}};
+    static const std::vector<AudioBackend> table{
+        {"jack", {}},
+        {"pipewire",
+         [](double sampleRate, std::string& error) {
+             PipeWireStreamOptions options;
+             options.sampleRate = sampleRate;
+             options.applicationId = applicationBusName;
+             options.iconName = iconName;
+             return openPipeWireOutput(options, error);
+         }},
+        {"pulseaudio", {}},
+        {"alsa", {}},
+        {"sdl2", {}},
+    };
     return table;
 }
 
@@ -61,22 +81,61 @@ std::vector<std::string> audioBackendNames() {
     return namesOf(audioBackends());
 }
 
-void useMidiBackend(std::string_view forced) {
-    MIDIOutput::setSharedSystemFactory([name = std::string(forced)] {
-        MidiBackendChoice choice = chooseMidiBackend(midiBackends(), name);
-        if (!choice.system && choice.name != noMidiBackend) {
-            PosixStandardErrorWriter().write("Tinkella: " + choice.report +
-                                             "; the MIDI output stays off\n");
-        } else if (!choice.failures.empty()) {
-            PosixStandardErrorWriter().write("Tinkella: MIDI output through " + choice.name +
-                                             " (not opened: " + choice.failures + ")\n");
+namespace {
+
+// Chooses and opens the MIDI system, with the lines the user reads on standard error.
+std::unique_ptr<MidiSystem> openMidiSystem(const std::string& name) {
+    MidiBackendChoice choice = chooseMidiBackend(midiBackends(), name);
+    if (!choice.system && choice.name != noMidiBackend) {
+        PosixStandardErrorWriter().write("Tinkella: " + choice.report +
+                                         "; the MIDI output stays off\n");
+    } else if (!choice.failures.empty()) {
+        PosixStandardErrorWriter().write("Tinkella: MIDI output through " + choice.name +
+                                         " (not opened: " + choice.failures + ")\n");
+    }
+    return std::move(choice.system);
+}
+
+MidiLogSink midiLogSink() {
+    return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
+                       std::make_unique<PosixStandardErrorWriter>()};
+}
+
+FluidSynthOptions synthOptions(const std::string& name) {
+    FluidSynthOptions synth;
+    for (const AudioBackend& backend : audioBackends()) {
+        if (name.empty() || backend.name == name) {
+            synth.drivers.push_back(backend.name);
         }
-        return std::move(choice.system);
-    });
-    MIDIOutput::setSharedLogFactory([] {
-        return MidiLogSink{std::make_unique<SyslogSystemLog>("midi"),
-                           std::make_unique<PosixStandardErrorWriter>()};
-    });
+        if (backend.open) {
+            synth.ownOutputs.push_back({backend.name, backend.open});
+        }
+    }
+    if (!name.empty() && synth.drivers.empty()) {
+        synth.drivers = {name};
+    }
+    return synth;
+}
+
+// The outputs to open in the background, then being opened until the main thread takes them.
+struct Opening {
+    std::function<std::unique_ptr<MidiSystem>()> openMidi;
+    std::function<SoundController::GraphResult()> openAudio;
+    std::shared_ptr<Handoff<std::unique_ptr<MidiSystem>>> midi;
+    std::shared_ptr<Handoff<SoundController::GraphResult>> audio;
+};
+
+Opening& opening() {
+    static Opening state;
+    return state;
+}
+
+} // namespace
+
+void useMidiBackend(std::string_view forced) {
+    MIDIOutput::setSharedSystemFactory(
+        [name = std::string(forced)] { return openMidiSystem(name); });
+    MIDIOutput::setSharedLogFactory(midiLogSink);
 }
 
 void useAudioBackend(std::string_view forced) {
@@ -84,15 +143,7 @@ void useAudioBackend(std::string_view forced) {
         if (name == noAudioBackend) {
             return std::make_unique<SoundController>(nullptr);
         }
-        FluidSynthOptions synth;
-        if (!name.empty()) {
-            synth.drivers = {name};
-        } else {
-            for (const AudioBackend& backend : audioBackends()) {
-                synth.drivers.push_back(backend.name);
-            }
-        }
-        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
+        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(synthOptions(name)));
     });
 }
 
@@ -117,9 +168,94 @@ void useStripPlacement() {
     });
 }
 
+void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+                      std::function<SoundController::GraphResult()> openAudio) {
+    Opening& state = opening();
+    state.openMidi = std::move(openMidi);
+    MIDIOutput::setSharedSystemArrivesLater();
+    if (openAudio) {
+        state.openAudio = std::move(openAudio);
+        PianoController::setSharedSoundFactory(
+            [] { return std::make_unique<SoundController>(SoundController::Pending{}); });
+    }
+}
+
+void openOutputsInBackground(std::string_view midi, std::string_view audio) {
+    // Before any thread reads the environment: no JACK client of the process starts a server.
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    MIDIOutput::setSharedLogFactory(midiLogSink);
+    const std::string audioName(audio);
+    const bool audioWantsJack = audioName.empty() || audioName == "jack";
+    // The synthesiser on JACK renders in the MIDI client's own cycle when MIDI is on JACK too:
+    // the MIDI thread hands over those audio outputs, or nothing.
+    auto jackAudio = std::make_shared<std::promise<std::unique_ptr<AudioOutput>>>();
+    auto openMidi = [name = std::string(midi), audioWantsJack, jackAudio] {
+        std::unique_ptr<MidiSystem> system = openMidiSystem(name);
+        std::unique_ptr<AudioOutput> stream;
+        if (auto* jack = dynamic_cast<JackMidiSystem*>(system.get()); jack && audioWantsJack) {
+            std::string ignored;
+            stream = jack->openAudioOutput(ignored);
+        }
+        jackAudio->set_value(std::move(stream));
+        return system;
+    };
+    if (audioName == noAudioBackend) {
+        useAudioBackend(audioName);
+        openInBackground(openMidi, nullptr);
+        return;
+    }
+    FluidSynthOptions synth = synthOptions(audioName);
+    auto jackStream =
+        std::make_shared<std::future<std::unique_ptr<AudioOutput>>>(jackAudio->get_future());
+    // Without MIDI on JACK this steps aside, unmentioned, for FluidSynth's own JACK driver.
+    synth.ownOutputs.push_back({"jack", [jackStream](double, std::string&) {
+                                    std::unique_ptr<AudioOutput> stream;
+                                    if (jackStream->valid()) {
+                                        stream = jackStream->get();
+                                    }
+                                    return stream;
+                                }});
+    openInBackground(openMidi, [synth = std::move(synth)]() mutable {
+        const std::unique_ptr<AudioSystem> system = makeFluidSynthAudioSystem(std::move(synth));
+        return SoundController::CreateAUGraph(*system);
+    });
+}
+
+void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {
+    Opening& state = opening();
+    if (state.openMidi) {
+        state.midi = Handoff<std::unique_ptr<MidiSystem>>::make();
+        state.midi->receive(receiver, [midiAttached](std::unique_ptr<MidiSystem> system) {
+            MIDIOutput::shared().attach(std::move(system));
+            midiAttached();
+        });
+        std::thread([handoff = state.midi, open = std::exchange(state.openMidi, {})] {
+            handoff->put(open());
+        }).detach();
+    }
+    if (state.openAudio) {
+        state.audio = Handoff<SoundController::GraphResult>::make();
+        state.audio->receive(receiver, [](SoundController::GraphResult made) {
+            PianoController::sharedInstance().soundController().attach(std::move(made));
+        });
+        std::thread([handoff = state.audio, open = std::exchange(state.openAudio, {})] {
+            handoff->put(open());
+        }).detach();
+    }
+}
+
+void stopReceivingOpenedOutputs() {
+    Opening& state = opening();
+    if (state.midi) {
+        state.midi->cancel();
+    }
+    if (state.audio) {
+        state.audio->cancel();
+    }
+}
+
 void composeApplication(std::string_view midi, std::string_view audio) {
-    useMidiBackend(midi);
-    useAudioBackend(audio);
+    openOutputsInBackground(midi, audio);
     useStripPlacement();
     DefaultsController::setSharedStoreFactory([] {
         return std::make_unique<QtSettingsStore>(

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "app/Backends.h"
+#include "audio/SoundController.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QObject;
 
 namespace tinkella::app {
 
@@ -12,8 +16,9 @@ namespace tinkella::app {
 
 // The real MIDI systems in the order they are tried: "alsa" (client "Tinkella"), then "jack".
 const std::vector<MidiBackend>& midiBackends();
-// The real audio outputs in the order they are tried: "jack" (only when a server runs), then
-// "pulseaudio", "alsa" and "sdl2".
+// The real audio outputs in the order they are tried: "jack" (ports of the MIDI client when MIDI
+// is on JACK, else FluidSynth's driver when a server runs), then "pipewire" (our own stream,
+// named for the program), "pulseaudio", "alsa" and "sdl2".
 const std::vector<AudioBackend>& audioBackends();
 
 // The names --midi= and --audio= accept: the table's, then "none".
@@ -36,7 +41,25 @@ void useAudioBackend(std::string_view forced);
 // one line on standard error); elsewhere its own window. Call before the piano window is shown.
 void useStripPlacement();
 
-// All of the above, and the settings file as the shared preferences store.
+// Makes MIDIOutput::shared() and, with openAudio, the shared controller's synthesiser start
+// pending, to take what the openers open on threads of their own once receiveOpenedOutputs()
+// starts them. Main thread, before the shared outputs' first use.
+void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+                      std::function<SoundController::GraphResult()> openAudio);
+// openInBackground() with the backends useMidiBackend() and useAudioBackend() would choose,
+// logging as they do. With JACK for both, the synthesiser plays through the MIDI client's own
+// audio ports.
+void openOutputsInBackground(std::string_view midi, std::string_view audio);
+// Main thread, once the windows are shown, so that opening takes no time from them: starts the
+// openers of openInBackground() at once, each on a thread of its own, and hands what they open
+// to the shared outputs through receiver's event loop as each is ready; midiAttached runs
+// after the MIDI system is attached. Does nothing without openInBackground().
+void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached);
+// Main thread, before receiver goes.
+void stopReceivingOpenedOutputs();
+
+// openOutputsInBackground(), useStripPlacement(), and the settings file as the shared preferences
+// store.
 void composeApplication(std::string_view midi, std::string_view audio);
 
 } // namespace tinkella::app

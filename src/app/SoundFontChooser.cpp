@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -62,6 +63,14 @@ void SoundFontChooser::report(const std::string& path, const std::string& error,
 void SoundFontChooser::loadStoredChoice() {
     const std::string stored = preferences::read(defaults_, preferences::soundFont);
     refill(stored);
+    if (!stored.empty() && piano_.soundController().isPending()) {
+        piano_.soundController().whenAttached([chooser = QPointer(this)] {
+            if (chooser) {
+                chooser->loadStoredChoice();
+            }
+        });
+        return;
+    }
     if (stored.empty() || piano_.soundController().synthUnit() == nullptr) {
         return;
     }
@@ -71,6 +80,8 @@ void SoundFontChooser::loadStoredChoice() {
         return;
     }
     current_ = stored;
+    // Keys held while the synthesiser was opening sound again in the chosen font.
+    piano_.redoPlayingNotes();
 }
 
 bool SoundFontChooser::choose(const std::string& path) {

@@ -5,6 +5,8 @@
 #include "interfaces/MidiEventList.h"
 #include "interfaces/MidiMessage.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -21,6 +23,7 @@ constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
 constexpr std::uint8_t pedalDownFrom = 64;
 constexpr std::int64_t topologyEvery = 25;
+constexpr std::size_t mostWaiting = 256;
 
 MIDIOutput::SystemFactory& sharedSystemFactory() {
     static MIDIOutput::SystemFactory factory;
@@ -30,6 +33,11 @@ MIDIOutput::SystemFactory& sharedSystemFactory() {
 MIDIOutput::LogFactory& sharedLogFactory() {
     static MIDIOutput::LogFactory factory;
     return factory;
+}
+
+bool& sharedArrivesLater() {
+    static bool later = false;
+    return later;
 }
 
 std::string banner(std::uint32_t uniqueID) {
@@ -62,9 +70,19 @@ void MIDIOutput::setSharedLogFactory(LogFactory factory) {
     sharedLogFactory() = std::move(factory);
 }
 
+void MIDIOutput::setSharedSystemArrivesLater() {
+    sharedArrivesLater() = true;
+}
+
 MIDIOutput& MIDIOutput::shared() {
-    static MIDIOutput output(sharedSystemFactory() ? sharedSystemFactory()() : nullptr,
-                             sharedLogFactory() ? sharedLogFactory()() : MidiLogSink{});
+    static MIDIOutput output = [] {
+        MidiLogSink sink = sharedLogFactory() ? sharedLogFactory()() : MidiLogSink{};
+        if (sharedArrivesLater()) {
+            return MIDIOutput(Pending{}, std::move(sink));
+        }
+        return MIDIOutput(sharedSystemFactory() ? sharedSystemFactory()() : nullptr,
+                          std::move(sink));
+    }();
     return output;
 }
 
@@ -78,6 +96,52 @@ MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink)
         sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
     }
     start();
+}
+
+MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
+    : pending_(true), system_(std::make_unique<NullMidiSystem>()), sink_(std::move(sink)) {
+    if (!sink_.systemLog) {
+        sink_.systemLog = std::make_unique<NullSystemLog>();
+    }
+    if (!sink_.standardError) {
+        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
+    }
+}
+
+void MIDIOutput::attach(std::unique_ptr<MidiSystem> system) {
+    if (!pending_) {
+        return;
+    }
+    pending_ = false;
+    if (system) {
+        system_ = std::move(system);
+    }
+    start();
+    const std::vector<Waiting> waiting = std::move(waiting_);
+    waiting_.clear();
+    for (const Waiting& call : waiting) {
+        replay(call);
+    }
+}
+
+void MIDIOutput::replay(const Waiting& call) {
+    switch (call.kind) {
+    case Waiting::NoteOn:
+        noteOn(call.a, call.b, call.c);
+        break;
+    case Waiting::NoteOff:
+        noteOff(call.a, call.c);
+        break;
+    case Waiting::ControlChange:
+        controlChange(call.a, call.b, call.c);
+        break;
+    case Waiting::Panic:
+        panic(call.c);
+        break;
+    case Waiting::Enable:
+        setEnabled(call.a != 0);
+        break;
+    }
 }
 
 MIDIOutput::~MIDIOutput() = default;
@@ -157,6 +221,11 @@ void MIDIOutput::start() {
 }
 
 void MIDIOutput::setEnabled(bool enabled) {
+    if (pending_) {
+        waiting_.push_back({Waiting::Enable, static_cast<std::uint8_t>(enabled)});
+        isEnabled_ = enabled;
+        return;
+    }
     if (isEnabled_ && !enabled) {
         endStartedNotes();
     }
@@ -180,6 +249,10 @@ void MIDIOutput::endStartedNotes() {
 }
 
 void MIDIOutput::panic(std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::Panic, 0, 0, channel});
+        return;
+    }
     // Nothing can leave, or nothing was left on: one line instead of one per message.
     if (!isAvailable_) {
         error("panic skipped: MIDI source unavailable");
@@ -201,6 +274,10 @@ void MIDIOutput::panic(std::uint8_t channel) {
 }
 
 void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::ControlChange, controller, value, channel});
+        return;
+    }
     if (controller > highestDataValue || value > highestDataValue) {
         error("controlChange rejected: controller " + std::to_string(controller) + " value " +
               std::to_string(value) + " is out of MIDI range 0-127");
@@ -212,6 +289,10 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
 }
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::NoteOn, noteNum, velocity, channel});
+        return;
+    }
     if (noteNum > highestMidiNote) {
         error("noteOn rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
         return;
@@ -222,6 +303,24 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
 }
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
+    if (pending_) {
+        // A long wait must still fit the MIDI system's queue: beyond a few hundred calls, a
+        // note-off drops its waiting note-on instead of following it.
+        if (waiting_.size() >= mostWaiting) {
+            const auto last =
+                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Waiting& w) {
+                    return w.kind == Waiting::Panic || w.kind == Waiting::Enable ||
+                           ((w.kind == Waiting::NoteOn || w.kind == Waiting::NoteOff) &&
+                            w.a == noteNum && w.c == channel);
+                });
+            if (last != waiting_.rend() && last->kind == Waiting::NoteOn) {
+                waiting_.erase(std::next(last).base());
+                return;
+            }
+        }
+        waiting_.push_back({Waiting::NoteOff, noteNum, 0, channel});
+        return;
+    }
     if (noteNum > highestMidiNote) {
         error("noteOff rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
         return;

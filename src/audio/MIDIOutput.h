@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tinkella {
 
@@ -39,10 +40,22 @@ public:
     using LogFactory = std::function<MidiLogSink()>;
     // Chooses where shared() logs; call before its first use. Without one, standard error only.
     static void setSharedLogFactory(LogFactory factory);
+    // Makes shared() start pending (see attach()) instead of asking the system factory; call
+    // before its first use.
+    static void setSharedSystemArrivesLater();
 
     // Publishes the source on system right away, writing the start-up log. A null system
     // behaves as a MIDI system that refuses the client.
     explicit MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink = {});
+    // Made while the MIDI system is still being opened elsewhere: every call waits, in order,
+    // until attach().
+    struct Pending {};
+    MIDIOutput(Pending, MidiLogSink sink = {});
+    // A pending output's system: publishes the source as the constructor above does, then
+    // replays every call that waited, with its log lines, as if made now. Ignored when not
+    // pending.
+    void attach(std::unique_ptr<MidiSystem> system);
+    bool isPending() const { return pending_; }
     ~MIDIOutput();
     MIDIOutput(const MIDIOutput&) = delete;
     MIDIOutput& operator=(const MIDIOutput&) = delete;
@@ -101,6 +114,15 @@ private:
     void handleNotification(const MIDINotification& notification);
     void endStartedNotes();
 
+    // While pending: a call that waits for attach(), with its arguments.
+    struct Waiting {
+        enum Kind { NoteOn, NoteOff, ControlChange, Panic, Enable } kind;
+        std::uint8_t a = 0, b = 0, c = 0;
+    };
+    void replay(const Waiting& call);
+
+    bool pending_ = false;
+    std::vector<Waiting> waiting_;
     std::unique_ptr<MidiSystem> system_;
     MidiLogSink sink_;
     MIDIClientRef client_ = 0;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace tinkella {
 
@@ -18,6 +20,7 @@ constexpr std::uint32_t allSoundOffController = 120;
 constexpr std::uint32_t allNotesOffController = 123;
 constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;
+constexpr std::size_t mostWaiting = 256;
 
 constexpr AudioComponentDescription synthDescription{fourCharCode("aumu"), fourCharCode("dls "),
                                                      fourCharCode("appl"), 0, 0};
@@ -230,7 +233,34 @@ SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
         reportUnavailable("no audio system", 0);
         return;
     }
-    GraphResult made = CreateAUGraph(*audioSystem);
+    pending_ = true;
+    attach(CreateAUGraph(*audioSystem));
+}
+
+SoundController::SoundController(Pending) : pending_(true) {}
+
+void SoundController::attach(GraphResult made) {
+    if (!pending_) {
+        return;
+    }
+    pending_ = false;
+    attachGraph(std::move(made));
+    for (const std::function<void()>& ready : std::exchange(whenAttached_, {})) {
+        ready();
+    }
+}
+
+void SoundController::whenAttached(std::function<void()> ready) {
+    if (pending_) {
+        whenAttached_.push_back(std::move(ready));
+    } else {
+        ready();
+    }
+}
+
+void SoundController::attachGraph(GraphResult made) {
+    const std::vector<Message> waiting = std::move(waiting_);
+    waiting_.clear();
     if (!made.graph || made.unit == nullptr) {
         reportUnavailable(made.failure, made.status);
         return;
@@ -245,6 +275,9 @@ SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
     }
     send(controlChangeStatus | midiChannelInUse_, bankSelectMSB, 0);
     send(programChangeStatus | midiChannelInUse_, 0, 0);
+    for (const Message& message : waiting) {
+        send(message.status, message.data1, message.data2);
+    }
     if (OSStatus s = graph_->start(); s != 0) {
         goSilent("starting the audio graph failed", s);
     }
@@ -262,7 +295,21 @@ void SoundController::goSilent(std::string failure, OSStatus status) {
 SoundController::~SoundController() = default;
 
 void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-    if (synthUnit_ != nullptr) {
+    if (pending_) {
+        // A long wait must still fit the graph's event queue: beyond a few hundred messages, a
+        // note-off drops its waiting note-on instead of following it.
+        if (waiting_.size() >= mostWaiting && (status & 0xF0) == noteOffStatus) {
+            const auto last =
+                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Message& m) {
+                    return (m.status & 0xF0) <= noteOnStatus && m.data1 == data1;
+                });
+            if (last != waiting_.rend() && last->status == (noteOnStatus | (status & 0x0F))) {
+                waiting_.erase(std::next(last).base());
+                return;
+            }
+        }
+        waiting_.push_back({status, data1, data2});
+    } else if (synthUnit_ != nullptr) {
         synthUnit_->midiEvent(status, data1, data2, 0);
     }
 }

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tinkella {
 
@@ -29,6 +31,10 @@ public:
     // (audioSystem is null, or any step up to the start fails) the controller is silent but
     // fully usable, and one line on standard error says what failed.
     explicit SoundController(std::unique_ptr<AudioSystem> audioSystem);
+    // A controller whose graph is still being made elsewhere (see CreateAUGraph): it behaves
+    // as a ready one, but every message waits, in order, until attach().
+    struct Pending {};
+    explicit SoundController(Pending);
     ~SoundController();
     SoundController(const SoundController&) = delete;
     SoundController& operator=(const SoundController&) = delete;
@@ -70,9 +76,20 @@ public:
         std::string failure;
     };
     // Builds the three-node graph; stops at the first failing step with no graph and no unit.
+    // Any one thread; it may block (opening the device, loading the sound font).
     static GraphResult CreateAUGraph(AudioSystem& audioSystem);
+    // A pending controller's graph, made by CreateAUGraph: initialises and starts it, the
+    // messages that waited first, so a note played and let go before sounds briefly. A failed
+    // result leaves the controller silent and says so in one line. Ignored when not pending.
+    void attach(GraphResult made);
+    // Runs ready on the main thread once the graph is attached, whether it started or not (at
+    // once when the controller is not pending): what needs the running synthesiser, such as a
+    // chosen sound font, waits for it this way.
+    void whenAttached(std::function<void()> ready);
+    bool isPending() const { return pending_; }
 
 private:
+    void attachGraph(GraphResult made);
     void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
     void goSilent(std::string failure, OSStatus status);
     static void reportUnavailable(const std::string& failure, OSStatus status);
@@ -83,7 +100,13 @@ private:
     std::uint8_t pedalHolders_ = 0;               // Holder bits
     std::array<std::uint8_t, 128> noteHolders_{}; // Holder bits per note
     std::set<std::uint32_t> soundingNotes_;       // notes with a holder
-    std::unique_ptr<AudioGraph> graph_;           // runs until the controller goes
+    bool pending_ = false;
+    std::vector<std::function<void()>> whenAttached_;
+    struct Message {
+        std::uint32_t status, data1, data2;
+    };
+    std::vector<Message> waiting_;      // while pending, in the order sent
+    std::unique_ptr<AudioGraph> graph_; // runs until the controller goes
 };
 
 } // namespace tinkella

@@ -1,5 +1,6 @@
 // The FluidSynth graph rendered offline: loudness and the limiter, the idle renderer, the event
-// queue before start and when full, and the sound fonts and audio outputs it cannot use.
+// queue before start and when full, the sound fonts and audio outputs it cannot use, and outputs
+// of our own.
 #include "adapters/fluidsynth/FluidSynthGraph.h"
 
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
@@ -146,6 +147,49 @@ TEST(FluidSynthGraph, NoUsableAudioOutputLeavesASilentControllerAndSaysWhatWasTr
     EXPECT_NE(err.find("no audio output could be opened (tried jack (no server running))"),
               std::string::npos)
         << err;
+}
+
+// Outputs of our own stand in the drivers' order: one that fails is named in the start-up line,
+// the next opens first, so the synthesiser is made at its rate, hears of every event before it
+// is queued and pulls the notes' sound once started.
+TEST(FluidSynthGraph, OwnOutputsAreTriedInOrderSetTheRateAreWokenAndRenderTheSynthesiser) {
+    struct Output : AudioOutput {
+        Output(int& wakes, AudioRenderer*& pulled) : wakes_(wakes), pulled_(pulled) {}
+        AudioOutputInfo info() const override { return {"ours", 32, 1, 44100.0}; }
+        void start(AudioRenderer& renderer) override { pulled_ = &renderer; }
+        void wake() override { ++wakes_; }
+        int& wakes_;
+        AudioRenderer*& pulled_;
+    };
+    int wakes = 0;
+    AudioRenderer* pulled = nullptr;
+    FluidSynthOptions options = offline();
+    options.offline = false;
+    options.drivers = {"failing", "ours"};
+    options.ownOutputs = {{"failing",
+                           [](double, std::string& error) {
+                               error = "no daemon";
+                               return std::unique_ptr<AudioOutput>();
+                           }},
+                          {"ours", [&](double, std::string&) {
+                               return std::unique_ptr<AudioOutput>(
+                                   std::make_unique<Output>(wakes, pulled));
+                           }}};
+    OfflineSynth synth(options);
+    ASSERT_NE(pulled, nullptr);
+    EXPECT_EQ(synth.fluid().startupLine(), "Tinkella: synthesiser on ours, 32 frames \u00d7 1 at "
+                                           "44100 Hz (0.7 ms) (not opened: failing: no daemon)");
+    const int before = wakes;
+    EXPECT_EQ(synth.made.unit->midiEvent(0x90, 60, 127, 0), 0);
+    EXPECT_EQ(wakes, before + 1);
+    float left[512], right[512], peak = 0.0f;
+    for (int i = 0; i < 20; ++i) {
+        pulled->render(left, right, 512);
+        peak = std::max(
+            {peak, *std::max_element(left, left + 512), *std::max_element(right, right + 512)});
+    }
+    EXPECT_GT(peak, 0.05f);
+    EXPECT_FALSE(pulled->isSilent());
 }
 
 } // namespace

@@ -20,7 +20,14 @@ start_app tinkella --midi=jack --audio=jack
 wait_until 15 grep -q "virtual source PUBLISHED" "$work/tinkella.log" || fail "no start-up log"
 grep -q "MIDIOutput starting" "$work/tinkella.log" || fail "no start-up banner"
 grep -q "Point the track's input at" "$work/tinkella.log" || fail "no instructions box"
-wait_until 10 has_port "Tinkella Synth:left" || fail "synthesiser ports missing"
+wait_until 10 has_port "Tinkella:left" || fail "synthesiser ports missing"
+# One client carries the MIDI port and the synthesiser's outputs, connected to the playback ports.
+clients=$(jack_lsp | sed -n 's/:.*//p' | grep -v '^system$' | sort -u | tr '\n' ' ')
+[ "$clients" = "Tinkella " ] || fail "clients other than one Tinkella: $clients"
+for port in Tinkella:Tinkella Tinkella:left Tinkella:right; do
+  jack_lsp | grep -qx "$port" || fail "$port missing"
+done
+jack_lsp -c Tinkella:right | grep -q "system:playback_2" || fail "right not connected to playback"
 wait_until 10 find_window '^Tinkella$' || fail "piano window not shown"
 piano=$window
 wait_until 10 find_window '^Settings$' || fail "settings panel not shown"
@@ -46,7 +53,7 @@ connect_dump "$work/tinkella.log"
 # the bottom of the keyboard, above the scroll bar.
 scroll_x=$(((3500 - pw) * 60 / 96))
 
-jack_rec -f "$work/take.wav" -d 3 -b 16 "Tinkella Synth:left" "Tinkella Synth:right" \
+jack_rec -f "$work/take.wav" -d 3 -b 16 "Tinkella:left" "Tinkella:right" \
   >"$work/jackrec.log" 2>&1 &
 pids+=($!)
 sleep 0.5

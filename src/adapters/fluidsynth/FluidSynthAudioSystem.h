@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interfaces/AudioGraph.h"
+#include "interfaces/AudioOutput.h"
 
 #include <memory>
 #include <string>
@@ -14,6 +15,9 @@ struct FluidSynthOptions {
     // this FluidSynth lacks are skipped, and "jack" is tried only when a JACK server already runs
     // (none is ever started). Empty: no output opens, unless offline.
     std::vector<std::string> drivers;
+    // Outputs of our own ("pipewire", "jack"), tried where their name stands in drivers, before
+    // a FluidSynth driver of the same name.
+    std::vector<NamedAudioOutput> ownOutputs;
     // A sound font file. Empty: the file named by TINKELLA_SOUNDFONT when that is set, else
     // default-GM.sf2 in soundFontDirectory, else the other .sf2 files there by name.
     std::string soundFont;
@@ -21,7 +25,7 @@ struct FluidSynthOptions {
     // Empty: the default server (JACK_DEFAULT_SERVER, else "default").
     std::string jackServer;
     std::string jackClientName = "Tinkella Synth";
-    // Hz; a running JACK server's own rate wins.
+    // Hz; a JACK server's own rate wins.
     double sampleRate = 48000.0;
     // The synthesiser's master gain: one note at full velocity peaks near -12 dBFS.
     double gain = 0.7;

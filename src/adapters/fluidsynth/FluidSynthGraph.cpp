@@ -21,10 +21,12 @@ bool matches(const AudioComponentDescription& d, const char (&type)[5], const ch
 } // namespace
 
 // The synthesiser node's music device: hands each event to the audio thread through the
-// renderer's ring; a program change goes through the renderer's hand-over instead. Main thread.
+// renderer's ring; a program change goes through the renderer's hand-over instead. The output
+// hears of each event first, so that a sleeping one wakes for it. Main thread.
 class FluidSynthMusicDevice : public MusicDevice {
 public:
-    explicit FluidSynthMusicDevice(FluidSynthRenderer& renderer) : renderer_(renderer) {}
+    FluidSynthMusicDevice(FluidSynthRenderer& renderer, OutputHandle& output)
+        : renderer_(renderer), output_(output) {}
 
     OSStatus midiEvent(std::uint32_t status, std::uint32_t data1, std::uint32_t data2,
                        std::uint32_t) override {
@@ -34,6 +36,7 @@ public:
         const MidiEventRing::Event event{static_cast<std::uint8_t>(status),
                                          static_cast<std::uint8_t>(data1),
                                          static_cast<std::uint8_t>(data2)};
+        output_.wake();
         const bool accepted = (status & 0xF0) == 0xC0 ? renderer_.changeProgram(event)
                                                       : renderer_.events().push(event);
         return accepted ? 0 : -ENOBUFS;
@@ -41,6 +44,7 @@ public:
 
 private:
     FluidSynthRenderer& renderer_;
+    OutputHandle& output_;
 };
 
 FluidSynthGraph::FluidSynthGraph(FluidSynthOptions options) : options_(std::move(options)) {}
@@ -93,18 +97,48 @@ OSStatus FluidSynthGraph::open() {
         return fail(-ENOENT, "the audio graph has no synthesiser");
     }
     captureFluidSynthLog();
-    const bool withDevice = has(NodeKind::Output) && !options_.offline;
-    std::optional<JackServerInfo> jack;
-    if (withDevice && std::find(options_.drivers.begin(), options_.drivers.end(), "jack") !=
-                          options_.drivers.end()) {
-        jack = probeJackServer(options_.jackServer);
-    }
-    sampleRate_ = jack ? jack->sampleRate : options_.sampleRate;
-
     settings_.reset(new_fluid_settings());
     if (!settings_) {
         return fail(-ENOMEM, "the synthesiser's settings could not be created");
     }
+    const bool withDevice = has(NodeKind::Output) && !options_.offline;
+    OSStatus made = 0;
+    OpenedOutput opened;
+    if (withDevice) {
+        OutputRequest request{options_.drivers, options_.jackServer, options_.jackClientName,
+                              options_.sampleRate, options_.ownOutputs};
+        opened = openAudioOutput(settings_.get(), request, &FluidSynthRenderer::callback,
+                                 [this, &made](double sampleRate) -> AudioRenderer* {
+                                     made = makeSynth(sampleRate);
+                                     return renderer_.get();
+                                 });
+    }
+    // Made even when no output opened, so that a sound font it cannot use is named first.
+    if (made == 0 && !renderer_) {
+        made = makeSynth(options_.sampleRate);
+    }
+    if (made != 0) {
+        return made;
+    }
+    output_ = AudioOutputInfo{{}, 0, 0, sampleRate_};
+    if (withDevice) {
+        if (!opened.output.isOpen()) {
+            return fail(-ENODEV, opened.error);
+        }
+        outputHandle_ = std::move(opened.output);
+        output_ = opened.info;
+        notOpened_ = opened.notOpened;
+        renderer_->setAudioThreadRuns(true);
+    }
+    stage_ = Stage::Open;
+    return 0;
+}
+
+OSStatus FluidSynthGraph::makeSynth(double sampleRate) {
+    if (renderer_) {
+        return 0;
+    }
+    sampleRate_ = sampleRate;
     fluid_settings_setnum(settings_.get(), "synth.sample-rate", sampleRate_);
     fluid_settings_setnum(settings_.get(), "synth.gain", options_.gain);
     // Samples are read when an instrument is first chosen, not all 140 MB at start.
@@ -128,21 +162,7 @@ OSStatus FluidSynthGraph::open() {
     soundFontId_ = font.fontId;
 
     renderer_ = std::make_unique<FluidSynthRenderer>(synth_.get(), sampleRate_);
-    device_ = std::make_unique<FluidSynthMusicDevice>(*renderer_);
-    output_ = AudioOutputInfo{{}, 0, 0, sampleRate_};
-    if (withDevice) {
-        OutputRequest request{options_.drivers, jack, options_.jackServer, options_.jackClientName,
-                              sampleRate_};
-        OpenedOutput opened = openAudioOutput(settings_.get(), request,
-                                              &FluidSynthRenderer::callback, renderer_.get());
-        if (!opened.driver) {
-            return fail(-ENODEV, opened.error);
-        }
-        driver_ = std::move(opened.driver);
-        output_ = opened.info;
-        renderer_->setAudioThreadRuns(true);
-    }
-    stage_ = Stage::Open;
+    device_ = std::make_unique<FluidSynthMusicDevice>(*renderer_, outputHandle_);
     return 0;
 }
 
@@ -202,7 +222,7 @@ OSStatus FluidSynthGraph::start() {
     }
     renderer_->begin();
     stage_ = Stage::Started;
-    if (driver_ && options_.announce) {
+    if (outputHandle_.isOpen() && options_.announce) {
         const std::string line = startupLine() + "\n";
         std::fputs(line.c_str(), stderr);
     }
@@ -235,7 +255,7 @@ std::string FluidSynthGraph::replaceSoundFont(const std::string& path) {
 }
 
 bool FluidSynthGraph::render(float* left, float* right, std::size_t frames) {
-    if (driver_ || stage_ != Stage::Started) {
+    if (outputHandle_.isOpen() || stage_ != Stage::Started) {
         return false;
     }
     float* out[2] = {left, right};
@@ -263,7 +283,7 @@ std::string FluidSynthGraph::startupLine() const {
         line, sizeof line, "Tinkella: synthesiser on %s, %d frames \u00d7 %d at %.0f Hz (%.1f ms)",
         output_.driver.empty() ? "no device" : output_.driver.c_str(), output_.periodFrames,
         output_.periods, output_.sampleRate, output_.bufferMilliseconds());
-    return line;
+    return notOpened_.empty() ? line : line + (" (not opened: " + notOpened_ + ")");
 }
 
 } // namespace tinkella

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "interfaces/AudioGraph.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
 #include "adapters/fluidsynth/FluidSynthOutput.h"
+#include "interfaces/AudioGraph.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,9 +18,9 @@ class FluidSynthMusicDevice;
 
 // The synthesiser graph on FluidSynth. Its nodes are recognised by their descriptions:
 // the DLS music device becomes a FluidSynth synthesiser with a General MIDI sound font, the
-// peak limiter our PeakLimiter, the default output a FluidSynth audio driver. open() builds
-// them all (loads the font, opens the device, whose buffers are silent until start());
-// initialize() checks the wiring; start() lets the events queued so far through and sound
+// peak limiter our PeakLimiter, the default output a FluidSynth audio driver or an output of our
+// own. open() builds them all (loads the font, opens the device, whose buffers are silent until
+// start()); initialize() checks the wiring; start() lets the events queued so far through and sound
 // begin. Main thread only; the audio thread alone touches the synthesiser.
 class FluidSynthGraph : public AudioGraph {
 public:
@@ -75,6 +75,9 @@ private:
     const Node* find(AUNode id) const;
     bool has(NodeKind kind) const;
     OSStatus fail(OSStatus status, std::string why);
+    // The synthesiser, its sound font, renderer and music device at sampleRate (Hz), once: as
+    // soon as the output's rate is known.
+    OSStatus makeSynth(double sampleRate);
 
     FluidSynthOptions options_;
     std::vector<Node> nodes_;
@@ -89,12 +92,15 @@ private:
     int soundFontId_ = -1;
     AudioOutputInfo output_;
 
-    // Declared so that the driver stops first, then the renderer goes, then the synthesiser.
+    // Outputs of our own that failed before the one that opened ("pipewire: ...").
+    std::string notOpened_;
+
+    // Declared so that the output stops first, then the renderer goes, then the synthesiser.
     std::unique_ptr<fluid_settings_t, SettingsDeleter> settings_;
     std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;
     std::unique_ptr<FluidSynthRenderer> renderer_;
     std::unique_ptr<FluidSynthMusicDevice> device_;
-    FluidDriverPtr driver_;
+    OutputHandle outputHandle_;
 };
 
 } // namespace tinkella

@@ -4,6 +4,7 @@
 #include <alsa/asoundlib.h>
 #include <cstdlib>
 #include <jack/jack.h>
+#include <optional>
 #include <set>
 
 namespace tinkella {
@@ -53,7 +54,10 @@ std::set<std::string> availableDrivers(fluid_settings_t* settings) {
 } // namespace
 
 std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
-    setenv("JACK_NO_START_SERVER", "1", 1);
+    // Written only when missing: other threads may be reading the environment.
+    if (const char* set = std::getenv("JACK_NO_START_SERVER"); !set || std::string(set) != "1") {
+        setenv("JACK_NO_START_SERVER", "1", 1);
+    }
     void (*previousError)(const char*) = jack_error_callback;
     void (*previousInfo)(const char*) = jack_info_callback;
     jack_set_error_function(quiet);
@@ -80,30 +84,65 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
 }
 
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
-                             fluid_audio_func_t func, void* data) {
+                             fluid_audio_func_t func, const RendererAt& rendererAt) {
     OpenedOutput opened;
     const AlsaErrorsSilenced silenced;
     const std::set<std::string> available = availableDrivers(settings);
     std::string tried;
+    auto note = [&](const std::string& driver, const std::string& why) {
+        tried += (tried.empty() ? "" : ", ") + driver + " (" + why + ")";
+        opened.notOpened += (opened.notOpened.empty() ? "" : ", ") + driver + ": " + why;
+    };
+    // Once made (for a FluidSynth driver that then failed to open), the synthesiser keeps its
+    // rate: a later output of ours is asked for it. Those with a rate of their own (JACK's)
+    // stand before every FluidSynth driver.
+    double synthRate = 0.0;
+    auto rendererFor = [&](double sampleRate) {
+        AudioRenderer* renderer = rendererAt(sampleRate);
+        synthRate = synthRate > 0.0 ? synthRate : sampleRate;
+        return renderer;
+    };
     for (const std::string& driver : request.drivers) {
+        const auto own = std::find_if(request.ownOutputs.begin(), request.ownOutputs.end(),
+                                      [&](const NamedAudioOutput& o) { return o.name == driver; });
+        if (own != request.ownOutputs.end() && own->open) {
+            std::string why;
+            const double asked = synthRate > 0.0 ? synthRate : request.sampleRate;
+            if (std::unique_ptr<AudioOutput> output = own->open(asked, why)) {
+                const AudioOutputInfo info = output->info();
+                AudioRenderer* renderer = rendererFor(info.sampleRate);
+                if (renderer == nullptr) {
+                    return opened;
+                }
+                output->start(*renderer);
+                opened.info = info;
+                opened.output = OutputHandle(std::move(output));
+                return opened;
+            }
+            if (!why.empty()) {
+                note(driver, why);
+                continue;
+            }
+        }
         if (available.count(driver) == 0) {
             continue;
         }
-        tried += (tried.empty() ? "" : ", ") + driver;
-        if (driver == "jack" && !request.jack) {
-            tried += " (no server running)";
+        std::optional<JackServerInfo> jack;
+        if (driver == "jack" && !(jack = probeJackServer(request.jackServer))) {
+            tried += (tried.empty() ? "" : ", ") + driver + " (no server running)";
             continue;
         }
+        tried += (tried.empty() ? "" : ", ") + driver;
         fluid_settings_setstr(settings, "audio.driver", driver.c_str());
         AudioOutputInfo info{driver, 0, 0, request.sampleRate};
-        if (driver == "jack") {
+        if (jack) {
             fluid_settings_setstr(settings, "audio.jack.id", request.jackClientName.c_str());
             fluid_settings_setstr(settings, "audio.jack.server", request.jackServer.c_str());
             fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
             fluid_settings_setint(settings, "audio.jack.multi", 0);
-            info.periodFrames = request.jack->bufferFrames;
+            info.periodFrames = jack->bufferFrames;
             info.periods = 2;
-            info.sampleRate = request.jack->sampleRate;
+            info.sampleRate = jack->sampleRate;
         } else {
             const Buffering buffering = bufferingFor(driver);
             fluid_settings_setint(settings, "audio.period-size", buffering.periodFrames);
@@ -114,8 +153,13 @@ OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& re
         if (driver == "pulseaudio") {
             fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
         }
-        opened.driver.reset(new_fluid_audio_driver2(settings, func, data));
-        if (opened.driver) {
+        AudioRenderer* renderer = rendererFor(info.sampleRate);
+        if (renderer == nullptr) {
+            return opened;
+        }
+        FluidDriverPtr fluidDriver(new_fluid_audio_driver2(settings, func, renderer));
+        if (fluidDriver) {
+            opened.output = OutputHandle(std::move(fluidDriver));
             opened.info = info;
             return opened;
         }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "interfaces/AudioOutput.h"
+
 #include <fluidsynth.h>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tinkella {
@@ -19,43 +23,64 @@ struct JackServerInfo {
 // Quiet: libjack's complaints about a missing server do not reach standard error.
 std::optional<JackServerInfo> probeJackServer(const std::string& serverName);
 
-// The buffering an opened output runs with. JACK's period count is not visible to a client;
-// two is assumed, as a JACK server runs by default.
-struct AudioOutputInfo {
-    std::string driver; // "jack", "pulseaudio", "alsa", "sdl2"; empty when offline
-    int periodFrames = 0;
-    int periods = 0;
-    double sampleRate = 0.0;
-
-    double bufferMilliseconds() const {
-        return sampleRate > 0.0 ? 1000.0 * periodFrames * periods / sampleRate : 0.0;
-    }
-};
-
 struct FluidDriverDeleter {
     void operator()(fluid_audio_driver_t* driver) const { delete_fluid_audio_driver(driver); }
 };
 using FluidDriverPtr = std::unique_ptr<fluid_audio_driver_t, FluidDriverDeleter>;
 
+// An opened output: one of FluidSynth's drivers or one of our own. Destroying it stops its audio
+// thread. Main thread.
+class OutputHandle {
+public:
+    OutputHandle() = default;
+    explicit OutputHandle(FluidDriverPtr driver) : driver_(std::move(driver)) {}
+    explicit OutputHandle(std::unique_ptr<AudioOutput> own) : own_(std::move(own)) {}
+
+    bool isOpen() const { return driver_ != nullptr || own_ != nullptr; }
+    // An event is about to be queued for the renderer.
+    void wake() {
+        if (own_) {
+            own_->wake();
+        }
+    }
+
+private:
+    FluidDriverPtr driver_;
+    std::unique_ptr<AudioOutput> own_;
+};
+
 struct OpenedOutput {
-    FluidDriverPtr driver; // null when nothing opened
+    OutputHandle output; // not open when nothing opened
     AudioOutputInfo info;
     std::string error; // when nothing opened: which drivers were tried
+    // When something opened after outputs of our own failed: "pipewire: no PipeWire daemon".
+    std::string notOpened;
 };
 
 struct OutputRequest {
     std::vector<std::string> drivers;
-    // Set when a JACK server was found beforehand; "jack" is skipped without one.
-    std::optional<JackServerInfo> jack;
     std::string jackServer;
     std::string jackClientName;
     double sampleRate = 48000.0;
+    // Outputs of our own, tried where their name stands in drivers, before FluidSynth's driver
+    // of that name.
+    std::vector<NamedAudioOutput> ownOutputs;
 };
 
-// Opens the first driver of the request that works, with buffers sized for a live instrument,
-// its callback rendering through func(data). settings must already hold the synthesiser's
-// sample rate. Main thread.
+// Makes the synthesiser at sampleRate (Hz) on its first call and returns its renderer; later
+// calls return that renderer whatever rate they name. Null when the synthesiser cannot be made.
+using RendererAt = std::function<AudioRenderer*(double sampleRate)>;
+
+// The one place outputs are tried: opens the first of the request's drivers that works, in their
+// order, with buffers sized for a live instrument. An output of our own opens first, so the
+// synthesiser is made at the rate it reports; FluidSynth's "jack" makes it at the server's rate,
+// the other drivers at request.sampleRate. A FluidSynth driver calls func(renderer), an output
+// of our own renderer.render(). When outputs of our own failed before the one that opened,
+// notOpened says why; when rendererAt fails, nothing is open and error is empty. The graph's
+// thread, whichever; it may block.
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
-                             fluid_audio_func_t func, void* data);
+                             fluid_audio_func_t func, const RendererAt& rendererAt);
+OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
+                             fluid_audio_func_t func, AudioRenderer& renderer);
 
 } // namespace tinkella

@@ -39,7 +39,13 @@ FluidSynthRenderer::FluidSynthRenderer(fluid_synth_t* synth, double sampleRate)
 
 int FluidSynthRenderer::callback(void* data, int len, int nfx, float* fx[], int nout,
                                  float* out[]) {
-    return static_cast<FluidSynthRenderer*>(data)->process(len, nfx, fx, nout, out);
+    auto* renderer = static_cast<FluidSynthRenderer*>(static_cast<AudioRenderer*>(data));
+    return renderer->process(len, nfx, fx, nout, out);
+}
+
+void FluidSynthRenderer::render(float* left, float* right, int frames) {
+    float* out[2] = {left, right};
+    process(frames, 0, nullptr, 2, out);
 }
 
 void FluidSynthRenderer::apply(const MidiEventRing::Event& event) {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "foundation/PeakLimiter.h"
 #include "foundation/MidiEventRing.h"
+#include "foundation/PeakLimiter.h"
+#include "interfaces/AudioOutput.h"
 
 #include <atomic>
 #include <cstdint>
@@ -16,7 +17,7 @@ namespace tinkella {
 //
 // Only the audio thread touches the synthesiser once rendering has begun; process() never
 // locks, allocates or logs.
-class FluidSynthRenderer {
+class FluidSynthRenderer : public AudioRenderer {
 public:
     // synth must outlive the renderer; sampleRate in Hz.
     FluidSynthRenderer(fluid_synth_t* synth, double sampleRate);
@@ -48,8 +49,11 @@ public:
     // Audio thread: fills out[0] (left) and out[1] (right) with len frames and silences any
     // other buffer. Returns FLUID_OK.
     int process(int len, int nfx, float* fx[], int nout, float* out[]);
-    // The FluidSynth audio driver's callback; data is the renderer.
+    // The FluidSynth audio driver's callback; data is the renderer as an AudioRenderer.
     static int callback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
+    // Audio thread of an output of our own: process() into a planar stereo pair.
+    void render(float* left, float* right, int frames) override;
+    bool isSilent() const override { return isIdle(); }
 
     const PeakLimiter& limiter() const { return limiter_; }
     // Buffers the synthesiser rendered, and buffers written as silence without it.

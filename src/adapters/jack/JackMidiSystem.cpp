@@ -235,6 +235,7 @@ OSStatus JackMidiSystem::clientCreate(std::string_view, MIDINotifyBlock notify,
         return r;
     }
     activated_ = true;
+    connectAudioToPlayback();
     const std::uint64_t uuid = clientUuid();
     client = static_cast<MIDIClientRef>(uuid & 0xFFFFFFFFu);
     return client != 0 ? 0 : -ENOENT;
@@ -352,25 +353,75 @@ int JackMidiSystem::process(jack_nframes_t nframes, void* arg) {
             self->wake();
         }
     }
-    jack_port_t* port = self->port_.load(std::memory_order_acquire);
-    if (!port) {
-        return 0;
+    if (jack_port_t* port = self->port_.load(std::memory_order_acquire)) {
+        self->sendQueued(port, nframes);
     }
+    // After the MIDI: a note queued to the synthesiser before its MIDI message was queued
+    // sounds in the cycle that sends the message.
+    if (JackAudioBus* bus = self->audioBus_.load(std::memory_order_acquire)) {
+        bus->process(nframes);
+    }
+    self->cycles_.fetch_add(1, std::memory_order_release);
+    return 0;
+}
+
+void JackMidiSystem::sendQueued(jack_port_t* port, jack_nframes_t nframes) {
     void* buffer = jack_port_get_buffer(port, nframes);
     jack_midi_clear_buffer(buffer);
-    while (jack_ringbuffer_read_space(self->outgoing_) > 0) {
+    while (jack_ringbuffer_read_space(outgoing_) > 0) {
         unsigned char entry[1 + maxMessageBytes];
-        jack_ringbuffer_peek(self->outgoing_, reinterpret_cast<char*>(entry), 1);
+        jack_ringbuffer_peek(outgoing_, reinterpret_cast<char*>(entry), 1);
         const std::size_t count = entry[0];
-        jack_ringbuffer_peek(self->outgoing_, reinterpret_cast<char*>(entry), 1 + count);
+        jack_ringbuffer_peek(outgoing_, reinterpret_cast<char*>(entry), 1 + count);
         // A full port buffer leaves the rest for the next cycle, in order.
         if (jack_midi_event_write(buffer, 0, entry + 1, count) != 0) {
             break;
         }
-        jack_ringbuffer_read_advance(self->outgoing_, 1 + count);
+        jack_ringbuffer_read_advance(outgoing_, 1 + count);
     }
-    self->cycles_.fetch_add(1, std::memory_order_release);
-    return 0;
+}
+
+std::unique_ptr<AudioOutput> JackMidiSystem::openAudioOutput(std::string& error) {
+    if (isShutDown() || audio_) {
+        error = isShutDown() ? "the JACK server has gone" : "the audio outputs exist already";
+        return nullptr;
+    }
+    auto bus = std::make_shared<JackAudioBus>();
+    const char* names[2] = {"left", "right"};
+    for (std::size_t i = 0; i < bus->ports.size(); ++i) {
+        bus->ports[i] = jack_port_register(client_, names[i], JACK_DEFAULT_AUDIO_TYPE,
+                                           JackPortIsOutput | JackPortIsTerminal, 0);
+        if (!bus->ports[i]) {
+            for (std::size_t j = 0; j < i; ++j) {
+                jack_port_unregister(client_, bus->ports[j]);
+            }
+            error = "the JACK audio ports could not be registered";
+            return nullptr;
+        }
+    }
+    audio_ = bus;
+    audioBus_.store(bus.get(), std::memory_order_release);
+    if (activated_) {
+        connectAudioToPlayback();
+    }
+    return std::make_unique<JackAudioOutput>(std::move(bus), jack_get_sample_rate(client_),
+                                             static_cast<int>(jack_get_buffer_size(client_)));
+}
+
+void JackMidiSystem::connectAudioToPlayback() {
+    if (!audio_) {
+        return;
+    }
+    // As FluidSynth's own JACK driver does: left and right to the first two physical inputs.
+    const char** playback = jack_get_ports(client_, nullptr, JACK_DEFAULT_AUDIO_TYPE,
+                                           JackPortIsInput | JackPortIsPhysical);
+    if (!playback) {
+        return;
+    }
+    for (std::size_t i = 0; i < audio_->ports.size() && playback[i]; ++i) {
+        jack_connect(client_, jack_port_name(audio_->ports[i]), playback[i]);
+    }
+    jack_free(playback);
 }
 
 bool JackMidiSystem::waitUntilSent(std::chrono::milliseconds bound) {

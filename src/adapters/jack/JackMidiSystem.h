@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adapters/jack/JackAudioOutput.h"
 #include "foundation/MidiEventRing.h"
 #include "interfaces/MidiSystem.h"
 
@@ -74,6 +75,12 @@ public:
     // when the server has gone, and after bound when it runs no cycle (stopped or frozen).
     bool waitUntilSent(std::chrono::milliseconds bound) override;
 
+    // The synthesiser's audio outputs on this same client, so that one client carries both and
+    // a note reaches both in the same cycle. Registered at once; connected to the first two
+    // physical playback ports once the client is active. Null, with a reason in error, when the
+    // ports cannot be made or a bus exists already. The stream must go before the system.
+    std::unique_ptr<AudioOutput> openAudioOutput(std::string& error);
+
     // The full "client:port" name of our source, empty before it exists.
     std::string sourcePortName() const;
     bool isShutDown() const { return shutDown_.load(std::memory_order_acquire); }
@@ -85,6 +92,8 @@ private:
     explicit JackMidiSystem(jack_client_t* client);
 
     static int process(jack_nframes_t nframes, void* arg);
+    // Process callback: the queued MIDI messages into port's buffer for this cycle.
+    void sendQueued(jack_port_t* port, jack_nframes_t nframes);
     static void portRegistered(jack_port_id_t port, int registered, void* arg);
     static void clientRegistered(const char* name, int registered, void* arg);
     static void portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg);
@@ -93,6 +102,7 @@ private:
     static void serverShutdown(void* arg);
 
     bool isMidiPort(jack_port_id_t portId) const;
+    void connectAudioToPlayback();
     // Runs on JACK's notification thread: no logging, no locks.
     void raise(std::int32_t messageID);
     bool isInputPort(jack_port_id_t portId) const;
@@ -106,9 +116,11 @@ private:
     jack_client_t* client_;
     std::atomic<jack_port_t*> port_{nullptr};
     std::atomic<jack_port_t*> inputPort_{nullptr};
-    MidiEventRing incoming_;                     // process callback -> main thread
-    jack_ringbuffer_t* outgoing_ = nullptr;      // main thread -> process callback
-    jack_ringbuffer_t* notifications_ = nullptr; // notification thread -> main thread
+    MidiEventRing incoming_; // process callback -> main thread
+    std::shared_ptr<JackAudioBus> audio_;
+    std::atomic<JackAudioBus*> audioBus_{nullptr}; // audio_, once its ports exist
+    jack_ringbuffer_t* outgoing_ = nullptr;        // main thread -> process callback
+    jack_ringbuffer_t* notifications_ = nullptr;   // notification thread -> main thread
     int wakeFd_ = -1;
     std::atomic<bool> shutDown_{false};
     std::atomic<std::uint64_t> cycles_{0}; // process callbacks completed

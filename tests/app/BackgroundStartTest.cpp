@@ -1,0 +1,89 @@
+#include "app/Handoff.h"
+#include "audio/MIDIOutput.h"
+#include "audio/SoundController.h"
+#include "interfaces/MidiMessage.h"
+#include "model/PianoController.h"
+#include "support/FakeAudioSystem.h"
+#include "support/FakeMidiLog.h"
+#include "support/FakeMidiSystem.h"
+#include "support/QtTestApplication.h"
+
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace tinkella {
+namespace {
+
+using testing::AudioStep;
+
+// Keys pressed and let go while both outputs are still opening reach them, in order, once they
+// are open, through the same hand-over the program uses; later keys go straight through.
+TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAre) {
+    testing::ensureQtApplication();
+    auto journal = std::make_shared<testing::AudioJournal>();
+    auto* midi = new testing::FakeMidiSystem;
+    testing::MidiLogCapture log;
+    MIDIOutput output(MIDIOutput::Pending{}, log.sink());
+    NotificationCenter center;
+    PianoController piano(std::make_unique<SoundController>(SoundController::Pending{}), output,
+                          center);
+    auto midiHandoff = app::Handoff<std::unique_ptr<MidiSystem>>::make();
+    auto audioHandoff = app::Handoff<SoundController::GraphResult>::make();
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::thread midiOpen(
+        [&] { released.wait(), midiHandoff->put(std::unique_ptr<MidiSystem>(midi)); });
+    std::thread audioOpen([&] {
+        released.wait();
+        testing::FakeAudioSystem system(journal);
+        audioHandoff->put(SoundController::CreateAUGraph(system));
+    });
+    QObject receiver;
+    midiHandoff->receive(&receiver, [&](auto system) { output.attach(std::move(system)); });
+    audioHandoff->receive(&receiver,
+                          [&](auto made) { piano.soundController().attach(std::move(made)); });
+
+    bool readyWithSynth = false; // what waits for the synthesiser finds it running
+    piano.soundController().whenAttached(
+        [&] { readyWithSynth = piano.soundController().synthUnit() != nullptr; });
+    auto press = [&piano](int note, bool down) {
+        piano.keys()[note].isPressedOnScreen = down;
+        piano.updatePlayingNotesFromPressedKeys();
+    };
+    press(60, true);
+    press(62, true);
+    press(60, false);
+    press(64, true); // played and let go before anything is open: both ends wait
+    press(64, false);
+    EXPECT_TRUE(journal->steps.empty());
+    release.set_value();
+    midiOpen.join();
+    audioOpen.join();
+    while (output.isPending() || piano.soundController().isPending()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    press(62, false);
+    EXPECT_TRUE(readyWithSynth);
+
+    std::vector<std::uint32_t> synth;
+    for (const AudioStep& step : journal->steps) {
+        if (step.kind == AudioStep::MidiEvent && (step.a & 0xE0) == 0x80) {
+            synth.push_back(step.a << 8 | step.b);
+        }
+        if (step.kind == AudioStep::Start) {
+            synth.push_back(0); // the graph starts after the notes that waited
+        }
+    }
+    EXPECT_EQ(synth,
+              (std::vector<std::uint32_t>{0x903C, 0x903E, 0x803C, 0x9040, 0x8040, 0, 0x803E}));
+    EXPECT_EQ(midi->sent,
+              (std::vector<std::uint32_t>{ump::noteOnWord(60, 127, 0), ump::noteOnWord(62, 127, 0),
+                                          ump::noteOffWord(60, 0), ump::noteOnWord(64, 127, 0),
+                                          ump::noteOffWord(64, 0), ump::noteOffWord(62, 0)}));
+    const std::string& text = log.records->standardError;
+    EXPECT_LT(text.find("virtual source PUBLISHED"), text.find("noteOn  note=60"));
+}
+
+} // namespace
+} // namespace tinkella

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The program on a private PipeWire session (no JACK server): the synthesiser's own stream is
+# the node "Tinkella" with its properties, a click on middle C is heard at the sink's monitor,
+# the silent stream goes inactive and the next click is heard again.
+set -u
+bin=$1
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../../bench/pipewire-session.sh"
+export XDG_CONFIG_HOME=$work/config
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+cleanup_first() { pipewire_stop; }
+if ! pipewire_start "$work"; then
+  echo "SKIP: a private PipeWire session could not start here"
+  exit 77
+fi
+start_x 1920x1080 || fail "Xvfb with openbox did not start"
+start_app tinkella --midi=none
+wait_until 15 grep -q "synthesiser on pipewire, [0-9]* frames × 1 at 48000 Hz" "$work/tinkella.log" ||
+  fail "no PipeWire output announced"
+pactl list sink-inputs >"$work/inputs.log"
+for want in 'application.name = "Tinkella"' 'node.name = "Tinkella"' 'media.role = "music"' \
+  'application.icon_name = "tinkella"' 'node.latency = "64/48000"'; do
+  grep -qF "$want" "$work/inputs.log" || fail "the stream lacks $want"
+done
+wait_until 10 find_window '^Tinkella$' || fail "piano window not shown"
+read -r px py pw ph < <(geometry "$window")
+corked() { pactl list sink-inputs | grep -q "Corked: $1"; }
+# Middle C as in the application test; each take must hold the note (peak above -26 dBFS).
+for take in first after-idle; do
+  pw-record -P '{ stream.capture.sink = true }' --target tinkella_sink "$work/$take.wav" &
+  recorder=$!
+  sleep 0.5
+  xdotool mousemove $((px + 35 * 50 + 25 - (3500 - pw) * 60 / 96)) $((py + ph - 45)) mousedown 1
+  sleep 0.5
+  xdotool mouseup 1
+  sleep 0.3
+  kill -INT "$recorder" && wait "$recorder"
+  peak=$(sox "$work/$take.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+  awk -v p="${peak:-0}" 'BEGIN {exit !(p > 0.05)}' || fail "$take note not heard (peak ${peak:-none})"
+  wait_until 10 corked yes || fail "the silent stream stayed active"
+done
+echo "PASS"

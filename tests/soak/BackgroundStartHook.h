@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/Composition.h"
+#include "audio/MIDIOutput.h"
+#include "model/PianoController.h"
+#include "support/FakeAudioSystem.h"
+#include "support/FakeMidiSystem.h"
+
+#include <QCoreApplication>
+#include <future>
+
+namespace tinkella::testing {
+
+// The soak's outputs open as the program's do, in the background, and only once the first
+// openAfter steps have been played: notes pressed while they open, more than the outputs keep
+// one by one, are part of the run.
+struct BackgroundStartHook {
+    static constexpr std::uint64_t openAfter = 600;
+    std::promise<void> open;
+
+    // Before the application launches; midiSystem is set once the MIDI system is handed over.
+    void install(std::shared_ptr<AudioJournal> journal, FakeMidiSystem*& midiSystem) {
+        auto opened = open.get_future().share();
+        app::openInBackground(
+            [opened, &midiSystem] {
+                opened.wait();
+                auto system = std::make_unique<FakeMidiSystem>();
+                midiSystem = system.get();
+                return std::unique_ptr<MidiSystem>(std::move(system));
+            },
+            [opened, journal] {
+                opened.wait();
+                FakeAudioSystem system(journal);
+                return SoundController::CreateAUGraph(system);
+            });
+    }
+    // True while the outputs are still opening after step: nothing can be checked yet.
+    bool stillOpening(std::uint64_t step) {
+        if (step + 1 == openAfter) {
+            open.set_value();
+        }
+        while (step + 1 >= openAfter &&
+               (MIDIOutput::shared().isPending() ||
+                PianoController::sharedInstance().soundController().isPending())) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        return step + 1 < openAfter;
+    }
+};
+
+} // namespace tinkella::testing
