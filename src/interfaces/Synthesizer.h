@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tinkella {
+
+// A General MIDI software synthesiser playing into an audio output (or, offline, into the
+// caller's buffers). Every call but render() runs on the main thread and returns at once: the
+// messages reach the audio thread through a queue that never drops a note-off or a controller
+// 64, 120 or 123, and are heard in the next buffer the output plays.
+//
+// channel 0..15, note, velocity, controller, value and program 0..127.
+class Synthesizer {
+public:
+    virtual ~Synthesizer() = default;
+
+    virtual void noteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) = 0;
+    virtual void noteOff(std::uint8_t channel, std::uint8_t note) = 0;
+    virtual void controlChange(std::uint8_t channel, std::uint8_t controller,
+                               std::uint8_t value) = 0;
+    virtual void programChange(std::uint8_t channel, std::uint8_t program) = 0;
+    // Everything sounding stops at once, tails and pedal included, on every channel.
+    virtual void silence() = 0;
+
+    // Replaces the sound font with the file at path (empty: the system's General MIDI font).
+    // Every channel keeps its program; what sounds is cut. Returns empty on success, otherwise
+    // one line for the user saying why, and the previous font plays on. The font is read whole
+    // before it plays: changing or deleting its file later changes nothing that sounds.
+    virtual std::string loadSoundFont(const std::string& path) = 0;
+
+    // Offline synthesisers only (no output): renders frames of planar stereo, full scale ±1,
+    // through the synthesiser and the peak limiter on the calling thread. False otherwise.
+    virtual bool render(float* left, float* right, std::size_t frames) = 0;
+
+    // One line for the user naming the output and its latency, e.g. "synthesiser on jack, 64
+    // frames × 2 at 48000 Hz (2.7 ms)"; empty offline.
+    virtual std::string describeOutput() const = 0;
+};
+
+// Opens a synthesiser with its output. Null, with a one-line reason in failure ("no sound font
+// found in /usr/share/sounds/sf2"), when it cannot. Any one thread; it may block (the font is
+// read, the output opened).
+using SynthesizerOpener = std::function<std::unique_ptr<Synthesizer>(std::string& failure)>;
+
+} // namespace tinkella
