@@ -5,7 +5,8 @@
 #
 # Sourced: pipewire_start FOLDER starts it there and exports the session's environment (fails
 # when it is not up in 10 s; logs in FOLDER); pipewire_stop stops what it started; the ids are
-# in pipewire_pids.
+# in pipewire_pids, the bus's first. pipewire_crash kills the daemons as a crash would, and
+# pipewire_daemons_start FOLDER starts them again on the same bus.
 # Run: bench/pipewire-session.sh COMMAND [ARG...] runs the command inside a fresh session.
 # shellcheck shell=bash
 
