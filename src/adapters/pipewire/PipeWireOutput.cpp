@@ -223,12 +223,12 @@ void PipeWireOutput::start(AudioRenderer& renderer) {
 
 void PipeWireOutput::arm(spa_source* timer, std::chrono::nanoseconds first,
                          std::chrono::nanoseconds period) {
-    const auto spec = [](std::chrono::nanoseconds t) {
+    const auto toTimespec = [](std::chrono::nanoseconds t) {
         return timespec{static_cast<time_t>(t.count() / 1000000000),
                         static_cast<long>(t.count() % 1000000000)};
     };
-    timespec value = spec(first);
-    timespec interval = spec(period);
+    timespec value = toTimespec(first);
+    timespec interval = toTimespec(period);
     pw_loop_update_timer(pw_thread_loop_get_loop(loop_), timer, &value, &interval, false);
 }
 
