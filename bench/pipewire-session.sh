@@ -25,7 +25,7 @@ pipewire_start() {
 }
 
 # Starts pipewire, wireplumber and pipewire-pulse (logs appended in $1) on the running bus and
-# loads the null sink, as the session manager does again after a crash; the daemon's ids are in
+# loads the null sink, as the session manager does again after a crash; the daemons' ids are in
 # pipewire_daemon_pids, and pipewire_accepting holds the time (ns) its socket took clients.
 pipewire_daemons_start() {
   local dir=$1
@@ -34,13 +34,15 @@ pipewire_daemons_start() {
   rm -f "$XDG_RUNTIME_DIR/pipewire-0"
   pipewire >>"$dir/pipewire.log" 2>&1 &
   pipewire_daemon_pids=($!)
+  pipewire_pids+=($!)
   pipewire_wait 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || return 1
   pipewire_accepting=$(date +%s%N)
   wireplumber >>"$dir/wireplumber.log" 2>&1 &
   pipewire_daemon_pids+=($!)
+  pipewire_pids+=($!)
   pipewire-pulse >>"$dir/pipewire-pulse.log" 2>&1 &
   pipewire_daemon_pids+=($!)
-  pipewire_pids=("${pipewire_pids[0]}" "${pipewire_daemon_pids[@]}")
+  pipewire_pids+=($!)
   pipewire_wait 10 pactl info || return 1
   pactl load-module module-null-sink sink_name=tinkella_sink >/dev/null || return 1
   pipewire_wait 10 pipewire_default_sink_is tinkella_sink
@@ -52,6 +54,7 @@ pipewire_crash() {
   kill -KILL "${pipewire_daemon_pids[0]}"
   for pid in "${pipewire_daemon_pids[@]:1}"; do kill "$pid" 2>/dev/null; done
   for pid in "${pipewire_daemon_pids[@]}"; do wait "$pid" 2>/dev/null; done
+  pipewire_pids=("${pipewire_pids[0]}")
 }
 
 pipewire_default_sink_is() { [ "$(pactl get-default-sink 2>/dev/null)" = "$1" ]; }
