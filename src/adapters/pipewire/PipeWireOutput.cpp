@@ -1,13 +1,13 @@
 #include "adapters/pipewire/PipeWireOutput.h"
 
+#include "adapters/pipewire/PipeWireStream.h"
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <pipewire/pipewire.h>
-#include <spa/node/io.h>
-#include <spa/param/audio/format-utils.h>
 #include <thread>
 #include <utility>
 
@@ -15,9 +15,15 @@ namespace tinkella {
 
 namespace {
 
-// The stream and its threads. The data thread runs process() only; the loop thread (PipeWire's
-// thread loop) runs the other callbacks and owns the stream's activity; the main thread opens,
-// wakes and destroys.
+// How often a lost daemon is asked for again: a failed attempt costs one refused connect(2).
+constexpr std::chrono::milliseconds retryInterval{200};
+// The idle timer checks this many times per idle delay.
+constexpr int ticksPerIdleDelay = 4;
+
+// The connection to the daemon, its stream and their threads. The data thread runs the stream's
+// process() only; the loop thread (PipeWire's thread loop) runs every other callback, owns the
+// stream's activity and, when the daemon goes, makes a new connection and stream; the main
+// thread opens, wakes and destroys.
 class PipeWireOutput final : public AudioOutput {
 public:
     explicit PipeWireOutput(PipeWireStreamOptions options) : options_(std::move(options)) {}
@@ -31,34 +37,34 @@ public:
     void wake() override;
 
 private:
+    // Loop thread or the thread loop locked.
     bool connect(std::string& error);
-    bool awaitFirstBuffer(std::string& error);
-    void armTimer(bool armed);
+    void disconnect();
+    void lose();
+    void onStreamState(pw_stream_state state, const char* error);
+    void arm(spa_source* timer, std::chrono::nanoseconds first, std::chrono::nanoseconds period);
+    void armIdleTimer(bool armed);
 
-    static const pw_stream_events streamEvents;
-    static void onProcess(void* data);
-    static void onStateChanged(void* data, pw_stream_state, pw_stream_state state,
-                               const char* error);
-    static void onIoChanged(void* data, std::uint32_t id, void* area, std::uint32_t size);
-    static void onTimer(void* data, std::uint64_t expirations);
+    bool awaitFirstBuffer(std::string& error);
+
+    static const pw_core_events coreEvents;
+    static void onCoreError(void* data, std::uint32_t id, int seq, int res, const char* message);
+    static void onIdleTick(void* data, std::uint64_t expirations);
+    static void onRetry(void* data, std::uint64_t expirations);
     static void onWake(void* data, std::uint64_t count);
 
-    // Set once by start(); silence is played before.
-    std::atomic<AudioRenderer*> renderer_{nullptr};
+    PipeWirePlayback playback_;
     const PipeWireStreamOptions options_;
     pw_thread_loop* loop_ = nullptr;
     pw_context* context_ = nullptr;
     pw_core* core_ = nullptr;
-    pw_stream* stream_ = nullptr;
-    spa_hook listener_{};
-    spa_source* timer_ = nullptr;
+    spa_hook coreListener_{};
+    std::unique_ptr<PipeWireStream> stream_;
+    spa_source* idleTimer_ = nullptr;
+    spa_source* retryTimer_ = nullptr;
     spa_source* wakeEvent_ = nullptr;
 
-    // Written by the loop thread, read by the data thread.
-    std::atomic<spa_io_position*> position_{nullptr};
-    // Written by the data thread: the graph's cycle as last seen (frames).
-    std::atomic<std::uint32_t> quantum_{0};
-    // Written by the loop thread; failure_ before streamState_ turns to error.
+    // Written by the loop thread while opening; failure_ before streamState_ turns to error.
     std::atomic<int> streamState_{PW_STREAM_STATE_UNCONNECTED};
     std::string failure_;
     // Whether the stream is (about to be) active: cleared by the loop thread before it stops
@@ -66,21 +72,27 @@ private:
     std::atomic<bool> active_{true};
     // Events queued so far (main thread), as the loop thread tells new ones from old ones.
     std::atomic<std::uint64_t> wakes_{0};
-    // Loop thread only.
+    // With the thread loop locked: set once open() succeeded; from then on a lost daemon is
+    // waited for instead of failing the open.
+    bool opened_ = false;
+    // Loop thread only: the daemon went and no new stream has taken over yet; the user was told
+    // and has not yet been told that it is back.
+    bool reconnecting_ = false;
+    bool saidGone_ = false;
     bool streamActive_ = true;
     std::uint64_t wakesSeen_ = 0;
     int quietTicks_ = 0;
 };
 
-// The idle timer checks this many times per idle delay.
-constexpr int ticksPerIdleDelay = 4;
+void say(const char* line) {
+    std::fputs(line, stderr);
+    std::fflush(stderr);
+}
 
-const pw_stream_events PipeWireOutput::streamEvents = [] {
-    pw_stream_events events{};
-    events.version = PW_VERSION_STREAM_EVENTS;
-    events.state_changed = &PipeWireOutput::onStateChanged;
-    events.io_changed = &PipeWireOutput::onIoChanged;
-    events.process = &PipeWireOutput::onProcess;
+const pw_core_events PipeWireOutput::coreEvents = [] {
+    pw_core_events events{};
+    events.version = PW_VERSION_CORE_EVENTS;
+    events.error = &PipeWireOutput::onCoreError;
     return events;
 }();
 
@@ -107,9 +119,27 @@ bool PipeWireOutput::open(std::string& error) {
         return false;
     }
     pw_thread_loop_lock(loop_);
-    const bool connected = connect(error);
+    pw_loop* loop = pw_thread_loop_get_loop(loop_);
+    idleTimer_ = pw_loop_add_timer(loop, &PipeWireOutput::onIdleTick, this);
+    retryTimer_ = pw_loop_add_timer(loop, &PipeWireOutput::onRetry, this);
+    wakeEvent_ = pw_loop_add_event(loop, &PipeWireOutput::onWake, this);
+    bool connected = idleTimer_ != nullptr && retryTimer_ != nullptr && wakeEvent_ != nullptr;
+    if (!connected) {
+        error = "its timers could not be created";
+    } else if ((connected = connect(error))) {
+        armIdleTimer(true);
+    }
     pw_thread_loop_unlock(loop_);
-    return connected && awaitFirstBuffer(error);
+    if (!connected || !awaitFirstBuffer(error)) {
+        return false;
+    }
+    pw_thread_loop_lock(loop_);
+    opened_ = true;
+    if (streamState_.load() == PW_STREAM_STATE_ERROR) {
+        lose();
+    }
+    pw_thread_loop_unlock(loop_);
+    return true;
 }
 
 bool PipeWireOutput::connect(std::string& error) {
@@ -118,50 +148,25 @@ bool PipeWireOutput::connect(std::string& error) {
         error = "no PipeWire daemon running";
         return false;
     }
-    const auto rate = static_cast<unsigned>(options_.sampleRate);
-    // Music: the role PipeWire's PulseAudio face reports as "music", which mixers and
-    // role-based policies (ducking, per-role volumes) recognise as a player of music.
-    pw_properties* props = pw_properties_new(
-        PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback", PW_KEY_MEDIA_ROLE, "Music",
-        PW_KEY_APP_NAME, options_.name.c_str(), PW_KEY_APP_ID, options_.applicationId.c_str(),
-        PW_KEY_APP_ICON_NAME, options_.iconName.c_str(), PW_KEY_NODE_NAME, options_.name.c_str(),
-        PW_KEY_NODE_DESCRIPTION, options_.name.c_str(), PW_KEY_MEDIA_NAME, options_.name.c_str(),
-        nullptr);
-    pw_properties_setf(props, PW_KEY_NODE_LATENCY, "%d/%u", options_.latencyFrames, rate);
-    stream_ = pw_stream_new(core_, options_.name.c_str(), props);
-    if (stream_ == nullptr) {
-        error = "its stream could not be created";
-        return false;
-    }
-    pw_stream_add_listener(stream_, &listener_, &streamEvents, this);
+    pw_core_add_listener(core_, &coreListener_, &coreEvents, this);
+    stream_ = PipeWireStream::connect(
+        core_, options_, playback_,
+        [this](pw_stream_state state, const char* why) { onStreamState(state, why); }, error);
+    return stream_ != nullptr;
+}
 
-    std::uint8_t buffer[512];
-    spa_pod_builder builder = SPA_POD_BUILDER_INIT(buffer, sizeof buffer);
-    spa_audio_info_raw format{};
-    format.format = SPA_AUDIO_FORMAT_F32P;
-    format.rate = rate;
-    format.channels = 2;
-    format.position[0] = SPA_AUDIO_CHANNEL_FL;
-    format.position[1] = SPA_AUDIO_CHANNEL_FR;
-    const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &format)};
-    const auto flags = static_cast<pw_stream_flags>(
-        PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS | PW_STREAM_FLAG_RT_PROCESS);
-    if (const int result =
-            pw_stream_connect(stream_, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1);
-        result < 0) {
-        error = std::string("its stream could not connect: ") + std::strerror(-result);
-        return false;
+void PipeWireOutput::disconnect() {
+    stream_.reset();
+    if (core_ != nullptr) {
+        spa_hook_remove(&coreListener_);
+        pw_core_disconnect(core_);
+        core_ = nullptr;
     }
-    pw_loop* loop = pw_thread_loop_get_loop(loop_);
-    timer_ = pw_loop_add_timer(loop, &PipeWireOutput::onTimer, this);
-    wakeEvent_ = pw_loop_add_event(loop, &PipeWireOutput::onWake, this);
-    armTimer(true);
-    return timer_ != nullptr && wakeEvent_ != nullptr;
 }
 
 bool PipeWireOutput::awaitFirstBuffer(std::string& error) {
     const auto deadline = std::chrono::steady_clock::now() + options_.startTimeout;
-    while (quantum_.load(std::memory_order_acquire) == 0) {
+    while (playback_.quantum.load(std::memory_order_acquire) == 0) {
         if (streamState_.load(std::memory_order_acquire) == PW_STREAM_STATE_ERROR) {
             error = "the stream failed: " + failure_;
             return false;
@@ -179,20 +184,16 @@ PipeWireOutput::~PipeWireOutput() {
     if (loop_ == nullptr) {
         return;
     }
+    // Every callback runs on the loop thread with the loop locked: once the sources are gone
+    // under the lock, no reconnection is under way or can start.
     pw_thread_loop_lock(loop_);
     pw_loop* loop = pw_thread_loop_get_loop(loop_);
-    if (timer_ != nullptr) {
-        pw_loop_destroy_source(loop, timer_);
+    for (spa_source* source : {idleTimer_, retryTimer_, wakeEvent_}) {
+        if (source != nullptr) {
+            pw_loop_destroy_source(loop, source);
+        }
     }
-    if (wakeEvent_ != nullptr) {
-        pw_loop_destroy_source(loop, wakeEvent_);
-    }
-    if (stream_ != nullptr) {
-        pw_stream_destroy(stream_);
-    }
-    if (core_ != nullptr) {
-        pw_core_disconnect(core_);
-    }
+    disconnect();
     pw_thread_loop_unlock(loop_);
     pw_thread_loop_stop(loop_);
     if (context_ != nullptr) {
@@ -202,7 +203,7 @@ PipeWireOutput::~PipeWireOutput() {
 }
 
 void PipeWireOutput::wake() {
-    // Sequentially consistent with onTimer(): either the timer sees this event and keeps the
+    // Sequentially consistent with onIdleTick(): either the timer sees this event and keeps the
     // stream active, or this sees the stream stopping and wakes it.
     wakes_.fetch_add(1);
     if (!active_.load()) {
@@ -212,87 +213,114 @@ void PipeWireOutput::wake() {
 
 AudioOutputInfo PipeWireOutput::info() const {
     // The stream's own rate, which the renderer must keep; the graph resamples from it.
-    return {"pipewire", static_cast<int>(quantum_.load(std::memory_order_relaxed)), 1,
+    return {"pipewire", static_cast<int>(playback_.quantum.load(std::memory_order_relaxed)), 1,
             options_.sampleRate};
 }
 
 void PipeWireOutput::start(AudioRenderer& renderer) {
-    renderer_.store(&renderer, std::memory_order_release);
+    playback_.renderer.store(&renderer, std::memory_order_release);
 }
 
-void PipeWireOutput::armTimer(bool armed) {
-    const auto tick =
-        std::max(options_.idleDelay / ticksPerIdleDelay, std::chrono::milliseconds(1));
-    timespec interval{static_cast<time_t>(tick.count() / 1000),
-                      static_cast<long>(tick.count() % 1000 * 1000000)};
-    timespec never{0, 0};
-    pw_loop_update_timer(pw_thread_loop_get_loop(loop_), timer_, armed ? &interval : &never,
-                         armed ? &interval : &never, false);
+void PipeWireOutput::arm(spa_source* timer, std::chrono::nanoseconds first,
+                         std::chrono::nanoseconds period) {
+    const auto toTimespec = [](std::chrono::nanoseconds t) {
+        return timespec{static_cast<time_t>(t.count() / 1000000000),
+                        static_cast<long>(t.count() % 1000000000)};
+    };
+    timespec value = toTimespec(first);
+    timespec interval = toTimespec(period);
+    pw_loop_update_timer(pw_thread_loop_get_loop(loop_), timer, &value, &interval, false);
 }
 
-void PipeWireOutput::onProcess(void* data) {
-    auto* self = static_cast<PipeWireOutput*>(data);
-    pw_buffer* buffer = pw_stream_dequeue_buffer(self->stream_);
-    if (buffer == nullptr) {
+void PipeWireOutput::armIdleTimer(bool armed) {
+    const std::chrono::nanoseconds tick =
+        armed ? std::max(options_.idleDelay / ticksPerIdleDelay, std::chrono::milliseconds(1))
+              : std::chrono::nanoseconds(0);
+    arm(idleTimer_, tick, tick);
+}
+
+void PipeWireOutput::onStreamState(pw_stream_state state, const char* error) {
+    if (!opened_) {
+        if (state == PW_STREAM_STATE_ERROR &&
+            streamState_.load(std::memory_order_relaxed) != PW_STREAM_STATE_ERROR) {
+            failure_ = error != nullptr ? error : "unknown error";
+        }
+        streamState_.store(state, std::memory_order_release);
         return;
     }
-    spa_buffer* spa = buffer->buffer;
-    if (spa->n_datas >= 2 && spa->datas[0].data != nullptr && spa->datas[1].data != nullptr) {
-        std::uint64_t frames =
-            std::min(spa->datas[0].maxsize, spa->datas[1].maxsize) / sizeof(float);
-        if (buffer->requested > 0) {
-            frames = std::min(frames, buffer->requested);
-        }
-        auto* left = static_cast<float*>(spa->datas[0].data);
-        auto* right = static_cast<float*>(spa->datas[1].data);
-        if (AudioRenderer* renderer = self->renderer_.load(std::memory_order_acquire)) {
-            renderer->render(left, right, static_cast<int>(frames));
+    if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED) {
+        lose();
+    } else if (state == PW_STREAM_STATE_STREAMING && saidGone_) {
+        saidGone_ = false;
+        if (stream_->rateMatches()) {
+            say("Tinkella: the PipeWire daemon is back \u2014 sound plays again\n");
         } else {
-            std::fill_n(left, frames, 0.0f);
-            std::fill_n(right, frames, 0.0f);
+            char line[200];
+            std::snprintf(line, sizeof line,
+                          "Tinkella: the PipeWire daemon is back at %u Hz, but the synthesiser "
+                          "renders at %.0f Hz \u2014 sound stays off until Tinkella is "
+                          "restarted\n",
+                          stream_->rate(), options_.sampleRate);
+            say(line);
         }
-        for (std::uint32_t i = 0; i < 2; ++i) {
-            spa->datas[i].chunk->offset = 0;
-            spa->datas[i].chunk->stride = sizeof(float);
-            spa->datas[i].chunk->size = static_cast<std::uint32_t>(frames * sizeof(float));
+    }
+}
+
+// The core and the stream both report the daemon's end; they are torn down from the retry timer,
+// outside their own callbacks.
+void PipeWireOutput::lose() {
+    if (reconnecting_) {
+        return;
+    }
+    reconnecting_ = true;
+    if (!saidGone_) {
+        saidGone_ = true;
+        say("Tinkella: the PipeWire daemon has gone away \u2014 sound waits for it to come back\n");
+    }
+    armIdleTimer(false);
+    active_.store(true);
+    // Not at once: a stream that fails as soon as it connects must not make this loop spin.
+    arm(retryTimer_, retryInterval, retryInterval);
+}
+
+void PipeWireOutput::onCoreError(void* data, std::uint32_t id, int, int res, const char*) {
+    auto* self = static_cast<PipeWireOutput*>(data);
+    if (id == PW_ID_CORE && res == -EPIPE) {
+        if (self->opened_) {
+            self->lose();
+        } else {
+            self->onStreamState(PW_STREAM_STATE_ERROR, "the daemon went away");
         }
     }
-    if (const spa_io_position* position = self->position_.load(std::memory_order_acquire)) {
-        self->quantum_.store(static_cast<std::uint32_t>(position->clock.duration),
-                             std::memory_order_release);
-    }
-    pw_stream_queue_buffer(self->stream_, buffer);
 }
 
-void PipeWireOutput::onStateChanged(void* data, pw_stream_state, pw_stream_state state,
-                                    const char* error) {
+void PipeWireOutput::onRetry(void* data, std::uint64_t) {
     auto* self = static_cast<PipeWireOutput*>(data);
-    if (state == PW_STREAM_STATE_ERROR &&
-        self->streamState_.load(std::memory_order_relaxed) != PW_STREAM_STATE_ERROR) {
-        self->failure_ = error != nullptr ? error : "unknown error";
+    self->disconnect();
+    std::string error;
+    if (!self->connect(error)) {
+        // Tried again at the next tick: the daemon is not back yet.
+        self->disconnect();
+        return;
     }
-    self->streamState_.store(state, std::memory_order_release);
+    self->reconnecting_ = false;
+    self->arm(self->retryTimer_, std::chrono::nanoseconds(0), std::chrono::nanoseconds(0));
+    self->streamActive_ = true;
+    self->quietTicks_ = 0;
+    self->wakesSeen_ = self->wakes_.load();
+    self->armIdleTimer(true);
 }
 
-void PipeWireOutput::onIoChanged(void* data, std::uint32_t id, void* area, std::uint32_t size) {
-    auto* self = static_cast<PipeWireOutput*>(data);
-    if (id == SPA_IO_Position) {
-        self->position_.store(size >= sizeof(spa_io_position) ? static_cast<spa_io_position*>(area)
-                                                              : nullptr,
-                              std::memory_order_release);
-    }
-}
-
-void PipeWireOutput::onTimer(void* data, std::uint64_t) {
+void PipeWireOutput::onIdleTick(void* data, std::uint64_t) {
     auto* self = static_cast<PipeWireOutput*>(data);
     const std::uint64_t wakes = self->wakes_.load();
-    const AudioRenderer* renderer = self->renderer_.load(std::memory_order_acquire);
+    const AudioRenderer* renderer = self->playback_.renderer.load(std::memory_order_acquire);
     if ((renderer != nullptr && !renderer->isSilent()) || wakes != self->wakesSeen_) {
         self->wakesSeen_ = wakes;
         self->quietTicks_ = 0;
         return;
     }
-    if (++self->quietTicks_ < ticksPerIdleDelay) {
+    if (++self->quietTicks_ < ticksPerIdleDelay || self->stream_ == nullptr) {
         return;
     }
     self->active_.store(false);
@@ -300,19 +328,19 @@ void PipeWireOutput::onTimer(void* data, std::uint64_t) {
         self->active_.store(true);
         return;
     }
-    pw_stream_set_active(self->stream_, false);
+    self->stream_->setActive(false);
     self->streamActive_ = false;
-    self->armTimer(false);
+    self->armIdleTimer(false);
 }
 
 void PipeWireOutput::onWake(void* data, std::uint64_t) {
     auto* self = static_cast<PipeWireOutput*>(data);
-    if (!self->streamActive_) {
-        pw_stream_set_active(self->stream_, true);
+    if (!self->streamActive_ && self->stream_ != nullptr && !self->reconnecting_) {
+        self->stream_->setActive(true);
         self->streamActive_ = true;
         self->quietTicks_ = 0;
         self->wakesSeen_ = self->wakes_.load();
-        self->armTimer(true);
+        self->armIdleTimer(true);
     }
     self->active_.store(true);
 }

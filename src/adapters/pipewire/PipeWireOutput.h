@@ -32,7 +32,9 @@ struct PipeWireStreamOptions {
 // A playback stream on the PipeWire daemon of the session (planar 32-bit float stereo at
 // options.sampleRate), silent until start(), then rendering on PipeWire's real-time data thread.
 // Null with a one-line reason in error when no daemon answers or the graph never pulls a buffer.
-// Any one thread; it blocks until the first buffer is pulled.
+// Any one thread; it blocks until the first buffer is pulled. Once open, a daemon that goes away
+// is said in one line on standard error and asked for again every 200 ms; a new connection and
+// stream, with the same properties and renderer, take over when it is back, in another line.
 std::unique_ptr<AudioOutput> openPipeWireOutput(const PipeWireStreamOptions& options,
                                                 std::string& error);
 
