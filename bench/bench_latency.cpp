@@ -365,20 +365,19 @@ int main(int argc, char** argv) {
     app::AppDelegate delegate;
     delegate.launch();
     PianoWindowController& piano = *delegate.settingsWindowController()->keyboardWindow();
-    QtStripWindow& strip = *piano.stripWindow();
-    strip.loadItems();
+    QtStripWindow& strip = dynamic_cast<QtStripWindow&>(*piano.strip());
     strip.show();
     QCoreApplication::processEvents();
     while (MIDIOutput::shared().isPending() ||
            PianoController::sharedInstance().soundController().isPending()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
-    if (strip.itemWidgets().empty() || piano.pianoWidget() == nullptr) {
+    if (piano.pianoWidget() == nullptr) {
         std::fprintf(stderr, "bench_latency: the strip or the piano window has no keyboard\n");
         return 1;
     }
     QtPianoWidget& window = *piano.pianoWidget();
-    QtPianoWidget& stripWidget = *strip.itemWidgets().front();
+    QtPianoWidget& stripWidget = strip.pianoWidget();
 
     const int midiPorts = listener.connectFrom("^Tinkella:", JACK_DEFAULT_MIDI_TYPE, false);
     const int audioPorts = listener.connectFrom(

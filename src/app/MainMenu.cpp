@@ -29,7 +29,8 @@ QAction* addItem(QMenu* menu, const QString& title, const QKeySequence& shortcut
 std::vector<QWidget*> listedWindows() {
     std::vector<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        // The strip stands in for a piece of hardware and has no frame; it is not listed.
+        // The strip is part of the keyboard, a frameless window never switched to; it is not
+        // listed.
         const Qt::WindowType type = widget->windowType();
         if (widget->isVisible() && !widget->windowTitle().isEmpty() &&
             (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool) &&

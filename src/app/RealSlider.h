@@ -7,8 +7,8 @@ namespace tinkella::app {
 // A horizontal slider over a range of reals. QSlider counts in integers, so the range is laid
 // out in steps of 1/stepsPerUnit; the knob stops anywhere on that fine grid and values set from
 // outside are kept exactly (realValue() answers them unrounded until the user moves the knob).
-// A left click on the groove moves the knob there and starts a drag, as on the desktop the
-// settings come from. Main thread only.
+// A left click on the groove moves the knob there at once (instead of stepping a page towards
+// it) and starts a drag. Main thread only.
 class RealSlider : public QSlider {
     Q_OBJECT
 

@@ -20,7 +20,7 @@ const std::string QtPianoWidget::mouseTouchIdentity = "mouse";
 namespace {
 
 std::string touchIdentity(const QInputDevice* device, int pointId) {
-    // The platform's id of the device alone may be shared by devices made up in tests; the
+    // The window system's id of the device alone may be shared by devices made up in tests; the
     // device object itself is unique while any of its points is down.
     return "touch " + std::to_string(device != nullptr ? device->systemId() : 0) + "/" +
            std::to_string(reinterpret_cast<std::uintptr_t>(device)) + "/" + std::to_string(pointId);

@@ -1,6 +1,7 @@
 #include "hosting/QtStripWindow.h"
 
 #include "hosting/QtPianoWidget.h"
+#include "hosting/TouchBarController.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,11 +10,12 @@
 
 namespace tinkella {
 
-QtStripWindow::QtStripWindow(TouchBarProvider& provider, QWidget* anchor)
+QtStripWindow::QtStripWindow(PianoView& view, QWidget* anchor)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus | Qt::Tool),
-      provider_(provider), anchor_(anchor) {
+      anchor_(anchor) {
     setWindowTitle(QStringLiteral("Tinkella Touch Bar"));
+    setObjectName(QString::fromUtf8(QtStripWindow::customizationIdentifier));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     QPalette background = palette();
@@ -23,6 +25,9 @@ QtStripWindow::QtStripWindow(TouchBarProvider& provider, QWidget* anchor)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    pianoWidget_ = new QtPianoWidget(view, QtPianoWidget::MouseMode::directTouch, this);
+    pianoWidget_->setObjectName(QString::fromUtf8(TouchBarController::pianoViewIdentifier));
+    layout->addWidget(pianoWidget_);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             &QtStripWindow::applicationStateChanged);
     connect(qGuiApp, &QGuiApplication::screenAdded, this, [this] { place(); });
@@ -52,7 +57,6 @@ QRect QtStripWindow::stripGeometry(const std::vector<QRect>& screenGeometries,
 
 void QtStripWindow::applicationStateChanged(Qt::ApplicationState state) {
     if (state == Qt::ApplicationActive) {
-        loadItems();
         place();
         show();
     } else {
@@ -60,24 +64,8 @@ void QtStripWindow::applicationStateChanged(Qt::ApplicationState state) {
     }
 }
 
-void QtStripWindow::loadItems() {
-    if (touchBar_ != nullptr) {
-        return;
-    }
-    touchBar_ = provider_.makeTouchBar();
-    if (touchBar_ == nullptr) {
-        return;
-    }
-    items_ = touchBar_->makeDefaultItems();
-    for (const auto& item : items_) {
-        if (item->view() == nullptr) {
-            continue;
-        }
-        auto* widget =
-            new QtPianoWidget(*item->view(), QtPianoWidget::MouseMode::directTouch, this);
-        layout()->addWidget(widget);
-        itemWidgets_.push_back(widget);
-    }
+void QtStripWindow::releaseHeldInput() {
+    pianoWidget_->releaseHeldInput();
 }
 
 void QtStripWindow::place() {

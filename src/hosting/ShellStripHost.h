@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hosting/StripHost.h"
 #include "interfaces/StripSurface.h"
 #include "interfaces/ViewHost.h"
 
@@ -21,7 +22,10 @@ class PianoView;
 // application is active and hidden otherwise, as the strip window is. Every point that began
 // ends or is cancelled: by the surface (leave, cancel, hidden, closed, lost), by
 // releaseHeldInput(), or when the host goes. Main thread only.
-class ShellStripHost : public QObject, public ViewHost, public StripSurfaceClient {
+class ShellStripHost : public QObject,
+                       public StripHost,
+                       public ViewHost,
+                       public StripSurfaceClient {
     Q_OBJECT
 
 public:
@@ -31,10 +35,12 @@ public:
     ShellStripHost(const ShellStripHost&) = delete;
     ShellStripHost& operator=(const ShellStripHost&) = delete;
 
-    void applicationStateChanged(Qt::ApplicationState state);
-    // Cancels every point held on the strip.
-    void releaseHeldInput();
     std::size_t heldPointCount() const { return held_.size(); }
+
+    // StripHost
+    void applicationStateChanged(Qt::ApplicationState state) override;
+    void releaseHeldInput() override;
+    QWidget* ownWindow() override { return nullptr; }
 
     // ViewHost
     Rect bounds() const override;

@@ -1,15 +1,10 @@
 #include "hosting/TouchBarController.h"
 
+#include "foundation/NotificationCenter.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
-#include "foundation/NotificationCenter.h"
 
 namespace tinkella {
-
-const TouchBarItemIdentifier& TouchBarController::pianoViewIdentifier() {
-    static const TouchBarItemIdentifier identifier = "com.quorvin.piano.label";
-    return identifier;
-}
 
 TouchBarController& TouchBarController::sharedInstance() {
     static TouchBarController controller(DefaultsController::shared(),

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "foundation/DefaultsController.h"
-#include "hosting/TouchBar.h"
 #include "view/PianoView.h"
 
 #include <array>
@@ -18,8 +17,8 @@ class PianoController;
 // never writes a preference. Main thread only.
 class TouchBarController {
 public:
-    // The identifier of the strip's piano item, "com.quorvin.piano.label".
-    static const TouchBarItemIdentifier& pianoViewIdentifier();
+    // The object name of every widget that shows the strip's piano view.
+    static constexpr const char* pianoViewIdentifier = "com.quorvin.piano.label";
 
     // The controller of the process, made on first use with the shared defaults controller,
     // keyboard model and notification centre, and kept until the process ends.

@@ -8,8 +8,8 @@
 namespace tinkella {
 
 // One stored preference: an integer, a 64-bit real, a boolean, a text, or nothing at all.
-// The readers convert the way the user-defaults store of the original platform does, so a key
-// stored as a real and read as an integer truncates, and a boolean reads as 0 or 1.
+// Each reader answers for every kind, so a key read as another kind than it was stored as still
+// gives a value: a real read as an integer truncates, a boolean reads as 0 or 1.
 class DefaultsValue {
 public:
     enum class Kind { absent, integer, real, boolean, text };
@@ -30,12 +30,12 @@ public:
 
     // The number held by an integer, real or boolean (1 or 0); none for text or absence.
     std::optional<double> number() const;
-    // Like integerForKey: integers as they are, reals truncated toward zero (saturating),
+    // As an integer: integers as they are, reals truncated toward zero (saturating),
     // booleans 1/0, a text that parses as a number converted likewise, everything else 0.
     std::int64_t integerValue() const;
-    // Like doubleForKey: numbers as they are, a numeric text parsed, everything else 0.
+    // As a real: numbers as they are, a numeric text parsed, everything else 0.
     double realValue() const;
-    // Like boolForKey: non-zero numbers, true booleans and the texts "true"/"yes"/non-zero
+    // As a boolean: non-zero numbers, true booleans and the texts "true"/"yes"/non-zero
     // numbers are true.
     bool boolValue() const;
     // The held boolean, only when the kind is boolean.

@@ -50,8 +50,8 @@ struct Rect {
         return !hasNaN() && minX() <= p.x && p.x < maxX() && minY() <= p.y && p.y < maxY();
     }
 
-    // True when the closed rectangles share at least one point, touching edges included (the
-    // platform's rule for deciding which keys a view shows). A NaN anywhere meets nothing.
+    // True when the closed rectangles share at least one point, touching edges included (so a
+    // key whose edge touches a view's bounds counts as shown). A NaN anywhere meets nothing.
     bool intersects(const Rect& other) const {
         return !hasNaN() && !other.hasNaN() &&
                std::max(minX(), other.minX()) <= std::min(maxX(), other.maxX()) &&

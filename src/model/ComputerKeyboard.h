@@ -38,7 +38,7 @@ public:
     // controller must outlive the surface.
     explicit ComputerKeyboard(PianoController& controller);
 
-    // A key went down or up; repeats the platform makes while a key is held are ignored.
+    // A key went down or up; auto-repeats the window system sends while a key is held are ignored.
     // Returns whether the key belongs to the surface (so the toolkit does nothing else with it).
     // A key keeps the note it went down with when the octave changes while it is held.
     //

@@ -1,8 +1,8 @@
 #include "view/PianoView.h"
 
+#include "interfaces/ViewHost.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
-#include "interfaces/ViewHost.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,8 +96,12 @@ Rect PianoView::getWhiteDisplayRect(std::int64_t xPos) const {
 }
 
 Rect PianoView::getBlackDisplayRect(std::int64_t xPos) const {
-    const double h = bounds().size.height;
-    return Rect(getXFrom(xPos) + 0.67 * keyWidth_, 0.5 * h, 0.66 * keyWidth_, 0.5 * h);
+    return blackKeyRect(getXFrom(xPos), bounds().size.height);
+}
+
+Rect PianoView::blackKeyRect(double slotLeft, double height) const {
+    return Rect(slotLeft + blackKey::left * keyWidth_, blackKey::front * height,
+                blackKey::width * keyWidth_, (1 - blackKey::front) * height);
 }
 
 bool PianoView::hasFiniteLayout(double shift, const Rect& area) const {
@@ -114,9 +118,7 @@ std::vector<PianoKey*> PianoView::getVisibleKeys() const {
     }
     for (PianoKey& key : controller_.keys()) {
         const double left = static_cast<double>(key.x) * keyWidth_ - s;
-        const Rect rect = key.sharp
-                              ? Rect(left + 0.67 * keyWidth_, 0.5 * h, 0.66 * keyWidth_, 0.5 * h)
-                              : Rect(left, 0, keyWidth_, h);
+        const Rect rect = key.sharp ? blackKeyRect(left, h) : Rect(left, 0, keyWidth_, h);
         if (rect.intersects(area)) {
             visible.push_back(&key);
         }
@@ -178,8 +180,8 @@ PianoKey* PianoView::mouseKeyHitTest(Point p) const {
 std::uint8_t PianoView::velocityAt(const PianoKey& key, Point p,
                                    std::optional<double> pressure) const {
     const double h = bounds().size.height;
-    const double front = key.sharp ? 0.5 * h : 0.0;
-    const double length = key.sharp ? 0.5 * h : h;
+    const double front = key.sharp ? blackKey::front * h : 0.0;
+    const double length = key.sharp ? (1 - blackKey::front) * h : h;
     const double depth = length > 0 ? (p.y - front) / length : 0.0;
     double velocity = 127.0 * (1.0 - (std::isfinite(depth) ? std::clamp(depth, 0.0, 1.0) : 0.0));
     if (pressure && std::isfinite(*pressure)) {

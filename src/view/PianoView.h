@@ -16,7 +16,19 @@ class PianoController;
 class PianoKey;
 class ViewHost;
 
-// Phase of one touch in a touch event; the values are the platform's phase mask bits.
+// Where a black key lies on the slot of the natural key below it, in that slot's key widths
+// and the keyboard's height: the drawn shape, the window's hit test and the velocity depth all
+// take it from here.
+namespace blackKey {
+// Left edge, from the slot's left edge, and width, in key widths.
+inline constexpr double left = 0.67;
+inline constexpr double width = 0.66;
+// The front edge (the one nearest the player), as a fraction of the height from the bottom;
+// the key reaches from there to the top.
+inline constexpr double front = 0.5;
+} // namespace blackKey
+
+// Phase of one touch in a touch event; each value is its own bit, so phases combine as a mask.
 enum class TouchPhase { began = 1, moved = 2, stationary = 4, ended = 8, cancelled = 16 };
 // Direct touches come from a touch surface under the finger (the strip); indirect ones from a
 // trackpad. Only direct touches play.
@@ -177,6 +189,9 @@ private:
     void updatePressedKeysOnScreen();
     // Marks key pressed by this view; a key not yet playing takes the press's velocity.
     void press(PianoKey& key, Point location, std::optional<double> pressure);
+    // The drawn rectangle of a black key whose slot's left edge is at slotLeft, in bounds of
+    // the given height.
+    Rect blackKeyRect(double slotLeft, double height) const;
     // Amount the keyboard is shifted left of slot 0 at x = 0 (negative when centred).
     double shift() const;
     // A width, offset or bounds that is not finite lays out no key: nothing is hit or drawn.

@@ -42,12 +42,14 @@ void clearShadow(DrawContext& context) {
 
 void PianoView::addSharpKeyPath(DrawContext& context, const PianoKey& key) const {
     const double h = bounds().size.height;
-    const double bl = getXFrom(key.x) + 0.67 * keyWidth_;
-    const double bw = 0.66 * keyWidth_;
+    const Rect shape = getBlackDisplayRect(key.x);
+    const double bl = shape.origin.x;
+    const double bw = shape.size.width;
+    const double front = shape.origin.y;
     constexpr double pi = std::numbers::pi;
     context.moveTo({bl, h});
-    context.addArc({bl + cornerRadius, h / 2 + cornerRadius}, cornerRadius, pi, 3 * pi / 2, false);
-    context.addArc({bl + bw - cornerRadius, h / 2 + cornerRadius}, cornerRadius, 3 * pi / 2, 0,
+    context.addArc({bl + cornerRadius, front + cornerRadius}, cornerRadius, pi, 3 * pi / 2, false);
+    context.addArc({bl + bw - cornerRadius, front + cornerRadius}, cornerRadius, 3 * pi / 2, 0,
                    false);
     context.addLineTo({bl + bw, h});
 }
@@ -114,8 +116,8 @@ void PianoView::draw(DrawContext& context) const {
         if (visible[i]->sharp) {
             continue;
         }
-        // Under a black key only the lower half shows a line.
-        const double lineHeight = i > 0 && visible[i - 1]->sharp ? h / 2 : h;
+        // Under a black key the line shows only in front of it.
+        const double lineHeight = i > 0 && visible[i - 1]->sharp ? blackKey::front * h : h;
         context.fillRect(Rect(getXFrom(visible[i]->x), 0, 1, lineHeight));
     }
 
@@ -135,8 +137,8 @@ void PianoView::draw(DrawContext& context) const {
             if (!key->sharp) {
                 continue;
             }
-            const double bl = getXFrom(key->x) + 0.67 * kw;
-            const double centre = bl + 0.66 * kw / 2;
+            const Rect shape = getBlackDisplayRect(key->x);
+            const double centre = shape.origin.x + shape.size.width / 2;
             const double areaWidth = blackKeyTouchArea_ * kw;
             const Rect overlay(centre - areaWidth / 2, 0, areaWidth, h);
             context.fillRect(overlay);

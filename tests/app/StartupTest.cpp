@@ -127,7 +127,7 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
             return QPoint(8 + static_cast<int>(fraction * (slider->width() - 16)),
                           slider->height() / 2);
         };
-        QtPianoWidget& strip = *app.piano().stripWindow()->itemWidgets().front();
+        QtPianoWidget& strip = dynamic_cast<QtStripWindow&>(*app.piano().strip()).pianoWidget();
         const QImage before = strip.grab().toImage();
         QTest::mousePress(slider, Qt::LeftButton, {}, at(0.5));
         EXPECT_NE(strip.grab().toImage(), before);
@@ -147,7 +147,7 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
 TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStrip) {
     AppHarness app;
     launch(app);
-    QtPianoWidget& strip = *app.piano().stripWindow()->itemWidgets().front();
+    QtPianoWidget& strip = dynamic_cast<QtStripWindow&>(*app.piano().strip()).pianoWidget();
     const auto playing = [] {
         const auto& keys = PianoController::sharedInstance().keys();
         return std::count_if(keys.begin(), keys.end(), [](const PianoKey& k) { return k.playing; });

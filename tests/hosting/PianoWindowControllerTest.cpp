@@ -3,6 +3,7 @@
 // and the saved frame.
 #include "hosting/PianoWindowController.h"
 
+#include "hosting/KeyboardScroll.h"
 #include "hosting/QtPianoWidget.h"
 #include "support/KeyboardDoubles.h"
 #include "support/QtTestApplication.h"
@@ -72,7 +73,7 @@ TEST_F(PianoWindowControllerTest, LiveScrollsWriteTheOffsetTheWindowShows) {
     EXPECT_EQ(resizes, 1);
     controller->willStartLiveScroll();
     bar()->setValue(-100);
-    controller->sampleLiveScroll();
+    controller->keyboardScroll().sampleLiveScroll();
     EXPECT_EQ(stored(), 0.0);
     controller->didEndLiveScroll();
 
@@ -84,7 +85,7 @@ TEST_F(PianoWindowControllerTest, LiveScrollsWriteTheOffsetTheWindowShows) {
     EXPECT_FLOAT_EQ(static_cast<float>(stored()),
                     static_cast<float>(bar()->value() / 2300.0 * 96.0));
     doubles.defaults.setValue(DefaultsValue::real(30.0), "values.noteOffset");
-    EXPECT_FALSE(controller->isLiveScrolling());
+    EXPECT_FALSE(controller->keyboardScroll().isLiveScrolling());
     EXPECT_EQ(resizes, 3);
 }
 

@@ -119,7 +119,6 @@ public:
     SoakInput(app::WindowController& settings, PianoWindowController& piano, FakeMidiSystem*& midi,
               std::uint64_t seed)
         : settings_(settings), piano_(piano), midi_(midi), random_(seed) {
-        stripWindow().loadItems();
         stripWindow().applicationStateChanged(Qt::ApplicationActive);
         newDevice();
     }
@@ -170,8 +169,8 @@ public:
     }
 
 private:
-    QtStripWindow& stripWindow() { return *piano_.stripWindow(); }
-    QtPianoWidget& strip() { return *stripWindow().itemWidgets().front(); }
+    QtStripWindow& stripWindow() { return dynamic_cast<QtStripWindow&>(*piano_.strip()); }
+    QtPianoWidget& strip() { return stripWindow().pianoWidget(); }
     QtPianoWidget& window() { return *piano_.pianoWidget(); }
 
     int uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }

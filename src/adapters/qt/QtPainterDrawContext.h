@@ -15,9 +15,10 @@ namespace tinkella {
 
 // Draws through a QPainter in the unflipped coordinates of a view: the painter's own
 // coordinates (y down, origin top-left, the view's height `height` in them) are flipped once,
-// text is drawn upright. Shadows are drawn as CoreGraphics does: a Gaussian of standard
-// deviation blur/2 of the shape's coverage, composited under the shape. The painter must stay
-// active while the context lives; the context restores the painter's state when it goes.
+// text is drawn upright. Shadows are drawn as DrawContext::setShadow asks: a Gaussian of
+// standard deviation blur/2 of the shape's coverage, composited under the shape. The painter
+// must stay active while the context lives; the context restores the painter's state when it
+// goes.
 // Coordinates that are not finite are ignored; very large ones are limited to a band around
 // the device that keeps everything visible unchanged. Main thread only.
 class QtPainterDrawContext : public DrawContext {

@@ -10,9 +10,10 @@ class QPainter;
 
 namespace tinkella {
 
-// Soft shadows as CoreGraphics draws them: the shape's coverage blurred by a Gaussian whose
-// standard deviation is half the blur value, tinted with the shadow colour. Everything is in
-// the painter's base coordinates (y down, one unit per pixel); images come back premultiplied.
+// Soft shadows as DrawContext::setShadow describes them: the shape's coverage blurred by a
+// Gaussian whose standard deviation is half the blur value, tinted with the shadow colour.
+// Everything is in the painter's base coordinates (y down, one unit per pixel); images come
+// back premultiplied.
 namespace qtshadow {
 
 // Gaussian standard deviation for a blur value (points).
