@@ -1,45 +1,114 @@
 #include "foundation/MidiEventRing.h"
 
+#include <bitset>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <thread>
+#include <vector>
 
 namespace tinkella {
 namespace {
 
-// Numbers 0 .. 2^21 - 1 spread over the three bytes, so order and every byte can be checked.
-MidiEventRing::Event eventFor(std::uint32_t n) {
-    return {static_cast<std::uint8_t>(0x80 | (n & 0x7F)),
-            static_cast<std::uint8_t>((n >> 7) & 0x7F),
-            static_cast<std::uint8_t>((n >> 14) & 0x7F)};
-}
-std::uint32_t numberOf(const MidiEventRing::Event& e) {
-    return (e.status & 0x7FU) | static_cast<std::uint32_t>(e.data1) << 7 |
-           static_cast<std::uint32_t>(e.data2) << 14;
-}
+using Event = MidiEventRing::Event;
 
-// One producer, one consumer, many wrap-arounds and full rings: every event accepted arrives
-// once, in order, and one refused leaves the rest undisturbed.
-TEST(MidiEventRing, AcrossTwoThreadsNothingAcceptedIsLostOrReordered) {
+// A full ring keeps what ends or shapes sound, after all queued before and before all queued once
+// the consumer has taken it (the producer folds until then), and drops note-ons and the rest.
+TEST(MidiEventRing, AFullRingFoldsWhatEndsSoundAndHandsItOverInOrder) {
     auto ring = std::make_unique<MidiEventRing>();
-    constexpr std::uint32_t total = 200000;
-    std::thread producer([&] {
-        for (std::uint32_t i = 0; i < total; ++i) {
-            while (!ring->push(eventFor(i))) {
-                std::this_thread::yield();
+    const std::vector<Event> sent = {{0x90, 5, 100},  {0x80, 3, 64}, {0xB0, 7, 90}, {0x92, 100, 0},
+                                     {0xB1, 64, 127}, {0xA0, 3, 9},  {0xB1, 64, 0}, {0xB0, 123, 0},
+                                     {0xB3, 120, 0},  {0xC1, 5, 0},  {0xC1, 7, 0},  {0xE4, 1, 70}};
+    const std::vector<Event> handedOver = {{0xB3, 120, 0}, {0xB0, 123, 0}, {0xB1, 64, 0},
+                                           {0x80, 3, 0},   {0x80, 9, 0},   {0x82, 100, 0},
+                                           {0xC1, 7, 0},   {0xE4, 1, 70},  {0x90, 61, 100}};
+    Event e;
+    for (std::uint64_t round = 1; round <= 2; ++round) {
+        for (std::size_t i = 0; i < MidiEventRing::capacity; ++i) {
+            ASSERT_TRUE(ring->push({0x90, static_cast<std::uint8_t>(i % 128), 100}));
+        }
+        int kept = 0;
+        for (const Event& event : sent) {
+            kept += ring->push(event);
+        }
+        EXPECT_EQ(kept, 9) << "all but the note-on, controller 7 and aftertouch";
+        for (std::size_t i = 0; i < MidiEventRing::capacity; ++i) {
+            ASSERT_TRUE(ring->pop(e));
+            ASSERT_EQ(e, (Event{0x90, static_cast<std::uint8_t>(i % 128), 100}));
+            if (i == 0) {
+                EXPECT_FALSE(ring->push({0x90, 60, 100})) << "dropped while the fold waits";
+                EXPECT_TRUE(ring->push({0x80, 9, 0}));
             }
         }
-    });
-    MidiEventRing::Event e;
-    for (std::uint32_t expected = 0; expected < total;) {
-        if (ring->pop(e)) {
-            ASSERT_EQ(numberOf(e), expected++);
-        } else {
+        for (const Event& expected : handedOver) {
+            ASSERT_TRUE(ring->pop(e));
+            EXPECT_EQ(e, expected);
+            if (expected.status == 0xB3) { // taken: the next push is queued behind the rest
+                EXPECT_TRUE(ring->push({0x90, 61, 100}));
+            }
+        }
+        EXPECT_TRUE(!ring->pop(e) && ring->empty());
+        EXPECT_EQ(ring->dropped(), 4 * round);
+        EXPECT_EQ(ring->overflows(), round);
+    }
+}
+
+// Random notes, pedal and numbered aftertouch on four channels in bursts of up to three rings,
+// against a consumer taking a few hundred at a time: the numbers accepted arrive once and in
+// order, and once the producer has let everything go the consumer holds nothing either.
+TEST(MidiEventRing, AFloodedConsumerEndsHoldingWhatTheProducerHolds) {
+    auto ring = std::make_unique<MidiEventRing>();
+    std::atomic<bool> done{false};
+    std::thread producer([&] {
+        std::mt19937 random(17);
+        std::bitset<4 * 128> held; // channel * 128 + note
+        unsigned number = 0;
+        const auto send = [&](int status, std::size_t at, std::uint8_t data2) {
+            return ring->push({static_cast<std::uint8_t>(status | at / 128),
+                               static_cast<std::uint8_t>(at % 128), data2});
+        };
+        for (int burst = 0; burst < 150; ++burst) {
+            for (auto i = random() % (3 * MidiEventRing::capacity); i > 0; --i) {
+                const std::size_t at = random() % held.size();
+                if (random() % 16 == 0) {
+                    send(0xB0, at / 128 * 128 + 64, random() % 2 * 127);
+                } else if (random() % 16 == 0) {
+                    number += send(0xA0, 0, number % 128);
+                } else if (held[at]) {
+                    send(random() % 2 ? 0x90 : 0x80, at, 0);
+                    held[at] = false;
+                } else {
+                    held[at] = send(0x90, at, 100);
+                }
+            }
             std::this_thread::yield();
         }
+        for (std::size_t at = 0; at < held.size(); ++at) {
+            at % 128 == 64 && send(0xB0, at, 0);
+            held[at] && send(0x80, at, 0);
+        }
+        done = true;
+    });
+    std::bitset<4 * 128> sounding;
+    std::bitset<4> pedal;
+    unsigned number = 0;
+    Event e;
+    while (!done || !ring->empty()) {
+        for (int taken = 0; taken < 300 && ring->pop(e); ++taken) {
+            const std::size_t channel = e.status & 0x0F, at = channel * 128 + e.data1;
+            if ((e.status & 0xF0) == 0xA0) {
+                ASSERT_EQ(e.data2, number++ % 128);
+            } else if ((e.status & 0xF0) == 0xB0) {
+                pedal.set(channel, e.data2 >= 64); // out of range: throws
+            } else {
+                sounding.set(at, (e.status & 0xF0) == 0x90 && e.data2 > 0);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     producer.join();
-    EXPECT_TRUE(ring->empty());
+    EXPECT_TRUE(sounding.none() && pedal.none()) << sounding << ' ' << pedal;
+    EXPECT_GT(ring->overflows(), 0U) << "the consumer kept up: no flood was tested";
 }
 
 } // namespace
