@@ -43,11 +43,15 @@ int JackCallbacks::install(jack_client_t* client) {
 }
 
 bool JackCallbacks::queue(const std::uint8_t* bytes, std::size_t size) {
-    return outgoing_.push({bytes[0], bytes[1], size > 2 ? bytes[2] : std::uint8_t{0}});
+    if (!outgoing_.push({bytes[0], bytes[1], size > 2 ? bytes[2] : std::uint8_t{0}})) {
+        return false;
+    }
+    queued_.store(queued_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+    return true;
 }
 
 bool JackCallbacks::hasQueued() const {
-    return !outgoing_.empty() || hasCarried_.load(std::memory_order_acquire);
+    return written_.load(std::memory_order_acquire) != queued_.load(std::memory_order_relaxed);
 }
 
 bool JackCallbacks::takeReceived(std::uint8_t (&bytes)[3], std::size_t& size) {
@@ -122,22 +126,24 @@ void JackCallbacks::receive(jack_port_t* port, jack_nframes_t frames) {
 }
 
 void JackCallbacks::sendQueued(jack_port_t* port, jack_nframes_t frames) {
+    // Read first: every message counted here is in the ring by now.
+    const std::uint64_t queued = queued_.load(std::memory_order_acquire);
     void* buffer = jack_port_get_buffer(port, frames);
     jack_midi_clear_buffer(buffer);
     MidiEventRing::Event event;
-    while (hasCarried_.load(std::memory_order_relaxed) || outgoing_.pop(event)) {
-        if (hasCarried_.load(std::memory_order_relaxed)) {
+    while (hasCarried_ || outgoing_.pop(event)) {
+        if (hasCarried_) {
             event = carried_;
         }
         const std::uint8_t bytes[] = {event.status, event.data1, event.data2};
         // A full port buffer leaves the rest for the next cycle, in order.
-        if (jack_midi_event_write(buffer, 0, bytes, messageSize(event.status)) != 0) {
+        hasCarried_ = jack_midi_event_write(buffer, 0, bytes, messageSize(event.status)) != 0;
+        if (hasCarried_) {
             carried_ = event;
-            hasCarried_.store(true, std::memory_order_release);
             return;
         }
-        hasCarried_.store(false, std::memory_order_release);
     }
+    written_.store(queued, std::memory_order_release);
 }
 
 void JackCallbacks::raise(std::uint8_t change) {

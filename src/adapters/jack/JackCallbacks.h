@@ -71,10 +71,14 @@ private:
     MidiEventRing outgoing_; // main thread -> process callback
     MidiEventRing incoming_; // process callback -> main thread
     MidiEventRing changes_;  // notification thread -> main thread; the status byte is the change
-    // A message the port's full buffer left for the next cycle; process callback only, read as
-    // a snapshot by hasQueued().
+    // A message the port's full buffer left for the next cycle; process callback only.
     MidiEventRing::Event carried_{};
-    std::atomic<bool> hasCarried_{false};
+    bool hasCarried_ = false;
+    // Messages queued so far (main thread's), and how many of them the process callback had
+    // written when it last found nothing left to write: the ring itself is asked only by its
+    // consumer.
+    std::atomic<std::uint64_t> queued_{0};
+    std::atomic<std::uint64_t> written_{0};
     std::atomic<bool> shutDown_{false};
     std::atomic<std::uint64_t> cycles_{0}; // process callbacks completed
     int wakeFd_ = -1;
