@@ -1,11 +1,9 @@
 // MIDI output costs: messages per second through the JACK backend on a private dummy server,
 // and one noteOn with its two log lines (run with standard error sent to /dev/null).
 #include "JackDummyServer.h"
-#include "adapters/jack/JackMidiSystem.h"
+#include "adapters/jack/JackMidiPort.h"
 #include "adapters/syslog/SyslogSystemLog.h"
 #include "audio/MIDIOutput.h"
-#include "interfaces/MidiEventList.h"
-#include "interfaces/MidiMessage.h"
 
 #include <algorithm>
 #include <atomic>
@@ -56,6 +54,14 @@ private:
     std::atomic<std::uint64_t> count_{0};
 };
 
+// Hears nothing of interest: the benchmark only sends.
+class IgnoringListener final : public tinkella::MidiPortListener {
+public:
+    void received(tinkella::MidiSender, const std::uint8_t*, std::size_t) override {}
+    void senderGone(tinkella::MidiSender) override {}
+    void changed(tinkella::MidiChange) override {}
+};
+
 // Messages handed to the backend in batches of 10000 and delivered to a listening client,
 // waiting whenever the backend's queue is full: the sustained rate from the main thread
 // through the process callback into the graph. Items are delivered messages.
@@ -65,26 +71,26 @@ void BM_JackMessagesDelivered(benchmark::State& state) {
         state.SkipWithError("jackd did not start");
         return;
     }
-    tinkella::OSStatus status = 0;
-    auto system = tinkella::JackMidiSystem::open("Tinkella", status);
-    tinkella::MIDIClientRef client = 0;
-    tinkella::MIDIEndpointRef source = 0;
-    if (!system || system->clientCreate("Tinkella", {}, client) != 0 ||
-        system->sourceCreateWithProtocol(client, "Tinkella", tinkella::MIDIProtocolID::MIDI_1_0,
-                                         source) != 0) {
+    tinkella::MidiStatus status = 0;
+    auto port = tinkella::JackMidiPort::connect("Tinkella", status);
+    IgnoringListener listener;
+    if (!port) {
+        state.SkipWithError("JACK client refused");
+        return;
+    }
+    const tinkella::MidiPortOpened opened =
+        port->open("Tinkella", "Quorvin", "Tinkella", "Tinkella In", listener);
+    if (opened.client != 0 || opened.source != 0) {
         state.SkipWithError("JACK client refused");
         return;
     }
     EventCounter counter;
-    if (!counter.connectFrom(system->sourcePortName())) {
+    if (!counter.connectFrom(port->sourcePortName())) {
         state.SkipWithError("could not connect the counter");
         return;
     }
     constexpr std::uint64_t batch = 10000;
-    const std::uint32_t word = tinkella::ump::noteOnWord(60, 100, 0);
-    tinkella::MIDIEventList list{};
-    auto* packet = tinkella::MIDIEventListInit(&list, tinkella::MIDIProtocolID::MIDI_1_0);
-    tinkella::MIDIEventListAdd(&list, sizeof list, packet, 0, 1, &word);
+    const std::uint8_t noteOn[] = {0x90, 60, 100};
     std::uint64_t sent = 0;
     std::uint64_t refused = 0;
     for (auto _ : state) {
@@ -92,8 +98,8 @@ void BM_JackMessagesDelivered(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         std::uint64_t accepted = 0;
         for (std::uint64_t i = 0; i < batch; ++i) {
-            tinkella::OSStatus result = 0;
-            while ((result = system->receivedEventList(source, list)) == -ENOBUFS) {
+            tinkella::MidiStatus result = 0;
+            while ((result = port->send(noteOn, sizeof noteOn)) == -ENOBUFS) {
                 std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
             ++(result == 0 ? accepted : refused);
@@ -115,50 +121,20 @@ void BM_JackMessagesDelivered(benchmark::State& state) {
 }
 BENCHMARK(BM_JackMessagesDelivered)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// A MIDI system that publishes at once and accepts every message, so only the output's own
+// A MIDI port that publishes at once and accepts every message, so only the output's own
 // work and its log writes are measured.
-class AcceptingMidiSystem final : public tinkella::MidiSystem {
+class AcceptingMidiPort final : public tinkella::MidiPort {
 public:
-    tinkella::ItemCount numberOfSources() override { return 0; }
-    tinkella::MIDIEndpointRef source(tinkella::ItemCount) override { return 0; }
-    tinkella::ItemCount numberOfDestinations() override { return 0; }
-    tinkella::MIDIEndpointRef destination(tinkella::ItemCount) override { return 0; }
-    tinkella::ItemCount numberOfDevices() override { return 0; }
-    tinkella::MIDIDeviceRef device(tinkella::ItemCount) override { return 0; }
-    tinkella::OSStatus getStringProperty(tinkella::MIDIObjectRef, tinkella::MIDIStringProperty,
-                                         std::optional<std::string>&) override {
-        return -1;
+    tinkella::MidiTopology topology() override { return {}; }
+    tinkella::MidiPortOpened open(std::string_view, std::string_view, std::string_view,
+                                  std::string_view, tinkella::MidiPortListener&) override {
+        return {0, 0, 0, 2, 2, 0};
     }
-    tinkella::OSStatus getIntegerProperty(tinkella::MIDIObjectRef, tinkella::MIDIIntegerProperty,
-                                          std::int32_t&) override {
-        return -1;
-    }
-    tinkella::OSStatus setStringProperty(tinkella::MIDIObjectRef, tinkella::MIDIStringProperty,
-                                         std::string_view) override {
-        return 0;
-    }
-    tinkella::OSStatus clientCreate(std::string_view, tinkella::MIDINotifyBlock,
-                                    tinkella::MIDIClientRef& client) override {
-        client = 1;
-        return 0;
-    }
-    tinkella::OSStatus sourceCreateWithProtocol(tinkella::MIDIClientRef, std::string_view,
-                                                tinkella::MIDIProtocolID,
-                                                tinkella::MIDIEndpointRef& source) override {
-        source = 2;
-        return 0;
-    }
-    tinkella::OSStatus destinationCreate(tinkella::MIDIClientRef, std::string_view,
-                                         tinkella::MIDIReceiveBlock,
-                                         tinkella::MIDIEndpointRef& destination) override {
-        destination = 3;
-        return 0;
-    }
-    tinkella::OSStatus receivedEventList(tinkella::MIDIEndpointRef,
-                                         const tinkella::MIDIEventList&) override {
-        return 0;
-    }
-    tinkella::MIDITimeStamp currentHostTime() override { return 0; }
+    tinkella::MidiStatus send(const std::uint8_t*, std::size_t) override { return 0; }
+    int pollDescriptor() const override { return -1; }
+    void dispatchPending() override {}
+    bool waitUntilSent(std::chrono::milliseconds) override { return true; }
+    std::string displayName() const override { return "MIDI system"; }
 };
 
 // One noteOn: its "noteOn" line, the word, the hand-over and its "send #" line, each line to
@@ -166,7 +142,7 @@ public:
 // single calls leaves those out.
 void BM_NoteOnWithLog(benchmark::State& state) {
     tinkella::MIDIOutput output(
-        std::make_unique<AcceptingMidiSystem>(),
+        std::make_unique<AcceptingMidiPort>(),
         tinkella::MidiLogSink{std::make_unique<tinkella::SyslogSystemLog>("midi"),
                               std::make_unique<tinkella::PosixStandardErrorWriter>()});
     std::vector<double> micros;

@@ -16,10 +16,10 @@ MidiBackendChoice chooseMidiBackend(const std::vector<MidiBackend>& table,
             continue;
         }
         known = true;
-        OSStatus status = 0;
-        std::unique_ptr<MidiSystem> system = backend.open ? backend.open(status) : nullptr;
-        if (system) {
-            choice.system = std::move(system);
+        MidiStatus status = 0;
+        std::unique_ptr<MidiPort> port = backend.open ? backend.open(status) : nullptr;
+        if (port) {
+            choice.port = std::move(port);
             choice.name = backend.name;
             if (!failures.empty()) {
                 choice.report = failures + "; using " + backend.name;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "interfaces/AudioOutput.h"
-#include "interfaces/MidiSystem.h"
+#include "interfaces/MidiPort.h"
 
 #include <functional>
 #include <memory>
@@ -12,15 +12,15 @@
 namespace tinkella {
 
 // One way to reach a MIDI system: a stable name ("alsa", "jack") and an opener that returns
-// the system, or null with a non-zero status.
+// a port connected to it, or null with a non-zero status.
 struct MidiBackend {
     std::string name;
-    std::function<std::unique_ptr<MidiSystem>(OSStatus& status)> open;
+    std::function<std::unique_ptr<MidiPort>(MidiStatus& status)> open;
 };
 
 struct MidiBackendChoice {
-    std::unique_ptr<MidiSystem> system; // null when none opened or "none" was asked for
-    std::string name;                   // the backend that opened, "none", or empty
+    std::unique_ptr<MidiPort> port; // null when none opened or "none" was asked for
+    std::string name;               // the backend that opened, "none", or empty
     // One line for the user naming what failed ("alsa: -2, jack: 17"), empty when the first
     // backend tried opened.
     std::string report;

@@ -1,8 +1,8 @@
 #include "app/Composition.h"
 
-#include "adapters/alsa/AlsaMidiSystem.h"
+#include "adapters/alsa/AlsaMidiPort.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
-#include "adapters/jack/JackMidiSystem.h"
+#include "adapters/jack/JackMidiPort.h"
 #include "adapters/pipewire/PipeWireOutput.h"
 #include "adapters/qt/QtSettingsStore.h"
 #include "adapters/syslog/SyslogSystemLog.h"
@@ -31,12 +31,12 @@ namespace tinkella::app {
 const std::vector<MidiBackend>& midiBackends() {
     static const std::vector<MidiBackend> table{
         {"alsa",
-         [](OSStatus& status) -> std::unique_ptr<MidiSystem> {
-             return AlsaMidiSystem::open(status);
+         [](MidiStatus& status) -> std::unique_ptr<MidiPort> {
+             return AlsaMidiPort::connect(status);
          }},
         {"jack",
-         [](OSStatus& status) -> std::unique_ptr<MidiSystem> {
-             return JackMidiSystem::open("Tinkella", status);
+         [](MidiStatus& status) -> std::unique_ptr<MidiPort> {
+             return JackMidiPort::connect("Tinkella", status);
          }},
     };
     return table;
@@ -83,17 +83,17 @@ std::vector<std::string> audioBackendNames() {
 
 namespace {
 
-// Chooses and opens the MIDI system, with the lines the user reads on standard error.
-std::unique_ptr<MidiSystem> openMidiSystem(const std::string& name) {
+// Chooses and opens the MIDI port, with the lines the user reads on standard error.
+std::unique_ptr<MidiPort> openMidiPort(const std::string& name) {
     MidiBackendChoice choice = chooseMidiBackend(midiBackends(), name);
-    if (!choice.system && choice.name != noMidiBackend) {
+    if (!choice.port && choice.name != noMidiBackend) {
         PosixStandardErrorWriter().write("Tinkella: " + choice.report +
                                          "; the MIDI output stays off\n");
     } else if (!choice.failures.empty()) {
         PosixStandardErrorWriter().write("Tinkella: MIDI output through " + choice.name +
                                          " (not opened: " + choice.failures + ")\n");
     }
-    return std::move(choice.system);
+    return std::move(choice.port);
 }
 
 MidiLogSink midiLogSink() {
@@ -119,9 +119,9 @@ FluidSynthOptions synthOptions(const std::string& name) {
 
 // The outputs to open in the background, then being opened until the main thread takes them.
 struct Opening {
-    std::function<std::unique_ptr<MidiSystem>()> openMidi;
+    std::function<std::unique_ptr<MidiPort>()> openMidi;
     std::function<SoundController::GraphResult()> openAudio;
-    std::shared_ptr<Handoff<std::unique_ptr<MidiSystem>>> midi;
+    std::shared_ptr<Handoff<std::unique_ptr<MidiPort>>> midi;
     std::shared_ptr<Handoff<SoundController::GraphResult>> audio;
 };
 
@@ -133,8 +133,7 @@ Opening& opening() {
 } // namespace
 
 void useMidiBackend(std::string_view forced) {
-    MIDIOutput::setSharedSystemFactory(
-        [name = std::string(forced)] { return openMidiSystem(name); });
+    MIDIOutput::setSharedPortFactory([name = std::string(forced)] { return openMidiPort(name); });
     MIDIOutput::setSharedLogFactory(midiLogSink);
 }
 
@@ -168,11 +167,11 @@ void useStripPlacement() {
     });
 }
 
-void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+void openInBackground(std::function<std::unique_ptr<MidiPort>()> openMidi,
                       std::function<SoundController::GraphResult()> openAudio) {
     Opening& state = opening();
     state.openMidi = std::move(openMidi);
-    MIDIOutput::setSharedSystemArrivesLater();
+    MIDIOutput::setSharedPortArrivesLater();
     if (openAudio) {
         state.openAudio = std::move(openAudio);
         PianoController::setSharedSoundFactory(
@@ -190,14 +189,14 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
     // the MIDI thread hands over those audio outputs, or nothing.
     auto jackAudio = std::make_shared<std::promise<std::unique_ptr<AudioOutput>>>();
     auto openMidi = [name = std::string(midi), audioWantsJack, jackAudio] {
-        std::unique_ptr<MidiSystem> system = openMidiSystem(name);
+        std::unique_ptr<MidiPort> port = openMidiPort(name);
         std::unique_ptr<AudioOutput> stream;
-        if (auto* jack = dynamic_cast<JackMidiSystem*>(system.get()); jack && audioWantsJack) {
+        if (auto* jack = dynamic_cast<JackMidiPort*>(port.get()); jack && audioWantsJack) {
             std::string ignored;
             stream = jack->openAudioOutput(ignored);
         }
         jackAudio->set_value(std::move(stream));
-        return system;
+        return port;
     };
     if (audioName == noAudioBackend) {
         useAudioBackend(audioName);
@@ -224,9 +223,9 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {
     Opening& state = opening();
     if (state.openMidi) {
-        state.midi = Handoff<std::unique_ptr<MidiSystem>>::make();
-        state.midi->receive(receiver, [midiAttached](std::unique_ptr<MidiSystem> system) {
-            MIDIOutput::shared().attach(std::move(system));
+        state.midi = Handoff<std::unique_ptr<MidiPort>>::make();
+        state.midi->receive(receiver, [midiAttached](std::unique_ptr<MidiPort> port) {
+            MIDIOutput::shared().attach(std::move(port));
             midiAttached();
         });
         std::thread([handoff = state.midi, open = std::exchange(state.openMidi, {})] {

@@ -44,7 +44,7 @@ void useStripPlacement();
 // Makes MIDIOutput::shared() and, with openAudio, the shared controller's synthesiser start
 // pending, to take what the openers open on threads of their own once receiveOpenedOutputs()
 // starts them. Main thread, before the shared outputs' first use.
-void openInBackground(std::function<std::unique_ptr<MidiSystem>()> openMidi,
+void openInBackground(std::function<std::unique_ptr<MidiPort>()> openMidi,
                       std::function<SoundController::GraphResult()> openAudio);
 // openInBackground() with the backends useMidiBackend() and useAudioBackend() would choose,
 // logging as they do. With JACK for both, the synthesiser plays through the MIDI client's own
@@ -53,7 +53,7 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio);
 // Main thread, once the windows are shown, so that opening takes no time from them: starts the
 // openers of openInBackground() at once, each on a thread of its own, and hands what they open
 // to the shared outputs through receiver's event loop as each is ready; midiAttached runs
-// after the MIDI system is attached. Does nothing without openInBackground().
+// after the MIDI port is attached. Does nothing without openInBackground().
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached);
 // Main thread, before receiver goes.
 void stopReceivingOpenedOutputs();

@@ -1,8 +1,7 @@
 #include "audio/MIDIOutput.h"
 
 #include "audio/HexText.h"
-#include "foundation/NullMidiSystem.h"
-#include "interfaces/MidiEventList.h"
+#include "foundation/NullMidiPort.h"
 #include "interfaces/MidiMessage.h"
 
 #include <algorithm>
@@ -25,8 +24,8 @@ constexpr std::uint8_t pedalDownFrom = 64;
 constexpr std::int64_t topologyEvery = 25;
 constexpr std::size_t mostWaiting = 256;
 
-MIDIOutput::SystemFactory& sharedSystemFactory() {
-    static MIDIOutput::SystemFactory factory;
+MIDIOutput::PortFactory& sharedPortFactory() {
+    static MIDIOutput::PortFactory factory;
     return factory;
 }
 
@@ -62,15 +61,15 @@ std::string banner(std::uint32_t uniqueID) {
 
 } // namespace
 
-void MIDIOutput::setSharedSystemFactory(SystemFactory factory) {
-    sharedSystemFactory() = std::move(factory);
+void MIDIOutput::setSharedPortFactory(PortFactory factory) {
+    sharedPortFactory() = std::move(factory);
 }
 
 void MIDIOutput::setSharedLogFactory(LogFactory factory) {
     sharedLogFactory() = std::move(factory);
 }
 
-void MIDIOutput::setSharedSystemArrivesLater() {
+void MIDIOutput::setSharedPortArrivesLater() {
     sharedArrivesLater() = true;
 }
 
@@ -80,15 +79,13 @@ MIDIOutput& MIDIOutput::shared() {
         if (sharedArrivesLater()) {
             return MIDIOutput(Pending{}, std::move(sink));
         }
-        return MIDIOutput(sharedSystemFactory() ? sharedSystemFactory()() : nullptr,
-                          std::move(sink));
+        return MIDIOutput(sharedPortFactory() ? sharedPortFactory()() : nullptr, std::move(sink));
     }();
     return output;
 }
 
-MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink)
-    : system_(system ? std::move(system) : std::make_unique<NullMidiSystem>()),
-      sink_(std::move(sink)) {
+MIDIOutput::MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink)
+    : port_(port ? std::move(port) : std::make_unique<NullMidiPort>()), sink_(std::move(sink)) {
     if (!sink_.systemLog) {
         sink_.systemLog = std::make_unique<NullSystemLog>();
     }
@@ -99,7 +96,7 @@ MIDIOutput::MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink)
 }
 
 MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
-    : pending_(true), system_(std::make_unique<NullMidiSystem>()), sink_(std::move(sink)) {
+    : pending_(true), port_(std::make_unique<NullMidiPort>()), sink_(std::move(sink)) {
     if (!sink_.systemLog) {
         sink_.systemLog = std::make_unique<NullSystemLog>();
     }
@@ -108,13 +105,13 @@ MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
     }
 }
 
-void MIDIOutput::attach(std::unique_ptr<MidiSystem> system) {
+void MIDIOutput::attach(std::unique_ptr<MidiPort> port) {
     if (!pending_) {
         return;
     }
     pending_ = false;
-    if (system) {
-        system_ = std::move(system);
+    if (port) {
+        port_ = std::move(port);
     }
     start();
     const std::vector<Waiting> waiting = std::move(waiting_);
@@ -147,77 +144,53 @@ void MIDIOutput::replay(const Waiting& call) {
 MIDIOutput::~MIDIOutput() = default;
 
 void MIDIOutput::waitUntilSent(std::chrono::milliseconds bound) {
-    if (isAvailable_ && !system_->waitUntilSent(bound)) {
-        error("the " + system_->displayName() + " took no MIDI for " +
-              std::to_string(bound.count()) +
+    if (isAvailable_ && !port_->waitUntilSent(bound)) {
+        error("the " + port_->displayName() + " took no MIDI for " + std::to_string(bound.count()) +
               " ms; the last messages, note-offs among them, did not leave 'Tinkella'");
     }
 }
 
 void MIDIOutput::start() {
-    client_ = 0;
-    source_ = 0;
-    destination_ = 0;
     isAvailable_ = false;
+    systemGone_ = false;
     isEnabled_ = true;
     sentNoteCount_ = 0;
     logCounter_ = 0;
     info("=== MIDIOutput starting (pid " + std::to_string(::getpid()) + ") ===");
 
-    bool anotherCopy = false;
-    const ItemCount sourceCount = system_->numberOfSources();
-    for (ItemCount i = 0; i < sourceCount; ++i) {
-        std::optional<std::string> name;
-        system_->getStringProperty(system_->source(i), MIDIStringProperty::Name, name);
-        if (name && *name == sourceName) {
-            anotherCopy = true;
-        }
-    }
-    if (anotherCopy) {
+    const MidiTopology before = port_->topology();
+    if (std::any_of(before.sources.begin(), before.sources.end(),
+                    [](const MidiEndpoint& source) { return source.name == sourceName; })) {
         error("another running instance already publishes 'Tinkella' \u2014 MIDI may not reach "
               "it. Quit the other copy.");
     }
 
-    const OSStatus s1 = system_->clientCreate(
-        clientName, [this](const MIDINotification& n) { handleNotification(n); }, client_);
-    info("MIDIClientCreateWithBlock -> " + std::to_string(s1) + " (" + describe(s1) + ")");
-    if (s1 != 0) {
-        error("MIDIClientCreateWithBlock failed (" + describe(s1) + ")");
+    const MidiPortOpened opened =
+        port_->open(clientName, manufacturerName, sourceName, destinationName, *this);
+    info("MIDIClientCreateWithBlock -> " + std::to_string(opened.client) + " (" +
+         describe(opened.client) + ")");
+    if (opened.client != 0) {
+        error("MIDIClientCreateWithBlock failed (" + describe(opened.client) + ")");
         return;
     }
-
-    const OSStatus s2 =
-        system_->setStringProperty(client_, MIDIStringProperty::Manufacturer, manufacturerName);
-    info("MIDIObjectSetStringProperty(client, manufacturer) -> " + std::to_string(s2));
-
-    const OSStatus s3 =
-        system_->sourceCreateWithProtocol(client_, sourceName, MIDIProtocolID::MIDI_1_0, source_);
-    info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " + std::to_string(s3) + " (" +
-         describe(s3) + ") endpoint=" + std::to_string(source_));
-    if (s3 != 0) {
-        error("MIDISourceCreateWithProtocol failed (" + describe(s3) + ")");
+    info("MIDIObjectSetStringProperty(client, manufacturer) -> " +
+         std::to_string(opened.manufacturer));
+    info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " + std::to_string(opened.source) +
+         " (" + describe(opened.source) + ") endpoint=" + std::to_string(opened.sourceHandle));
+    if (opened.source != 0) {
+        error("MIDISourceCreateWithProtocol failed (" + describe(opened.source) + ")");
         return;
     }
 
     isAvailable_ = true;
-    const OSStatus s4 = system_->destinationCreate(
-        client_, destinationName,
-        [this](const MIDIReceivedEvent& event) {
-            if (inputHandler_) {
-                inputHandler_(event);
-            }
-        },
-        destination_);
-    if (s4 != 0) {
-        destination_ = 0;
-        error("MIDI input 'Tinkella In' not created (" + describe(s4) +
+    if (opened.destination != 0) {
+        error("MIDI input 'Tinkella In' not created (" + describe(opened.destination) +
               "); notes sent to Tinkella are not heard");
     }
-    std::int32_t uniqueID = 0;
-    system_->getIntegerProperty(source_, MIDIIntegerProperty::UniqueID, uniqueID);
-    info("virtual source PUBLISHED: name='Tinkella' uniqueID=" + std::to_string(uniqueID));
+    info("virtual source PUBLISHED: name='Tinkella' uniqueID=" +
+         std::to_string(opened.sourceUniqueId));
     logTopology("startup");
-    info(banner(static_cast<std::uint32_t>(uniqueID)));
+    info(banner(static_cast<std::uint32_t>(opened.sourceUniqueId)));
 }
 
 void MIDIOutput::setEnabled(bool enabled) {
@@ -285,7 +258,7 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
     }
     info("controlChange controller=" + std::to_string(controller) +
          " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
-    send(ump::controlChangeWord(controller, value, channel));
+    send(static_cast<std::uint8_t>(ump::controlChangeStatus + (channel & 0x0F)), controller, value);
 }
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
@@ -299,7 +272,7 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
     }
     info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
          " channel=" + std::to_string(channel));
-    send(ump::noteOnWord(noteNum, velocity, channel));
+    send(static_cast<std::uint8_t>(ump::noteOnStatus + (channel & 0x0F)), noteNum, velocity);
 }
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
@@ -326,10 +299,10 @@ void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
         return;
     }
     info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
-    send(ump::noteOffWord(noteNum, channel));
+    send(static_cast<std::uint8_t>(ump::noteOffStatus + (channel & 0x0F)), noteNum, 0);
 }
 
-void MIDIOutput::send(std::uint32_t word) {
+void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
     if (!isAvailable_) {
         error("send skipped: MIDI source unavailable");
         return;
@@ -338,30 +311,28 @@ void MIDIOutput::send(std::uint32_t word) {
         info("send skipped: MIDI output is switched off");
         return;
     }
-    MIDIEventList list{};
-    MIDIEventPacket* packet = MIDIEventListInit(&list, MIDIProtocolID::MIDI_1_0);
-    MIDIEventListAdd(&list, sizeof(list), packet, system_->currentHostTime(), 1, &word);
-    const OSStatus s = system_->receivedEventList(source_, list);
+    const std::uint8_t bytes[] = {status, ump::wireDataByte(data1), ump::wireDataByte(data2)};
+    const MidiStatus s = port_->send(bytes, sizeof bytes);
     ++logCounter_;
+    // The log names each message by its Universal MIDI Packet word, as the system's texts do.
+    const std::uint32_t word = ump::midi1Word(status, data1, data2);
     info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
          upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
-         upperHex(ump::statusByte(word)) + " data1=" + std::to_string(ump::data1(word)) +
-         " data2=" + std::to_string(ump::data2(word)) + " -> " + std::to_string(s) + " (" +
-         describe(s) + ")");
+         upperHex(status) + " data1=" + std::to_string(data1) + " data2=" + std::to_string(data2) +
+         " -> " + std::to_string(s) + " (" + describe(s) + ")");
     if (s != 0) {
         error("MIDIReceivedEventList failed (" + describe(s) + ")");
         return;
     }
-    const std::uint8_t status = ump::statusByte(word);
     const auto channel = static_cast<std::uint8_t>(status & 0x0F);
-    const auto key = std::make_pair(channel, ump::data1(word));
+    const auto key = std::make_pair(channel, data1);
     if ((status & 0xF0) == ump::controlChangeStatus) {
-        if (ump::data1(word) == ump::sustainController && ump::data2(word) >= pedalDownFrom) {
+        if (data1 == ump::sustainController && data2 >= pedalDownFrom) {
             sustainingChannels_.insert(channel);
-        } else if (ump::data1(word) == ump::sustainController) {
+        } else if (data1 == ump::sustainController) {
             sustainingChannels_.erase(channel);
         }
-    } else if ((status & 0xF0) == ump::noteOnStatus && ump::data2(word) != 0) {
+    } else if ((status & 0xF0) == ump::noteOnStatus && data2 != 0) {
         startedNotes_.insert(key);
     } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
         startedNotes_.erase(key);
@@ -374,28 +345,43 @@ void MIDIOutput::send(std::uint32_t word) {
     }
 }
 
-void MIDIOutput::handleNotification(const MIDINotification& notification) {
-    info("CoreMIDI notification: id=" + std::to_string(notification.messageID));
-    // The system itself went away (the JACK server stopped): nothing can leave the source any
-    // more, so say so once and skip every later message instead of failing each send.
-    if (notification.messageID == kMIDIMsgIOError && isAvailable_) {
+void MIDIOutput::received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
+    if (inputListener_) {
+        inputListener_->received(sender, bytes, size);
+    }
+}
+
+void MIDIOutput::senderGone(MidiSender sender) {
+    if (inputListener_) {
+        inputListener_->senderGone(sender);
+    }
+}
+
+void MIDIOutput::changed(MidiChange change) {
+    info("CoreMIDI notification: id=" + std::to_string(static_cast<std::int32_t>(change)));
+    // While the system is away nothing can leave the source: say so once and skip every
+    // message instead of failing each send. The notes listeners held went with the system.
+    if (change == MidiChange::systemGone && isAvailable_) {
         isAvailable_ = false;
+        systemGone_ = true;
         startedNotes_.clear();
         sustainingChannels_.clear();
-        if (inputHandler_) {
-            inputHandler_(MIDIReceivedEvent{});
-        }
-        error("the " + system_->displayName() +
-              " has gone away \u2014 MIDI output is unavailable until Tinkella is restarted");
+        senderGone(0);
+        error("the " + port_->displayName() +
+              " has gone away \u2014 MIDI and sound on it wait for it to come back");
+    } else if (change == MidiChange::systemBack && systemGone_) {
+        isAvailable_ = true;
+        systemGone_ = false;
+        info("the " + port_->displayName() + " is back \u2014 MIDI and sound on it play again");
     }
 }
 
 int MIDIOutput::notificationDescriptor() const {
-    return system_->pollDescriptor();
+    return port_->pollDescriptor();
 }
 
 void MIDIOutput::dispatchNotifications() {
-    system_->dispatchPending();
+    port_->dispatchPending();
 }
 
 } // namespace tinkella

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interfaces/MidiSystem.h"
+#include "interfaces/MidiPort.h"
 #include "interfaces/StandardError.h"
 #include "interfaces/SystemLog.h"
 
@@ -24,42 +24,43 @@ struct MidiLogSink {
 };
 
 // The virtual MIDI source "Tinkella": note-on, note-off and control change (sustain, panic)
-// leave it as MIDI 1.0 channel voice messages in Universal MIDI Packets, and every step is written
+// leave it as MIDI 1.0 channel voice messages, and every step is written
 // to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
 // Beside it, on the same client, the virtual destination "Tinkella In" hands what other programs
-// send to an input handler; nothing received is logged or sent on. Main thread only.
-class MIDIOutput {
+// send to an input listener; nothing received is logged or sent on. Main thread only.
+class MIDIOutput : private MidiPortListener {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
-    // shared system factory and the shared log factory.
+    // shared port factory and the shared log factory.
     static MIDIOutput& shared();
-    using SystemFactory = std::function<std::unique_ptr<MidiSystem>()>;
-    // Chooses the MIDI system shared() publishes on; call before its first use. Without one,
+    using PortFactory = std::function<std::unique_ptr<MidiPort>()>;
+    // Chooses the MIDI port shared() publishes on; call before its first use. Without one,
     // shared() has no MIDI system and stays unavailable.
-    static void setSharedSystemFactory(SystemFactory factory);
+    static void setSharedPortFactory(PortFactory factory);
     using LogFactory = std::function<MidiLogSink()>;
     // Chooses where shared() logs; call before its first use. Without one, standard error only.
     static void setSharedLogFactory(LogFactory factory);
-    // Makes shared() start pending (see attach()) instead of asking the system factory; call
+    // Makes shared() start pending (see attach()) instead of asking the port factory; call
     // before its first use.
-    static void setSharedSystemArrivesLater();
+    static void setSharedPortArrivesLater();
 
-    // Publishes the source on system right away, writing the start-up log. A null system
-    // behaves as a MIDI system that refuses the client.
-    explicit MIDIOutput(std::unique_ptr<MidiSystem> system, MidiLogSink sink = {});
-    // Made while the MIDI system is still being opened elsewhere: every call waits, in order,
+    // Publishes the source on port right away, writing the start-up log. A null port behaves
+    // as a MIDI system that refuses the client.
+    explicit MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink = {});
+    // Made while the MIDI port is still being opened elsewhere: every call waits, in order,
     // until attach().
     struct Pending {};
     MIDIOutput(Pending, MidiLogSink sink = {});
-    // A pending output's system: publishes the source as the constructor above does, then
+    // A pending output's port: publishes the source as the constructor above does, then
     // replays every call that waited, with its log lines, as if made now. Ignored when not
     // pending.
-    void attach(std::unique_ptr<MidiSystem> system);
+    void attach(std::unique_ptr<MidiPort> port);
     bool isPending() const { return pending_; }
-    ~MIDIOutput();
+    ~MIDIOutput() override;
     MIDIOutput(const MIDIOutput&) = delete;
     MIDIOutput& operator=(const MIDIOutput&) = delete;
 
+    // False before the source is published, and while the MIDI system is gone.
     bool isAvailable() const { return isAvailable_; }
     bool isEnabled() const { return isEnabled_; }
     // Switching off first ends every note this output started and has not ended and lifts a
@@ -80,11 +81,10 @@ public:
         return sustainingChannels_.count(channel & 0x0F) != 0;
     }
 
-    // Takes the destination's messages and the news of senders gone (MIDIReceivedEvent); when the
-    // MIDI system goes away it hears every sender gone (sender 0). Replaces the previous
-    // handler; until there is one, received messages are dropped.
-    void setInputHandler(MIDIReceiveBlock handler) { inputHandler_ = std::move(handler); }
-    bool hasInput() const { return destination_ != 0; }
+    // Hears the destination's messages and the news of senders gone; when the MIDI system goes
+    // away it hears every sender gone (sender 0). Replaces the previous listener, which must
+    // outlive its time here (null: none); until there is one, received messages are dropped.
+    void setInputListener(MidiInputListener* listener) { inputListener_ = listener; }
 
     // The MIDI system's notifications and received messages: watch this descriptor (-1: nothing to
     // watch) and call dispatchNotifications() when it is readable; the handler's lines are written
@@ -99,7 +99,7 @@ public:
 
     // The diagnostic log.
     // "noErr", "paramErr", "noConnection", "serverStartErr", otherwise "OSStatus(<n>)".
-    static std::string describe(OSStatus status);
+    static std::string describe(MidiStatus status);
     // One line: message to the system log when level is enabled there, then
     // prefix + message + "\n" to standard error in one write.
     void diag(std::string_view message, LogLevel level, std::string_view prefix);
@@ -110,9 +110,14 @@ public:
 
 private:
     void start();
-    void send(std::uint32_t word);
-    void handleNotification(const MIDINotification& notification);
+    // A channel voice message of three bytes; data bytes above 127 leave as 127.
+    void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
     void endStartedNotes();
+
+    // MidiPortListener, from port_->dispatchPending().
+    void received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) override;
+    void senderGone(MidiSender sender) override;
+    void changed(MidiChange change) override;
 
     // While pending: a call that waits for attach(), with its arguments.
     struct Waiting {
@@ -123,13 +128,11 @@ private:
 
     bool pending_ = false;
     std::vector<Waiting> waiting_;
-    std::unique_ptr<MidiSystem> system_;
+    std::unique_ptr<MidiPort> port_;
     MidiLogSink sink_;
-    MIDIClientRef client_ = 0;
-    MIDIEndpointRef source_ = 0;
-    MIDIEndpointRef destination_ = 0;
-    MIDIReceiveBlock inputHandler_;
+    MidiInputListener* inputListener_ = nullptr;
     bool isAvailable_ = false;
+    bool systemGone_ = false; // published, then the system went away
     bool isEnabled_ = true;
     std::int64_t sentNoteCount_ = 0; // messages the MIDI system accepted
     std::int64_t logCounter_ = 0;    // messages handed to the MIDI system, accepted or not

@@ -15,7 +15,7 @@ std::string orQuestionMark(const std::optional<std::string>& text) {
 
 } // namespace
 
-std::string MIDIOutput::describe(OSStatus status) {
+std::string MIDIOutput::describe(MidiStatus status) {
     switch (status) {
     case 0:
         return "noErr";
@@ -41,51 +41,38 @@ void MIDIOutput::diag(std::string_view message, LogLevel level, std::string_view
 }
 
 void MIDIOutput::logTopology(std::string_view reason) {
-    MidiSystem& system = *system_;
-    const ItemCount sources = system.numberOfSources();
-    const ItemCount destinations = system.numberOfDestinations();
-
+    const MidiTopology topology = port_->topology();
     bool visible = false;
     std::int32_t uniqueID = 0;
-    for (ItemCount i = 0; i < sources; ++i) {
-        const MIDIEndpointRef endpoint = system.source(i);
-        std::optional<std::string> name;
-        system.getStringProperty(endpoint, MIDIStringProperty::Name, name);
-        if (name && *name == ourSourceName) {
+    for (const MidiEndpoint& source : topology.sources) {
+        if (source.name == ourSourceName) {
             visible = true;
-            system.getIntegerProperty(endpoint, MIDIIntegerProperty::UniqueID, uniqueID);
+            uniqueID = source.uniqueId;
         }
     }
-    const ItemCount devices = system.numberOfDevices();
 
-    info("topology [" + std::string(reason) + "] sources=" + std::to_string(sources) +
-         " destinations=" + std::to_string(destinations) + " devices=" + std::to_string(devices) +
-         " ourSourceVisible=" + (visible ? "true" : "false") +
-         " ourUniqueID=" + std::to_string(uniqueID));
-    for (ItemCount i = 0; i < devices; ++i) {
-        std::optional<std::string> name;
-        system.getStringProperty(system.device(i), MIDIStringProperty::Name, name);
-        info("  device [" + std::to_string(i) + "] '" + orQuestionMark(name) + "'");
+    info("topology [" + std::string(reason) +
+         "] sources=" + std::to_string(topology.sources.size()) +
+         " destinations=" + std::to_string(topology.destinations.size()) +
+         " devices=" + std::to_string(topology.devices.size()) + " ourSourceVisible=" +
+         (visible ? "true" : "false") + " ourUniqueID=" + std::to_string(uniqueID));
+    for (std::size_t i = 0; i < topology.devices.size(); ++i) {
+        info("  device [" + std::to_string(i) + "] '" + orQuestionMark(topology.devices[i]) + "'");
     }
     info("  note: app-created virtual sources belong to no device, so apps that");
     info("  list only devices (e.g. GarageBand's 'MIDI Controller' menu) will not show us");
     if (!visible) {
         error("our source is NOT in the system source list \u2014 other apps cannot see it");
     }
-    for (ItemCount i = 0; i < sources; ++i) {
-        const MIDIEndpointRef endpoint = system.source(i);
-        std::optional<std::string> name;
-        std::optional<std::string> manufacturer;
-        system.getStringProperty(endpoint, MIDIStringProperty::Name, name);
-        system.getStringProperty(endpoint, MIDIStringProperty::Manufacturer, manufacturer);
-        const bool ours = name && *name == ourSourceName;
-        info("  source [" + std::to_string(i) + "] '" + orQuestionMark(name) + "' \u2014 " +
-             orQuestionMark(manufacturer) + (ours ? "   <== OURS" : ""));
+    for (std::size_t i = 0; i < topology.sources.size(); ++i) {
+        const MidiEndpoint& source = topology.sources[i];
+        const bool ours = source.name == ourSourceName;
+        info("  source [" + std::to_string(i) + "] '" + orQuestionMark(source.name) + "' \u2014 " +
+             orQuestionMark(source.manufacturer) + (ours ? "   <== OURS" : ""));
     }
-    for (ItemCount i = 0; i < destinations; ++i) {
-        std::optional<std::string> name;
-        system.getStringProperty(system.destination(i), MIDIStringProperty::Name, name);
-        info("  destination [" + std::to_string(i) + "] '" + orQuestionMark(name) + "'");
+    for (std::size_t i = 0; i < topology.destinations.size(); ++i) {
+        info("  destination [" + std::to_string(i) + "] '" +
+             orQuestionMark(topology.destinations[i].name) + "'");
     }
 }
 

@@ -39,30 +39,38 @@ struct MidiPortOpened {
     MidiStatus client = -1;       // joining the system as a client of the given name
     MidiStatus manufacturer = -1; // recording the manufacturer (ALSA keeps none: -EOPNOTSUPP)
     MidiStatus source = -1;       // publishing the source
-    std::uint32_t sourceHandle = 0; // the source's number in the system (ALSA port, JACK index)
+    // The source's number in the system: ALSA, client * 256 + port; JACK, the low 32 bits of the
+    // port's UUID.
+    std::uint32_t sourceHandle = 0;
     std::int32_t sourceUniqueId = 0;
     MidiStatus destination = -1; // publishing the destination
 };
 
 // What changed in the system, by the numbers the diagnostic log prints.
 enum class MidiChange : std::int32_t {
-    connections = 1,  // a connection was made or broken
-    portAdded = 2,    // a client or port appeared
-    portRemoved = 3,  // a client or port went away
-    portRenamed = 4,  // a client or port changed its name or capabilities
-    systemGone = 7,   // the system itself went away (the JACK server stopped)
-    systemBack = 8,   // it came back and our ports are published again
+    connections = 1, // a connection was made or broken
+    portAdded = 2,   // a client or port appeared
+    portRemoved = 3, // a client or port went away
+    portRenamed = 4, // a client or port changed its name or capabilities
+    systemGone = 7,  // the system itself went away (the JACK server stopped)
+    systemBack = 8,  // it came back and our ports are published again
 };
 
-// Receives what the port hears, always on the main thread (from dispatchPending()).
-class MidiPortListener {
+// Receives what other programs send to our destination, always on the main thread (from
+// MidiPort::dispatchPending()).
+class MidiInputListener {
 public:
-    virtual ~MidiPortListener() = default;
+    virtual ~MidiInputListener() = default;
     // A MIDI 1.0 channel voice message sent to our destination: status byte first, size 2 or 3.
     virtual void received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) = 0;
     // The sender left (its port went, or was disconnected from ours): what it left sounding
     // ends. 0: every sender.
     virtual void senderGone(MidiSender sender) = 0;
+};
+
+// Receives what the port hears, the system's changes too, always on the main thread.
+class MidiPortListener : public MidiInputListener {
+public:
     virtual void changed(MidiChange change) = 0;
 };
 

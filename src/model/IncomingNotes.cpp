@@ -14,23 +14,25 @@ constexpr auto midiIn = SoundController::Holder::midiIn;
 IncomingNotes::IncomingNotes(std::vector<PianoKey>& keys, SoundController& sound)
     : keys_(keys), sound_(sound) {}
 
-bool IncomingNotes::receive(const MIDIReceivedEvent& event) {
-    if (event.word == 0) {
-        const auto gone = [&event](MIDIEndpointRef sender) {
-            return event.sender == 0 || sender == event.sender;
-        };
-        std::erase_if(pedals_, [&gone](const auto& pedal) { return gone(pedal.first); });
-        sound_.setSustain(isSustaining(), midiIn);
-        return release([&gone](const Hold& h) { return gone(h.sender); });
-    }
-    if (ump::messageType(event.word) != ump::midi1ChannelVoiceType) {
+bool IncomingNotes::senderGone(MidiSender sender) {
+    const auto gone = [sender](MidiSender other) {
+        return sender == 0 || other == sender;
+    };
+    std::erase_if(pedals_, [&gone](const auto& pedal) { return gone(pedal.first); });
+    sound_.setSustain(isSustaining(), midiIn);
+    return release([&gone](const Hold& h) { return gone(h.sender); });
+}
+
+bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
+    const std::uint32_t word = ump::midi1WordFromBytes(bytes, size);
+    if (word == 0) {
         return false;
     }
-    const std::uint8_t status = ump::statusByte(event.word);
+    const std::uint8_t status = ump::statusByte(word);
     const auto channel = static_cast<std::uint8_t>(status & 0x0F);
-    const std::uint8_t data1 = ump::data1(event.word);
-    const std::uint8_t data2 = ump::data2(event.word);
-    const Hold h{event.sender, channel, data1};
+    const std::uint8_t data1 = ump::data1(word);
+    const std::uint8_t data2 = ump::data2(word);
+    const Hold h{sender, channel, data1};
     switch (status & 0xF0) {
     case ump::noteOnStatus:
         return data2 != 0 ? hold(h, data2) : unhold(h);
@@ -41,7 +43,7 @@ bool IncomingNotes::receive(const MIDIReceivedEvent& event) {
         return false;
     case ump::controlChangeStatus:
         if (data1 == ump::sustainController) {
-            setPedal({event.sender, channel}, data2 >= pedalDownFrom);
+            setPedal({sender, channel}, data2 >= pedalDownFrom);
         } else if (data1 == ump::allSoundOffController || data1 == ump::allNotesOffController) {
             return release([&h](const Hold& other) {
                 return other.sender == h.sender && other.channel == h.channel;
@@ -88,17 +90,13 @@ template <typename Match> bool IncomingNotes::release(Match match) {
     return changed;
 }
 
-void IncomingNotes::setPedal(std::pair<MIDIEndpointRef, std::uint8_t> senderChannel, bool down) {
+void IncomingNotes::setPedal(std::pair<MidiSender, std::uint8_t> senderChannel, bool down) {
     if (down) {
         pedals_.insert(senderChannel);
     } else {
         pedals_.erase(senderChannel);
     }
     sound_.setSustain(isSustaining(), midiIn);
-}
-
-bool IncomingNotes::endAll() {
-    return receive(MIDIReceivedEvent{});
 }
 
 void IncomingNotes::forget() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/SoundController.h"
-#include "interfaces/MidiSystem.h"
+#include "interfaces/MidiPort.h"
 #include "model/PianoKey.h"
 
 #include <array>
@@ -24,10 +24,11 @@ public:
     // keys (the controller's 120) and sound must outlive this object.
     IncomingNotes(std::vector<PianoKey>& keys, SoundController& sound);
 
-    // Takes one event of the destination; returns whether a key's lit state changed.
-    bool receive(const MIDIReceivedEvent& event);
-    // Ends every incoming note and lifts the incoming pedal; returns whether a key went dark.
-    bool endAll();
+    // Takes one message of the destination (status byte first); returns whether a key's lit
+    // state changed.
+    bool receive(MidiSender sender, const std::uint8_t* bytes, std::size_t size);
+    // Ends what sender holds (0: every sender); returns whether a key went dark.
+    bool senderGone(MidiSender sender);
     // Drops every record and unlights the keys without a word to the synthesiser, for when it
     // has just been silenced as a whole.
     void forget();
@@ -35,7 +36,7 @@ public:
 
 private:
     struct Hold {
-        MIDIEndpointRef sender;
+        MidiSender sender;
         std::uint8_t channel; // 0..15
         std::uint8_t note;    // 0..127
         auto operator<=>(const Hold&) const = default;
@@ -44,13 +45,13 @@ private:
     template <typename Match> bool release(Match match);
     bool hold(const Hold& hold, std::uint8_t velocity);
     bool unhold(const Hold& hold);
-    void setPedal(std::pair<MIDIEndpointRef, std::uint8_t> senderChannel, bool down);
+    void setPedal(std::pair<MidiSender, std::uint8_t> senderChannel, bool down);
 
     std::vector<PianoKey>& keys_;
     SoundController& sound_;
     std::set<Hold> holds_;
-    std::array<int, 128> holdCount_{};                          // holds per note
-    std::set<std::pair<MIDIEndpointRef, std::uint8_t>> pedals_; // (sender, channel) down
+    std::array<int, 128> holdCount_{};                     // holds per note
+    std::set<std::pair<MidiSender, std::uint8_t>> pedals_; // (sender, channel) down
 };
 
 } // namespace tinkella

@@ -54,15 +54,21 @@ PianoController::PianoController(std::unique_ptr<SoundController> soundControlle
                                  MIDIOutput& midiOutput, NotificationCenter& center)
     : soundController_(std::move(soundController)), keys_(buildKeys()),
       incoming_(keys_, *soundController_), midiOutput_(midiOutput), center_(center) {
-    midiOutput_.setInputHandler([this](const MIDIReceivedEvent& event) { receiveMidi(event); });
+    midiOutput_.setInputListener(this);
 }
 
 PianoController::~PianoController() {
-    midiOutput_.setInputHandler({});
+    midiOutput_.setInputListener(nullptr);
 }
 
-void PianoController::receiveMidi(const MIDIReceivedEvent& event) {
-    if (incoming_.receive(event)) {
+void PianoController::received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
+    if (incoming_.receive(sender, bytes, size)) {
+        notifyPressedKeysChanged();
+    }
+}
+
+void PianoController::senderGone(MidiSender sender) {
+    if (incoming_.senderGone(sender)) {
         notifyPressedKeysChanged();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/NotificationCenter.h"
-#include "interfaces/MidiSystem.h"
+#include "interfaces/MidiPort.h"
 #include "model/IncomingNotes.h"
 #include "model/PianoKey.h"
 
@@ -25,7 +25,7 @@ enum class SustainSource { keyboard, menu };
 // while it is down. So `playing` keeps following the keys, every path that ends notes (release,
 // focus loss, muting, switching MIDI off, quitting) stays as it was, and the only new state held
 // downstream is the pedal, which each output lifts again whenever it ends everything.
-class PianoController : public NotificationSender {
+class PianoController : public NotificationSender, public MidiInputListener {
 public:
     static constexpr std::size_t keyCount = 120;
 
@@ -39,7 +39,7 @@ public:
     static void setSharedSoundFactory(SoundFactory factory);
 
     // For tests and for sharedInstance(): owns the synthesiser, refers to the MIDI output and
-    // the notification centre, which must outlive it. Becomes the MIDI output's input handler
+    // the notification centre, which must outlive it. Becomes the MIDI output's input listener
     // until it goes.
     PianoController(std::unique_ptr<SoundController> soundController, MIDIOutput& midiOutput,
                     NotificationCenter& center);
@@ -70,11 +70,12 @@ public:
     bool isSustainedBy(SustainSource source) const {
         return source == SustainSource::keyboard ? sustainedByKeyboard_ : sustainedByMenu_;
     }
-    // One event of the MIDI input (see IncomingNotes); posts PressedPianoKeysChanged when a
-    // key's lit state changed.
-    void receiveMidi(const MIDIReceivedEvent& event);
+    // One message of the MIDI input, or one of its senders gone (see IncomingNotes); each posts
+    // PressedPianoKeysChanged when a key's lit state changed.
+    void received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) override;
+    void senderGone(MidiSender sender) override;
     // Ends every note and lifts the pedal that the MIDI input holds, as when every sender went.
-    void endIncomingNotes() { receiveMidi(MIDIReceivedEvent{}); }
+    void endIncomingNotes() { senderGone(0); }
     bool isSustainedByMidiIn() const { return incoming_.isSustaining(); }
 
     // Stops everything, whatever the state: clears every pressed flag, the keys held by the

@@ -18,7 +18,7 @@
 #include "model/Preferences.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
@@ -85,8 +85,8 @@ public:
     struct Doubles {
         Doubles() {
             ensureQtApplication();
-            MIDIOutput::setSharedSystemFactory([this] {
-                auto system = std::make_unique<FakeMidiSystem>();
+            MIDIOutput::setSharedPortFactory([this] {
+                auto system = std::make_unique<FakeMidiPort>();
                 midi = system.get();
                 madeMidiFirst = audio->steps.empty();
                 return system;
@@ -97,7 +97,7 @@ public:
             });
         }
         std::shared_ptr<AudioJournal> audio = std::make_shared<AudioJournal>();
-        FakeMidiSystem* midi = nullptr; // owned by MIDIOutput::shared() once it is made
+        FakeMidiPort* midi = nullptr; // owned by MIDIOutput::shared() once it is made
         bool madeMidiFirst = false;
         MidiLogCapture midiLog;
     };

@@ -5,7 +5,7 @@
 #include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 #include "support/QtTestApplication.h"
 
 #include <future>
@@ -22,18 +22,18 @@ using testing::AudioStep;
 TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAre) {
     testing::ensureQtApplication();
     auto journal = std::make_shared<testing::AudioJournal>();
-    auto* midi = new testing::FakeMidiSystem;
+    auto* midi = new testing::FakeMidiPort;
     testing::MidiLogCapture log;
     MIDIOutput output(MIDIOutput::Pending{}, log.sink());
     NotificationCenter center;
     PianoController piano(std::make_unique<SoundController>(SoundController::Pending{}), output,
                           center);
-    auto midiHandoff = app::Handoff<std::unique_ptr<MidiSystem>>::make();
+    auto midiHandoff = app::Handoff<std::unique_ptr<MidiPort>>::make();
     auto audioHandoff = app::Handoff<SoundController::GraphResult>::make();
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
     std::thread midiOpen(
-        [&] { released.wait(), midiHandoff->put(std::unique_ptr<MidiSystem>(midi)); });
+        [&] { released.wait(), midiHandoff->put(std::unique_ptr<MidiPort>(midi)); });
     std::thread audioOpen([&] {
         released.wait();
         testing::FakeAudioSystem system(journal);

@@ -1,5 +1,5 @@
 #include "app/Backends.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 // that one; "none" opens nothing; every failure is named; an unknown name gets the choices.
 TEST(MidiBackends, ChoosesTheFirstThatOpensOrTheForcedOneAndReportsEveryFailure) {
     const struct {
-        OSStatus alsa, jack;
+        MidiStatus alsa, jack;
         std::string forced, tried, chosen, report;
     } cases[] = {
         {0, 0, "", "alsa ", "alsa", ""},
@@ -22,16 +22,16 @@ TEST(MidiBackends, ChoosesTheFirstThatOpensOrTheForcedOneAndReportsEveryFailure)
         std::string tried;
         std::vector<MidiBackend> backends;
         for (const auto& [name, status] : {std::pair{"alsa", c.alsa}, std::pair{"jack", c.jack}}) {
-            backends.push_back({name, [&tried, name, status](OSStatus& out) {
+            backends.push_back({name, [&tried, name, status](MidiStatus& out) {
                                     tried += std::string(name) + " ";
                                     out = status;
-                                    return status == 0 ? std::make_unique<testing::FakeMidiSystem>()
+                                    return status == 0 ? std::make_unique<testing::FakeMidiPort>()
                                                        : nullptr;
                                 }});
         }
         const MidiBackendChoice choice = chooseMidiBackend(backends, c.forced);
         EXPECT_EQ(tried, c.tried) << c.report;
-        EXPECT_EQ(choice.system ? choice.name : "", c.chosen) << c.report;
+        EXPECT_EQ(choice.port ? choice.name : "", c.chosen) << c.report;
         EXPECT_EQ(choice.report, c.report);
     }
 }

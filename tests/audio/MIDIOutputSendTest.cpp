@@ -2,7 +2,7 @@
 // them, and the mends that keep notes from hanging in the programs that listen.
 #include "audio/MIDIOutput.h"
 #include "support/FakeMidiLog.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 
 #include <functional>
 #include <gmock/gmock.h>
@@ -12,7 +12,7 @@ namespace tinkella {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::FakeMidiSystem;
+using testing::FakeMidiPort;
 using testing::MidiLogCapture;
 
 const std::string anotherCopy = "MIDI-ERROR: another running instance already publishes "
@@ -22,8 +22,8 @@ const std::string notVisible = "MIDI-ERROR: our source is NOT in the system sour
 const std::string unavailable = "MIDI-ERROR: send skipped: MIDI source unavailable";
 
 struct Output {
-    explicit Output(std::function<void(FakeMidiSystem&)> script = {}) {
-        auto fake = std::make_unique<FakeMidiSystem>();
+    explicit Output(std::function<void(FakeMidiPort&)> script = {}) {
+        auto fake = std::make_unique<FakeMidiPort>();
         midi = fake.get();
         if (script) {
             script(*midi);
@@ -31,7 +31,7 @@ struct Output {
         output = std::make_unique<MIDIOutput>(std::move(fake), log.sink());
     }
     MidiLogCapture log;
-    FakeMidiSystem* midi = nullptr;
+    FakeMidiPort* midi = nullptr;
     std::unique_ptr<MIDIOutput> output;
 };
 
@@ -39,12 +39,12 @@ struct Output {
 TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
     const struct {
         const char* what;
-        std::function<void(FakeMidiSystem&)> script;
-        std::function<void(MIDIOutput&, FakeMidiSystem&)> act;
+        std::function<void(FakeMidiPort&)> script;
+        std::function<void(MIDIOutput&, FakeMidiPort&)> act;
         std::vector<std::string> lines;
     } rows[] = {
         {"start-up",
-         [](FakeMidiSystem& m) { m.createdSourceUniqueID = -2; },
+         [](FakeMidiPort& m) { m.createdSourceUniqueID = -2; },
          {},
          {"MIDI: MIDIClientCreateWithBlock -> 0 (noErr)",
           "MIDI: MIDIObjectSetStringProperty(client, manufacturer) -> 0",
@@ -57,7 +57,7 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "\u2502      (uniqueID 4294967294, MIDI 1.0, channel 1)"}},
         {"note-on",
          {},
-         [](MIDIOutput& o, FakeMidiSystem&) { o.noteOn(60, 127, 0); },
+         [](MIDIOutput& o, FakeMidiPort&) { o.noteOn(60, 127, 0); },
          {"MIDI: noteOn  note=60 velocity=127 channel=0",
           "MIDI: send #1 MIDIReceivedEventList word=0x20903C7F mt=2 status=0x90 data1=60 "
           "data2=127 -> 0 (noErr)",
@@ -65,13 +65,13 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "ourSourceVisible=true ourUniqueID=1001"}},
         {"note-off, channel masked in the word",
          {},
-         [](MIDIOutput& o, FakeMidiSystem&) { o.noteOff(10, 17); },
+         [](MIDIOutput& o, FakeMidiPort&) { o.noteOff(10, 17); },
          {"MIDI: noteOff note=10 channel=17",
           "MIDI: send #1 MIDIReceivedEventList word=0x20810A00 mt=2 status=0x81 data1=10 "
           "data2=0 -> 0 (noErr)"}},
         {"refused",
-         [](FakeMidiSystem& m) { m.sendStatus = -10860; },
-         [](MIDIOutput& o, FakeMidiSystem&) {
+         [](FakeMidiPort& m) { m.sendStatus = -10860; },
+         [](MIDIOutput& o, FakeMidiPort&) {
              o.noteOn(128, 1, 0), o.noteOn(0, 200, 0), o.noteOff(200, 0),
                  o.controlChange(128, 0, 0);
          },
@@ -83,43 +83,48 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "MIDI-ERROR: controlChange rejected: controller 128 value 0 is out of MIDI range 0-127"}},
         {"switched off",
          {},
-         [](MIDIOutput& o, FakeMidiSystem&) { o.setEnabled(false), o.noteOn(60, 127, 0); },
+         [](MIDIOutput& o, FakeMidiPort&) { o.setEnabled(false), o.noteOn(60, 127, 0); },
          {"MIDI: noteOn  note=60 velocity=127 channel=0",
           "MIDI: send skipped: MIDI output is switched off"}},
-        {"system gone",
-         {},
-         [](MIDIOutput& o, FakeMidiSystem& m) {
-             m.queueNotification(kMIDIMsgIOError), m.queueNotification(kMIDIMsgIOError);
+        {"system gone and back",
+         [](FakeMidiPort& m) { m.name = "JACK server"; },
+         [](MIDIOutput& o, FakeMidiPort& m) {
+             m.queueChange(MidiChange::systemGone), m.queueChange(MidiChange::systemGone);
              o.dispatchNotifications(), o.noteOn(60, 127, 0);
+             m.queueChange(MidiChange::systemBack), o.dispatchNotifications();
+             o.noteOn(62, 127, 0);
          },
          {"MIDI: CoreMIDI notification: id=7",
-          "MIDI-ERROR: the MIDI system has gone away \u2014 MIDI output is unavailable until "
-          "Tinkella is restarted",
-          "MIDI: CoreMIDI notification: id=7", unavailable}},
+          "MIDI-ERROR: the JACK server has gone away \u2014 MIDI and sound on it wait for it to "
+          "come back",
+          "MIDI: CoreMIDI notification: id=7", unavailable, "MIDI: CoreMIDI notification: id=8",
+          "MIDI: the JACK server is back \u2014 MIDI and sound on it play again",
+          "MIDI: send #1 MIDIReceivedEventList word=0x20903E7F mt=2 status=0x90 data1=62 "
+          "data2=127 -> 0 (noErr)"}},
         {"no client",
-         [](FakeMidiSystem& m) { m.clientCreateStatus = -10860; },
-         [](MIDIOutput& o, FakeMidiSystem&) { o.noteOn(60, 127, 0), o.panic(0); },
+         [](FakeMidiPort& m) { m.clientStatus = -10860; },
+         [](MIDIOutput& o, FakeMidiPort&) { o.noteOn(60, 127, 0), o.panic(0); },
          {"MIDI: MIDIClientCreateWithBlock -> -10860 (noConnection)",
           "MIDI-ERROR: MIDIClientCreateWithBlock failed (noConnection)", unavailable,
           "MIDI-ERROR: panic skipped: MIDI source unavailable"}},
         {"no manufacturer, invisible, another copy",
-         [](FakeMidiSystem& m) {
-             m.setManufacturerStatus = -95, m.createdSourceVisible = false;
-             m.sources = {{101, "tinkella", "Maker", 0},
-                          {102, "Tinkella", "Quorvin", 5},
-                          {103, "Tinkella", std::nullopt, std::nullopt},
-                          {104, std::nullopt, "Maker", 0}};
-             m.devices = {{105, {}, {}, {}}}, m.destinations = {{106, "Synth In", {}, {}}};
+         [](FakeMidiPort& m) {
+             m.manufacturerStatus = -95, m.createdSourceVisible = false;
+             m.system.sources = {{"tinkella", "Maker", 0},
+                                 {"Tinkella", "Quorvin", 5},
+                                 {"Tinkella", std::nullopt, 6},
+                                 {std::nullopt, "Maker", 0}};
+             m.system.devices = {std::nullopt}, m.system.destinations = {{"Synth In", {}, 0}};
          },
          {},
          {anotherCopy, "MIDI: MIDIObjectSetStringProperty(client, manufacturer) -> -95",
           "MIDI: topology [startup] sources=4 destinations=1 devices=1 ourSourceVisible=true "
-          "ourUniqueID=5",
+          "ourUniqueID=6",
           "MIDI:   device [0] '?'", "MIDI:   source [0] 'tinkella' \u2014 Maker",
           "MIDI:   source [1] 'Tinkella' \u2014 Quorvin   <== OURS",
           "MIDI:   source [2] 'Tinkella' \u2014 ?   <== OURS",
           "MIDI:   source [3] '?' \u2014 Maker", "MIDI:   destination [0] 'Synth In'"}},
-        {"invisible", [](FakeMidiSystem& m) { m.createdSourceVisible = false; }, {}, {notVisible}},
+        {"invisible", [](FakeMidiPort& m) { m.createdSourceVisible = false; }, {}, {notVisible}},
     };
     for (const auto& row : rows) {
         Output o(row.script);

@@ -8,7 +8,7 @@
 #include "interfaces/StandardError.h"
 #include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 #include "support/FakeViewHost.h"
 #include "support/NoteLedger.h"
 #include "view/PianoView.h"
@@ -102,8 +102,8 @@ struct DiscardingDrawContext : DrawContext {
 
 struct Keyboard {
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
-    std::unique_ptr<FakeMidiSystem> ownedMidi = std::make_unique<FakeMidiSystem>();
-    FakeMidiSystem& midiSystem = *ownedMidi;
+    std::unique_ptr<FakeMidiPort> ownedMidi = std::make_unique<FakeMidiPort>();
+    FakeMidiPort& midiPort = *ownedMidi;
     MIDIOutput midi{std::move(ownedMidi),
                     MidiLogSink{nullptr, std::make_unique<DiscardingStandardError>()}};
     NotificationCenter center;
@@ -128,7 +128,7 @@ struct Keyboard {
 
     void check() {
         synthHeard.forget(*journal);
-        midiHeard.catchUp(midiSystem);
+        midiHeard.catchUp(midiPort);
         std::set<std::uint32_t> playing;
         for (const PianoKey& key : controller.keys()) {
             if (key.playing != key.isPressed()) {

@@ -5,7 +5,7 @@
 #include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,7 +21,7 @@ namespace {
 using testing::AudioJournal;
 using testing::AudioStep;
 using testing::FakeAudioSystem;
-using testing::FakeMidiSystem;
+using testing::FakeMidiPort;
 using testing::MidiLogCapture;
 
 // "on 60", "off 60" or "cc 64 127" for one channel message on the first channel.
@@ -36,9 +36,9 @@ std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t da
 
 struct Model {
     Model() {
-        auto system = std::make_unique<FakeMidiSystem>();
+        auto system = std::make_unique<FakeMidiPort>();
         system->createdSourceVisible = false;
-        midiSystem = system.get();
+        midiPort = system.get();
         midi = std::make_unique<MIDIOutput>(std::move(system), log.sink());
         piano = std::make_unique<PianoController>(
             std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), *midi,
@@ -60,15 +60,14 @@ struct Model {
                 const auto n = static_cast<std::uint8_t>(std::atoi(
                     step.c_str() + std::min(step.find_first_of("0123456789"), step.size())));
                 if (std::string("ijIpg").find(step[0]) != std::string::npos) {
-                    midiSystem->receive(
-                        step[0] == 'j'   ? 2
-                        : step[0] == 'g' ? n
-                                         : 1,
-                        step[0] == 'I'   ? ump::controlChangeWord(64, down ? 127 : 0, 0)
-                        : step[0] == 'p' ? ump::midi1Word(0xC0, n, 0)
-                        : step[0] == 'g'
-                            ? 0
-                            : (down ? ump::noteOnWord(n, 100, 0) : ump::noteOffWord(n, 0)));
+                    midiPort->receive(step[0] == 'j'   ? 2
+                                      : step[0] == 'g' ? n
+                                                       : 1,
+                                      step[0] == 'I' ? ump::controlChangeWord(64, down ? 127 : 0, 0)
+                                      : step[0] == 'p' ? ump::midi1Word(0xC0, n, 0)
+                                      : step[0] == 'g' ? 0
+                                                       : (down ? ump::noteOnWord(n, 100, 0)
+                                                               : ump::noteOffWord(n, 0)));
                 } else if (step == "mute" || step == "unmute") {
                     piano->setInternalSynthMuted(step == "mute");
                 } else if (step == "midioff") {
@@ -109,7 +108,7 @@ struct Model {
     }
     std::vector<std::string> midiOut() {
         std::vector<std::string> out;
-        const std::vector<std::uint32_t>& words = midiSystem->sent;
+        const std::vector<std::uint32_t>& words = midiPort->sent;
         for (std::size_t i = seen; i < words.size(); ++i) {
             out.push_back(
                 describe(ump::statusByte(words[i]), ump::data1(words[i]), ump::data2(words[i])));
@@ -121,7 +120,7 @@ struct Model {
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
     MidiLogCapture log;
     NotificationCenter center;
-    FakeMidiSystem* midiSystem = nullptr;
+    FakeMidiPort* midiPort = nullptr;
     std::unique_ptr<MIDIOutput> midi;
     std::unique_ptr<PianoController> piano;
     std::size_t seen = 0;

@@ -4,7 +4,7 @@
 #include "audio/MIDIOutput.h"
 #include "model/PianoController.h"
 #include "support/FakeAudioSystem.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 
 #include <QCoreApplication>
 #include <future>
@@ -18,15 +18,15 @@ struct BackgroundStartHook {
     static constexpr std::uint64_t openAfter = 600;
     std::promise<void> open;
 
-    // Before the application launches; midiSystem is set once the MIDI system is handed over.
-    void install(std::shared_ptr<AudioJournal> journal, FakeMidiSystem*& midiSystem) {
+    // Before the application launches; midiPort is set once the MIDI system is handed over.
+    void install(std::shared_ptr<AudioJournal> journal, FakeMidiPort*& midiPort) {
         auto opened = open.get_future().share();
         app::openInBackground(
-            [opened, &midiSystem] {
+            [opened, &midiPort] {
                 opened.wait();
-                auto system = std::make_unique<FakeMidiSystem>();
-                midiSystem = system.get();
-                return std::unique_ptr<MidiSystem>(std::move(system));
+                auto system = std::make_unique<FakeMidiPort>();
+                midiPort = system.get();
+                return std::unique_ptr<MidiPort>(std::move(system));
             },
             [opened, journal] {
                 opened.wait();

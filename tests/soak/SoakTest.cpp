@@ -18,7 +18,7 @@
 #include "model/PianoController.h"
 #include "soak/BackgroundStartHook.h"
 #include "support/FakeAudioSystem.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 #include "support/NoteLedger.h"
 
 #include <QApplication>
@@ -75,7 +75,7 @@ bool includes(const Notes& big, const Notes& small) {
 // nothing down either), with the synthesiser and the MIDI system replaced by doubles.
 struct Application {
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
-    FakeMidiSystem* midiSystem = nullptr;
+    FakeMidiPort* midiPort = nullptr;
     app::AppDelegate delegate;
     BackgroundStartHook backgroundStart;
 
@@ -91,15 +91,15 @@ struct Application {
         PianoController::setSharedSoundFactory([journal = journal] {
             return std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal));
         });
-        MIDIOutput::setSharedSystemFactory([this] {
-            auto system = std::make_unique<FakeMidiSystem>();
-            midiSystem = system.get();
+        MIDIOutput::setSharedPortFactory([this] {
+            auto system = std::make_unique<FakeMidiPort>();
+            midiPort = system.get();
             return system;
         });
         MIDIOutput::setSharedLogFactory([] {
             return MidiLogSink{nullptr, std::make_unique<DiscardingStandardError>()};
         });
-        backgroundStart.install(journal, midiSystem);
+        backgroundStart.install(journal, midiPort);
         delegate.launch();
         QCoreApplication::processEvents();
     }
@@ -111,12 +111,12 @@ struct Application {
 class SoakInput {
 public:
     // What the soak's senders hold at the MIDI input: (sender, channel, note) and pedals.
-    std::set<std::tuple<MIDIEndpointRef, int, int>> incoming;
-    std::set<std::pair<MIDIEndpointRef, int>> incomingPedals;
+    std::set<std::tuple<MidiSender, int, int>> incoming;
+    std::set<std::pair<MidiSender, int>> incomingPedals;
     bool echoed = false;   // the last step sent something out of the MIDI output it received
     bool panicked = false; // the last step was a panic
 
-    SoakInput(app::WindowController& settings, PianoWindowController& piano, FakeMidiSystem*& midi,
+    SoakInput(app::WindowController& settings, PianoWindowController& piano, FakeMidiPort*& midi,
               std::uint64_t seed)
         : settings_(settings), piano_(piano), midi_(midi), random_(seed) {
         stripWindow().applicationStateChanged(Qt::ApplicationActive);
@@ -340,11 +340,11 @@ private:
         panicked = true;
         return "panic";
     }
-    void receive(MIDIEndpointRef sender, std::uint32_t word) {
+    void receive(MidiSender sender, std::uint32_t word) {
         const std::size_t sent = midi_->sent.size();
         midi_->receive(sender, word);
         echoed = echoed || midi_->sent.size() != sent;
-        const auto gone = [&](MIDIEndpointRef s) {
+        const auto gone = [&](MidiSender s) {
             return !word && (!sender || s == sender);
         };
         std::erase_if(incoming, [&](auto& hold) { return gone(std::get<0>(hold)); });
@@ -356,7 +356,7 @@ private:
         if (!midi_) { // nothing arrives before the input port exists
             return "no MIDI input yet";
         }
-        auto hold = std::make_tuple(MIDIEndpointRef(uniform(1, 3)), uniform(0, 1), uniform(0, 127));
+        auto hold = std::make_tuple(MidiSender(uniform(1, 3)), uniform(0, 1), uniform(0, 127));
         const int what = uniform(0, 19);
         if (what >= 8 && what < 16 && !incoming.empty() && uniform(0, 3) != 0) {
             hold = *std::next(incoming.begin(), uniform(0, int(incoming.size()) - 1));
@@ -397,7 +397,7 @@ private:
 
     app::WindowController& settings_;
     PianoWindowController& piano_;
-    FakeMidiSystem*& midi_; // null until the MIDI system has opened
+    FakeMidiPort*& midi_; // null until the MIDI system has opened
     std::mt19937_64 random_;
     std::unique_ptr<QPointingDevice> device_;
     std::map<int, QPoint> fingers_;
@@ -418,7 +418,7 @@ protected:
     // Compares keys, synthesiser and MIDI receiver after one step; empty when all agree.
     std::string check(const SoakInput& input) {
         synthHeard.forget(*app.journal);
-        midiHeard.catchUp(*app.midiSystem);
+        midiHeard.catchUp(*app.midiPort);
         const QMainWindow& window = *app.settings().keyboardWindow()->window();
         Notes now, received;
         for (const auto& [sender, channel, note] : input.incoming) {
@@ -469,7 +469,7 @@ protected:
 TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
     const std::uint64_t seed = envNumber("TINKELLA_SOAK_SEED", 20261206);
     const std::uint64_t steps = envNumber("TINKELLA_SOAK_STEPS", 4000);
-    SoakInput input(app.settings(), *app.settings().keyboardWindow(), app.midiSystem, seed);
+    SoakInput input(app.settings(), *app.settings().keyboardWindow(), app.midiPort, seed);
     std::deque<std::string> recent;
     std::string problem;
     for (std::uint64_t step = 0; step <= steps && problem.empty(); ++step) {

@@ -8,7 +8,7 @@
 #include "model/PianoController.h"
 #include "model/Preferences.h"
 #include "support/FakeMidiLog.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,7 +21,7 @@ namespace tinkella::testing {
 // with the application's defaults registered.
 struct KeyboardDoubles {
     KeyboardDoubles()
-        : midiOutput(std::move(ownedMidiSystem), midiLog.sink()),
+        : midiOutput(std::move(ownedMidiPort), midiLog.sink()),
           piano(std::make_unique<SoundController>(nullptr), midiOutput, center),
           defaults(std::make_unique<InMemoryDefaultsStore>()) {
         defaults.registerDefaults(preferences::registeredDefaults());
@@ -30,7 +30,7 @@ struct KeyboardDoubles {
     // MIDI words that left the output, note-ons and note-offs only.
     std::vector<std::uint32_t> noteWords() const {
         std::vector<std::uint32_t> words;
-        for (std::uint32_t word : midiSystem->sent) {
+        for (std::uint32_t word : midiPort->sent) {
             const std::uint8_t kind = ump::statusByte(word) & 0xF0;
             if (kind == ump::noteOnStatus || kind == ump::noteOffStatus) {
                 words.push_back(word);
@@ -41,8 +41,8 @@ struct KeyboardDoubles {
 
     NotificationCenter center;
     MidiLogCapture midiLog;
-    std::unique_ptr<FakeMidiSystem> ownedMidiSystem = std::make_unique<FakeMidiSystem>();
-    FakeMidiSystem* midiSystem = ownedMidiSystem.get(); // owned by midiOutput from here on
+    std::unique_ptr<FakeMidiPort> ownedMidiPort = std::make_unique<FakeMidiPort>();
+    FakeMidiPort* midiPort = ownedMidiPort.get(); // owned by midiOutput from here on
     MIDIOutput midiOutput;
     PianoController piano;
     DefaultsController defaults;

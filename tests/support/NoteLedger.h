@@ -2,7 +2,7 @@
 
 #include "interfaces/MidiMessage.h"
 #include "support/FakeAudioSystem.h"
-#include "support/FakeMidiSystem.h"
+#include "support/FakeMidiPort.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +51,7 @@ private:
 // A MIDI receiver on the virtual source: every word the fake MIDI system was handed arrives.
 class MidiReceiverLedger : public NoteLedger {
 public:
-    void catchUp(const FakeMidiSystem& system) {
+    void catchUp(const FakeMidiPort& system) {
         for (; seen_ < system.sent.size(); ++seen_) {
             const std::uint32_t word = system.sent[seen_];
             if (ump::messageType(word) == ump::midi1ChannelVoiceType) {

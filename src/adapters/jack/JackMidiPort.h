@@ -1,0 +1,81 @@
+#pragma once
+
+#include "adapters/jack/JackAudioOutput.h"
+#include "adapters/jack/JackCallbacks.h"
+#include "interfaces/MidiPort.h"
+
+#include <jack/types.h>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tinkella {
+
+// The MIDI port as a JACK client: one MIDI output port is the source, one MIDI input port the
+// destination; the graph's MIDI output ports are the sources others see and its MIDI input
+// ports the destinations; there are no devices. The manufacturer is our client's metadata
+// property jackManufacturerKey. A port's unique ID and our source's handle are the low 32 bits
+// of its UUID.
+//
+// This class owns the client: it opens, activates and closes it, registers its ports and its
+// callbacks (JackCallbacks), and is the one place that knows the server went away. Every
+// public call runs on the main thread; messages leave at frame 0 of the next cycle.
+//
+// JACK mixes every connection to the destination into one buffer, so senders cannot be told
+// apart: every message comes from sender 1, and any connection to the destination broken
+// (which unregistering or closing the sending port also does) reports that sender gone.
+class JackMidiPort final : public MidiPort {
+public:
+    // Connects to the running server named by JACK_DEFAULT_SERVER (or the default one) as
+    // clientName, never starting a server. On failure returns null, with status holding the
+    // jack_status_t bits (or a negative errno).
+    static std::unique_ptr<JackMidiPort> connect(std::string_view clientName, MidiStatus& status);
+    ~JackMidiPort() override;
+    JackMidiPort(const JackMidiPort&) = delete;
+    JackMidiPort& operator=(const JackMidiPort&) = delete;
+
+    // Empty once the server has gone.
+    MidiTopology topology() override;
+    // The client is named at connect(): clientName is not used again. Activates the client
+    // (then the synthesiser's audio ports are connected to playback), records the
+    // manufacturer, then registers the source and the destination.
+    MidiPortOpened open(std::string_view clientName, std::string_view manufacturer,
+                        std::string_view sourceName, std::string_view destinationName,
+                        MidiPortListener& listener) override;
+    // Refuses (nothing queued) when the server has gone, before the source exists, when the
+    // bytes are not a MIDI 1.0 channel voice message, or when the ring is full (-ENOBUFS).
+    MidiStatus send(const std::uint8_t* bytes, std::size_t size) override;
+    int pollDescriptor() const override { return callbacks_.wakeDescriptor(); }
+    void dispatchPending() override;
+    // Waits for the process callback to take every queued message and for one more cycle to
+    // end after that, so the messages have reached the connected ports. Returns false at once
+    // when the server has gone, and after bound when it runs no cycle (stopped or frozen).
+    bool waitUntilSent(std::chrono::milliseconds bound) override;
+    std::string displayName() const override { return "JACK server"; }
+
+    // The synthesiser's audio outputs on this same client, so that one client carries both and
+    // a note reaches both in the same cycle. Registered at once; connected to the first two
+    // physical playback ports once the client is active. Null, with a reason in error, when the
+    // ports cannot be made or a bus exists already. The stream must go before the port.
+    std::unique_ptr<AudioOutput> openAudioOutput(std::string& error);
+
+    // The full "client:port" name of our source, empty before it exists or once the server has
+    // gone.
+    std::string sourcePortName() const;
+
+private:
+    explicit JackMidiPort(jack_client_t* client);
+    MidiStatus activate();
+    // A MIDI port of ours; the negative errno when it cannot be made.
+    MidiStatus registerPort(std::string_view name, unsigned long flags, jack_port_t*& port);
+    void connectAudioToPlayback();
+
+    jack_client_t* client_;
+    JackCallbacks callbacks_;
+    std::shared_ptr<JackAudioBus> audio_;
+    MidiPortListener* listener_ = nullptr;
+    bool activated_ = false;
+    bool shutdownReported_ = false;
+};
+
+} // namespace tinkella
