@@ -27,7 +27,7 @@ public:
         std::uint8_t data2 = 0;
         friend bool operator==(const Event&, const Event&) = default;
     };
-    static constexpr std::size_t capacity = 1024; // a power of two
+    static constexpr std::size_t capacity = 2048; // a power of two
 
     MidiEventRing();
 

@@ -36,6 +36,10 @@ public:
     std::uint64_t cycles() const { return cycles_.load(std::memory_order_acquire); }
     // One message heard at the destination, status byte first; false when none waits.
     bool takeReceived(std::uint8_t (&bytes)[3], std::size_t& size);
+    // Whether a flood ever filled the ring of what was heard, and how many note-ons (and other
+    // messages that end nothing) it dropped; every note-off and pedal got through.
+    bool receivedOverflowed() const { return incoming_.overflows() > 0; }
+    std::uint64_t receivedDropped() const { return incoming_.dropped(); }
 
     // Main thread. One queued change of the graph; false when none waits. A broken connection
     // to our destination comes as destinationDisconnected.

@@ -4,8 +4,10 @@
 #include "interfaces/MidiMessage.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <jack/jack.h>
 #include <jack/metadata.h>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -143,6 +145,13 @@ void JackMidiPort::dispatchPending() {
     std::uint8_t bytes[3];
     for (std::size_t size = 0; callbacks_.takeReceived(bytes, size);) {
         listener_->received(jackSender, bytes, size);
+    }
+    if (!floodReported_ && callbacks_.receivedOverflowed()) {
+        floodReported_ = true;
+        const std::string line = "Tinkella: MIDI in flooded; " +
+                                 std::to_string(callbacks_.receivedDropped()) +
+                                 " notes were dropped, every note-off kept\n";
+        std::fputs(line.c_str(), stderr);
     }
     for (const std::uint8_t change : changes) {
         if (change == JackCallbacks::destinationDisconnected) {

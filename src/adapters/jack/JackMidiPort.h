@@ -76,6 +76,7 @@ private:
     MidiPortListener* listener_ = nullptr;
     bool activated_ = false;
     bool shutdownReported_ = false;
+    bool floodReported_ = false; // the one line about a flood at the destination is written
 };
 
 } // namespace tinkella
