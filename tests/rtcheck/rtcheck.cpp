@@ -76,9 +76,10 @@ void* arenaAlloc(std::size_t n) {
     return at + n <= sizeof arena ? arena + at : nullptr;
 }
 
+// Null while the lookup of `name` would re-enter dlsym (dlsym frees while it looks up "free").
 void* next(void*& slot, const char* name) {
     void* fn = __atomic_load_n(&slot, __ATOMIC_ACQUIRE);
-    if (fn == nullptr) {
+    if (fn == nullptr && !busy) {
         const bool was = std::exchange(busy, true);
         __atomic_store_n(&slot, fn = dlsym(RTLD_NEXT, name), __ATOMIC_RELEASE);
         busy = was;
@@ -124,7 +125,8 @@ extern "C" void* calloc(std::size_t count, std::size_t n) {
 extern "C" void free(void* p) {
     if (p == nullptr || inArena(p)) return;
     NOTE("free");
-    REAL(void (*)(void*), "free")(p);
+    // Kept when dlsym frees something while "free" itself is being looked up.
+    if (auto real = REAL(void (*)(void*), "free")) real(p);
 }
 extern "C" void* realloc(void* p, std::size_t n) {
     NOTE("realloc");
