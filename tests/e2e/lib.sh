@@ -8,6 +8,45 @@ pids=()
 export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
+# With the real-time checker named in $TINKELLA_RTCHECK (tests/rtcheck), $bin and $probe run with
+# it preloaded, each writing $work/rtcheck.<pid> at exit, and cleanup fails the test when a
+# report counts a call made inside a real-time callback. A program built with AddressSanitizer,
+# whose runtime must come first and owns the allocator, runs unchecked (the release build checks).
+rtcheck_wrap() {
+  printf '#!/bin/sh\nexport TINKELLA_RTCHECK_REPORT='\''%s'\'' LD_PRELOAD='\''%s'\''\nexec '\''%s'\'' "$@"\n' \
+    "$work/rtcheck" "$TINKELLA_RTCHECK" "$1" >"$work/checked-$(basename "$1")"
+  chmod +x "$work/checked-$(basename "$1")"
+  echo "$work/checked-$(basename "$1")"
+}
+if [ -n "${TINKELLA_RTCHECK:-}" ] && ldd "${bin:-${probe:-}}" | grep -q libasan; then
+  echo "rtcheck: not preloaded into a program built with AddressSanitizer"
+  unset TINKELLA_RTCHECK
+elif [ -n "${TINKELLA_RTCHECK:-}" ]; then
+  [ -z "${bin:-}" ] || bin=$(rtcheck_wrap "$bin")
+  [ -z "${probe:-}" ] || probe=$(rtcheck_wrap "$probe")
+fi
+
+# Prints the reports that count offending calls, each frame of the program placed by addr2line,
+# and fails when there is one; says how many callbacks were checked otherwise.
+rtcheck_verdict() {
+  local report line where calls=0 status=0 frame='^(/[^(]+)[(][+](0x[0-9a-f]+)[)]'
+  for report in "$work"/rtcheck.*; do
+    [ -e "$report" ] || continue
+    calls=$((calls + $(sed -n 's/^marked callbacks: //p' "$report")))
+    grep -qx "offending calls: 0" "$report" && continue
+    echo "FAIL: a real-time callback allocated, waited, locked or touched a file or socket:"
+    while IFS= read -r line; do
+      [[ $line =~ $frame ]] && where=$(addr2line -Cfpe "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}") &&
+        [[ $where != *"??:"* ]] && line="$line $where"
+      echo "    $line"
+    done <"$report"
+    status=1
+  done
+  [ -z "${TINKELLA_RTCHECK:-}" ] || [ $status -ne 0 ] ||
+    echo "rtcheck: $calls real-time callbacks checked, no offending call"
+  return $status
+}
+
 fail() {
   echo "FAIL: $*"
   for f in "$work"/*.log; do echo "--- $f"; tail -n 40 "$f"; done
@@ -146,6 +185,9 @@ cleanup() {
     wait "$pid" 2>/dev/null
   done
   release_server_slot "$server"
+  rtcheck_verdict
+  local checked=$?
   rm -rf "$work"
+  [ $checked -eq 0 ] || exit 1
 }
 trap cleanup EXIT
