@@ -4,10 +4,10 @@
 #include "app/SoundFontChooser.h"
 #include "audio/MIDIOutput.h"
 #include "audio/SoundController.h"
+#include "foundation/NotificationCenter.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
-#include "foundation/NotificationCenter.h"
 #include "view/PianoView.h"
 
 #include <QApplication>
@@ -245,42 +245,36 @@ void WindowController::bindControls() {
     instrumentPopUp_->setCurrentIndex(instrumentPopUp_->findData(program));
     soundFontChooser_->loadStoredChoice();
 
-    bindSlider(blackKeySlider_, preferences::blackKeyTouchArea, {});
-    bindSlider(keyWidthSlider_, preferences::keyWidth, BindingOptions{true});
-    bindSlider(noteOffsetSlider_, preferences::noteOffset, {});
-    const std::string glissandoPath = preferences::keyPath(preferences::blackKeyGlissando);
-    bindings_[3] =
-        preferences::bind<bool>(defaults_, preferences::blackKeyGlissando, [this](bool glissando) {
-            const QSignalBlocker blocker(blackKeyGlissandoCheckbox_);
-            blackKeyGlissandoCheckbox_->setChecked(glissando);
-        });
-    connect(blackKeyGlissandoCheckbox_, &QCheckBox::clicked, this,
-            [this, glissandoPath](bool checked) {
-                defaults_.setValue(DefaultsValue::boolean(checked), glissandoPath);
-            });
-
-    bindings_[4] =
-        preferences::bind<bool>(defaults_, preferences::velocityFromTouch, [this](bool fromTouch) {
-            const QSignalBlocker blocker(velocityCheckbox_);
-            velocityCheckbox_->setChecked(fromTouch);
-        });
-    connect(velocityCheckbox_, &QCheckBox::clicked, this, [this](bool checked) {
-        defaults_.setObject(DefaultsValue::boolean(checked), preferences::velocityFromTouch);
-    });
+    bindings_[0] = bindSlider(blackKeySlider_, preferences::blackKeyTouchArea, {});
+    bindings_[1] = bindSlider(keyWidthSlider_, preferences::keyWidth, BindingOptions{true});
+    bindings_[2] = bindSlider(noteOffsetSlider_, preferences::noteOffset, {});
+    bindings_[3] = bindCheckbox(blackKeyGlissandoCheckbox_, preferences::blackKeyGlissando);
+    bindings_[4] = bindCheckbox(velocityCheckbox_, preferences::velocityFromTouch);
 
     syncOutputModeRadios();
 }
 
-void WindowController::bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
-                                  BindingOptions options) {
-    const std::string path = preferences::keyPath(setting.key);
-    const std::size_t index = slider == blackKeySlider_ ? 0 : slider == keyWidthSlider_ ? 1 : 2;
-    bindings_[index] = preferences::bind<double>(
-        defaults_, setting, [slider](double value) { slider->setRealValue(value); }, options);
+DefaultsBinding WindowController::bindSlider(RealSlider* slider,
+                                             const preferences::Setting<double>& setting,
+                                             BindingOptions options) {
     // Every value the slider reports is written; with tracking off (not the case for any of
     // the three today) it would report only the value it is let go at.
-    connect(slider, &RealSlider::realValueChanged, this,
-            [this, path](double value) { defaults_.setValue(DefaultsValue::real(value), path); });
+    connect(slider, &RealSlider::realValueChanged, this, [this, &setting](double value) {
+        defaults_.setObject(DefaultsValue::real(value), setting);
+    });
+    return preferences::bind<double>(
+        defaults_, setting, [slider](double value) { slider->setRealValue(value); }, options);
+}
+
+DefaultsBinding WindowController::bindCheckbox(QCheckBox* checkbox,
+                                               const preferences::Setting<bool>& setting) {
+    connect(checkbox, &QCheckBox::clicked, this, [this, &setting](bool checked) {
+        defaults_.setObject(DefaultsValue::boolean(checked), setting);
+    });
+    return preferences::bind<bool>(defaults_, setting, [checkbox](bool checked) {
+        const QSignalBlocker blocker(checkbox);
+        checkbox->setChecked(checked);
+    });
 }
 
 void WindowController::syncOutputModeRadios() {

@@ -95,8 +95,10 @@ private:
     QLayout* makeContentView();
     QLayout* makeRow(const QString& label, QWidget* control, int width);
     void bindControls();
-    void bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
-                    BindingOptions options);
+    // The control shows the setting's decoded value and writes the user's changes to it.
+    DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
+                               BindingOptions options);
+    DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
     void syncOutputModeRadios();
     void applyOutputMode();
     void settingsPanelWillClose();

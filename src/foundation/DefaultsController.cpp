@@ -155,10 +155,6 @@ DefaultsBinding DefaultsController::bind(std::string_view keyPath, Receiver rece
     return binding;
 }
 
-std::size_t DefaultsController::bindingCount() const {
-    return link_->entries.size();
-}
-
 void DefaultsController::deliver(std::string_view key) {
     // Deliver to the readers bound when the write began, skipping any unbound meanwhile; each
     // gets the value current at its turn, so a reader that writes again is never overtaken by

@@ -47,9 +47,10 @@ private:
     BindingOptions options_;
 };
 
-// The shared user-defaults controller: registered defaults over a store, direct reads and
-// writes by key, and bindings by key path "values.<key>" that carry every change to every
-// bound reader. Main thread only; every delivery is synchronous, in the order of binding.
+// The program's settings as its windows see them: the settings file's store (in tests, one in
+// memory) under the registered defaults, direct reads and writes by key, and bindings by key
+// path "values.<key>" through which every change reaches every control and view bound to the
+// key. Main thread only; every delivery is synchronous, in the order of binding.
 //
 // Registered defaults live for the process only and are never written to the store. A value
 // read through a key path is the stored value, else the registered default, exactly as stored:
@@ -82,9 +83,6 @@ public:
 
     // Direct access by key: the stored value, else the registered default, else absent.
     DefaultsValue objectForKey(std::string_view key) const;
-    std::int64_t integerForKey(std::string_view key) const {
-        return objectForKey(key).integerValue();
-    }
     // Writes the key at once; readers bound to it get the new value before this returns.
     void setObject(const DefaultsValue& value, std::string_view key);
 
@@ -96,7 +94,6 @@ public:
     // The receiver may read, write or unbind from inside a delivery.
     [[nodiscard]] DefaultsBinding bind(std::string_view keyPath, Receiver receiver,
                                        BindingOptions options = {});
-    std::size_t bindingCount() const;
 
     // "values.keyWidth" -> "keyWidth"; empty when the path has another form.
     static std::string_view keyOf(std::string_view keyPath);

@@ -2,6 +2,7 @@
 
 #include "foundation/NotificationCenter.h"
 #include "hosting/QtPianoWidget.h"
+#include "model/Preferences.h"
 #include "view/PianoView.h"
 
 #include <QCoreApplication>
@@ -97,12 +98,12 @@ void KeyboardScroll::resizeKeyboard() {
 void KeyboardScroll::keyWidthChanged() {
     resizeKeyboard();
     view_.setNeedsDisplay();
-    scrollTo((keyboardWidth() - clipWidth()) * static_cast<double>(lastNoteOffset_ / 96.0F));
+    scrollTo((keyboardWidth() - clipWidth()) * preferences::scrollFraction(lastNoteOffset_));
 }
 
 void KeyboardScroll::setNoteOffset(float noteOffset) {
     lastNoteOffset_ = noteOffset;
-    scrollTo((keyboardWidth() - clipWidth()) * static_cast<double>(noteOffset / 96.0F));
+    scrollTo((keyboardWidth() - clipWidth()) * preferences::scrollFraction(noteOffset));
 }
 
 void KeyboardScroll::scrollTo(double x) {
@@ -144,11 +145,7 @@ void KeyboardScroll::didEndLiveScroll() {
 void KeyboardScroll::sampleLiveScroll() {
     const double origin = visibleOriginX();
     lastSampledOriginX_ = origin;
-    double offset = origin / (keyboardWidth() - clipWidth()) * 96.0;
-    if (!(offset > 0)) {
-        offset = 0; // NaN (no scroll range) and negatives alike
-    }
-    lastNoteOffset_ = std::min(static_cast<float>(std::min(offset, 96.0)), 96.0F);
+    lastNoteOffset_ = preferences::noteOffsetAt(origin / (keyboardWidth() - clipWidth()));
     offsetScrolledByHand_(lastNoteOffset_);
 }
 

@@ -18,10 +18,10 @@ class QtPianoWidget;
 // The piano window's keyboard in its scroll area, and the scroll position as the note offset
 // 0 .. 96 (0 shows the left end of the keyboard, 96 the right end, linearly between): the
 // keyboard widget is as wide as the view's keyboard (W = 70 slots × the view's key width), an
-// offset scrolls to (W - visible width) × offset / 96, and a scroll by hand (the scroll bar
-// dragged, stepped or clicked, a wheel run) is a live scroll: PianoResizingStarted is posted,
-// the offset the window shows is measured every 0.04 s and handed to offsetScrolledByHand, and
-// PianoResizingEnded is posted when it ends. Main thread only.
+// offset scrolls to (W - visible width) × preferences::scrollFraction(offset), and a scroll by hand
+// (the scroll bar dragged, stepped or clicked, a wheel run) is a live scroll: PianoResizingStarted
+// is posted, the offset the window shows is measured every 0.04 s and handed to
+// offsetScrolledByHand, and PianoResizingEnded is posted when it ends. Main thread only.
 class KeyboardScroll : public QObject {
     Q_OBJECT
 
@@ -58,7 +58,8 @@ public:
     void willStartLiveScroll();
     void didEndLiveScroll();
     bool isLiveScrolling() const { return liveScrolling_; }
-    // One tick of the sampling timer: measures the scroll proportion, clamped into 0 .. 96.
+    // One tick of the sampling timer: the offset shown, preferences::noteOffsetAt() of the
+    // scroll proportion.
     void sampleLiveScroll();
 
 protected:

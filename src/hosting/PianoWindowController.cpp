@@ -15,7 +15,6 @@
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace tinkella {
 
@@ -110,12 +109,11 @@ void PianoWindowController::setUpContentView() {
 }
 
 double PianoWindowController::keyWidth() const {
-    return (pianoView_->keyWidth() - 20) / 0.6;
+    return preferences::keyWidthOfWindow(pianoView_->keyWidth());
 }
 
 void PianoWindowController::setKeyWidth(double keyWidth) {
-    keyWidth = preferences::fit(preferences::keyWidth, keyWidth);
-    pianoView_->storeKeyWidth(std::ceil(0.6 * keyWidth + 20));
+    pianoView_->storeKeyWidth(preferences::windowKeyWidth(keyWidth));
     scroll_->keyWidthChanged();
 }
 
@@ -124,8 +122,6 @@ float PianoWindowController::noteOffset() const {
 }
 
 void PianoWindowController::setNoteOffset(float noteOffset) {
-    noteOffset = static_cast<float>(
-        preferences::fit(preferences::noteOffset, static_cast<double>(noteOffset)));
     scroll_->setNoteOffset(noteOffset);
 }
 

@@ -58,13 +58,13 @@ public:
     PianoView* stripPianoView() const { return stripPianoView_; }
     void setStripPianoView(PianoView* view) { stripPianoView_ = view; }
 
-    // In the units of the "keyWidth" preference. Writing decodes v as the preference is decoded
-    // (into its range), stores ceil(0.6 v + 20) points as the view's key width, resizes the
-    // keyboard and keeps the scroll proportion.
+    // In the units of the "keyWidth" preference, written by its binding with a value of the
+    // row's range: the view's key width is preferences::windowKeyWidth() of it, the keyboard is
+    // resized and keeps its scroll proportion. Reading converts the view's key width back.
     double keyWidth() const;
     void setKeyWidth(double keyWidth);
-    // 0 .. 96, the "noteOffset" preference; writing decodes the value as the preference is
-    // decoded (into 0 .. 96, not rounded) and scrolls.
+    // 0 .. 96, the "noteOffset" preference, written by its binding (decoded, not rounded):
+    // scrolls to preferences::scrollFraction() of the scroll range.
     float noteOffset() const;
     void setNoteOffset(float noteOffset);
 

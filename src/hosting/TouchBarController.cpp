@@ -38,12 +38,11 @@ TouchBarController::TouchBarController(DefaultsController& defaults,
 TouchBarController::~TouchBarController() = default;
 
 void TouchBarController::setKeyWidth(double keyWidth) {
-    pianoView_->setKeyWidth(static_cast<float>(preferences::fit(preferences::keyWidth, keyWidth)));
+    pianoView_->setKeyWidth(static_cast<float>(keyWidth));
 }
 
 void TouchBarController::setNoteOffset(float noteOffset) {
-    pianoView_->setNoteOffset(static_cast<float>(
-        preferences::fit(preferences::noteOffset, static_cast<double>(noteOffset))));
+    pianoView_->setNoteOffset(noteOffset);
 }
 
 } // namespace tinkella

@@ -33,13 +33,12 @@ public:
 
     PianoView& pianoView() const { return *pianoView_; }
 
-    // Forwarding properties: nothing is kept, so reading gives 0.
+    // Forwarding properties, written by the bindings with values decoded into their rows'
+    // ranges (Preferences.h): nothing is kept, so reading gives 0. The key width reaches the
+    // view narrowed to single precision.
     double keyWidth() const { return 0; }
-    // Decoded like the stored preference (clamped into its range, the default for a value that
-    // is no finite number), then narrowed to single precision for the view.
     void setKeyWidth(double keyWidth);
     float noteOffset() const { return 0; }
-    // Decoded like the stored preference.
     void setNoteOffset(float noteOffset);
 
 private:

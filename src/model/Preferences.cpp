@@ -5,13 +5,10 @@
 
 namespace tinkella::preferences {
 
-double fit(const Setting<double>& setting, double number) {
+double clampedNumber(const Setting<double>& setting, const DefaultsValue& stored) {
+    const double number = stored.number().value_or(setting.registered);
     return std::isfinite(number) ? std::clamp(number, setting.minimum, setting.maximum)
                                  : setting.registered;
-}
-
-double clampedNumber(const Setting<double>& setting, const DefaultsValue& stored) {
-    return fit(setting, stored.number().value_or(setting.registered));
 }
 
 int integerInRange(const Setting<int>& setting, const DefaultsValue& stored) {
@@ -48,6 +45,27 @@ OutputMode outputModeOf(const Setting<OutputMode>& setting, const DefaultsValue&
     default:
         return OutputMode::both;
     }
+}
+
+double windowKeyWidth(double width) {
+    return std::ceil(0.6 * width + 20);
+}
+
+double keyWidthOfWindow(double windowWidth) {
+    return (windowWidth - 20) / 0.6;
+}
+
+double scrollFraction(float offset) {
+    return static_cast<double>(offset / static_cast<float>(noteOffset.maximum));
+}
+
+float noteOffsetAt(double fraction) {
+    const double scale = noteOffset.maximum;
+    const double offset = fraction * scale;
+    if (!(offset > 0)) {
+        return 0; // NaN (no scroll range) and negatives alike
+    }
+    return std::min(static_cast<float>(std::min(offset, scale)), static_cast<float>(scale));
 }
 
 std::string keyPath(std::string_view key) {

@@ -16,8 +16,11 @@ enum class OutputMode : std::int64_t { midiOnly = 0, synthesiserOnly = 1, both =
 
 // The nine stored settings of the application: one row per key with its stored type, the
 // default registered for it, the range its readers accept and the decoder that turns whatever
-// the store holds into a value of that range. Readers get values only through decode(), so
-// none ever sees a value outside its row's range; the stored value itself is left as it is.
+// the store holds into a value of that range. Readers get values only through decode() (by
+// read() or bind()), so none ever sees a value outside its row's range; the stored value itself
+// is left as it is. A reader that shows a value in other units than the row's gets them from
+// the conversion declared under the row (the piano window's key width, its scroll position),
+// so each value is decoded once and converted once on its way to the screen.
 namespace preferences {
 
 template <typename T> struct Setting {
@@ -58,17 +61,16 @@ struct TextSetting {
     constexpr operator std::string_view() const { return key; }
 };
 
-// A finite number clamped into the row's range; NaN and the infinities are its registered
-// default. For readers handed a number by other means than the store.
-double fit(const Setting<double>& setting, double number);
-// fit() of a stored number; a value that is no number (a text) is the registered default.
+// A stored finite number clamped into the row's range; NaN, the infinities and a value that is
+// no number (a text) are the registered default.
 double clampedNumber(const Setting<double>& setting, const DefaultsValue& stored);
 // A stored integer inside the range, else the registered default.
 int integerInRange(const Setting<int>& setting, const DefaultsValue& stored);
 // Read as a boolean the way the store's readers do; nothing stored is the registered default.
 bool anyBoolean(const Setting<bool>& setting, const DefaultsValue& stored);
-// The stored boolean (a number exactly 0 or 1 counts as one); anything else is the registered
-// default, as on the platform the settings come from.
+// The stored boolean (a number exactly 0 or 1 counts as one); anything else (a text such as
+// "maybe", a 7) is the registered default, so a settings file edited by hand that says nothing
+// clear leaves the setting as it would be on a first launch.
 bool strictBoolean(const Setting<bool>& setting, const DefaultsValue& stored);
 // 0 and 1 give their modes; every other integer (7, -1, ...) gives both.
 OutputMode outputModeOf(const Setting<OutputMode>& setting, const DefaultsValue& stored);
@@ -80,11 +82,27 @@ inline constexpr Setting<int> instrument{"instrument", Kind::integer, 1, 1, 128,
 // Width of a black key's touch zone on the strip, as a fraction 0..1 of the key width.
 inline constexpr Setting<double> blackKeyTouchArea{"blackKeyTouchArea", Kind::real, 0.15, 0.0, 1.0,
                                                    clampedNumber};
-// Width of a natural key on the strip in points.
+// Width of a natural key on the strip in points; the strip's view takes it unrounded.
 inline constexpr Setting<double> keyWidth{"keyWidth", Kind::integer, 50, 9.5, 90.5, clampedNumber};
+// The piano window's natural key width for a keyWidth value: ceil(0.6 × keyWidth + 20) points, a
+// whole number (9.5 gives 26, 50 gives 50, 90.5 gives 75), so the window's keys stay larger than
+// the strip's and change by whole points.
+double windowKeyWidth(double width);
+// Back from the window's key width to keyWidth units, (k − 20) / 0.6, not rounded: the window
+// at 26 points reads as 10, not as the 9.5 that made it.
+double keyWidthOfWindow(double windowWidth);
+
 // Scroll position of the keyboard on a scale of 0 (left end) to 96 (right end); its readers
 // narrow it to single precision.
 inline constexpr Setting<double> noteOffset{"noteOffset", Kind::integer, 60, 0, 96, clampedNumber};
+// Where an offset puts the window's visible area, as a share of the scroll range (0 the left end,
+// 1 the right end): noteOffset / 96 in single precision, then widened.
+double scrollFraction(float offset);
+// The offset the window shows when its visible area starts at that fraction of the scroll
+// range: fraction × 96 in double precision, narrowed to single precision and kept in
+// 0 .. 96; no number (a keyboard no wider than the window) and negatives give 0.
+float noteOffsetAt(double fraction);
+
 // Whether a finger sliding along the strip also plays the black keys it crosses.
 inline constexpr Setting<bool> blackKeyGlissando{
     "blackKeyGlissando", Kind::boolean, false, false, true, anyBoolean};

@@ -44,6 +44,7 @@ protected:
         doubles.center.addObserver(PianoResizingEnded, [this](const Notification&) { ++resizes; });
 };
 
+// Through the stored preferences, so odd values are decoded on their way as in the program.
 TEST_F(PianoWindowControllerTest, KeyWidthAndOffsetSetTheWidgetWidthAndTheScrollPosition) {
     const struct {
         double keyWidth;
@@ -53,8 +54,8 @@ TEST_F(PianoWindowControllerTest, KeyWidthAndOffsetSetTheWidgetWidthAndTheScroll
                  {9.5, 48, 26, 310}, {90.5, 48, 75, 2025}, {NAN, INFINITY, 50, 1438},
                  {1e300, 0, 75, 0}};
     for (const auto& c : cases) {
-        controller->setKeyWidth(c.keyWidth);
-        controller->setNoteOffset(c.offset);
+        doubles.defaults.setValue(DefaultsValue::real(c.keyWidth), "values.keyWidth");
+        doubles.defaults.setValue(DefaultsValue::real(c.offset), "values.noteOffset");
         EXPECT_EQ(controller->pianoView()->keyWidth(), c.viewKeyWidth) << c.keyWidth;
         EXPECT_EQ(controller->pianoWidget()->width(), c.viewKeyWidth * 70) << c.keyWidth;
         EXPECT_EQ(bar()->value(), c.scroll) << c.keyWidth << " " << c.offset;
