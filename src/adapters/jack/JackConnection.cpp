@@ -1,0 +1,449 @@
+#include "adapters/jack/JackConnection.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <jack/jack.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+namespace tinkella {
+
+namespace {
+
+// Between a JACK server's death and the first new open, each client the process holds must be
+// closed: libjack's next open otherwise deletes the dead clients under their owners. Counted
+// from the shutdown callback (an atomic only), uncounted once the client is closed.
+std::atomic<int> unclosedDeadClients{0};
+
+constexpr auto retryPeriod = std::chrono::milliseconds(250);
+// Room for some fifty changes of connections not yet taken by the owner's thread.
+constexpr std::size_t changeBytes = 16384;
+
+// A change of a connection as queued: then the two names' bytes.
+struct ChangeHeader {
+    std::uint8_t connected;
+    std::uint16_t oursLength; // our port's short name
+    std::uint16_t peerLength; // the peer's full name
+};
+
+// libjack's complaints (no server at every attempt, a lost connection) would bypass the
+// program's own one-line reports.
+void ignoreJackMessage(const char*) {}
+
+bool isOutput(JackConnection::PortKind kind) {
+    return kind == JackConnection::PortKind::midiOut || kind == JackConnection::PortKind::audioOut;
+}
+
+} // namespace
+
+void* JackConnection::Port::buffer(jack_nframes_t frames) const {
+    jack_port_t* port = port_.load(std::memory_order_acquire);
+    return port ? jack_port_get_buffer(port, frames) : nullptr;
+}
+
+std::unique_ptr<JackConnection>
+JackConnection::open(std::string_view clientName, JackConnectionListener& listener, int& status) {
+    jack_set_error_function(&ignoreJackMessage);
+    jack_set_info_function(&ignoreJackMessage);
+    if (unclosedDeadClients.load() != 0) {
+        status = -EAGAIN;
+        return nullptr;
+    }
+    const int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (wakeFd < 0) {
+        status = -errno;
+        return nullptr;
+    }
+    jack_ringbuffer_t* changes = jack_ringbuffer_create(changeBytes);
+    if (!changes) {
+        ::close(wakeFd);
+        status = -ENOMEM;
+        return nullptr;
+    }
+    std::unique_ptr<JackConnection> connection(
+        new JackConnection(std::string(clientName), listener, wakeFd, changes));
+    jack_status_t jackStatus{};
+    jack_client_t* client =
+        jack_client_open(connection->name_.c_str(), JackNoStartServer, &jackStatus);
+    if (!client) {
+        status = jackStatus != 0 ? static_cast<int>(jackStatus) : -ECONNREFUSED;
+        return nullptr;
+    }
+    if (const int result = connection->wire(client); result != 0) {
+        jack_client_close(client);
+        status = result;
+        return nullptr;
+    }
+    connection->client_ = client;
+    status = 0;
+    return connection;
+}
+
+JackConnection::JackConnection(std::string name, JackConnectionListener& listener, int wakeFd,
+                               jack_ringbuffer_t* changes)
+    : name_(std::move(name)), listener_(listener), wakeFd_(wakeFd), changes_(changes) {}
+
+JackConnection::~JackConnection() {
+    stopReconnecting();
+    if (joinedClient_) {
+        jack_deactivate(joinedClient_);
+        jack_client_close(joinedClient_);
+    }
+    if (client_) {
+        if (!shutDown_.load()) {
+            jack_deactivate(client_);
+        }
+        jack_client_close(client_);
+        // No callback can come once closed: a shutdown seen by now was counted.
+        if (shutDown_.load()) {
+            unclosedDeadClients.fetch_sub(1);
+        }
+    }
+    ::close(wakeFd_);
+    jack_ringbuffer_free(changes_);
+}
+
+int JackConnection::wire(jack_client_t* client) {
+    callbackClient_.store(client, std::memory_order_release);
+    if (const int result = jack_set_process_callback(client, &JackConnection::process, this);
+        result != 0) {
+        return result;
+    }
+    jack_set_port_registration_callback(client, &JackConnection::portRegistered, this);
+    jack_set_client_registration_callback(client, &JackConnection::clientRegistered, this);
+    jack_set_port_connect_callback(client, &JackConnection::portConnected, this);
+    jack_set_port_rename_callback(client, &JackConnection::portRenamed, this);
+    jack_on_info_shutdown(client, &JackConnection::shutdown, this);
+    return jack_activate(client);
+}
+
+int JackConnection::registerOn(jack_client_t* client, Port& port) {
+    const bool midi = port.kind_ == PortKind::midiIn || port.kind_ == PortKind::midiOut;
+    const unsigned long flags =
+        (isOutput(port.kind_) ? JackPortIsOutput : JackPortIsInput) | JackPortIsTerminal;
+    jack_port_t* registered =
+        jack_port_register(client, port.name_.c_str(),
+                           midi ? JACK_DEFAULT_MIDI_TYPE : JACK_DEFAULT_AUDIO_TYPE, flags, 0);
+    port.port_.store(registered, std::memory_order_release);
+    return registered ? 0 : -EEXIST;
+}
+
+JackConnection::Port* JackConnection::registerPort(std::string_view name, PortKind kind,
+                                                   int& status) {
+    std::shared_ptr<Port> port(new Port(std::string(name), kind));
+    {
+        const std::lock_guard lock(mutex_);
+        if (std::any_of(ports_.begin(), ports_.end(),
+                        [&](const auto& p) { return p->name_ == port->name_; })) {
+            status = -EEXIST;
+            return nullptr;
+        }
+    }
+    if (client_) {
+        if (const int result = registerOn(client_, *port); result != 0) {
+            status = result;
+            return nullptr;
+        }
+    }
+    const std::lock_guard lock(mutex_);
+    ports_.push_back(port);
+    status = 0;
+    return port.get();
+}
+
+void JackConnection::unregisterPort(Port* port) {
+    if (jack_port_t* registered = port->port_.exchange(nullptr); registered && client_) {
+        jack_port_unregister(client_, registered);
+    }
+    const std::lock_guard lock(mutex_);
+    connected_.erase(port->name_);
+    std::erase_if(awaiting_, [&](const auto& pair) { return pair.first == port->name_; });
+    std::erase_if(ports_, [&](const auto& p) { return p.get() == port; });
+}
+
+std::string JackConnection::clientName() const {
+    return client_ ? jack_get_client_name(client_) : std::string();
+}
+
+std::string JackConnection::fullName(const Port& port) const {
+    jack_port_t* registered = port.handle();
+    return client_ && registered ? jack_port_name(registered) : std::string();
+}
+
+int JackConnection::connect(const Port& port, const std::string& peer) {
+    jack_port_t* ours = port.handle();
+    if (!client_ || !ours || !jack_port_by_name(client_, peer.c_str())) {
+        const std::lock_guard lock(mutex_);
+        awaiting_.emplace(port.name_, peer);
+        return client_ ? -ENOENT : -ENOTCONN;
+    }
+    const std::string name = jack_port_name(ours);
+    return isOutput(port.kind_) ? jack_connect(client_, name.c_str(), peer.c_str())
+                                : jack_connect(client_, peer.c_str(), name.c_str());
+}
+
+std::set<std::string> JackConnection::rememberedPeers(const Port& port) const {
+    const std::lock_guard lock(mutex_);
+    std::set<std::string> peers;
+    if (const auto found = connected_.find(port.name_); found != connected_.end()) {
+        peers = found->second;
+    }
+    for (const auto& [ours, peer] : awaiting_) {
+        if (ours == port.name_) {
+            peers.insert(peer);
+        }
+    }
+    return peers;
+}
+
+void JackConnection::connectAwaiting(jack_client_t* client) {
+    std::vector<std::pair<std::shared_ptr<Port>, std::string>> wanted;
+    {
+        const std::lock_guard lock(mutex_);
+        for (const auto& [ours, peer] : awaiting_) {
+            for (const auto& port : ports_) {
+                if (port->name_ == ours) {
+                    wanted.emplace_back(port, peer);
+                }
+            }
+        }
+    }
+    // Outside the lock: each connection is a call into the server.
+    for (const auto& [port, peer] : wanted) {
+        jack_port_t* registered = port->handle();
+        if (!registered || !jack_port_by_name(client, peer.c_str()) ||
+            jack_port_connected_to(registered, peer.c_str())) {
+            continue;
+        }
+        const std::string name = jack_port_name(registered);
+        if (isOutput(port->kind_)) {
+            jack_connect(client, name.c_str(), peer.c_str());
+        } else {
+            jack_connect(client, peer.c_str(), name.c_str());
+        }
+    }
+}
+
+void JackConnection::queueChange(jack_port_t* ours, jack_port_t* peer, bool connected) {
+    const char* oursName = jack_port_short_name(ours);
+    const char* peerName = jack_port_name(peer);
+    const ChangeHeader header{static_cast<std::uint8_t>(connected),
+                              static_cast<std::uint16_t>(std::strlen(oursName)),
+                              static_cast<std::uint16_t>(std::strlen(peerName))};
+    // Whole or not at all; a full queue drops the change, which is then not remembered.
+    const std::size_t size = sizeof header + header.oursLength + header.peerLength;
+    char record[sizeof header + 2 * 512];
+    if (size > sizeof record || jack_ringbuffer_write_space(changes_) < size) {
+        return;
+    }
+    std::memcpy(record, &header, sizeof header);
+    std::memcpy(record + sizeof header, oursName, header.oursLength);
+    std::memcpy(record + sizeof header + header.oursLength, peerName, header.peerLength);
+    jack_ringbuffer_write(changes_, record, size);
+}
+
+void JackConnection::takeChanges() {
+    ChangeHeader header{};
+    while (jack_ringbuffer_read_space(changes_) >= sizeof header) {
+        jack_ringbuffer_read(changes_, reinterpret_cast<char*>(&header), sizeof header);
+        std::string ours(header.oursLength, '\0');
+        std::string peer(header.peerLength, '\0');
+        jack_ringbuffer_read(changes_, ours.data(), ours.size());
+        jack_ringbuffer_read(changes_, peer.data(), peer.size());
+        const std::lock_guard lock(mutex_);
+        if (header.connected) {
+            connected_[ours].insert(peer);
+            awaiting_.erase({ours, peer});
+        } else {
+            connected_[ours].erase(peer);
+        }
+    }
+}
+
+void JackConnection::wake() {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof one);
+}
+
+void JackConnection::dispatchPending() {
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t drained = ::read(wakeFd_, &count, sizeof count);
+    // Before a loss is handled: what changed while the server ran is remembered first.
+    takeChanges();
+    if (reconnecting_) {
+        bool joined = false;
+        {
+            const std::lock_guard lock(mutex_);
+            joined = joinedClient_ != nullptr;
+        }
+        if (!joined) {
+            return;
+        }
+        adoptReconnected();
+    }
+    if (!client_) {
+        return;
+    }
+    if (shutDown_.load(std::memory_order_acquire)) {
+        std::vector<std::shared_ptr<Port>> ports;
+        {
+            const std::lock_guard lock(mutex_);
+            deadClient_ = std::exchange(client_, nullptr);
+            for (const auto& [ours, peers] : connected_) {
+                for (const std::string& peer : peers) {
+                    awaiting_.emplace(ours, peer);
+                }
+            }
+            ports = ports_;
+        }
+        for (const auto& port : ports) {
+            port->port_.store(nullptr, std::memory_order_release);
+        }
+        listener_.serverGone();
+        startReconnecting();
+        return;
+    }
+    if (portAppeared_.exchange(false)) {
+        connectAwaiting(client_);
+    }
+}
+
+void JackConnection::adoptReconnected() {
+    thread_.join();
+    reconnecting_ = false;
+    std::vector<std::shared_ptr<Port>> ports;
+    {
+        const std::lock_guard lock(mutex_);
+        client_ = std::exchange(joinedClient_, nullptr);
+        ports = ports_;
+    }
+    // Ports asked for while the thread was registering the others.
+    for (const auto& port : ports) {
+        if (!port->handle()) {
+            registerOn(client_, *port);
+        }
+    }
+    connectAwaiting(client_);
+    listener_.serverBack();
+}
+
+void JackConnection::startReconnecting() {
+    {
+        const std::lock_guard lock(mutex_);
+        stop_ = false;
+    }
+    reconnecting_ = true;
+    thread_ = std::thread(&JackConnection::reconnectLoop, this);
+}
+
+void JackConnection::stopReconnecting() {
+    {
+        const std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    stopRequested_.notify_all();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void JackConnection::reconnectLoop() {
+    jack_client_t* dead = nullptr;
+    {
+        const std::lock_guard lock(mutex_);
+        dead = std::exchange(deadClient_, nullptr);
+    }
+    // The server is gone, so nothing here waits for it.
+    jack_client_close(dead);
+    shutDown_.store(false);
+    unclosedDeadClients.fetch_sub(1);
+    for (;;) {
+        std::vector<std::shared_ptr<Port>> ports;
+        {
+            std::unique_lock lock(mutex_);
+            if (stopRequested_.wait_for(lock, retryPeriod, [this] { return stop_; })) {
+                return;
+            }
+            ports = ports_;
+        }
+        if (unclosedDeadClients.load() != 0) {
+            continue;
+        }
+        jack_status_t status{};
+        jack_client_t* client = jack_client_open(name_.c_str(), JackNoStartServer, &status);
+        if (!client) {
+            continue;
+        }
+        const bool registered = std::all_of(ports.begin(), ports.end(), [&](const auto& port) {
+            return registerOn(client, *port) == 0;
+        });
+        if (!registered || wire(client) != 0) {
+            jack_client_close(client);
+            for (const auto& port : ports) {
+                port->port_.store(nullptr, std::memory_order_release);
+            }
+            continue;
+        }
+        connectAwaiting(client);
+        {
+            const std::lock_guard lock(mutex_);
+            joinedClient_ = client;
+        }
+        wake();
+        return;
+    }
+}
+
+int JackConnection::process(jack_nframes_t frames, void* arg) {
+    static_cast<JackConnection*>(arg)->listener_.process(frames);
+    return 0;
+}
+
+void JackConnection::shutdown(jack_status_t, const char*, void* arg) {
+    auto* self = static_cast<JackConnection*>(arg);
+    if (!self->shutDown_.exchange(true)) {
+        unclosedDeadClients.fetch_add(1);
+    }
+    self->wake();
+}
+
+void JackConnection::portRegistered(jack_port_id_t id, int registered, void* arg) {
+    auto* self = static_cast<JackConnection*>(arg);
+    jack_port_t* port = jack_port_by_id(self->callbackClient_.load(std::memory_order_acquire), id);
+    if (registered) {
+        self->portAppeared_.store(true);
+        self->wake();
+    }
+    self->listener_.portRegistered(port, registered != 0);
+}
+
+void JackConnection::clientRegistered(const char* name, int registered, void* arg) {
+    static_cast<JackConnection*>(arg)->listener_.clientRegistered(name, registered != 0);
+}
+
+void JackConnection::portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
+    auto* self = static_cast<JackConnection*>(arg);
+    jack_client_t* client = self->callbackClient_.load(std::memory_order_acquire);
+    jack_port_t* first = jack_port_by_id(client, a);
+    jack_port_t* second = jack_port_by_id(client, b);
+    if (first && second) {
+        if (jack_port_is_mine(client, first)) {
+            self->queueChange(first, second, connected != 0);
+        }
+        if (jack_port_is_mine(client, second)) {
+            self->queueChange(second, first, connected != 0);
+        }
+        self->wake();
+    }
+    self->listener_.portConnected(first, second, connected != 0);
+}
+
+void JackConnection::portRenamed(jack_port_id_t id, const char*, const char*, void* arg) {
+    auto* self = static_cast<JackConnection*>(arg);
+    self->listener_.portRenamed(
+        jack_port_by_id(self->callbackClient_.load(std::memory_order_acquire), id));
+}
+
+} // namespace tinkella
