@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <jack/jack.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -12,21 +11,9 @@ namespace tinkella {
 
 namespace {
 
-// Between a JACK server's death and the first new open, each client the process holds must be
-// closed: libjack's next open otherwise deletes the dead clients under their owners. Counted
-// from the shutdown callback (an atomic only), uncounted once the client is closed.
-std::atomic<int> unclosedDeadClients{0};
-
 constexpr auto retryPeriod = std::chrono::milliseconds(250);
 // Room for some fifty changes of connections not yet taken by the owner's thread.
 constexpr std::size_t changeBytes = 16384;
-
-// A change of a connection as queued: then the two names' bytes.
-struct ChangeHeader {
-    std::uint8_t connected;
-    std::uint16_t oursLength; // our port's short name
-    std::uint16_t peerLength; // the peer's full name
-};
 
 // libjack's complaints (no server at every attempt, a lost connection) would bypass the
 // program's own one-line reports.
@@ -38,16 +25,13 @@ bool isOutput(JackConnection::PortKind kind) {
 
 } // namespace
 
-void* JackConnection::Port::buffer(jack_nframes_t frames) const {
-    jack_port_t* port = port_.load(std::memory_order_acquire);
-    return port ? jack_port_get_buffer(port, frames) : nullptr;
-}
+std::atomic<int> JackConnection::unclosedDeadClients_{0};
 
 std::unique_ptr<JackConnection>
 JackConnection::open(std::string_view clientName, JackConnectionListener& listener, int& status) {
     jack_set_error_function(&ignoreJackMessage);
     jack_set_info_function(&ignoreJackMessage);
-    if (unclosedDeadClients.load() != 0) {
+    if (unclosedDeadClients_.load() != 0) {
         status = -EAGAIN;
         return nullptr;
     }
@@ -98,7 +82,7 @@ JackConnection::~JackConnection() {
         jack_client_close(client_);
         // No callback can come once closed: a shutdown seen by now was counted.
         if (shutDown_.load()) {
-            unclosedDeadClients.fetch_sub(1);
+            unclosedDeadClients_.fetch_sub(1);
         }
     }
     ::close(wakeFd_);
@@ -226,47 +210,6 @@ void JackConnection::connectAwaiting(jack_client_t* client) {
     }
 }
 
-void JackConnection::queueChange(jack_port_t* ours, jack_port_t* peer, bool connected) {
-    const char* oursName = jack_port_short_name(ours);
-    const char* peerName = jack_port_name(peer);
-    const ChangeHeader header{static_cast<std::uint8_t>(connected),
-                              static_cast<std::uint16_t>(std::strlen(oursName)),
-                              static_cast<std::uint16_t>(std::strlen(peerName))};
-    // Whole or not at all; a full queue drops the change, which is then not remembered.
-    const std::size_t size = sizeof header + header.oursLength + header.peerLength;
-    char record[sizeof header + 2 * 512];
-    if (size > sizeof record || jack_ringbuffer_write_space(changes_) < size) {
-        return;
-    }
-    std::memcpy(record, &header, sizeof header);
-    std::memcpy(record + sizeof header, oursName, header.oursLength);
-    std::memcpy(record + sizeof header + header.oursLength, peerName, header.peerLength);
-    jack_ringbuffer_write(changes_, record, size);
-}
-
-void JackConnection::takeChanges() {
-    ChangeHeader header{};
-    while (jack_ringbuffer_read_space(changes_) >= sizeof header) {
-        jack_ringbuffer_read(changes_, reinterpret_cast<char*>(&header), sizeof header);
-        std::string ours(header.oursLength, '\0');
-        std::string peer(header.peerLength, '\0');
-        jack_ringbuffer_read(changes_, ours.data(), ours.size());
-        jack_ringbuffer_read(changes_, peer.data(), peer.size());
-        const std::lock_guard lock(mutex_);
-        if (header.connected) {
-            connected_[ours].insert(peer);
-            awaiting_.erase({ours, peer});
-        } else {
-            connected_[ours].erase(peer);
-        }
-    }
-}
-
-void JackConnection::wake() {
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof one);
-}
-
 void JackConnection::dispatchPending() {
     std::uint64_t count = 0;
     [[maybe_unused]] const ssize_t drained = ::read(wakeFd_, &count, sizeof count);
@@ -358,7 +301,7 @@ void JackConnection::reconnectLoop() {
     // The server is gone, so nothing here waits for it.
     jack_client_close(dead);
     shutDown_.store(false);
-    unclosedDeadClients.fetch_sub(1);
+    unclosedDeadClients_.fetch_sub(1);
     for (;;) {
         std::vector<std::shared_ptr<Port>> ports;
         {
@@ -368,7 +311,7 @@ void JackConnection::reconnectLoop() {
             }
             ports = ports_;
         }
-        if (unclosedDeadClients.load() != 0) {
+        if (unclosedDeadClients_.load() != 0) {
             continue;
         }
         jack_status_t status{};
@@ -394,56 +337,6 @@ void JackConnection::reconnectLoop() {
         wake();
         return;
     }
-}
-
-int JackConnection::process(jack_nframes_t frames, void* arg) {
-    static_cast<JackConnection*>(arg)->listener_.process(frames);
-    return 0;
-}
-
-void JackConnection::shutdown(jack_status_t, const char*, void* arg) {
-    auto* self = static_cast<JackConnection*>(arg);
-    if (!self->shutDown_.exchange(true)) {
-        unclosedDeadClients.fetch_add(1);
-    }
-    self->wake();
-}
-
-void JackConnection::portRegistered(jack_port_id_t id, int registered, void* arg) {
-    auto* self = static_cast<JackConnection*>(arg);
-    jack_port_t* port = jack_port_by_id(self->callbackClient_.load(std::memory_order_acquire), id);
-    if (registered) {
-        self->portAppeared_.store(true);
-        self->wake();
-    }
-    self->listener_.portRegistered(port, registered != 0);
-}
-
-void JackConnection::clientRegistered(const char* name, int registered, void* arg) {
-    static_cast<JackConnection*>(arg)->listener_.clientRegistered(name, registered != 0);
-}
-
-void JackConnection::portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
-    auto* self = static_cast<JackConnection*>(arg);
-    jack_client_t* client = self->callbackClient_.load(std::memory_order_acquire);
-    jack_port_t* first = jack_port_by_id(client, a);
-    jack_port_t* second = jack_port_by_id(client, b);
-    if (first && second) {
-        if (jack_port_is_mine(client, first)) {
-            self->queueChange(first, second, connected != 0);
-        }
-        if (jack_port_is_mine(client, second)) {
-            self->queueChange(second, first, connected != 0);
-        }
-        self->wake();
-    }
-    self->listener_.portConnected(first, second, connected != 0);
-}
-
-void JackConnection::portRenamed(jack_port_id_t id, const char*, const char*, void* arg) {
-    auto* self = static_cast<JackConnection*>(arg);
-    self->listener_.portRenamed(
-        jack_port_by_id(self->callbackClient_.load(std::memory_order_acquire), id));
 }
 
 } // namespace tinkella

@@ -160,6 +160,11 @@ private:
     static void portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg);
     static void portRenamed(jack_port_id_t id, const char* oldName, const char* newName, void* arg);
 
+    // Between a server's death and the first new open, every client of the process must be
+    // closed: libjack's next open otherwise deletes the dead clients under their owners.
+    // Counted from the shutdown callback, uncounted once the client is closed.
+    static std::atomic<int> unclosedDeadClients_;
+
     const std::string name_;
     JackConnectionListener& listener_;
     const int wakeFd_;
