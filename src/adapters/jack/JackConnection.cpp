@@ -56,7 +56,7 @@ JackConnection::open(std::string_view clientName, JackConnectionListener& listen
         return nullptr;
     }
     if (const int result = connection->wire(client); result != 0) {
-        jack_client_close(client);
+        connection->close(client);
         status = result;
         return nullptr;
     }
@@ -71,22 +71,25 @@ JackConnection::JackConnection(std::string name, JackConnectionListener& listene
 
 JackConnection::~JackConnection() {
     stopReconnecting();
-    if (joinedClient_) {
-        jack_deactivate(joinedClient_);
-        jack_client_close(joinedClient_);
-    }
-    if (client_) {
-        if (!shutDown_.load()) {
-            jack_deactivate(client_);
+    // At most one of them: client_ is null while reconnecting.
+    for (jack_client_t* client : {joinedClient_, client_}) {
+        if (client && !shutDown_.load()) {
+            jack_deactivate(client);
         }
-        jack_client_close(client_);
-        // No callback can come once closed: a shutdown seen by now was counted.
-        if (shutDown_.load()) {
-            unclosedDeadClients_.fetch_sub(1);
-        }
+        close(client);
     }
     ::close(wakeFd_);
     jack_ringbuffer_free(changes_);
+}
+
+void JackConnection::close(jack_client_t* client) {
+    if (client) {
+        jack_client_close(client);
+    }
+    // No callback comes once it is closed: a loss counted by now is uncounted here.
+    if (shutDown_.exchange(false)) {
+        unclosedDeadClients_.fetch_sub(1);
+    }
 }
 
 int JackConnection::wire(jack_client_t* client) {
@@ -299,9 +302,7 @@ void JackConnection::reconnectLoop() {
         dead = std::exchange(deadClient_, nullptr);
     }
     // The server is gone, so nothing here waits for it.
-    jack_client_close(dead);
-    shutDown_.store(false);
-    unclosedDeadClients_.fetch_sub(1);
+    close(dead);
     for (;;) {
         std::vector<std::shared_ptr<Port>> ports;
         {
@@ -323,7 +324,7 @@ void JackConnection::reconnectLoop() {
             return registerOn(client, *port) == 0;
         });
         if (!registered || wire(client) != 0) {
-            jack_client_close(client);
+            close(client);
             for (const auto& port : ports) {
                 port->port_.store(nullptr, std::memory_order_release);
             }

@@ -139,6 +139,9 @@ private:
     JackConnection(std::string name, JackConnectionListener& listener, int wakeFd,
                    jack_ringbuffer_t* changes);
 
+    // Closes client (null: none) and uncounts a loss it was counted for; the thread that holds
+    // it, with no other client of ours open.
+    void close(jack_client_t* client);
     // Sets every callback on client and activates it; 0 or JACK's non-zero result.
     int wire(jack_client_t* client);
     int registerOn(jack_client_t* client, Port& port);
@@ -179,7 +182,8 @@ private:
     // The client whose threads call back (read there to resolve port ids); set before it is
     // activated.
     std::atomic<jack_client_t*> callbackClient_{nullptr};
-    // Set by JACK's shutdown callback, cleared by the thread once the dead client is closed.
+    // Set by JACK's shutdown callback, which counts the loss in unclosedDeadClients_; cleared,
+    // and uncounted, once the dead client is closed.
     std::atomic<bool> shutDown_{false};
     std::atomic<bool> portAppeared_{false};
 
