@@ -100,7 +100,9 @@ void JackConnection::portConnected(jack_port_id_t a, jack_port_id_t b, int conne
     jack_client_t* client = self->callbackClient_.load(std::memory_order_acquire);
     jack_port_t* first = jack_port_by_id(client, a);
     jack_port_t* second = jack_port_by_id(client, b);
-    if (first && second) {
+    // A server that stops cleanly removes its own ports after it has said it is going: those
+    // broken connections are lost with the server, not broken by the user.
+    if (first && second && !self->shutDown_.load()) {
         if (jack_port_is_mine(client, first)) {
             self->queueChange(first, second, connected != 0);
         }
