@@ -69,5 +69,6 @@ peer_connected && fail "a connection the user broke came back"
 
 echo q >&7
 wait_until 10 gone "$probe_pid" || fail "probe did not end"
+wait "$probe_pid" || fail "probe exit status $?"
 grep -qx "end gone 3 back 3" "$work/probe.out" || fail "losses and returns not reported once each"
 echo "PASS"
