@@ -3,6 +3,7 @@
 #include "adapters/alsa/AlsaMidiPort.h"
 #include "adapters/fluidsynth/FluidSynthAudioSystem.h"
 #include "adapters/jack/JackMidiPort.h"
+#include "adapters/jack/JackSynthClient.h"
 #include "adapters/pipewire/PipeWireOutput.h"
 #include "adapters/qt/QtSettingsStore.h"
 #include "adapters/syslog/SyslogSystemLog.h"
@@ -20,7 +21,9 @@
 #include "adapters/wayland/WaylandLayerSurface.h"
 #endif
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSocketNotifier>
 #include <cstdlib>
 #include <future>
 #include <thread>
@@ -42,9 +45,27 @@ const std::vector<MidiBackend>& midiBackends() {
     return table;
 }
 
+namespace {
+
+// A client of our own (the synthesiser's JACK client) watched by the main loop for the rest of
+// the process.
+void watchOnMainLoop(int descriptor, std::function<void()> onReadable) {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [descriptor, onReadable = std::move(onReadable)] {
+            auto* notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read,
+                                                 QCoreApplication::instance());
+            QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                             [onReadable] { onReadable(); });
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
 const std::vector<AudioBackend>& audioBackends() {
     static const std::vector<AudioBackend> table{
-        {"jack", {}},
+        {"jack", jackAudioOpener({}, watchOnMainLoop)},
         {"pipewire",
          [](double sampleRate, std::string& error) {
              PipeWireStreamOptions options;
@@ -206,14 +227,16 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
     FluidSynthOptions synth = synthOptions(audioName);
     auto jackStream =
         std::make_shared<std::future<std::unique_ptr<AudioOutput>>>(jackAudio->get_future());
-    // Without MIDI on JACK this steps aside, unmentioned, for FluidSynth's own JACK driver.
-    synth.ownOutputs.push_back({"jack", [jackStream](double, std::string&) {
-                                    std::unique_ptr<AudioOutput> stream;
-                                    if (jackStream->valid()) {
-                                        stream = jackStream->get();
-                                    }
-                                    return stream;
-                                }});
+    // Without MIDI on JACK the synthesiser's JACK output is a client of its own.
+    for (NamedAudioOutput& output : synth.ownOutputs) {
+        if (output.name == "jack") {
+            output.open = jackAudioOpener(
+                [jackStream] {
+                    return jackStream->valid() ? jackStream->get() : std::unique_ptr<AudioOutput>();
+                },
+                watchOnMainLoop);
+        }
+    }
     openInBackground(openMidi, [synth = std::move(synth)]() mutable {
         const std::unique_ptr<AudioSystem> system = makeFluidSynthAudioSystem(std::move(synth));
         return SoundController::CreateAUGraph(*system);

@@ -5,8 +5,6 @@
 #include <cstring>
 #include <jack/jack.h>
 #include <jack/midiport.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 namespace tinkella {
 
@@ -20,27 +18,6 @@ std::size_t messageSize(std::uint8_t status) {
 }
 
 } // namespace
-
-JackCallbacks::JackCallbacks() : wakeFd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
-
-JackCallbacks::~JackCallbacks() {
-    if (wakeFd_ >= 0) {
-        ::close(wakeFd_);
-    }
-}
-
-int JackCallbacks::install(jack_client_t* client) {
-    client_ = client;
-    if (int r = jack_set_process_callback(client, &JackCallbacks::process, this); r != 0) {
-        return r;
-    }
-    jack_set_port_registration_callback(client, &JackCallbacks::portRegistered, this);
-    jack_set_client_registration_callback(client, &JackCallbacks::clientRegistered, this);
-    jack_set_port_connect_callback(client, &JackCallbacks::portConnected, this);
-    jack_set_port_rename_callback(client, &JackCallbacks::portRenamed, this);
-    jack_on_shutdown(client, &JackCallbacks::serverShutdown, this);
-    return 0;
-}
 
 bool JackCallbacks::queue(const std::uint8_t* bytes, std::size_t size) {
     if (!outgoing_.push({bytes[0], bytes[1], size > 2 ? bytes[2] : std::uint8_t{0}})) {
@@ -75,35 +52,40 @@ bool JackCallbacks::takeChange(std::uint8_t& change) {
     return true;
 }
 
-void JackCallbacks::clearWake() {
-    std::uint64_t count = 0;
-    [[maybe_unused]] const ssize_t drained = ::read(wakeFd_, &count, sizeof count);
+void JackCallbacks::discardQueued() {
+    MidiEventRing::Event event;
+    while (outgoing_.pop(event)) {
+    }
+    hasCarried_ = false;
+    written_.store(queued_.load(std::memory_order_relaxed), std::memory_order_release);
 }
 
 void JackCallbacks::wake() {
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof one);
+    if (JackConnection* waking = connection.load(std::memory_order_acquire)) {
+        waking->wake();
+    }
 }
 
-int JackCallbacks::process(jack_nframes_t frames, void* arg) {
-    auto* self = static_cast<JackCallbacks*>(arg);
-    if (jack_port_t* port = self->destination.load(std::memory_order_acquire)) {
-        self->receive(port, frames);
+void JackCallbacks::process(jack_nframes_t frames) {
+    if (JackConnection::Port* port = destination.load(std::memory_order_acquire)) {
+        if (void* buffer = port->buffer(frames)) {
+            receive(buffer);
+        }
     }
-    if (jack_port_t* port = self->source.load(std::memory_order_acquire)) {
-        self->sendQueued(port, frames);
+    if (JackConnection::Port* port = source.load(std::memory_order_acquire)) {
+        if (void* buffer = port->buffer(frames)) {
+            sendQueued(buffer);
+        }
     }
     // After the MIDI: a note queued to the synthesiser before its MIDI message was queued
     // sounds in the cycle that sends the message.
-    if (JackAudioBus* bus = self->audio.load(std::memory_order_acquire)) {
+    if (JackSynthBus* bus = audio.load(std::memory_order_acquire)) {
         bus->process(frames);
     }
-    self->cycles_.fetch_add(1, std::memory_order_release);
-    return 0;
+    cycles_.fetch_add(1, std::memory_order_release);
 }
 
-void JackCallbacks::receive(jack_port_t* port, jack_nframes_t frames) {
-    void* buffer = jack_port_get_buffer(port, frames);
+void JackCallbacks::receive(void* buffer) {
     const std::uint32_t count = jack_midi_get_event_count(buffer);
     bool received = false;
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -125,10 +107,9 @@ void JackCallbacks::receive(jack_port_t* port, jack_nframes_t frames) {
     }
 }
 
-void JackCallbacks::sendQueued(jack_port_t* port, jack_nframes_t frames) {
+void JackCallbacks::sendQueued(void* buffer) {
     // Read first: every message counted here is in the ring by now.
     const std::uint64_t queued = queued_.load(std::memory_order_acquire);
-    void* buffer = jack_port_get_buffer(port, frames);
     jack_midi_clear_buffer(buffer);
     MidiEventRing::Event event;
     while (hasCarried_ || outgoing_.pop(event)) {
@@ -152,50 +133,43 @@ void JackCallbacks::raise(std::uint8_t change) {
     wake();
 }
 
-bool JackCallbacks::isMidiPort(jack_port_id_t portId) const {
-    jack_port_t* port = jack_port_by_id(client_, portId);
+namespace {
+
+bool isMidiPort(jack_port_t* port) {
     return port && std::strcmp(jack_port_type(port), JACK_DEFAULT_MIDI_TYPE) == 0;
 }
 
-bool JackCallbacks::isDestination(jack_port_id_t portId) const {
-    jack_port_t* port = destination.load(std::memory_order_acquire);
-    return port != nullptr && jack_port_by_id(client_, portId) == port;
+} // namespace
+
+bool JackCallbacks::isDestination(jack_port_t* port) const {
+    JackConnection::Port* ours = destination.load(std::memory_order_acquire);
+    return ours != nullptr && port != nullptr && port == ours->handle();
 }
 
-void JackCallbacks::portRegistered(jack_port_id_t port, int registered, void* arg) {
-    auto* self = static_cast<JackCallbacks*>(arg);
-    if (self->isMidiPort(port)) {
-        self->raise(static_cast<std::uint8_t>(registered ? MidiChange::portAdded
-                                                         : MidiChange::portRemoved));
+void JackCallbacks::portRegistered(jack_port_t* port, bool registered) {
+    if (isMidiPort(port)) {
+        raise(static_cast<std::uint8_t>(registered ? MidiChange::portAdded
+                                                   : MidiChange::portRemoved));
     }
 }
 
-void JackCallbacks::clientRegistered(const char*, int registered, void* arg) {
-    static_cast<JackCallbacks*>(arg)->raise(
-        static_cast<std::uint8_t>(registered ? MidiChange::portAdded : MidiChange::portRemoved));
+void JackCallbacks::clientRegistered(bool registered) {
+    raise(static_cast<std::uint8_t>(registered ? MidiChange::portAdded : MidiChange::portRemoved));
 }
 
-void JackCallbacks::portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
-    auto* self = static_cast<JackCallbacks*>(arg);
-    if (self->isMidiPort(a)) {
-        self->raise(static_cast<std::uint8_t>(MidiChange::connections));
+void JackCallbacks::portConnected(jack_port_t* a, jack_port_t* b, bool connected) {
+    if (isMidiPort(a)) {
+        raise(static_cast<std::uint8_t>(MidiChange::connections));
     }
-    if (!connected && (self->isDestination(a) || self->isDestination(b))) {
-        self->raise(destinationDisconnected);
+    if (!connected && (isDestination(a) || isDestination(b))) {
+        raise(destinationDisconnected);
     }
 }
 
-void JackCallbacks::portRenamed(jack_port_id_t port, const char*, const char*, void* arg) {
-    auto* self = static_cast<JackCallbacks*>(arg);
-    if (self->isMidiPort(port)) {
-        self->raise(static_cast<std::uint8_t>(MidiChange::portRenamed));
+void JackCallbacks::portRenamed(jack_port_t* port) {
+    if (isMidiPort(port)) {
+        raise(static_cast<std::uint8_t>(MidiChange::portRenamed));
     }
-}
-
-void JackCallbacks::serverShutdown(void* arg) {
-    auto* self = static_cast<JackCallbacks*>(arg);
-    self->shutDown_.store(true, std::memory_order_release);
-    self->wake();
 }
 
 } // namespace tinkella

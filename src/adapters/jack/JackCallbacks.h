@@ -1,6 +1,7 @@
 #pragma once
 
-#include "adapters/jack/JackAudioOutput.h"
+#include "adapters/jack/JackConnection.h"
+#include "adapters/jack/JackSynthBus.h"
 #include "foundation/MidiEventRing.h"
 #include "interfaces/MidiPort.h"
 
@@ -10,24 +11,23 @@
 
 namespace tinkella {
 
-// What JACK's own threads do for one client: the process callback moves MIDI between the rings
-// and our two ports and then fills the synthesiser's audio ports; the notification callbacks
-// queue the graph's changes; the shutdown callback marks the server gone. They never wait,
-// lock, allocate or log: everything reaches the main thread through lock-free rings, with a
-// non-blocking eventfd write to wake it. The client's owner registers the callbacks with this
-// object as their argument and takes what they queued on the main thread.
+// What JACK's own threads do for the MIDI port's connection: the process callback moves MIDI
+// between the rings and our two ports and then fills the synthesiser's audio ports; the
+// notification hooks queue the graph's changes. They never wait, lock, allocate or log:
+// everything reaches the main thread through lock-free rings, with the connection's wake() to
+// wake it. The connection's listener forwards its process() and hooks here.
 class JackCallbacks {
 public:
-    JackCallbacks();
-    ~JackCallbacks();
+    JackCallbacks() = default;
     JackCallbacks(const JackCallbacks&) = delete;
     JackCallbacks& operator=(const JackCallbacks&) = delete;
 
-    // Registers every callback on client, which must not be active yet. 0 or JACK's result.
-    int install(jack_client_t* client);
-
-    // Readable while something was queued for the main thread; -1 when it could not be made.
-    int wakeDescriptor() const { return wakeFd_; }
+    // JACK's threads, from the connection's listener.
+    void process(jack_nframes_t frames);
+    void portRegistered(jack_port_t* port, bool registered);
+    void clientRegistered(bool registered);
+    void portConnected(jack_port_t* a, jack_port_t* b, bool connected);
+    void portRenamed(jack_port_t* port);
 
     // Main thread. What the process callback sends from the source, and what it heard.
     bool queue(const std::uint8_t* bytes, std::size_t size);
@@ -45,33 +45,23 @@ public:
     // to our destination comes as destinationDisconnected.
     static constexpr std::uint8_t destinationDisconnected = 0x7F;
     bool takeChange(std::uint8_t& change);
-    // Clears the wake-up descriptor before the queues are read.
-    void clearWake();
+    // Main thread, while no process() can run (the server has gone): what waited to be sent
+    // went with the server.
+    void discardQueued();
 
-    bool isShutDown() const { return shutDown_.load(std::memory_order_acquire); }
-
-    // The ports the process callback serves: set them once registered, null to stop.
-    std::atomic<jack_port_t*> source{nullptr};
-    std::atomic<jack_port_t*> destination{nullptr};
-    std::atomic<JackAudioBus*> audio{nullptr};
+    // The connection to wake; the ports the process callback serves, once registered.
+    std::atomic<JackConnection*> connection{nullptr};
+    std::atomic<JackConnection::Port*> source{nullptr};
+    std::atomic<JackConnection::Port*> destination{nullptr};
+    std::atomic<JackSynthBus*> audio{nullptr};
 
 private:
-    static int process(jack_nframes_t frames, void* arg);
-    void receive(jack_port_t* port, jack_nframes_t frames);
-    void sendQueued(jack_port_t* port, jack_nframes_t frames);
-
-    static void portRegistered(jack_port_id_t port, int registered, void* arg);
-    static void clientRegistered(const char* name, int registered, void* arg);
-    static void portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg);
-    static void portRenamed(jack_port_id_t port, const char* oldName, const char* newName,
-                            void* arg);
-    static void serverShutdown(void* arg);
-    bool isMidiPort(jack_port_id_t port) const;
-    bool isDestination(jack_port_id_t port) const;
+    void receive(void* buffer);
+    void sendQueued(void* buffer);
+    bool isDestination(jack_port_t* port) const;
     void raise(std::uint8_t change);
     void wake();
 
-    jack_client_t* client_ = nullptr;
     MidiEventRing outgoing_; // main thread -> process callback
     MidiEventRing incoming_; // process callback -> main thread
     MidiEventRing changes_;  // notification thread -> main thread; the status byte is the change
@@ -83,9 +73,7 @@ private:
     // consumer.
     std::atomic<std::uint64_t> queued_{0};
     std::atomic<std::uint64_t> written_{0};
-    std::atomic<bool> shutDown_{false};
     std::atomic<std::uint64_t> cycles_{0}; // process callbacks completed
-    int wakeFd_ = -1;
 };
 
 } // namespace tinkella

@@ -18,110 +18,71 @@ namespace {
 // JACK mixes every connection into our one input port.
 constexpr MidiSender jackSender = 1;
 
-// libjack's own complaints (a missing server, a lost connection) would bypass the diagnostic
-// log, which reports every failing status itself.
-void ignoreJackMessage(const char*) {}
-
 } // namespace
 
 std::unique_ptr<JackMidiPort> JackMidiPort::connect(std::string_view clientName,
                                                     MidiStatus& status) {
-    const std::string name(clientName);
-    jack_set_error_function(&ignoreJackMessage);
-    jack_status_t jackStatus{};
-    jack_client_t* client = jack_client_open(name.c_str(), JackNoStartServer, &jackStatus);
-    if (!client) {
-        status = jackStatus != 0 ? static_cast<MidiStatus>(jackStatus) : -ECONNREFUSED;
+    std::unique_ptr<JackMidiPort> port(new JackMidiPort);
+    port->connection_ = JackConnection::open(clientName, *port, status);
+    if (!port->connection_) {
         return nullptr;
     }
-    std::unique_ptr<JackMidiPort> port(new JackMidiPort(client));
-    if (port->callbacks_.wakeDescriptor() < 0) {
-        status = -ENOMEM;
-        return nullptr;
-    }
-    status = 0;
+    port->callbacks_.connection.store(port->connection_.get(), std::memory_order_release);
     return port;
 }
 
-JackMidiPort::JackMidiPort(jack_client_t* client) : client_(client) {}
-
 JackMidiPort::~JackMidiPort() {
-    if (!callbacks_.isShutDown()) {
-        if (activated_) {
-            jack_deactivate(client_);
-        }
-        jack_remove_properties(client_, jackClientUuid(client_));
+    if (jack_client_t* client = connection_ ? connection_->client() : nullptr) {
+        jack_remove_properties(client, jackClientUuid(client));
     }
-    jack_client_close(client_);
+    connection_.reset();
 }
 
 MidiTopology JackMidiPort::topology() {
-    return callbacks_.isShutDown() ? MidiTopology{} : jackMidiTopology(client_);
+    jack_client_t* client = connection_->client();
+    return client ? jackMidiTopology(client) : MidiTopology{};
 }
 
-MidiStatus JackMidiPort::activate() {
-    if (callbacks_.isShutDown()) {
+MidiStatus JackMidiPort::registerPort(std::string_view name, JackConnection::PortKind kind,
+                                      std::atomic<JackConnection::Port*>& port) {
+    if (!connection_->isConnected()) {
         return -ENOTCONN;
     }
-    if (activated_) {
-        return -EEXIST;
-    }
-    if (int r = callbacks_.install(client_); r != 0) {
-        return r;
-    }
-    if (int r = jack_activate(client_); r != 0) {
-        return r;
-    }
-    activated_ = true;
-    connectAudioToPlayback();
-    return jackClientUuid(client_) != 0 ? 0 : -ENOENT;
-}
-
-MidiStatus JackMidiPort::registerPort(std::string_view name, unsigned long flags,
-                                      jack_port_t*& port) {
-    if (callbacks_.isShutDown()) {
-        return -ENOTCONN;
-    }
-    if (port != nullptr) {
+    if (port.load() != nullptr) {
         return -EINVAL;
     }
-    const std::string portName(name);
-    port = jack_port_register(client_, portName.c_str(), JACK_DEFAULT_MIDI_TYPE,
-                              flags | JackPortIsTerminal, 0);
-    return port ? 0 : -EEXIST;
+    MidiStatus status = 0;
+    port.store(connection_->registerPort(name, kind, status), std::memory_order_release);
+    return status;
 }
 
 MidiPortOpened JackMidiPort::open(std::string_view, std::string_view manufacturer,
                                   std::string_view sourceName, std::string_view destinationName,
                                   MidiPortListener& listener) {
     MidiPortOpened opened;
-    opened.client = activate();
+    jack_client_t* client = connection_->client();
+    opened.client = !client ? -ENOTCONN : opened_ ? -EEXIST : jackClientUuid(client) ? 0 : -ENOENT;
     if (opened.client != 0) {
         return opened;
     }
+    opened_ = true;
     listener_ = &listener;
-    opened.manufacturer =
-        callbacks_.isShutDown() ? -ENOTCONN : setJackManufacturer(client_, manufacturer);
+    manufacturer_ = manufacturer;
+    opened.manufacturer = setJackManufacturer(client, manufacturer);
 
-    jack_port_t* source = callbacks_.source.load(std::memory_order_acquire);
-    opened.source = registerPort(sourceName, JackPortIsOutput, source);
+    opened.source = registerPort(sourceName, JackConnection::PortKind::midiOut, callbacks_.source);
     if (opened.source != 0) {
         return opened;
     }
-    callbacks_.source.store(source, std::memory_order_release);
-    opened.sourceUniqueId = jackPortId(source);
+    opened.sourceUniqueId = jackPortId(callbacks_.source.load()->handle());
     opened.sourceHandle = static_cast<std::uint32_t>(opened.sourceUniqueId);
-
-    jack_port_t* destination = callbacks_.destination.load(std::memory_order_acquire);
-    opened.destination = registerPort(destinationName, JackPortIsInput, destination);
-    if (opened.destination == 0) {
-        callbacks_.destination.store(destination, std::memory_order_release);
-    }
+    opened.destination =
+        registerPort(destinationName, JackConnection::PortKind::midiIn, callbacks_.destination);
     return opened;
 }
 
 MidiStatus JackMidiPort::send(const std::uint8_t* bytes, std::size_t size) {
-    if (callbacks_.isShutDown()) {
+    if (!connection_->isConnected()) {
         return -ENOTCONN;
     }
     if (callbacks_.source.load(std::memory_order_acquire) == nullptr ||
@@ -132,7 +93,7 @@ MidiStatus JackMidiPort::send(const std::uint8_t* bytes, std::size_t size) {
 }
 
 void JackMidiPort::dispatchPending() {
-    callbacks_.clearWake();
+    connection_->dispatchPending();
     if (!listener_) {
         return;
     }
@@ -160,23 +121,35 @@ void JackMidiPort::dispatchPending() {
             listener_->changed(static_cast<MidiChange>(change));
         }
     }
-    if (callbacks_.isShutDown() && !shutdownReported_) {
-        shutdownReported_ = true;
-        callbacks_.source.store(nullptr, std::memory_order_release);
-        callbacks_.destination.store(nullptr, std::memory_order_release);
+}
+
+void JackMidiPort::serverGone() {
+    callbacks_.discardQueued();
+    if (listener_) {
         listener_->changed(MidiChange::systemGone);
     }
 }
 
+void JackMidiPort::serverBack() {
+    if (audio_) {
+        audio_->serverBack();
+    }
+    if (listener_) {
+        setJackManufacturer(connection_->client(), manufacturer_);
+        listener_->changed(MidiChange::systemBack);
+    }
+}
+
 bool JackMidiPort::waitUntilSent(std::chrono::milliseconds bound) {
-    if (callbacks_.isShutDown() || callbacks_.source.load(std::memory_order_acquire) == nullptr) {
+    if (!connection_->isConnected() ||
+        callbacks_.source.load(std::memory_order_acquire) == nullptr) {
         return !callbacks_.hasQueued();
     }
     // The callback cannot signal without risking a block, so the main thread polls.
     constexpr auto poll = std::chrono::milliseconds(1);
     const auto deadline = std::chrono::steady_clock::now() + bound;
     while (callbacks_.hasQueued()) {
-        if (callbacks_.isShutDown() || std::chrono::steady_clock::now() >= deadline) {
+        if (!connection_->isConnected() || std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
         std::this_thread::sleep_for(poll);
@@ -185,7 +158,7 @@ bool JackMidiPort::waitUntilSent(std::chrono::milliseconds bound) {
     // after the queue was seen empty, that one or a later one.
     const std::uint64_t taken = callbacks_.cycles();
     while (callbacks_.cycles() == taken) {
-        if (callbacks_.isShutDown() || std::chrono::steady_clock::now() >= deadline) {
+        if (!connection_->isConnected() || std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
         std::this_thread::sleep_for(poll);
@@ -194,52 +167,22 @@ bool JackMidiPort::waitUntilSent(std::chrono::milliseconds bound) {
 }
 
 std::unique_ptr<AudioOutput> JackMidiPort::openAudioOutput(std::string& error) {
-    if (callbacks_.isShutDown() || audio_) {
-        error = callbacks_.isShutDown() ? "the JACK server has gone"
-                                        : "the audio outputs exist already";
+    if (!connection_->isConnected() || audio_) {
+        error = !connection_->isConnected() ? "the JACK server has gone"
+                                            : "the audio outputs exist already";
         return nullptr;
     }
-    auto bus = std::make_shared<JackAudioBus>();
-    const char* names[2] = {"left", "right"};
-    for (std::size_t i = 0; i < bus->ports.size(); ++i) {
-        bus->ports[i] = jack_port_register(client_, names[i], JACK_DEFAULT_AUDIO_TYPE,
-                                           JackPortIsOutput | JackPortIsTerminal, 0);
-        if (!bus->ports[i]) {
-            for (std::size_t j = 0; j < i; ++j) {
-                jack_port_unregister(client_, bus->ports[j]);
-            }
-            error = "the JACK audio ports could not be registered";
-            return nullptr;
-        }
-    }
-    audio_ = bus;
-    callbacks_.audio.store(bus.get(), std::memory_order_release);
-    if (activated_) {
-        connectAudioToPlayback();
-    }
-    return std::make_unique<JackAudioOutput>(std::move(bus), jack_get_sample_rate(client_),
-                                             static_cast<int>(jack_get_buffer_size(client_)));
-}
-
-void JackMidiPort::connectAudioToPlayback() {
+    audio_ = JackSynthBus::open(*connection_, error);
     if (!audio_) {
-        return;
+        return nullptr;
     }
-    // As FluidSynth's own JACK driver does: left and right to the first two physical inputs.
-    const char** playback = jack_get_ports(client_, nullptr, JACK_DEFAULT_AUDIO_TYPE,
-                                           JackPortIsInput | JackPortIsPhysical);
-    if (!playback) {
-        return;
-    }
-    for (std::size_t i = 0; i < audio_->ports.size() && playback[i]; ++i) {
-        jack_connect(client_, jack_port_name(audio_->ports[i]), playback[i]);
-    }
-    jack_free(playback);
+    callbacks_.audio.store(audio_.get(), std::memory_order_release);
+    return audio_->output();
 }
 
 std::string JackMidiPort::sourcePortName() const {
-    jack_port_t* port = callbacks_.source.load(std::memory_order_acquire);
-    return port && !callbacks_.isShutDown() ? jack_port_name(port) : std::string();
+    JackConnection::Port* port = callbacks_.source.load(std::memory_order_acquire);
+    return port ? connection_->fullName(*port) : std::string();
 }
 
 } // namespace tinkella

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "adapters/jack/JackAudioOutput.h"
 #include "adapters/jack/JackCallbacks.h"
+#include "adapters/jack/JackConnection.h"
+#include "adapters/jack/JackSynthBus.h"
 #include "interfaces/MidiPort.h"
 
 #include <jack/types.h>
@@ -17,14 +18,15 @@ namespace tinkella {
 // property jackManufacturerKey. A port's unique ID and our source's handle are the low 32 bits
 // of its UUID.
 //
-// This class owns the client: it opens, activates and closes it, registers its ports and its
-// callbacks (JackCallbacks), and is the one place that knows the server went away. Every
-// public call runs on the main thread; messages leave at frame 0 of the next cycle.
+// This class owns the client through a JackConnection, which keeps it, its ports and their
+// connections across server restarts and reports the server gone and back; JACK's threads run
+// JackCallbacks. Every public call runs on the main thread; messages leave at frame 0 of the
+// next cycle.
 //
 // JACK mixes every connection to the destination into one buffer, so senders cannot be told
 // apart: every message comes from sender 1, and any connection to the destination broken
 // (which unregistering or closing the sending port also does) reports that sender gone.
-class JackMidiPort final : public MidiPort {
+class JackMidiPort final : public MidiPort, private JackConnectionListener {
 public:
     // Connects to the running server named by JACK_DEFAULT_SERVER (or the default one) as
     // clientName, never starting a server. On failure returns null, with status holding the
@@ -45,7 +47,7 @@ public:
     // Refuses (nothing queued) when the server has gone, before the source exists, when the
     // bytes are not a MIDI 1.0 channel voice message, or when the ring is full (-ENOBUFS).
     MidiStatus send(const std::uint8_t* bytes, std::size_t size) override;
-    int pollDescriptor() const override { return callbacks_.wakeDescriptor(); }
+    int pollDescriptor() const override { return connection_->pollDescriptor(); }
     void dispatchPending() override;
     // Waits for the process callback to take every queued message and for one more cycle to
     // end after that, so the messages have reached the connected ports. Returns false at once
@@ -64,18 +66,32 @@ public:
     std::string sourcePortName() const;
 
 private:
-    explicit JackMidiPort(jack_client_t* client);
-    MidiStatus activate();
+    JackMidiPort() = default;
     // A MIDI port of ours; the negative errno when it cannot be made.
-    MidiStatus registerPort(std::string_view name, unsigned long flags, jack_port_t*& port);
-    void connectAudioToPlayback();
+    MidiStatus registerPort(std::string_view name, JackConnection::PortKind kind,
+                            std::atomic<JackConnection::Port*>& port);
 
-    jack_client_t* client_;
+    void process(jack_nframes_t frames) override { callbacks_.process(frames); }
+    void portRegistered(jack_port_t* port, bool registered) override {
+        callbacks_.portRegistered(port, registered);
+    }
+    void clientRegistered(const char*, bool registered) override {
+        callbacks_.clientRegistered(registered);
+    }
+    void portConnected(jack_port_t* a, jack_port_t* b, bool connected) override {
+        callbacks_.portConnected(a, b, connected);
+    }
+    void portRenamed(jack_port_t* port) override { callbacks_.portRenamed(port); }
+    void serverGone() override;
+    void serverBack() override;
+
     JackCallbacks callbacks_;
-    std::shared_ptr<JackAudioBus> audio_;
+    std::shared_ptr<JackSynthBus> audio_;
     MidiPortListener* listener_ = nullptr;
-    bool activated_ = false;
-    bool shutdownReported_ = false;
+    std::string manufacturer_;
+    bool opened_ = false;
+    // Last: its threads reach the callbacks and the bus.
+    std::unique_ptr<JackConnection> connection_;
     bool floodReported_ = false; // the one line about a flood at the destination is written
 };
 
