@@ -44,6 +44,12 @@ wait_until 60 only_marker_lit || fail "keys stayed lit after the flood (columns,
 echo "on 72 0" >&7
 wait_until 20 none_lit || fail "the marker stayed lit after the flood"
 
+# Every note-off of the flood reached the synthesiser: its notes ring out and it falls silent.
+quiet() {
+  jack_rec -f "$work/quiet.wav" -d 1 -b 16 "Tinkella:left" "Tinkella:right" >/dev/null 2>&1
+  sox "$work/quiet.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {exit !($3 < 0.001)}'
+}
+wait_until 20 quiet || fail "the synthesiser still sounds after the flood"
 jack_rec -f "$work/take.wav" -d 3 -b 16 "Tinkella:left" "Tinkella:right" >"$work/jackrec.log" 2>&1 &
 pids+=($!)
 xdotool windowactivate --sync "$piano" sleep 0.5 keydown q sleep 0.6 keyup q
