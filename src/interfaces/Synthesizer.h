@@ -23,8 +23,6 @@ public:
     virtual void controlChange(std::uint8_t channel, std::uint8_t controller,
                                std::uint8_t value) = 0;
     virtual void programChange(std::uint8_t channel, std::uint8_t program) = 0;
-    // Everything sounding stops at once, tails and pedal included, on every channel.
-    virtual void silence() = 0;
 
     // Replaces the sound font with the file at path (empty: the system's General MIDI font).
     // Every channel keeps its program; what sounds is cut. Returns empty on success, otherwise

@@ -3,9 +3,9 @@
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiSystem.h"
+#include "support/FakeSynthesizer.h"
 #include "support/QtTestApplication.h"
 
 #include <future>
@@ -29,15 +29,14 @@ TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAr
     PianoController piano(std::make_unique<SoundController>(SoundController::Pending{}), output,
                           center);
     auto midiHandoff = app::Handoff<std::unique_ptr<MidiSystem>>::make();
-    auto audioHandoff = app::Handoff<SoundController::GraphResult>::make();
+    auto audioHandoff = app::Handoff<SoundController::Opened>::make();
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
     std::thread midiOpen(
         [&] { released.wait(), midiHandoff->put(std::unique_ptr<MidiSystem>(midi)); });
     std::thread audioOpen([&] {
         released.wait();
-        testing::FakeAudioSystem system(journal);
-        audioHandoff->put(SoundController::CreateAUGraph(system));
+        audioHandoff->put(SoundController::open(testing::FakeSynthesizer::opener(journal)));
     });
     QObject receiver;
     midiHandoff->receive(&receiver, [&](auto system) { output.attach(std::move(system)); });
@@ -45,8 +44,11 @@ TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAr
                           [&](auto made) { piano.soundController().attach(std::move(made)); });
 
     bool readyWithSynth = false; // what waits for the synthesiser finds it running
-    piano.soundController().whenAttached(
-        [&] { readyWithSynth = piano.soundController().synthUnit() != nullptr; });
+    std::size_t attachedAt = 0;
+    piano.soundController().whenAttached([&] {
+        readyWithSynth = piano.soundController().synthUnit() != nullptr;
+        attachedAt = journal->steps.size();
+    });
     auto press = [&piano](int note, bool down) {
         piano.keys()[note].isPressedOnScreen = down;
         piano.updatePlayingNotesFromPressedKeys();
@@ -67,12 +69,13 @@ TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAr
     EXPECT_TRUE(readyWithSynth);
 
     std::vector<std::uint32_t> synth;
-    for (const AudioStep& step : journal->steps) {
+    for (std::size_t i = 0; i < journal->steps.size(); ++i) {
+        const AudioStep& step = journal->steps[i];
+        if (i == attachedAt) {
+            synth.push_back(0); // attached: the notes that waited went first
+        }
         if (step.kind == AudioStep::MidiEvent && (step.a & 0xE0) == 0x80) {
             synth.push_back(step.a << 8 | step.b);
-        }
-        if (step.kind == AudioStep::Start) {
-            synth.push_back(0); // the graph starts after the notes that waited
         }
     }
     EXPECT_EQ(synth,
