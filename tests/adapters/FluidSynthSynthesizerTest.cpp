@@ -1,6 +1,5 @@
 // The FluidSynth synthesiser rendered offline: loudness and the limiter, the idle renderer, the
-// sound fonts and audio outputs it cannot use, a font whose file changes under it, and outputs
-// of our own.
+// sound fonts and audio outputs it cannot use, and outputs of our own.
 #include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
@@ -24,7 +23,6 @@ const std::string systemFont = "/usr/share/sounds/sf2/default-GM.sf2";
 FluidSynthOptions offline(std::string soundFont = {}, std::string directory = {}) {
     FluidSynthOptions options;
     options.offline = true;
-    options.sampleRate = 48000.0;
     options.soundFont = std::move(soundFont);
     if (!directory.empty()) {
         options.soundFontDirectory = directory;
@@ -32,16 +30,11 @@ FluidSynthOptions offline(std::string soundFont = {}, std::string directory = {}
     return options;
 }
 
-// A synthesiser opened as the synthesiser controller opens it, at program 0.
 struct OfflineSynth {
     std::string failure;
     std::unique_ptr<FluidSynthSynthesizer> synth;
     explicit OfflineSynth(FluidSynthOptions options = offline())
-        : synth(FluidSynthSynthesizer::open(std::move(options), failure)) {
-        if (synth) {
-            synth->programChange(0, 0);
-        }
-    }
+        : synth(FluidSynthSynthesizer::open(std::move(options), failure)) {}
     FluidSynthSynthesizer* operator->() { return synth.get(); }
     // The peak of seconds of audio rendered in 64-frame buffers, as a live device asks for it.
     float peak(double seconds) {
@@ -77,9 +70,8 @@ TEST(FluidSynthSynthesizer, SilenceCostsNothingAndTheNextNoteIsOnTime) {
     synth->noteOn(0, 60, 127);
     EXPECT_GT(synth.peak(0.5), 0.05f);
     synth->noteOff(0, 60);
-    EXPECT_GT(synth.peak(0.1), 0.0f) << "the release rings on";
     const std::uint64_t renderedBefore = renderer.renderedBuffers();
-    synth.peak(5.0);
+    EXPECT_GT(synth.peak(5.0), 0.0f) << "the release rings on";
     ASSERT_TRUE(renderer.isIdle());
     const std::uint64_t rendered = renderer.renderedBuffers(), idle = renderer.idleBuffers();
     EXPECT_LT(rendered - renderedBefore, 750u * 4) << "the piano's tail is shorter than 4 s";
@@ -94,7 +86,6 @@ TEST(FluidSynthSynthesizer, SilenceCostsNothingAndTheNextNoteIsOnTime) {
     const std::size_t latency = synth->limiterLatencyFrames();
     EXPECT_TRUE(std::all_of(left, left + latency, [](float s) { return s == 0.0f; }));
     EXPECT_GT(*std::max_element(left + latency, left + 64), 0.0f) << "sounds in its buffer";
-    EXPECT_FALSE(renderer.isIdle());
 }
 
 // A named font is the only one tried and a broken one names itself, while unusable fonts in the
@@ -120,10 +111,8 @@ TEST(FluidSynthSynthesizer, SoundFontsThatCannotBeUsed) {
     for (const auto& c : cases) {
         OfflineSynth synth(c.options);
         EXPECT_NE(synth.failure.find(c.failure), std::string::npos) << synth.failure;
-        EXPECT_EQ(synth.synth == nullptr, !c.failure.empty()) << c.failure;
-        if (c.failure.empty()) {
-            EXPECT_EQ(synth->soundFontPath(), (dir / "z-real.sf2").string());
-        }
+        EXPECT_EQ(synth.synth ? synth->soundFontPath() : "",
+                  c.failure.empty() ? (dir / "z-real.sf2").string() : "");
     }
     // Replacing the font: one that cannot be used leaves the one in use and names itself, a good
     // one takes over and sounds, and an empty path goes back to the font opened with.
@@ -140,42 +129,6 @@ TEST(FluidSynthSynthesizer, SoundFontsThatCannotBeUsed) {
     fs::remove_all(dir);
 }
 
-// The font in use is wholly in memory: its file truncated, then deleted, and another font
-// loaded from a file that is then replaced, change nothing that plays, whatever instrument is
-// chosen after; the channel's program survives the change of font.
-TEST(FluidSynthSynthesizer, AFontWhoseFileChangesPlaysOn) {
-    const fs::path dir = fs::temp_directory_path() / ("tinkella-gone-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const fs::path first = dir / "first.sf2", second = dir / "second.sf2";
-    fs::copy_file(systemFont, first);
-    fs::copy_file(systemFont, second);
-    OfflineSynth synth(offline(first.string()));
-    ASSERT_NE(synth.synth, nullptr) << synth.failure;
-    synth->noteOn(0, 60, 127);
-    EXPECT_GT(synth.peak(0.2), 0.05f);
-    fs::resize_file(first, 100);
-    for (std::uint8_t program : {40, 0, 73, 19, 56}) {
-        synth->programChange(0, program);
-        synth->noteOn(0, 64, 127);
-        EXPECT_GT(synth.peak(0.3), 0.01f) << int(program);
-        synth->noteOff(0, 64);
-    }
-    fs::remove(first);
-    synth->programChange(0, 48);
-    ASSERT_EQ(synth->loadSoundFont(second.string()), "");
-    fs::remove(second);
-    std::ofstream(second) << "replaced";
-    for (std::uint8_t program : {24, 88}) {
-        synth->programChange(0, program);
-        synth->noteOn(0, 67, 127);
-        EXPECT_GT(synth.peak(0.3), 0.01f) << int(program);
-    }
-    EXPECT_NE(synth->loadSoundFont(first.string()), "") << "a later load says why it failed";
-    synth->noteOn(0, 48, 100);
-    EXPECT_GT(synth.peak(0.3), 0.01f);
-    fs::remove_all(dir);
-}
-
 TEST(FluidSynthSynthesizer, NoUsableAudioOutputLeavesASilentControllerAndSaysWhatWasTried) {
     FluidSynthOptions options;
     options.drivers = {"jack", "no-such-driver"};
@@ -184,10 +137,8 @@ TEST(FluidSynthSynthesizer, NoUsableAudioOutputLeavesASilentControllerAndSaysWha
     SoundController sound(makeFluidSynthOpener(options));
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(sound.synthUnit(), nullptr);
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_NE(err.find("no audio output could be opened (tried jack (no server running))"),
-              std::string::npos)
-        << err;
+    EXPECT_EQ(err, "Tinkella: built-in synthesiser unavailable (no audio output could be opened "
+                   "(tried jack (no server running))); it stays silent and MIDI output goes on.\n");
 }
 
 // Outputs of our own stand in the drivers' order: one that fails is named in the start-up line,

@@ -2,7 +2,6 @@
 
 #include "interfaces/Synthesizer.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,7 +12,7 @@ namespace tinkella::testing {
 // One call that reached the fake synthesiser; for a MidiEvent, a to c are the status byte and the
 // two data bytes (a note-off's velocity 0).
 struct AudioStep {
-    enum Kind { Opened, MidiEvent, Closed };
+    enum Kind { Opened, MidiEvent };
     Kind kind;
     std::uint32_t a = 0, b = 0, c = 0;
 };
@@ -25,11 +24,6 @@ struct AudioJournal {
     std::string output;                  // what describeOutput() says
     std::vector<std::string> soundFonts; // every loadSoundFont path, in order
     std::string unloadableFont;          // this path fails to load
-
-    int count(AudioStep::Kind kind) const {
-        return static_cast<int>(std::count_if(
-            steps.begin(), steps.end(), [kind](const AudioStep& s) { return s.kind == kind; }));
-    }
 };
 
 class FakeSynthesizer : public Synthesizer {
@@ -37,7 +31,6 @@ public:
     explicit FakeSynthesizer(std::shared_ptr<AudioJournal> journal) : journal_(std::move(journal)) {
         journal_->steps.push_back({AudioStep::Opened});
     }
-    ~FakeSynthesizer() override { journal_->steps.push_back({AudioStep::Closed}); }
 
     // Opens a fake on journal, or fails with journal->failure when that is set.
     static SynthesizerOpener opener(std::shared_ptr<AudioJournal> journal) {
