@@ -63,7 +63,7 @@ TEST(FluidSynthSynthesizer, ANoteIsNearMinus12dBFSAndATenNoteChordStaysUnderTheC
 }
 
 // Once a note has died away the renderer writes silence without FluidSynth or the limiter, for
-// as long as nothing comes; the next note sounds in the very buffer it would have anyway.
+// as long as nothing sounds; the next note sounds in the very buffer it would have anyway.
 TEST(FluidSynthSynthesizer, SilenceCostsNothingAndTheNextNoteIsOnTime) {
     OfflineSynth synth;
     const FluidSynthRenderer& renderer = synth->renderer();
@@ -78,11 +78,14 @@ TEST(FluidSynthSynthesizer, SilenceCostsNothingAndTheNextNoteIsOnTime) {
     EXPECT_EQ(synth.peak(60.0), 0.0f);
     EXPECT_EQ(renderer.renderedBuffers(), rendered) << "a minute of silence rendered nothing";
     EXPECT_EQ(renderer.idleBuffers(), idle + 45000);
+    synth->controlChange(0, 7, 100);
+    EXPECT_LT(synth.peak(1.0), 1e-5f);
+    EXPECT_EQ(renderer.renderedBuffers(), rendered + 1) << "a controller costs one buffer";
 
     synth->noteOn(0, 72, 127);
     float left[64], right[64];
     ASSERT_TRUE(synth->render(left, right, 64));
-    EXPECT_EQ(renderer.renderedBuffers(), rendered + 1);
+    EXPECT_EQ(renderer.renderedBuffers(), rendered + 2);
     const std::size_t latency = synth->limiterLatencyFrames();
     EXPECT_TRUE(std::all_of(left, left + latency, [](float s) { return s == 0.0f; }));
     EXPECT_GT(*std::max_element(left + latency, left + 64), 0.0f) << "sounds in its buffer";

@@ -32,7 +32,8 @@ float peakOf(const float* buffer, int len) {
 
 FluidSynthRenderer::FluidSynthRenderer(std::unique_ptr<FluidSynthInstance> first, double sampleRate)
     : current_(first.release()), limiter_(sampleRate),
-      quietFramesToIdle_(static_cast<std::uint64_t>(quietSecondsToIdle * sampleRate)) {}
+      quietFramesToIdle_(static_cast<std::uint64_t>(quietSecondsToIdle * sampleRate)),
+      quietFrames_(quietFramesToIdle_) {}
 
 FluidSynthRenderer::~FluidSynthRenderer() {
     delete current_;
@@ -132,14 +133,15 @@ int FluidSynthRenderer::process(int len, int nfx, float* fx[], int nout, float* 
     rendered_.fetch_add(1, std::memory_order_relaxed);
 
     if (fluid_synth_get_active_voice_count(synth) == 0 && synthPeak < quietLevel) {
-        quietFrames_ += static_cast<std::uint64_t>(len);
+        quietFrames_ = std::min(quietFrames_ + static_cast<std::uint64_t>(len), quietFramesToIdle_);
     } else {
         quietFrames_ = 0;
     }
     if (quietFrames_ >= quietFramesToIdle_ && limiter_.currentGain() == 1.0) {
         // What is left in the limiter's delay is below the quiet level: drop it with the rest.
+        // The quiet count stays, so that an event which starts no voice (a controller, a
+        // program) costs this one buffer rather than a tenth of a second of them.
         limiter_.reset();
-        quietFrames_ = 0;
         isIdle_.store(true, std::memory_order_relaxed);
     } else {
         isIdle_.store(false, std::memory_order_relaxed);

@@ -67,9 +67,10 @@ private:
     MidiEventRing events_;
     PeakLimiter limiter_;
     std::atomic<bool> isIdle_{true};
-    // Frames in a row in which no voice played and the output stayed below the quiet level.
-    std::uint64_t quietFrames_ = 0;
     std::uint64_t quietFramesToIdle_;
+    // Frames in a row, up to quietFramesToIdle_, in which no voice played and the output stayed
+    // below the quiet level.
+    std::uint64_t quietFrames_;
     std::atomic<std::uint64_t> rendered_{0};
     std::atomic<std::uint64_t> idle_{0};
 };
