@@ -1,12 +1,10 @@
-// The built-in synthesiser: note events through the real FluidSynth graph, the limiter per
-// buffer, sound font load time and memory, and the idle CPU of a running graph on JACK.
+// The built-in synthesiser: note events through the real FluidSynth synthesiser, the limiter
+// per buffer, sound font load time and memory, and the idle CPU of a running synthesiser on JACK.
 #include "JackDummyServer.h"
-#include "foundation/PeakLimiter.h"
-#include "audio/SoundController.h"
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
-#include "adapters/fluidsynth/FluidSynthGraph.h"
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
+#include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 #include "foundation/MidiEventRing.h"
+#include "foundation/PeakLimiter.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -26,7 +24,6 @@ constexpr std::size_t period = 64;
 FluidSynthOptions offline() {
     FluidSynthOptions options;
     options.offline = true;
-    options.announce = false;
     return options;
 }
 
@@ -62,116 +59,137 @@ double cpuPercentOver(std::chrono::seconds span) {
     return 100.0 * (cpuSeconds() - before) / wall;
 }
 
-struct OfflineGraph {
-    std::unique_ptr<AudioGraph> graph;
-    MusicDevice* unit = nullptr;
+struct OfflineSynth {
+    std::string failure;
+    std::unique_ptr<FluidSynthSynthesizer> synth = FluidSynthSynthesizer::open(offline(), failure);
     std::vector<float> left = std::vector<float>(period);
     std::vector<float> right = std::vector<float>(period);
 
-    OfflineGraph() {
-        FluidSynthAudioSystem system(offline());
-        SoundController::GraphResult made = SoundController::CreateAUGraph(system);
-        graph = std::move(made.graph);
-        unit = made.unit;
-        if (graph) {
-            graph->initialize();
-            unit->midiEvent(0xC0, 0, 0, 0);
-            graph->start();
+    OfflineSynth() {
+        if (synth) {
+            synth->programChange(0, 0);
         }
     }
-    FluidSynthGraph& fluid() { return static_cast<FluidSynthGraph&>(*graph); }
-    void renderPeriod() { fluid().render(left.data(), right.data(), period); }
+    void renderPeriod() { synth->render(left.data(), right.data(), period); }
 };
 
-// Memory first, while the heap is fresh: the anonymous memory one open graph holds with the
-// system sound font (dynamic sample loading: the piano and drum kit chosen at start-up).
+// Memory first, while the heap is fresh: the anonymous memory one open synthesiser holds with
+// the system sound font (every sample of it in memory).
 void BM_SoundFontMemory(benchmark::State& state) {
     for (auto _ : state) {
         const long before = rssAnonKilobytes();
-        OfflineGraph g;
-        if (!g.graph) {
-            state.SkipWithError("no synthesiser graph");
+        OfflineSynth g;
+        if (!g.synth) {
+            state.SkipWithError(g.failure.c_str());
             return;
         }
         state.counters["RssAnon_MB"] = static_cast<double>(rssAnonKilobytes() - before) / 1024.0;
-        state.SetLabel(g.fluid().soundFontPath());
+        state.SetLabel(g.synth->soundFontPath());
     }
 }
 BENCHMARK(BM_SoundFontMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The whole road of a note: started on the main thread, one 64-frame buffer, ended, one
 // buffer, its sound cut (all sound off), one buffer. The cut keeps the voice count bounded.
-void BM_NoteThroughGraph(benchmark::State& state) {
-    OfflineGraph g;
-    if (!g.graph) {
-        state.SkipWithError("no synthesiser graph");
+void BM_NoteThroughSynthesizer(benchmark::State& state) {
+    OfflineSynth g;
+    if (!g.synth) {
+        state.SkipWithError(g.failure.c_str());
         return;
     }
-    std::uint32_t note = 48;
+    std::uint8_t note = 48;
     for (auto _ : state) {
-        g.unit->midiEvent(0x90, note, 127, 0);
+        g.synth->noteOn(0, note, 127);
         g.renderPeriod();
-        g.unit->midiEvent(0x80, note, 0, 0);
+        g.synth->noteOff(0, note);
         g.renderPeriod();
-        g.unit->midiEvent(0xB0, 120, 0, 0);
+        g.synth->controlChange(0, 120, 0);
         g.renderPeriod();
         note = note == 72 ? 48 : note + 1;
         benchmark::DoNotOptimize(g.left.data());
     }
 }
-BENCHMARK(BM_NoteThroughGraph);
+BENCHMARK(BM_NoteThroughSynthesizer);
 
-// The main thread's share of every note start or end: one event handed to the music device,
+// The main thread's share of every note start or end: one event handed to the synthesiser,
 // which queues it for the audio thread and never waits. Timed in batches of 512 events (a
 // control change, cheap to apply), each batch then drained by rendering one buffer untimed.
 void BM_MidiEventMainThread(benchmark::State& state) {
-    OfflineGraph g;
-    if (!g.graph) {
-        state.SkipWithError("no synthesiser graph");
+    OfflineSynth g;
+    if (!g.synth) {
+        state.SkipWithError(g.failure.c_str());
         return;
     }
     constexpr int batch = 512;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < batch; ++i) {
-            benchmark::DoNotOptimize(g.unit->midiEvent(0xB0, 7, 100, 0));
+            g.synth->controlChange(0, 7, 100);
         }
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         g.renderPeriod();
     }
     state.SetItemsProcessed(state.iterations() * batch);
-    state.counters["dropped"] = static_cast<double>(g.fluid().droppedEvents());
+    state.counters["dropped"] = static_cast<double>(g.synth->droppedEvents());
 }
 BENCHMARK(BM_MidiEventMainThread)->UseManualTime();
 
-// Choosing an instrument: the program change reads the new instrument's samples (and frees
-// the old one's) on the calling thread, here alternating String Ensemble 1 and the piano.
-// With a device this runs on the main thread while the audio thread plays silence.
+// Choosing an instrument: the program change queued, then applied by the audio thread (here
+// the caller) at the start of the next 64-frame buffer, alternating String Ensemble 1 and the
+// piano. Every sample is in memory already: nothing is read.
 void BM_ProgramChange(benchmark::State& state) {
-    OfflineGraph g;
-    if (!g.graph) {
-        state.SkipWithError("no synthesiser graph");
+    OfflineSynth g;
+    if (!g.synth) {
+        state.SkipWithError(g.failure.c_str());
         return;
     }
-    std::uint32_t program = 48;
+    std::uint8_t program = 48;
     for (auto _ : state) {
-        g.unit->midiEvent(0xC0, program, 0, 0);
+        g.synth->programChange(0, program);
+        g.renderPeriod();
         program = program == 48 ? 0 : 48;
     }
 }
-BENCHMARK(BM_ProgramChange)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgramChange)->Iterations(20)->Unit(benchmark::kMicrosecond);
+
+// Changing the sound font: a whole new synthesiser with every sample of the new font read,
+// set to the channels' programs and handed to the audio thread (here the caller, rendering one
+// buffer), the old one then freed. Alternates two names of the system font, so that nothing is
+// shared between the two.
+void BM_SoundFontChange(benchmark::State& state) {
+    OfflineSynth g;
+    if (!g.synth) {
+        state.SkipWithError(g.failure.c_str());
+        return;
+    }
+    const std::string names[2] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
+                                  "/usr/share/sounds/sf2/default-GM.sf2"};
+    int next = 0;
+    for (auto _ : state) {
+        const std::string error = g.synth->loadSoundFont(names[next]);
+        if (!error.empty()) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        g.renderPeriod();
+        next = 1 - next;
+    }
+    g.synth->loadSoundFont(""); // collects the last one let go of
+    state.counters["RssAnon_MB"] = static_cast<double>(rssAnonKilobytes()) / 1024.0;
+}
+BENCHMARK(BM_SoundFontChange)->Iterations(6)->Unit(benchmark::kMillisecond);
 
 // One 64-frame buffer with the given number of held organ notes (0: the idle path).
 void BM_RenderPeriod(benchmark::State& state) {
-    OfflineGraph g;
-    if (!g.graph) {
-        state.SkipWithError("no synthesiser graph");
+    OfflineSynth g;
+    if (!g.synth) {
+        state.SkipWithError(g.failure.c_str());
         return;
     }
-    g.unit->midiEvent(0xC0, 16, 0, 0); // Drawbar Organ: sounds for as long as it is held
+    g.synth->programChange(0, 16); // Drawbar Organ: sounds for as long as it is held
     for (int i = 0; i < state.range(0); ++i) {
-        g.unit->midiEvent(0x90, static_cast<std::uint32_t>(48 + 3 * i), 127, 0);
+        g.synth->noteOn(0, static_cast<std::uint8_t>(48 + 3 * i), 127);
     }
     for (int i = 0; i < 200; ++i) {
         g.renderPeriod(); // past the attack, or into idleness
@@ -206,13 +224,12 @@ void BM_LimiterPeriod(benchmark::State& state) {
 }
 BENCHMARK(BM_LimiterPeriod);
 
-// Building and opening the graph: synthesiser, system sound font (dynamic sample loading),
-// limiter.
+// Opening the synthesiser: FluidSynth, the system sound font read whole, the limiter.
 void BM_SoundFontLoad(benchmark::State& state) {
     for (auto _ : state) {
-        OfflineGraph g;
-        if (!g.graph) {
-            state.SkipWithError("no synthesiser graph");
+        OfflineSynth g;
+        if (!g.synth) {
+            state.SkipWithError(g.failure.c_str());
             return;
         }
     }
@@ -249,7 +266,7 @@ void BM_BareJackClientCpu(benchmark::State& state) {
 }
 BENCHMARK(BM_BareJackClientCpu)->Iterations(1)->Unit(benchmark::kSecond);
 
-// CPU of this process while a started graph sits on a private JACK dummy server (64 frames at
+// CPU of this process while an open synthesiser sits on a private JACK dummy server (64 frames at
 // 48 kHz), in per cent of one core: idle (nothing sounding) and holding one note.
 void BM_IdleCpuOnJack(benchmark::State& state) {
     testing::JackDummyServer server("tinkella-audio-bench");
@@ -260,19 +277,17 @@ void BM_IdleCpuOnJack(benchmark::State& state) {
     FluidSynthOptions options;
     options.drivers = {"jack"};
     options.jackServer = server.name();
-    options.announce = false;
-    FluidSynthAudioSystem system(options);
-    SoundController::GraphResult made = SoundController::CreateAUGraph(system);
-    if (!made.graph) {
-        state.SkipWithError(made.failure.c_str());
+    std::string failure;
+    const std::unique_ptr<FluidSynthSynthesizer> synth =
+        FluidSynthSynthesizer::open(options, failure);
+    if (!synth) {
+        state.SkipWithError(failure.c_str());
         return;
     }
-    made.graph->initialize();
-    made.unit->midiEvent(0xC0, 0, 0, 0);
-    made.graph->start();
+    synth->programChange(0, 0);
     const bool holdNote = state.range(0) != 0;
     if (holdNote) {
-        made.unit->midiEvent(0x90, 60, 127, 0);
+        synth->noteOn(0, 60, 127);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     double percent = 0.0;

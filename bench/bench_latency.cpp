@@ -1,5 +1,5 @@
 // Key to MIDI and key to sound, end to end: the application's own objects (settings panel
-// controller, piano window, strip, keyboard model, FluidSynth graph, JACK MIDI output) run
+// controller, piano window, strip, keyboard model, FluidSynth synthesiser, JACK MIDI output) run
 // offscreen against a private JACK server on the dummy driver; keys are pressed through the
 // toolkit's own mouse and touch events on the hosting widgets and through key events (by scan
 // code, as the window system sends them) to the piano window; a JACK client of this program
@@ -25,7 +25,7 @@
 // Usage: bench_latency [presses] [jack|pipewire|pipewire-idle]
 //   (default 300 on a private JACK server; a third each by mouse, touch and keyboard)
 #include "JackDummyServer.h"
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 #include "adapters/pipewire/PipeWireOutput.h"
 #include "adapters/syslog/SyslogSystemLog.h"
 #include "app/AppDelegate.h"
@@ -355,7 +355,7 @@ int main(int argc, char** argv) {
                                      options.idleDelay = idleDelay;
                                      return openPipeWireOutput(options, e);
                                  }}};
-            return std::make_unique<SoundController>(makeFluidSynthAudioSystem(std::move(synth)));
+            return std::make_unique<SoundController>(makeFluidSynthOpener(std::move(synth)));
         });
     }
 

@@ -1,11 +1,11 @@
 // What the peak limiter does to the loudest thing one player can do: a ten-note chord at full
-// velocity on the piano, rendered offline by the real FluidSynth graph without the limiter,
+// velocity on the piano, rendered offline by the program's FluidSynth set-up without the limiter,
 // then limited with a given look-ahead. Reports how far the gain fell and how much the limited
 // sound differs from the same chord merely made quieter.
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
-#include "adapters/fluidsynth/FluidSynthGraph.h"
+#include "adapters/fluidsynth/FluidSynthInstance.h"
+#include "adapters/fluidsynth/FluidSynthSoundFont.h"
+#include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 #include "foundation/PeakLimiter.h"
-#include "interfaces/AudioGraph.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -26,33 +26,30 @@ struct Stereo {
     std::vector<float> right = std::vector<float>(seconds * 48000);
 };
 
-// The chord straight from the synthesiser to the output (no limiter node), its master gain
-// the program's times gainFactor. Empty when no sound font is installed.
+// The chord straight from the synthesiser (no limiter), reverb and chorus mixed in as the
+// program mixes them, its master gain the program's times gainFactor. Empty when no sound font
+// is installed.
 Stereo renderChord(double gainFactor) {
-    FluidSynthOptions options;
-    options.offline = true;
-    options.announce = false;
-    options.gain *= gainFactor;
-    FluidSynthAudioSystem system(options);
-    std::unique_ptr<AudioGraph> graph;
-    AUNode synth = 0;
-    AUNode output = 0;
-    MusicDevice* unit = nullptr;
-    if (system.newGraph(graph) != 0 ||
-        graph->addNode({fourCharCode("aumu"), fourCharCode("dls "), fourCharCode("appl")}, synth) !=
-            0 ||
-        graph->addNode({fourCharCode("auou"), fourCharCode("def "), fourCharCode("appl")},
-                       output) != 0 ||
-        graph->open() != 0 || graph->connectNodeInput(synth, 0, output, 0) != 0 ||
-        graph->nodeInfo(synth, unit) != 0 || graph->initialize() != 0 || graph->start() != 0) {
+    const FluidSynthOptions options;
+    std::string error;
+    const std::unique_ptr<FluidSynthInstance> instance =
+        FluidSynthInstance::make(rate, options.gain * gainFactor,
+                                 soundFontCandidates(options.soundFont, options.soundFontDirectory),
+                                 options.soundFontDirectory, error);
+    if (!instance) {
         return {{}, {}};
     }
-    unit->midiEvent(0xC0, 0, 0, 0);
+    fluid_synth_t* synth = instance->synth();
+    fluid_synth_program_change(synth, 0, 0);
     for (std::uint32_t note : chord) {
-        unit->midiEvent(0x90, note, 127, 0);
+        fluid_synth_noteon(synth, 0, static_cast<int>(note), 127);
     }
     Stereo s;
-    static_cast<FluidSynthGraph&>(*graph).render(s.left.data(), s.right.data(), s.left.size());
+    for (std::size_t at = 0; at < s.left.size(); at += 64) {
+        float* out[2] = {s.left.data() + at, s.right.data() + at};
+        float* effects[4] = {out[0], out[1], out[0], out[1]};
+        fluid_synth_process(synth, 64, 4, effects, 2, out);
+    }
     return s;
 }
 
@@ -90,7 +87,7 @@ void BM_ChordThroughLimiter(benchmark::State& state) {
     const double gainFactor = static_cast<double>(state.range(1)) / 10.0;
     const Stereo in = renderChord(gainFactor);
     if (in.left.empty()) {
-        state.SkipWithError("no synthesiser graph (sound font missing?)");
+        state.SkipWithError("no synthesiser (sound font missing?)");
         return;
     }
     const std::size_t frames = in.left.size();

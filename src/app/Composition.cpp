@@ -1,7 +1,7 @@
 #include "app/Composition.h"
 
 #include "adapters/alsa/AlsaMidiPort.h"
-#include "adapters/fluidsynth/FluidSynthAudioSystem.h"
+#include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 #include "adapters/jack/JackMidiPort.h"
 #include "adapters/jack/JackSynthClient.h"
 #include "adapters/pipewire/PipeWireOutput.h"
@@ -141,9 +141,9 @@ FluidSynthOptions synthOptions(const std::string& name) {
 // The outputs to open in the background, then being opened until the main thread takes them.
 struct Opening {
     std::function<std::unique_ptr<MidiPort>()> openMidi;
-    std::function<SoundController::GraphResult()> openAudio;
+    SynthesizerOpener openAudio;
     std::shared_ptr<Handoff<std::unique_ptr<MidiPort>>> midi;
-    std::shared_ptr<Handoff<SoundController::GraphResult>> audio;
+    std::shared_ptr<Handoff<SoundController::Opened>> audio;
 };
 
 Opening& opening() {
@@ -163,7 +163,7 @@ void useAudioBackend(std::string_view forced) {
         if (name == noAudioBackend) {
             return std::make_unique<SoundController>(nullptr);
         }
-        return std::make_unique<SoundController>(makeFluidSynthAudioSystem(synthOptions(name)));
+        return std::make_unique<SoundController>(makeFluidSynthOpener(synthOptions(name)));
     });
 }
 
@@ -189,7 +189,7 @@ void useStripPlacement() {
 }
 
 void openInBackground(std::function<std::unique_ptr<MidiPort>()> openMidi,
-                      std::function<SoundController::GraphResult()> openAudio) {
+                      SynthesizerOpener openAudio) {
     Opening& state = opening();
     state.openMidi = std::move(openMidi);
     MIDIOutput::setSharedPortArrivesLater();
@@ -237,10 +237,7 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
                 watchOnMainLoop);
         }
     }
-    openInBackground(openMidi, [synth = std::move(synth)]() mutable {
-        const std::unique_ptr<AudioSystem> system = makeFluidSynthAudioSystem(std::move(synth));
-        return SoundController::CreateAUGraph(*system);
-    });
+    openInBackground(openMidi, makeFluidSynthOpener(std::move(synth)));
 }
 
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {
@@ -256,12 +253,12 @@ void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAt
         }).detach();
     }
     if (state.openAudio) {
-        state.audio = Handoff<SoundController::GraphResult>::make();
-        state.audio->receive(receiver, [](SoundController::GraphResult made) {
-            PianoController::sharedInstance().soundController().attach(std::move(made));
+        state.audio = Handoff<SoundController::Opened>::make();
+        state.audio->receive(receiver, [](SoundController::Opened opened) {
+            PianoController::sharedInstance().soundController().attach(std::move(opened));
         });
         std::thread([handoff = state.audio, open = std::exchange(state.openAudio, {})] {
-            handoff->put(open());
+            handoff->put(SoundController::open(open));
         }).detach();
     }
 }

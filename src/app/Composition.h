@@ -45,7 +45,7 @@ void useStripPlacement();
 // pending, to take what the openers open on threads of their own once receiveOpenedOutputs()
 // starts them. Main thread, before the shared outputs' first use.
 void openInBackground(std::function<std::unique_ptr<MidiPort>()> openMidi,
-                      std::function<SoundController::GraphResult()> openAudio);
+                      SynthesizerOpener openAudio);
 // openInBackground() with the backends useMidiBackend() and useAudioBackend() would choose,
 // logging as they do. With JACK for both, the synthesiser plays through the MIDI client's own
 // audio ports.

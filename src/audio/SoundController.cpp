@@ -22,13 +22,6 @@ constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 constexpr std::size_t mostWaiting = 256;
 
-constexpr AudioComponentDescription synthDescription{fourCharCode("aumu"), fourCharCode("dls "),
-                                                     fourCharCode("appl"), 0, 0};
-constexpr AudioComponentDescription limiterDescription{fourCharCode("aufx"), fourCharCode("lmtr"),
-                                                       fourCharCode("appl"), 0, 0};
-constexpr AudioComponentDescription outputDescription{fourCharCode("auou"), fourCharCode("def "),
-                                                      fourCharCode("appl"), 0, 0};
-
 SoundController::InstrumentTable setupInstruments() {
     static constexpr const char* names[128] = {"Acoustic Grand Piano",
                                                "Bright Acoustic Piano",
@@ -172,79 +165,34 @@ const SoundController::InstrumentTable& SoundController::instruments() {
     return table;
 }
 
-SoundController::GraphResult SoundController::CreateAUGraph(AudioSystem& audioSystem) {
-    GraphResult result;
-    std::unique_ptr<AudioGraph> graph;
-    // Names the failing step and, when the graph can say, why; the partly built graph is
-    // dropped with the result.
-    auto fail = [&result, &graph](OSStatus status, const char* step) {
-        result.status = status != 0 ? status : -1;
-        result.failure = step;
-        if (graph && !graph->lastError().empty()) {
-            result.failure += ": " + graph->lastError();
-        }
-        return std::move(result);
-    };
-    if (OSStatus s = audioSystem.newGraph(graph); s != 0 || !graph) {
-        return fail(s, "creating the audio graph failed");
+SoundController::Opened SoundController::open(const SynthesizerOpener& open) {
+    Opened opened;
+    if (!open) {
+        opened.failure = "no audio system";
+        return opened;
     }
-    AUNode synthNode = 0;
-    AUNode limiterNode = 0;
-    AUNode outputNode = 0;
-    if (OSStatus s = graph->addNode(synthDescription, synthNode); s != 0) {
-        return fail(s, "adding the synthesiser failed");
-    }
-    if (OSStatus s = graph->addNode(limiterDescription, limiterNode); s != 0) {
-        return fail(s, "adding the peak limiter failed");
-    }
-    if (OSStatus s = graph->addNode(outputDescription, outputNode); s != 0) {
-        return fail(s, "adding the audio output failed");
-    }
-    if (OSStatus s = graph->open(); s != 0) {
-        return fail(s, "opening the audio graph failed");
-    }
-    if (OSStatus s = graph->connectNodeInput(synthNode, 0, limiterNode, 0); s != 0) {
-        return fail(s, "connecting the synthesiser to the limiter failed");
-    }
-    if (OSStatus s = graph->connectNodeInput(limiterNode, 0, outputNode, 0); s != 0) {
-        return fail(s, "connecting the limiter to the output failed");
-    }
-    MusicDevice* unit = nullptr;
-    if (OSStatus s = graph->nodeInfo(synthNode, unit); s != 0 || unit == nullptr) {
-        return fail(s, "finding the synthesiser unit failed");
-    }
-    result.graph = std::move(graph);
-    result.unit = unit;
-    result.status = 0;
-    return result;
+    opened.synthesizer = open(opened.failure);
+    return opened;
 }
 
-void SoundController::reportUnavailable(const std::string& failure, OSStatus status) {
-    std::string line = "Tinkella: built-in synthesiser unavailable (" + failure;
-    if (status != 0) {
-        line += ", status " + std::to_string(status);
-    }
-    line += "); it stays silent and MIDI output goes on.\n";
+void SoundController::reportUnavailable(const std::string& failure) {
+    const std::string line = "Tinkella: built-in synthesiser unavailable (" + failure +
+                             "); it stays silent and MIDI output goes on.\n";
     std::fputs(line.c_str(), stderr);
 }
 
-SoundController::SoundController(std::unique_ptr<AudioSystem> audioSystem) {
-    if (!audioSystem) {
-        reportUnavailable("no audio system", 0);
-        return;
-    }
-    pending_ = true;
-    attach(CreateAUGraph(*audioSystem));
+SoundController::SoundController(const SynthesizerOpener& open) : pending_(true) {
+    attach(SoundController::open(open));
 }
 
 SoundController::SoundController(Pending) : pending_(true) {}
 
-void SoundController::attach(GraphResult made) {
+void SoundController::attach(Opened opened) {
     if (!pending_) {
         return;
     }
     pending_ = false;
-    attachGraph(std::move(made));
+    attachSynthesizer(std::move(opened));
     for (const std::function<void()>& ready : std::exchange(whenAttached_, {})) {
         ready();
     }
@@ -258,46 +206,29 @@ void SoundController::whenAttached(std::function<void()> ready) {
     }
 }
 
-void SoundController::attachGraph(GraphResult made) {
-    const std::vector<Message> waiting = std::move(waiting_);
-    waiting_.clear();
-    if (!made.graph || made.unit == nullptr) {
-        reportUnavailable(made.failure, made.status);
+void SoundController::attachSynthesizer(Opened opened) {
+    const std::vector<Message> waiting = std::exchange(waiting_, {});
+    if (!opened.synthesizer) {
+        reportUnavailable(opened.failure.empty() ? "no synthesiser" : opened.failure);
         return;
     }
-    graph_ = std::move(made.graph);
-    synthUnit_ = made.unit;
-    // A graph that cannot initialise or start would swallow every note unheard: say so once
-    // and carry on silently instead.
-    if (OSStatus s = graph_->initialize(); s != 0) {
-        goSilent("initialising the audio graph failed", s);
-        return;
-    }
+    synthUnit_ = std::move(opened.synthesizer);
     send(controlChangeStatus | midiChannelInUse_, bankSelectMSB, 0);
     send(programChangeStatus | midiChannelInUse_, 0, 0);
     for (const Message& message : waiting) {
         send(message.status, message.data1, message.data2);
     }
-    if (OSStatus s = graph_->start(); s != 0) {
-        goSilent("starting the audio graph failed", s);
+    if (const std::string output = synthUnit_->describeOutput(); !output.empty()) {
+        std::fputs(("Tinkella: " + output + "\n").c_str(), stderr);
     }
-}
-
-void SoundController::goSilent(std::string failure, OSStatus status) {
-    if (!graph_->lastError().empty()) {
-        failure += ": " + graph_->lastError();
-    }
-    synthUnit_ = nullptr;
-    graph_.reset();
-    reportUnavailable(failure, status);
 }
 
 SoundController::~SoundController() = default;
 
 void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
     if (pending_) {
-        // A long wait must still fit the graph's event queue: beyond a few hundred messages, a
-        // note-off drops its waiting note-on instead of following it.
+        // A long wait must still fit the synthesiser's event queue: beyond a few hundred messages,
+        // a note-off drops its waiting note-on instead of following it.
         if (waiting_.size() >= mostWaiting && (status & 0xF0) == noteOffStatus) {
             const auto last =
                 std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Message& m) {
@@ -309,8 +240,26 @@ void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint3
             }
         }
         waiting_.push_back({status, data1, data2});
-    } else if (synthUnit_ != nullptr) {
-        synthUnit_->midiEvent(status, data1, data2, 0);
+    } else if (synthUnit_) {
+        const auto channel = static_cast<std::uint8_t>(status & 0x0F);
+        const auto d1 = static_cast<std::uint8_t>(data1);
+        const auto d2 = static_cast<std::uint8_t>(data2);
+        switch (status & 0xF0) {
+        case noteOnStatus:
+            synthUnit_->noteOn(channel, d1, d2);
+            break;
+        case noteOffStatus:
+            synthUnit_->noteOff(channel, d1);
+            break;
+        case controlChangeStatus:
+            synthUnit_->controlChange(channel, d1, d2);
+            break;
+        case programChangeStatus:
+            synthUnit_->programChange(channel, d1);
+            break;
+        default:
+            break;
+        }
     }
 }
 
@@ -361,10 +310,10 @@ void SoundController::setInstrument(int programNumber) {
 }
 
 std::string SoundController::loadSoundFont(const std::string& path) {
-    if (!graph_) {
+    if (!synthUnit_) {
         return "the built-in synthesiser is unavailable";
     }
-    return graph_->replaceSoundFont(path);
+    return synthUnit_->loadSoundFont(path);
 }
 
 void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint32_t velocity) {

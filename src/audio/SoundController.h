@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interfaces/AudioGraph.h"
+#include "interfaces/Synthesizer.h"
 
 #include <array>
 #include <cstdint>
@@ -13,9 +13,9 @@
 
 namespace tinkella {
 
-// The built-in General MIDI synthesiser, played on the first channel: a graph of synthesiser,
-// peak limiter and default output, behind note start, note end, mute and program change.
-// Keeps its own record of the notes it started and of who holds each. Main thread only.
+// The built-in General MIDI synthesiser, played on the first channel, behind note start, note
+// end, mute and program change. Keeps its own record of the notes it started and of who holds
+// each. Main thread only.
 class SoundController {
 public:
     // Who holds a note or the sustain pedal: the program's own surfaces, or the MIDI input. A
@@ -27,11 +27,19 @@ public:
     using InstrumentTable = std::array<std::optional<std::string>, 129>;
     static const InstrumentTable& instruments();
 
-    // Builds, initialises and starts the graph made by audioSystem. When no graph can be made
-    // (audioSystem is null, or any step up to the start fails) the controller is silent but
-    // fully usable, and one line on standard error says what failed.
-    explicit SoundController(std::unique_ptr<AudioSystem> audioSystem);
-    // A controller whose graph is still being made elsewhere (see CreateAUGraph): it behaves
+    // What a synthesiser opener made: the running synthesiser, or null and why not.
+    struct Opened {
+        std::unique_ptr<Synthesizer> synthesizer;
+        std::string failure;
+    };
+    // Runs open, on the calling thread; a null opener fails as "no audio system".
+    static Opened open(const SynthesizerOpener& open);
+
+    // Opens the synthesiser with open and sets it to bank 0, program 0. When it cannot be
+    // opened (open is null or fails) the controller is silent but fully usable, and one line
+    // on standard error says why.
+    explicit SoundController(const SynthesizerOpener& open);
+    // A controller whose synthesiser is still being opened elsewhere (see open()): it behaves
     // as a ready one, but every message waits, in order, until attach().
     struct Pending {};
     explicit SoundController(Pending);
@@ -40,7 +48,8 @@ public:
     SoundController& operator=(const SoundController&) = delete;
 
     bool isMuted() const { return isMuted_; }
-    MusicDevice* synthUnit() const { return synthUnit_; }
+    // The synthesiser every message goes to; null while pending or when none opened.
+    Synthesizer* synthUnit() const { return synthUnit_.get(); }
     std::size_t soundingNoteCount() const { return soundingNotes_.size(); }
     const std::set<std::uint32_t>& soundingNotes() const { return soundingNotes_; }
 
@@ -68,34 +77,24 @@ public:
     // Lets go of a note for holder; it ends when no holder is left.
     void endNote(std::uint32_t noteNum, Holder holder = Holder::surfaces);
 
-    struct GraphResult {
-        std::unique_ptr<AudioGraph> graph;
-        MusicDevice* unit = nullptr;
-        OSStatus status = 0;
-        // On failure: the step that failed and the graph's own account of why.
-        std::string failure;
-    };
-    // Builds the three-node graph; stops at the first failing step with no graph and no unit.
-    // Any one thread; it may block (opening the device, loading the sound font).
-    static GraphResult CreateAUGraph(AudioSystem& audioSystem);
-    // A pending controller's graph, made by CreateAUGraph: initialises and starts it, the
-    // messages that waited first, so a note played and let go before sounds briefly. A failed
-    // result leaves the controller silent and says so in one line. Ignored when not pending.
-    void attach(GraphResult made);
-    // Runs ready on the main thread once the graph is attached, whether it started or not (at
-    // once when the controller is not pending): what needs the running synthesiser, such as a
-    // chosen sound font, waits for it this way.
+    // A pending controller's synthesiser, made by open(): bank 0 and program 0 go first, then
+    // the messages that waited, so a note played and let go before sounds briefly; then the
+    // output is named in one line. A failed result leaves the controller silent and says so in
+    // one line. Ignored when not pending.
+    void attach(Opened opened);
+    // Runs ready on the main thread once the synthesiser is attached, whether it opened or not
+    // (at once when the controller is not pending): what needs the running synthesiser, such
+    // as a chosen sound font, waits for it this way.
     void whenAttached(std::function<void()> ready);
     bool isPending() const { return pending_; }
 
 private:
-    void attachGraph(GraphResult made);
+    void attachSynthesizer(Opened opened);
     void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
-    void goSilent(std::string failure, OSStatus status);
-    static void reportUnavailable(const std::string& failure, OSStatus status);
+    static void reportUnavailable(const std::string& failure);
 
     std::uint32_t midiChannelInUse_ = 0;
-    MusicDevice* synthUnit_ = nullptr; // owned by graph_
+    std::unique_ptr<Synthesizer> synthUnit_; // runs until the controller goes
     bool isMuted_ = false;
     std::uint8_t pedalHolders_ = 0;               // Holder bits
     std::array<std::uint8_t, 128> noteHolders_{}; // Holder bits per note
@@ -105,8 +104,7 @@ private:
     struct Message {
         std::uint32_t status, data1, data2;
     };
-    std::vector<Message> waiting_;      // while pending, in the order sent
-    std::unique_ptr<AudioGraph> graph_; // runs until the controller goes
+    std::vector<Message> waiting_; // while pending, in the order sent
 };
 
 } // namespace tinkella

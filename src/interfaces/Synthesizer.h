@@ -9,9 +9,9 @@
 namespace tinkella {
 
 // A General MIDI software synthesiser playing into an audio output (or, offline, into the
-// caller's buffers). Every call but render() runs on the main thread and returns at once: the
-// messages reach the audio thread through a queue that never drops a note-off or a controller
-// 64, 120 or 123, and are heard in the next buffer the output plays.
+// caller's buffers). Every call but render() runs on the main thread, and every message call
+// returns at once: the messages reach the audio thread through a queue that never drops a
+// note-off or a controller 64, 120 or 123, and are heard in the next buffer the output plays.
 //
 // channel 0..15, note, velocity, controller, value and program 0..127.
 class Synthesizer {
@@ -23,13 +23,12 @@ public:
     virtual void controlChange(std::uint8_t channel, std::uint8_t controller,
                                std::uint8_t value) = 0;
     virtual void programChange(std::uint8_t channel, std::uint8_t program) = 0;
-    // Everything sounding stops at once, tails and pedal included, on every channel.
-    virtual void silence() = 0;
 
     // Replaces the sound font with the file at path (empty: the system's General MIDI font).
     // Every channel keeps its program; what sounds is cut. Returns empty on success, otherwise
     // one line for the user saying why, and the previous font plays on. The font is read whole
-    // before it plays: changing or deleting its file later changes nothing that sounds.
+    // before it plays, on the calling thread, which this blocks meanwhile (never the audio
+    // thread): changing or deleting its file later changes nothing that sounds.
     virtual std::string loadSoundFont(const std::string& path) = 0;
 
     // Offline synthesisers only (no output): renders frames of planar stereo, full scale ±1,

@@ -16,9 +16,9 @@
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
@@ -93,7 +93,7 @@ public:
             });
             MIDIOutput::setSharedLogFactory([this] { return midiLog.sink(); });
             PianoController::setSharedSoundFactory([this] {
-                return std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(audio));
+                return std::make_unique<SoundController>(FakeSynthesizer::opener(audio));
             });
         }
         std::shared_ptr<AudioJournal> audio = std::make_shared<AudioJournal>();

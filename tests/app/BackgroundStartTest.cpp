@@ -3,9 +3,9 @@
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 #include "support/QtTestApplication.h"
 
 #include <future>
@@ -29,24 +29,27 @@ TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAr
     PianoController piano(std::make_unique<SoundController>(SoundController::Pending{}), output,
                           center);
     auto midiHandoff = app::Handoff<std::unique_ptr<MidiPort>>::make();
-    auto audioHandoff = app::Handoff<SoundController::GraphResult>::make();
+    auto audioHandoff = app::Handoff<SoundController::Opened>::make();
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
     std::thread midiOpen(
         [&] { released.wait(), midiHandoff->put(std::unique_ptr<MidiPort>(midi)); });
     std::thread audioOpen([&] {
         released.wait();
-        testing::FakeAudioSystem system(journal);
-        audioHandoff->put(SoundController::CreateAUGraph(system));
+        audioHandoff->put(SoundController::open(testing::FakeSynthesizer::opener(journal)));
     });
     QObject receiver;
     midiHandoff->receive(&receiver, [&](auto system) { output.attach(std::move(system)); });
     audioHandoff->receive(&receiver,
                           [&](auto made) { piano.soundController().attach(std::move(made)); });
 
-    bool readyWithSynth = false; // what waits for the synthesiser finds it running
-    piano.soundController().whenAttached(
-        [&] { readyWithSynth = piano.soundController().synthUnit() != nullptr; });
+    // What waits for the synthesiser finds it open, with bank, program and the five waiting
+    // notes sent.
+    bool readyWithSynth = false;
+    piano.soundController().whenAttached([&] {
+        readyWithSynth =
+            piano.soundController().synthUnit() != nullptr && journal->steps.size() == 8;
+    });
     auto press = [&piano](int note, bool down) {
         piano.keys()[note].isPressedOnScreen = down;
         piano.updatePlayingNotesFromPressedKeys();
@@ -71,12 +74,8 @@ TEST(BackgroundStart, NotesPlayedWhileTheOutputsOpenAreReplayedInOrderOnceTheyAr
         if (step.kind == AudioStep::MidiEvent && (step.a & 0xE0) == 0x80) {
             synth.push_back(step.a << 8 | step.b);
         }
-        if (step.kind == AudioStep::Start) {
-            synth.push_back(0); // the graph starts after the notes that waited
-        }
     }
-    EXPECT_EQ(synth,
-              (std::vector<std::uint32_t>{0x903C, 0x903E, 0x803C, 0x9040, 0x8040, 0, 0x803E}));
+    EXPECT_EQ(synth, (std::vector<std::uint32_t>{0x903C, 0x903E, 0x803C, 0x9040, 0x8040, 0x803E}));
     EXPECT_EQ(midi->sent,
               (std::vector<std::uint32_t>{ump::noteOnWord(60, 127, 0), ump::noteOnWord(62, 127, 0),
                                           ump::noteOffWord(60, 0), ump::noteOnWord(64, 127, 0),

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -96,6 +97,26 @@ TEST(PeakLimiter, LoudStretchIsRiddenSmoothlyAndRecoversToUnity) {
         ASSERT_LT(out.left[i] - out.left[i - 1], 0.005f) << i;
     }
     EXPECT_EQ(out.left.back(), 0.5f);
+}
+
+// A sine just above the ceiling comes out as the same sine made quieter, not flattened at the
+// ceiling: once the gain has settled, every loud sample is the delayed input times one gain.
+TEST(PeakLimiter, ASineJustAboveTheCeilingIsScaledNotFlattened) {
+    PeakLimiter limiter(rate);
+    Stereo in(48000);
+    for (std::size_t i = 0; i < in.left.size(); ++i) {
+        in.left[i] = in.right[i] =
+            1.05f * ceiling * static_cast<float>(std::sin(2 * std::numbers::pi * 441 * i / rate));
+    }
+    const Stereo out = run(limiter, in);
+    float lowest = 2.0f, highest = 0.0f; // output / input where the input is loud
+    for (std::size_t i = 24000; i < in.left.size(); ++i) {
+        const float before = in.left[i - limiter.latencyFrames()];
+        lowest = std::fabs(before) > 0.1f ? std::min(lowest, out.left[i] / before) : lowest;
+        highest = std::fabs(before) > 0.1f ? std::max(highest, out.left[i] / before) : highest;
+    }
+    EXPECT_LT(highest - lowest, 0.002f) << "one gain for the whole wave";
+    EXPECT_NEAR(highest, 1.0f / 1.05f, 0.01f);
 }
 
 // Long random input with wildly changing levels and buffer sizes, at several rates: the ceiling

@@ -7,8 +7,8 @@
 #include "interfaces/DrawContext.h"
 #include "interfaces/StandardError.h"
 #include "model/PianoController.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 #include "support/FakeViewHost.h"
 #include "support/NoteLedger.h"
 #include "view/PianoView.h"
@@ -107,9 +107,8 @@ struct Keyboard {
     MIDIOutput midi{std::move(ownedMidi),
                     MidiLogSink{nullptr, std::make_unique<DiscardingStandardError>()}};
     NotificationCenter center;
-    PianoController controller{
-        std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), midi,
-        center};
+    PianoController controller{std::make_unique<SoundController>(FakeSynthesizer::opener(journal)),
+                               midi, center};
     FakeViewHost stripHost{Rect(0, 0, 1085, 30)};
     FakeViewHost windowHost{Rect(0, 0, 800, 120)};
     PianoView strip{stripHost.bounds(), true, controller, center};

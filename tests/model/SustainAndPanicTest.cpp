@@ -3,9 +3,9 @@
 #include "audio/SoundController.h"
 #include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,8 +20,8 @@ namespace {
 
 using testing::AudioJournal;
 using testing::AudioStep;
-using testing::FakeAudioSystem;
 using testing::FakeMidiPort;
+using testing::FakeSynthesizer;
 using testing::MidiLogCapture;
 
 // "on 60", "off 60" or "cc 64 127" for one channel message on the first channel.
@@ -41,8 +41,7 @@ struct Model {
         midiPort = system.get();
         midi = std::make_unique<MIDIOutput>(std::move(system), log.sink());
         piano = std::make_unique<PianoController>(
-            std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), *midi,
-            center);
+            std::make_unique<SoundController>(FakeSynthesizer::opener(journal)), *midi, center);
         journal->steps.clear();
     }
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,

@@ -3,8 +3,8 @@
 #include "app/Composition.h"
 #include "audio/MIDIOutput.h"
 #include "model/PianoController.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 
 #include <QCoreApplication>
 #include <future>
@@ -28,10 +28,9 @@ struct BackgroundStartHook {
                 midiPort = system.get();
                 return std::unique_ptr<MidiPort>(std::move(system));
             },
-            [opened, journal] {
+            [opened, journal](std::string& failure) {
                 opened.wait();
-                FakeAudioSystem system(journal);
-                return SoundController::CreateAUGraph(system);
+                return FakeSynthesizer::opener(journal)(failure);
             });
     }
     // True while the outputs are still opening after step: nothing can be checked yet.

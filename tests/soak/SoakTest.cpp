@@ -17,8 +17,8 @@
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
 #include "soak/BackgroundStartHook.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 #include "support/NoteLedger.h"
 
 #include <QApplication>
@@ -89,7 +89,7 @@ struct Application {
         DefaultsController::setSharedStoreFactory(
             [] { return std::make_unique<InMemoryDefaultsStore>(); });
         PianoController::setSharedSoundFactory([journal = journal] {
-            return std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal));
+            return std::make_unique<SoundController>(FakeSynthesizer::opener(journal));
         });
         MIDIOutput::setSharedPortFactory([this] {
             auto system = std::make_unique<FakeMidiPort>();

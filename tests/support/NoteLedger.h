@@ -1,8 +1,8 @@
 #pragma once
 
 #include "interfaces/MidiMessage.h"
-#include "support/FakeAudioSystem.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include "audio/SoundController.h"
 #include "foundation/NotificationCenter.h"
 #include "model/PianoController.h"
-#include "support/FakeAudioSystem.h"
+#include "support/FakeSynthesizer.h"
 #include "support/FakeViewHost.h"
 #include "view/PianoView.h"
 
@@ -22,9 +22,8 @@ protected:
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
     MIDIOutput midi{nullptr};
     NotificationCenter center;
-    PianoController controller{
-        std::make_unique<SoundController>(std::make_unique<FakeAudioSystem>(journal)), midi,
-        center};
+    PianoController controller{std::make_unique<SoundController>(FakeSynthesizer::opener(journal)),
+                               midi, center};
     FakeViewHost host;
     std::unique_ptr<PianoView> view;
 

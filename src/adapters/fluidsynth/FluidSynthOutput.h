@@ -76,7 +76,7 @@ using RendererAt = std::function<AudioRenderer*(double sampleRate)>;
 // synthesiser is made at the rate it reports; FluidSynth's "jack" makes it at the server's rate,
 // the other drivers at request.sampleRate. A FluidSynth driver calls func(renderer), an output
 // of our own renderer.render(). When outputs of our own failed before the one that opened,
-// notOpened says why; when rendererAt fails, nothing is open and error is empty. The graph's
+// notOpened says why; when rendererAt fails, nothing is open and error is empty. The opener's
 // thread, whichever; it may block.
 OpenedOutput openAudioOutput(fluid_settings_t* settings, const OutputRequest& request,
                              fluid_audio_func_t func, const RendererAt& rendererAt);

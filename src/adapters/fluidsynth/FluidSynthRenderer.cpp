@@ -1,10 +1,8 @@
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstring>
-#include <thread>
 
 namespace tinkella {
 
@@ -12,10 +10,9 @@ namespace {
 
 // Below about -100 dBFS the reverb's tail is inaudible and may be cut.
 constexpr float quietLevel = 1e-5f;
-// The tail must have stayed that quiet for this long before the synthesiser is skipped.
+// The tail must have stayed that quiet, with no voice playing, for this long before the
+// synthesiser is skipped.
 constexpr double quietSecondsToIdle = 0.1;
-// How long the main thread waits for the audio thread to hand the synthesiser over.
-constexpr auto handOverTimeout = std::chrono::milliseconds(250);
 
 void silence(float* buffer, int len) {
     if (buffer != nullptr && len > 0) {
@@ -33,9 +30,27 @@ float peakOf(const float* buffer, int len) {
 
 } // namespace
 
-FluidSynthRenderer::FluidSynthRenderer(fluid_synth_t* synth, double sampleRate)
-    : synth_(synth), limiter_(sampleRate),
-      quietFramesToIdle_(static_cast<std::uint64_t>(quietSecondsToIdle * sampleRate)) {}
+FluidSynthRenderer::FluidSynthRenderer(std::unique_ptr<FluidSynthInstance> first, double sampleRate)
+    : current_(first.release()), limiter_(sampleRate),
+      quietFramesToIdle_(static_cast<std::uint64_t>(quietSecondsToIdle * sampleRate)),
+      quietFrames_(quietFramesToIdle_) {}
+
+FluidSynthRenderer::~FluidSynthRenderer() {
+    delete current_;
+    delete offered_.load();
+    delete released_.load();
+}
+
+void FluidSynthRenderer::offer(std::unique_ptr<FluidSynthInstance> next) {
+    // The audio thread never touched an offer it did not take.
+    delete offered_.exchange(next.release(), std::memory_order_acq_rel);
+}
+
+bool FluidSynthRenderer::collect() {
+    FluidSynthInstance* released = released_.exchange(nullptr, std::memory_order_acq_rel);
+    delete released;
+    return released != nullptr;
+}
 
 int FluidSynthRenderer::callback(void* data, int len, int nfx, float* fx[], int nout,
                                  float* out[]) {
@@ -48,23 +63,35 @@ void FluidSynthRenderer::render(float* left, float* right, int frames) {
     process(frames, 0, nullptr, 2, out);
 }
 
+void FluidSynthRenderer::takeOffered() {
+    // One synthesiser let go of at a time: the next waits until the main thread collected it.
+    if (offered_.load(std::memory_order_relaxed) == nullptr ||
+        released_.load(std::memory_order_acquire) != nullptr) {
+        return;
+    }
+    if (FluidSynthInstance* next = offered_.exchange(nullptr, std::memory_order_acq_rel)) {
+        released_.store(current_, std::memory_order_release);
+        current_ = next;
+        quietFrames_ = 0;
+        isIdle_.store(false, std::memory_order_relaxed);
+    }
+}
+
 void FluidSynthRenderer::apply(const MidiEventRing::Event& event) {
+    fluid_synth_t* synth = current_->synth();
     const int channel = event.status & 0x0F;
     switch (event.status & 0xF0) {
     case 0x80:
-        fluid_synth_noteoff(synth_, channel, event.data1);
+        fluid_synth_noteoff(synth, channel, event.data1);
         break;
     case 0x90:
-        fluid_synth_noteon(synth_, channel, event.data1, event.data2);
+        fluid_synth_noteon(synth, channel, event.data1, event.data2);
         break;
     case 0xB0:
-        fluid_synth_cc(synth_, channel, event.data1, event.data2);
+        fluid_synth_cc(synth, channel, event.data1, event.data2);
         break;
     case 0xC0:
-        fluid_synth_program_change(synth_, channel, event.data1);
-        break;
-    case 0xE0:
-        fluid_synth_pitch_bend(synth_, channel, event.data1 | event.data2 << 7);
+        fluid_synth_program_change(synth, channel, event.data1);
         break;
     default:
         break;
@@ -81,40 +108,6 @@ bool FluidSynthRenderer::applyQueuedEvents() {
     return any;
 }
 
-bool FluidSynthRenderer::takeOver() {
-    if (audioThreadRuns_) {
-        owner_.store(HandOverAsked, std::memory_order_release);
-        const auto deadline = std::chrono::steady_clock::now() + handOverTimeout;
-        while (owner_.load(std::memory_order_acquire) != MainThread) {
-            int asked = HandOverAsked;
-            if (std::chrono::steady_clock::now() > deadline &&
-                owner_.compare_exchange_strong(asked, AudioThread, std::memory_order_acq_rel)) {
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        ++handOvers_;
-    }
-    applyQueuedEvents();
-    return true;
-}
-
-void FluidSynthRenderer::giveBack() {
-    // Sounding voices may have come in with the queued events: no skipping until they end.
-    isIdle_.store(false, std::memory_order_relaxed);
-    quietFrames_ = 0;
-    owner_.store(AudioThread, std::memory_order_release);
-}
-
-bool FluidSynthRenderer::changeProgram(const MidiEventRing::Event& event) {
-    if (!takeOver()) {
-        return events_.push(event);
-    }
-    apply(event);
-    giveBack();
-    return true;
-}
-
 int FluidSynthRenderer::process(int len, int nfx, float* fx[], int nout, float* out[]) {
     for (int i = 0; i < nfx; ++i) {
         silence(fx[i], len);
@@ -122,38 +115,33 @@ int FluidSynthRenderer::process(int len, int nfx, float* fx[], int nout, float* 
     for (int i = 0; i < nout; ++i) {
         silence(out[i], len);
     }
-    if (const int owner = owner_.load(std::memory_order_acquire); owner != AudioThread) {
-        if (owner == HandOverAsked) {
-            owner_.store(MainThread, std::memory_order_release);
-        }
+    if (len <= 0 || nout < 2) {
         return FLUID_OK;
     }
-    if (len <= 0 || nout < 2 || !running_.load(std::memory_order_acquire)) {
-        return FLUID_OK;
-    }
+    takeOffered();
     if (!applyQueuedEvents() && isIdle_.load(std::memory_order_relaxed)) {
         idle_.fetch_add(1, std::memory_order_relaxed);
         return FLUID_OK;
     }
 
+    fluid_synth_t* synth = current_->synth();
     // Reverb and chorus go into the dry pair, as the drivers offer no effect buffers.
     float* effects[4] = {out[0], out[1], out[0], out[1]};
-    fluid_synth_process(synth_, len, 4, effects, 2, out);
+    fluid_synth_process(synth, len, 4, effects, 2, out);
     const float synthPeak = std::max(peakOf(out[0], len), peakOf(out[1], len));
-    if (limiterInPath_) {
-        limiter_.process(out[0], out[1], out[0], out[1], static_cast<std::size_t>(len));
-    }
+    limiter_.process(out[0], out[1], out[0], out[1], static_cast<std::size_t>(len));
     rendered_.fetch_add(1, std::memory_order_relaxed);
 
-    if (fluid_synth_get_active_voice_count(synth_) == 0 && synthPeak < quietLevel) {
-        quietFrames_ += static_cast<std::uint64_t>(len);
+    if (fluid_synth_get_active_voice_count(synth) == 0 && synthPeak < quietLevel) {
+        quietFrames_ = std::min(quietFrames_ + static_cast<std::uint64_t>(len), quietFramesToIdle_);
     } else {
         quietFrames_ = 0;
     }
     if (quietFrames_ >= quietFramesToIdle_ && limiter_.currentGain() == 1.0) {
         // What is left in the limiter's delay is below the quiet level: drop it with the rest.
+        // The quiet count stays, so that an event which starts no voice (a controller, a
+        // program) costs this one buffer rather than a tenth of a second of them.
         limiter_.reset();
-        quietFrames_ = 0;
         isIdle_.store(true, std::memory_order_relaxed);
     } else {
         isIdle_.store(false, std::memory_order_relaxed);

@@ -1,0 +1,92 @@
+#include "adapters/fluidsynth/FluidSynthInstance.h"
+
+#include "adapters/fluidsynth/FluidSynthSoundFont.h"
+
+namespace tinkella {
+
+namespace {
+
+constexpr std::uint8_t controlChangeStatus = 0xB0;
+constexpr std::uint8_t programChangeStatus = 0xC0;
+constexpr std::uint8_t firstModeController = 120;
+
+// Data entry and the parameter numbers it applies to only mean something in their order.
+bool isParameterSequence(int controller) {
+    return controller == 6 || controller == 38 || (controller >= 96 && controller <= 101);
+}
+
+} // namespace
+
+ChannelState::ChannelState() {
+    for (auto& channel : controllers_) {
+        channel.fill(unset);
+    }
+}
+
+void ChannelState::note(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    const std::size_t channel = status & 0x0F;
+    if ((status & 0xF0) == programChangeStatus) {
+        programs_[channel] = data1;
+        programSent_[channel] = true;
+    } else if ((status & 0xF0) == controlChangeStatus && data1 < firstModeController) {
+        controllers_[channel][data1] = data2;
+    }
+}
+
+void ChannelState::applyTo(fluid_synth_t* synth) const {
+    for (int channel = 0; channel < 16; ++channel) {
+        for (int controller = 0; controller < firstModeController; ++controller) {
+            const std::int16_t value = controllers_[channel][controller];
+            if (value != unset && !isParameterSequence(controller)) {
+                fluid_synth_cc(synth, channel, controller, value);
+            }
+        }
+        if (programSent_[channel]) {
+            fluid_synth_program_change(synth, channel, programs_[channel]);
+        }
+    }
+}
+
+std::unique_ptr<FluidSynthInstance>
+FluidSynthInstance::make(double sampleRate, double gain, const std::vector<std::string>& candidates,
+                         const std::string& directory, std::string& error) {
+    captureFluidSynthLog();
+    std::unique_ptr<FluidSynthInstance> instance(new FluidSynthInstance);
+    instance->settings_ = new_fluid_settings();
+    if (instance->settings_ == nullptr) {
+        error = "the synthesiser's settings could not be created";
+        return nullptr;
+    }
+    fluid_settings_t* settings = instance->settings_;
+    fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+    fluid_settings_setnum(settings, "synth.gain", gain);
+    // Every sample is read when the font loads, so that the audio thread never reads the file
+    // (which may since have changed or gone).
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 0);
+    // One thread at a time touches the synthesiser: no lock in each call on the audio thread.
+    fluid_settings_setint(settings, "synth.threadsafe-api", 0);
+    clearFluidSynthError();
+    instance->synth_ = new_fluid_synth(settings);
+    if (instance->synth_ == nullptr) {
+        error = "the synthesiser could not be created: " + lastFluidSynthError();
+        return nullptr;
+    }
+    SoundFontLoad font = loadSoundFont(instance->synth_, candidates, directory);
+    if (font.fontId < 0) {
+        error = std::move(font.error);
+        return nullptr;
+    }
+    instance->soundFontPath_ = std::move(font.path);
+    return instance;
+}
+
+FluidSynthInstance::~FluidSynthInstance() {
+    if (synth_ != nullptr) {
+        delete_fluid_synth(synth_);
+    }
+    if (settings_ != nullptr) {
+        delete_fluid_settings(settings_);
+    }
+}
+
+} // namespace tinkella

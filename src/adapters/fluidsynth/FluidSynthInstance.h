@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <fluidsynth.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tinkella {
+
+// What has been sent to each of the 16 channels that a synthesiser keeps: its program and its
+// controllers. A synthesiser made to replace another starts from it.
+class ChannelState {
+public:
+    ChannelState();
+    // A channel message (status, two data bytes) as it is sent.
+    void note(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // Sets synth's channels to what was sent: bank select and the other controllers, then the
+    // program. Channel-mode controllers (120 and above) and parameter-number sequences are left
+    // out: they are events, not state.
+    void applyTo(fluid_synth_t* synth) const;
+
+private:
+    static constexpr std::int16_t unset = -1;
+    std::array<std::uint8_t, 16> programs_{};
+    std::array<bool, 16> programSent_{};
+    std::array<std::array<std::int16_t, 120>, 16> controllers_{};
+};
+
+// One FluidSynth synthesiser with its own settings and one sound font, every sample of which is
+// in memory: nothing it plays reads a file. Made and destroyed off the audio thread; in between
+// one thread at a time uses it (FluidSynth's own locking is off).
+class FluidSynthInstance {
+public:
+    // The first of candidates that loads, at sampleRate (Hz) with the master gain. Null with a
+    // one-line reason in error when none does (directory names where default fonts were
+    // looked for). Blocks while the font is read.
+    static std::unique_ptr<FluidSynthInstance> make(double sampleRate, double gain,
+                                                    const std::vector<std::string>& candidates,
+                                                    const std::string& directory,
+                                                    std::string& error);
+    ~FluidSynthInstance();
+    FluidSynthInstance(const FluidSynthInstance&) = delete;
+    FluidSynthInstance& operator=(const FluidSynthInstance&) = delete;
+
+    fluid_synth_t* synth() const { return synth_; }
+    const std::string& soundFontPath() const { return soundFontPath_; }
+
+private:
+    FluidSynthInstance() = default;
+
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    std::string soundFontPath_;
+};
+
+} // namespace tinkella

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "adapters/fluidsynth/FluidSynthInstance.h"
+#include "adapters/fluidsynth/FluidSynthOutput.h"
+#include "interfaces/AudioOutput.h"
+#include "interfaces/Synthesizer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <fluidsynth.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tinkella {
+
+class FluidSynthRenderer;
+
+struct FluidSynthOptions {
+    // FluidSynth audio drivers to try, in order ("jack", "pulseaudio", "alsa", "sdl2"); drivers
+    // this FluidSynth lacks are skipped, and "jack" is tried only when a JACK server already runs
+    // (none is ever started). Empty: no output opens, unless offline.
+    std::vector<std::string> drivers;
+    // Outputs of our own ("pipewire", "jack"), tried where their name stands in drivers, before
+    // a FluidSynth driver of the same name.
+    std::vector<NamedAudioOutput> ownOutputs;
+    // A sound font file. Empty: the file named by TINKELLA_SOUNDFONT when that is set, else
+    // default-GM.sf2 in soundFontDirectory, else the other .sf2 files there by name.
+    std::string soundFont;
+    std::string soundFontDirectory = "/usr/share/sounds/sf2";
+    // Empty: the default server (JACK_DEFAULT_SERVER, else "default").
+    std::string jackServer;
+    std::string jackClientName = "Tinkella Synth";
+    // Hz; a JACK server's own rate wins.
+    double sampleRate = 48000.0;
+    // The synthesiser's master gain: one note at full velocity peaks near -12 dBFS.
+    double gain = 0.7;
+    // No audio device: the synthesiser renders only when render() asks (tests and benchmarks).
+    bool offline = false;
+};
+
+// The built-in synthesiser on FluidSynth: a General MIDI synthesiser whose sound font is wholly
+// in memory, our peak limiter, and a FluidSynth audio driver or an output of our own. Messages
+// reach the audio thread through the renderer's queue; a new sound font comes as a whole new
+// synthesiser, made on the calling thread and handed to the audio thread in one step. Main
+// thread only.
+class FluidSynthSynthesizer final : public Synthesizer {
+public:
+    // Loads the sound font, then opens the first output of options that works, at its rate.
+    // Null, with one line saying why in failure, when no font loads or no output opens. Any one
+    // thread; it blocks while the font is read and the output opened.
+    static std::unique_ptr<FluidSynthSynthesizer> open(FluidSynthOptions options,
+                                                       std::string& failure);
+    ~FluidSynthSynthesizer() override;
+    FluidSynthSynthesizer(const FluidSynthSynthesizer&) = delete;
+    FluidSynthSynthesizer& operator=(const FluidSynthSynthesizer&) = delete;
+
+    void noteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override;
+    void noteOff(std::uint8_t channel, std::uint8_t note) override;
+    void controlChange(std::uint8_t channel, std::uint8_t controller, std::uint8_t value) override;
+    void programChange(std::uint8_t channel, std::uint8_t program) override;
+    // Empty path: the font open() loaded. The font already in use is not read again.
+    std::string loadSoundFont(const std::string& path) override;
+    // Offline only; the calling thread then counts as the audio thread.
+    bool render(float* left, float* right, std::size_t frames) override;
+    // "synthesiser on jack, 64 frames × 2 at 48000 Hz (2.7 ms)", followed by the outputs of our
+    // own that failed before, if any ("(not opened: pipewire: no PipeWire daemon)").
+    std::string describeOutput() const override;
+
+    // The output's buffering (empty driver when offline), the font in use and the rate (Hz).
+    const AudioOutputInfo& output() const { return output_; }
+    const std::string& soundFontPath() const { return soundFontPath_; }
+    double sampleRate() const { return sampleRate_; }
+    // Frames from a note event to its sound leaving the synthesiser, beyond the output's buffers.
+    std::size_t limiterLatencyFrames() const;
+    // Events dropped because the audio thread fell behind.
+    std::uint64_t droppedEvents() const;
+    const FluidSynthRenderer& renderer() const { return *renderer_; }
+
+private:
+    explicit FluidSynthSynthesizer(FluidSynthOptions options);
+    // The first synthesiser and its renderer at sampleRate (Hz), once; null when no font loads.
+    FluidSynthRenderer* makeRenderer(double sampleRate, std::string& failure);
+    void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+
+    struct SettingsDeleter {
+        void operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
+    };
+
+    FluidSynthOptions options_;
+    double sampleRate_ = 0.0;
+    std::string openedSoundFontPath_;
+    std::string soundFontPath_;
+    ChannelState channels_;
+    AudioOutputInfo output_;
+    // Outputs of our own that failed before the one that opened ("pipewire: ...").
+    std::string notOpened_;
+
+    // Declared so that the output stops first, then the renderer and its synthesisers go, then
+    // the driver's settings.
+    std::unique_ptr<fluid_settings_t, SettingsDeleter> driverSettings_;
+    std::unique_ptr<FluidSynthRenderer> renderer_;
+    OutputHandle outputHandle_;
+};
+
+// Opens FluidSynthSynthesizer::open(options) on whichever thread calls it.
+SynthesizerOpener makeFluidSynthOpener(FluidSynthOptions options = {});
+
+} // namespace tinkella

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "interfaces/Synthesizer.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tinkella::testing {
+
+// One call that reached the fake synthesiser; for a MidiEvent, a to c are the status byte and the
+// two data bytes (a note-off's velocity 0).
+struct AudioStep {
+    enum Kind { Opened, MidiEvent };
+    Kind kind;
+    std::uint32_t a = 0, b = 0, c = 0;
+};
+
+// What the fake records and how it misbehaves; shared by the opener, its synthesiser and the test.
+struct AudioJournal {
+    std::vector<AudioStep> steps;
+    std::string failure;                 // not empty: the opener fails with this reason
+    std::string output;                  // what describeOutput() says
+    std::vector<std::string> soundFonts; // every loadSoundFont path, in order
+    std::string unloadableFont;          // this path fails to load
+};
+
+class FakeSynthesizer : public Synthesizer {
+public:
+    explicit FakeSynthesizer(std::shared_ptr<AudioJournal> journal) : journal_(std::move(journal)) {
+        journal_->steps.push_back({AudioStep::Opened});
+    }
+
+    // Opens a fake on journal, or fails with journal->failure when that is set.
+    static SynthesizerOpener opener(std::shared_ptr<AudioJournal> journal) {
+        return [journal](std::string& failure) -> std::unique_ptr<Synthesizer> {
+            failure = journal->failure;
+            return failure.empty() ? std::make_unique<FakeSynthesizer>(journal) : nullptr;
+        };
+    }
+
+    void noteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override {
+        record(0x90U | channel, note, velocity);
+    }
+    void noteOff(std::uint8_t channel, std::uint8_t note) override {
+        record(0x80U | channel, note, 0);
+    }
+    void controlChange(std::uint8_t channel, std::uint8_t controller, std::uint8_t value) override {
+        record(0xB0U | channel, controller, value);
+    }
+    void programChange(std::uint8_t channel, std::uint8_t program) override {
+        record(0xC0U | channel, program, 0);
+    }
+    std::string loadSoundFont(const std::string& path) override {
+        journal_->soundFonts.push_back(path);
+        return path == journal_->unloadableFont ? "the sound font " + path + ": no such file"
+                                                : std::string();
+    }
+    bool render(float*, float*, std::size_t) override { return false; }
+    std::string describeOutput() const override { return journal_->output; }
+
+private:
+    void record(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
+        journal_->steps.push_back({AudioStep::MidiEvent, status, data1, data2});
+    }
+
+    std::shared_ptr<AudioJournal> journal_;
+};
+
+} // namespace tinkella::testing
