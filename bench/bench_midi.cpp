@@ -3,7 +3,7 @@
 #include "JackDummyServer.h"
 #include "adapters/jack/JackMidiPort.h"
 #include "adapters/syslog/SyslogSystemLog.h"
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 // Piano view costs: the strip's pressed-key update with ten fingers down, and one full drawing
 // pass of the window view and of the strip through the QPainter context into an image.
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
 #include "adapters/qt/QtPainterDrawContext.h"

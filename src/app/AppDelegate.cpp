@@ -5,7 +5,7 @@
 #include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
 #include "app/WindowController.h"
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 #include "hosting/PianoWindowController.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"

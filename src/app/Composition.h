@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Backends.h"
-#include "audio/SoundController.h"
+#include "outputs/SoundController.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/SoundFontChooser.h"
 
-#include "audio/SoundController.h"
+#include "outputs/SoundController.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
 

@@ -2,8 +2,8 @@
 
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "foundation/NotificationCenter.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/TouchBarController.h"

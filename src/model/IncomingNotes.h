@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/SoundController.h"
+#include "outputs/SoundController.h"
 #include "interfaces/MidiPort.h"
 #include "model/PianoKey.h"
 

@@ -1,7 +1,7 @@
 #include "model/PianoController.h"
 
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "interfaces/MidiMessage.h"
 
 #include <cstdint>

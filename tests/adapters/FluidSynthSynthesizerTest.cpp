@@ -3,7 +3,7 @@
 #include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
-#include "audio/SoundController.h"
+#include "outputs/SoundController.h"
 #include "foundation/PeakLimiter.h"
 
 #include <algorithm>

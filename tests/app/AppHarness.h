@@ -8,8 +8,8 @@
 
 #include "app/AppDelegate.h"
 #include "app/WindowController.h"
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"

@@ -1,6 +1,6 @@
 #include "app/Handoff.h"
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
 #include "support/FakeMidiLog.h"

@@ -5,7 +5,7 @@
 // and let go key N as a played key does, and "lit N..." on stdout lists the keys the MIDI input
 // holds whenever they change.
 #include "app/Composition.h"
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 #include "model/PianoController.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Drives the piano view's touch, mouse and layout entry points with arbitrary numbers on a model
 // over recording doubles. After every call the keys held must be the keys playing and both
 // outputs must hold exactly those; letting go of everything must leave nothing held.
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "foundation/NotificationCenter.h"
 #include "interfaces/DrawContext.h"
 #include "interfaces/StandardError.h"

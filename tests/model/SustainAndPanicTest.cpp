@@ -1,6 +1,6 @@
 // Sustain, panic and the MIDI input in the keyboard model, checked on what both outputs receive.
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
 #include "support/FakeMidiLog.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Composition.h"
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 #include "model/PianoController.h"
 #include "support/FakeMidiPort.h"
 #include "support/FakeSynthesizer.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 #include "interfaces/StandardError.h"
 #include "interfaces/SystemLog.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "foundation/NotificationCenter.h"
 #include "interfaces/MidiMessage.h"

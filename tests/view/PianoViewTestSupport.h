@@ -1,7 +1,7 @@
 #pragma once
 
-#include "audio/MIDIOutput.h"
-#include "audio/SoundController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "foundation/NotificationCenter.h"
 #include "model/PianoController.h"
 #include "support/FakeSynthesizer.h"

@@ -62,7 +62,7 @@ struct OutputRequest {
     std::string jackServer;
     std::string jackClientName;
     double sampleRate = 48000.0;
-    // Outputs of our own, tried where their name stands in drivers, before FluidSynth's driver
+    // Outputs of our own, tried where their name appears in drivers, before FluidSynth's driver
     // of that name.
     std::vector<NamedAudioOutput> ownOutputs;
 };

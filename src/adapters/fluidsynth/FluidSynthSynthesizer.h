@@ -21,7 +21,7 @@ struct FluidSynthOptions {
     // this FluidSynth lacks are skipped, and "jack" is tried only when a JACK server already runs
     // (none is ever started). Empty: no output opens, unless offline.
     std::vector<std::string> drivers;
-    // Outputs of our own ("pipewire", "jack"), tried where their name stands in drivers, before
+    // Outputs of our own ("pipewire", "jack"), tried where their name appears in drivers, before
     // a FluidSynth driver of the same name.
     std::vector<NamedAudioOutput> ownOutputs;
     // A sound font file. Empty: the file named by TINKELLA_SOUNDFONT when that is set, else

@@ -1,4 +1,4 @@
-#include "audio/SoundController.h"
+#include "outputs/SoundController.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // The MIDI output's diagnostic log: the line writer, status names and the topology dump.
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 
-#include "audio/HexText.h"
+#include "outputs/HexText.h"
 #include "foundation/NullMidiPort.h"
 #include "interfaces/MidiMessage.h"
 

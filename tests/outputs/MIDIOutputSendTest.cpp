@@ -1,6 +1,6 @@
 // The MIDI output's diagnostic lines, as a table of scripted MIDI systems and what is done with
 // them, and the mends that keep notes from hanging in the programs that listen.
-#include "audio/MIDIOutput.h"
+#include "outputs/MIDIOutput.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
 
