@@ -167,7 +167,8 @@ void BM_SoundFontChange(benchmark::State& state) {
                                   "/usr/share/sounds/sf2/default-GM.sf2"};
     int next = 0;
     for (auto _ : state) {
-        const std::string error = g.synth->loadSoundFont(names[next]);
+        std::string error;
+        g.synth->loadSoundFont(names[next], [&error](const std::string& why) { error = why; });
         if (!error.empty()) {
             state.SkipWithError(error.c_str());
             return;
@@ -175,7 +176,7 @@ void BM_SoundFontChange(benchmark::State& state) {
         g.renderPeriod();
         next = 1 - next;
     }
-    g.synth->loadSoundFont(""); // collects the last one let go of
+    g.synth->loadSoundFont("", [](const std::string&) {}); // collects the last one let go of
     state.counters["RssAnon_MB"] = static_cast<double>(rssAnonKilobytes()) / 1024.0;
 }
 BENCHMARK(BM_SoundFontChange)->Iterations(6)->Unit(benchmark::kMillisecond);

@@ -10,12 +10,13 @@
 #include "app/AppInfo.h"
 #include "app/Handoff.h"
 #include "app/InstanceKey.h"
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "hosting/QtStripWindow.h"
 #include "hosting/StripPlacement.h"
 #include "model/PianoController.h"
+#include "model/Preferences.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 
 #ifdef TINKELLA_WAYLAND
 #include "adapters/wayland/WaylandLayerSurface.h"
@@ -26,6 +27,7 @@
 #include <QSocketNotifier>
 #include <cstdlib>
 #include <future>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -144,11 +146,24 @@ struct Opening {
     SynthesizerOpener openAudio;
     std::shared_ptr<Handoff<std::unique_ptr<MidiPort>>> midi;
     std::shared_ptr<Handoff<SoundController::Opened>> audio;
+    // Where jobs for the main thread go, from receiveOpenedOutputs() until it stops.
+    std::mutex jobsMutex;
+    QObject* jobsReceiver = nullptr;
 };
 
 Opening& opening() {
     static Opening state;
     return state;
+}
+
+// Any thread: runs job on the main thread through the receiver's event loop; dropped when there
+// is none (before the outputs are received, or once the receiver is going).
+void toMainThread(std::function<void()> job) {
+    Opening& state = opening();
+    const std::lock_guard lock(state.jobsMutex);
+    if (state.jobsReceiver != nullptr) {
+        QMetaObject::invokeMethod(state.jobsReceiver, std::move(job), Qt::QueuedConnection);
+    }
 }
 
 } // namespace
@@ -200,7 +215,8 @@ void openInBackground(std::function<std::unique_ptr<MidiPort>()> openMidi,
     }
 }
 
-void openOutputsInBackground(std::string_view midi, std::string_view audio) {
+void openOutputsInBackground(std::string_view midi, std::string_view audio,
+                             const std::string& soundFont) {
     // Before any thread reads the environment: no JACK client of the process starts a server.
     setenv("JACK_NO_START_SERVER", "1", 1);
     MIDIOutput::setSharedLogFactory(midiLogSink);
@@ -225,6 +241,8 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
         return;
     }
     FluidSynthOptions synth = synthOptions(audioName);
+    synth.chosenSoundFont = soundFont;
+    synth.toMainThread = toMainThread;
     auto jackStream =
         std::make_shared<std::future<std::unique_ptr<AudioOutput>>>(jackAudio->get_future());
     // Without MIDI on JACK the synthesiser's JACK output is a client of its own.
@@ -242,6 +260,10 @@ void openOutputsInBackground(std::string_view midi, std::string_view audio) {
 
 void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAttached) {
     Opening& state = opening();
+    {
+        const std::lock_guard lock(state.jobsMutex);
+        state.jobsReceiver = receiver;
+    }
     if (state.openMidi) {
         state.midi = Handoff<std::unique_ptr<MidiPort>>::make();
         state.midi->receive(receiver, [midiAttached](std::unique_ptr<MidiPort> port) {
@@ -265,6 +287,10 @@ void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAt
 
 void stopReceivingOpenedOutputs() {
     Opening& state = opening();
+    {
+        const std::lock_guard lock(state.jobsMutex);
+        state.jobsReceiver = nullptr;
+    }
     if (state.midi) {
         state.midi->cancel();
     }
@@ -274,12 +300,15 @@ void stopReceivingOpenedOutputs() {
 }
 
 void composeApplication(std::string_view midi, std::string_view audio) {
-    openOutputsInBackground(midi, audio);
-    useStripPlacement();
     DefaultsController::setSharedStoreFactory([] {
         return std::make_unique<QtSettingsStore>(
             QtSettingsStore::userFilePath(organizationName, applicationName));
     });
+    // Read now, so that the synthesiser opens with the chosen font rather than reading the
+    // system's first.
+    openOutputsInBackground(
+        midi, audio, preferences::read(DefaultsController::shared(), preferences::soundFont));
+    useStripPlacement();
 }
 
 } // namespace tinkella::app

@@ -48,8 +48,11 @@ void openInBackground(std::function<std::unique_ptr<MidiPort>()> openMidi,
                       SynthesizerOpener openAudio);
 // openInBackground() with the backends useMidiBackend() and useAudioBackend() would choose,
 // logging as they do. With JACK for both, the synthesiser plays through the MIDI client's own
-// audio ports.
-void openOutputsInBackground(std::string_view midi, std::string_view audio);
+// audio ports. The synthesiser opens with soundFont, the user's choice, when that loads, and
+// reads later fonts on a thread of its own, answering through receiveOpenedOutputs()'s
+// receiver.
+void openOutputsInBackground(std::string_view midi, std::string_view audio,
+                             const std::string& soundFont = {});
 // Main thread, once the windows are shown, so that opening takes no time from them: starts the
 // openers of openInBackground() at once, each on a thread of its own, and hands what they open
 // to the shared outputs through receiver's event loop as each is ready; midiAttached runs
@@ -58,8 +61,8 @@ void receiveOpenedOutputs(QObject* receiver, const std::function<void()>& midiAt
 // Main thread, before receiver goes.
 void stopReceivingOpenedOutputs();
 
-// openOutputsInBackground(), useStripPlacement(), and the settings file as the shared preferences
-// store.
+// The settings file as the shared preferences store, openOutputsInBackground() with the sound
+// font stored there, and useStripPlacement().
 void composeApplication(std::string_view midi, std::string_view audio);
 
 } // namespace tinkella::app

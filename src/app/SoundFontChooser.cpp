@@ -1,8 +1,8 @@
 #include "app/SoundFontChooser.h"
 
-#include "outputs/SoundController.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
+#include "outputs/SoundController.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -74,7 +74,16 @@ void SoundFontChooser::loadStoredChoice() {
     if (stored.empty() || piano_.soundController().synthUnit() == nullptr) {
         return;
     }
-    if (const std::string error = piano_.soundController().loadSoundFont(stored); !error.empty()) {
+    piano_.soundController().loadSoundFont(
+        stored, [chooser = QPointer(this), stored](const std::string& error) {
+            if (chooser) {
+                chooser->storedLoaded(stored, error);
+            }
+        });
+}
+
+void SoundFontChooser::storedLoaded(const std::string& stored, const std::string& error) {
+    if (!error.empty()) {
         report(stored, error, "the system's General MIDI font plays, and the choice stays stored",
                tr("system GM font plays"));
         return;
@@ -84,11 +93,20 @@ void SoundFontChooser::loadStoredChoice() {
     piano_.redoPlayingNotes();
 }
 
-bool SoundFontChooser::choose(const std::string& path) {
-    if (const std::string error = piano_.soundController().loadSoundFont(path); !error.empty()) {
+void SoundFontChooser::choose(const std::string& path) {
+    piano_.soundController().loadSoundFont(
+        path, [chooser = QPointer(this), path](const std::string& error) {
+            if (chooser) {
+                chooser->chosenLoaded(path, error);
+            }
+        });
+}
+
+void SoundFontChooser::chosenLoaded(const std::string& path, const std::string& error) {
+    if (!error.empty()) {
         report(path, error, "the sound font in use stays", tr("font in use kept"));
         refill(preferences::read(defaults_, preferences::soundFont));
-        return false;
+        return;
     }
     current_ = path;
     defaults_.setObject(DefaultsValue::text(path), preferences::soundFont);
@@ -96,7 +114,6 @@ bool SoundFontChooser::choose(const std::string& path) {
     status_->setToolTip({});
     refill(path);
     piano_.redoPlayingNotes();
-    return true;
 }
 
 void SoundFontChooser::activated(int index) {

@@ -25,11 +25,15 @@ public:
     virtual void programChange(std::uint8_t channel, std::uint8_t program) = 0;
 
     // Replaces the sound font with the file at path (empty: the system's General MIDI font).
-    // Every channel keeps its program; what sounds is cut. Returns empty on success, otherwise
-    // one line for the user saying why, and the previous font plays on. The font is read whole
-    // before it plays, on the calling thread, which this blocks meanwhile (never the audio
-    // thread): changing or deleting its file later changes nothing that sounds.
-    virtual std::string loadSoundFont(const std::string& path) = 0;
+    // The font is read whole before it plays, never on the audio thread, and where the
+    // synthesiser has a thread for it not on the main thread either; the previous font plays
+    // on meanwhile. Changing or deleting the file later changes nothing that sounds. done runs
+    // on the main thread, perhaps before this returns (nothing to read), with empty once the
+    // new font plays: every channel keeps its program, what sounded is cut. Otherwise with one
+    // line for the user saying why, and the previous font plays on. A later call supersedes
+    // one still being read: its done never runs and what it read is dropped.
+    virtual void loadSoundFont(const std::string& path,
+                               std::function<void(const std::string& error)> done) = 0;
 
     // Offline synthesisers only (no output): renders frames of planar stereo, full scale ±1,
     // through the synthesiser and the peak limiter on the calling thread. False otherwise.

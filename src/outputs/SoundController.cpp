@@ -309,11 +309,13 @@ void SoundController::setInstrument(int programNumber) {
     send(programChangeStatus | midiChannelInUse_, static_cast<std::uint32_t>(programNumber - 1), 0);
 }
 
-std::string SoundController::loadSoundFont(const std::string& path) {
+void SoundController::loadSoundFont(const std::string& path,
+                                    std::function<void(const std::string&)> done) {
     if (!synthUnit_) {
-        return "the built-in synthesiser is unavailable";
+        done("the built-in synthesiser is unavailable");
+        return;
     }
-    return synthUnit_->loadSoundFont(path);
+    synthUnit_->loadSoundFont(path, std::move(done));
 }
 
 void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint32_t velocity) {

@@ -67,9 +67,10 @@ public:
     // programNumber 1..128 sends program change programNumber - 1; other values are ignored.
     void setInstrument(int programNumber);
     // Replaces the sound font with the file at path (empty: the system's General MIDI font);
-    // the instrument stays, whatever sounds is cut. Returns empty on success, otherwise one
-    // line saying why, with the previous font still in use.
-    std::string loadSoundFont(const std::string& path);
+    // the instrument stays, whatever sounds is cut. done runs on the main thread, perhaps at
+    // once, with empty on success, otherwise one line saying why, with the previous font still
+    // in use. A later call supersedes one not yet done: its done never runs.
+    void loadSoundFont(const std::string& path, std::function<void(const std::string& error)> done);
     // Notes above 127 are ignored; a muted synthesiser starts nothing. A note some other holder
     // already sounds is only marked as held by this one too. velocity: 1..127.
     void playNote(std::uint32_t noteNum, Holder holder = Holder::surfaces,

@@ -3,14 +3,16 @@
 #include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
-#include "outputs/SoundController.h"
 #include "foundation/PeakLimiter.h"
+#include "outputs/SoundController.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <mutex>
+#include <thread>
 #include <unistd.h>
 
 namespace tinkella {
@@ -46,6 +48,12 @@ struct OfflineSynth {
             }
         }
         return peak;
+    }
+    // What loading path answers, read on the calling thread without a main loop.
+    std::string load(const std::string& path) {
+        std::string answer = "no answer";
+        synth->loadSoundFont(path, [&answer](const std::string& error) { answer = error; });
+        return answer;
     }
 };
 
@@ -92,7 +100,7 @@ TEST(FluidSynthSynthesizer, SilenceCostsNothingAndTheNextNoteIsOnTime) {
 }
 
 // A named font is the only one tried and a broken one names itself, while unusable fonts in the
-// directory (the default among them) give way to another font there.
+// directory (the default among them) give way to another font there; replacing the font.
 TEST(FluidSynthSynthesizer, SoundFontsThatCannotBeUsed) {
     const fs::path dir = fs::temp_directory_path() / ("tinkella-sf-" + std::to_string(getpid()));
     fs::create_directories(dir / "empty");
@@ -121,14 +129,44 @@ TEST(FluidSynthSynthesizer, SoundFontsThatCannotBeUsed) {
     // one takes over and sounds, and an empty path goes back to the font opened with.
     OfflineSynth synth(offline({}, dir.string()));
     const std::string opened = synth->soundFontPath();
-    EXPECT_NE(synth->loadSoundFont(garbage).find(garbage), std::string::npos);
+    EXPECT_NE(synth.load(garbage).find(garbage), std::string::npos);
     EXPECT_EQ(synth->soundFontPath(), opened);
-    EXPECT_EQ(synth->loadSoundFont(systemFont), "");
+    EXPECT_EQ(synth.load(systemFont), "");
     EXPECT_EQ(synth->soundFontPath(), systemFont);
     synth->noteOn(0, 60, 127);
     EXPECT_GT(synth.peak(0.5), 0.05f);
-    EXPECT_EQ(synth->loadSoundFont(""), "");
+    EXPECT_EQ(synth.load(""), "");
     EXPECT_EQ(synth->soundFontPath(), opened);
+    // With a main loop fonts are read on a thread of their own and the latest choice wins; a
+    // chosen font that cannot open leaves the system's playing and answers its first load at once.
+    std::mutex mutex;
+    std::vector<std::function<void()>> posted;
+    FluidSynthOptions options = offline({}, dir.string());
+    options.chosenSoundFont = garbage;
+    options.toMainThread = [&](std::function<void()> job) {
+        const std::lock_guard lock(mutex);
+        posted.push_back(std::move(job));
+    };
+    OfflineSynth async(options);
+    std::vector<std::string> answers;
+    const auto answer = [&answers](const std::string& why) {
+        answers.push_back(why);
+    };
+    async->loadSoundFont(garbage, answer);
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_NE(answers[0].find(garbage), std::string::npos);
+    async->loadSoundFont("/usr/share/sounds/sf2/FluidR3_GM.sf2", answer); // superseded
+    async->loadSoundFont(systemFont, answer);
+    for (int i = 0; i < 4000 && answers.size() < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const std::lock_guard lock(mutex);
+        for (const auto& job : std::exchange(posted, {})) {
+            job();
+        }
+    }
+    EXPECT_EQ(answers, (std::vector<std::string>{answers[0], ""}));
+    EXPECT_EQ(async->soundFontPath(), systemFont);
+    async->loadSoundFont("", answer); // still being read as the synthesiser goes
     fs::remove_all(dir);
 }
 

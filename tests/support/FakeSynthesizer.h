@@ -3,6 +3,7 @@
 #include "interfaces/Synthesizer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,10 +53,10 @@ public:
     void programChange(std::uint8_t channel, std::uint8_t program) override {
         record(0xC0U | channel, program, 0);
     }
-    std::string loadSoundFont(const std::string& path) override {
+    void loadSoundFont(const std::string& path,
+                       std::function<void(const std::string&)> done) override {
         journal_->soundFonts.push_back(path);
-        return path == journal_->unloadableFont ? "the sound font " + path + ": no such file"
-                                                : std::string();
+        done(path == journal_->unloadableFont ? "the sound font " + path + ": no such file" : "");
     }
     bool render(float*, float*, std::size_t) override { return false; }
     std::string describeOutput() const override { return journal_->output; }

@@ -41,9 +41,11 @@ FluidSynthRenderer::~FluidSynthRenderer() {
     delete released_.load();
 }
 
-void FluidSynthRenderer::offer(std::unique_ptr<FluidSynthInstance> next) {
+std::unique_ptr<FluidSynthInstance>
+FluidSynthRenderer::offer(std::unique_ptr<FluidSynthInstance> next) {
     // The audio thread never touched an offer it did not take.
-    delete offered_.exchange(next.release(), std::memory_order_acq_rel);
+    return std::unique_ptr<FluidSynthInstance>(
+        offered_.exchange(next.release(), std::memory_order_acq_rel));
 }
 
 bool FluidSynthRenderer::collect() {

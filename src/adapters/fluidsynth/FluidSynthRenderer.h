@@ -34,10 +34,13 @@ public:
 
     // Main thread: the audio thread renders next instead of the synthesiser it has, from the
     // start of its next buffer, after the one it let go of was collected; the queued events
-    // then go to next. An earlier offer it has not taken yet is dropped.
-    void offer(std::unique_ptr<FluidSynthInstance> next);
-    // Main thread: destroys the synthesiser the audio thread let go of, if any; true when it
-    // did.
+    // then go to next. Returns an earlier offer it has not taken yet, for the caller to free.
+    [[nodiscard]] std::unique_ptr<FluidSynthInstance>
+    offer(std::unique_ptr<FluidSynthInstance> next);
+    // True while an offer waits for the audio thread. Any thread.
+    bool hasOffer() const { return offered_.load(std::memory_order_acquire) != nullptr; }
+    // Destroys the synthesiser the audio thread let go of, if any; true when it did. Any
+    // thread but the audio thread.
     bool collect();
 
     // Audio thread: fills out[0] (left) and out[1] (right) with len frames and silences any

@@ -26,7 +26,8 @@ struct SoundFontLoad {
     std::string error; // why nothing loaded: one line for the user
 };
 
-// Loads the first candidate that is a SoundFont 2 file FluidSynth accepts. Main thread.
+// Loads the first candidate that is a SoundFont 2 file FluidSynth accepts. One thread at a time
+// (the synthesiser's opener, then its worker): GLib's default log handler is silenced meanwhile.
 SoundFontLoad loadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates,
                             const std::string& directory);
 

@@ -7,7 +7,10 @@
 #include <chrono>
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace tinkella {
 
@@ -18,13 +21,14 @@ constexpr std::uint8_t noteOnStatus = 0x90;
 constexpr std::uint8_t controlChangeStatus = 0xB0;
 constexpr std::uint8_t programChangeStatus = 0xC0;
 // How long a new sound font waits for the audio thread to let the old synthesiser go, so that
-// its memory is freed at once; later, the next message collects it.
+// its memory is freed at once; later, the next sound font (or, without the worker, the next
+// message) collects it.
 constexpr auto releaseWait = std::chrono::milliseconds(250);
 
 } // namespace
 
 FluidSynthSynthesizer::FluidSynthSynthesizer(FluidSynthOptions options)
-    : options_(std::move(options)) {}
+    : options_(std::move(options)), self_(std::make_shared<FluidSynthSynthesizer*>(this)) {}
 
 FluidSynthSynthesizer::~FluidSynthSynthesizer() = default;
 
@@ -74,16 +78,23 @@ FluidSynthRenderer* FluidSynthSynthesizer::makeRenderer(double sampleRate, std::
     if (renderer_ || !failure.empty()) {
         return renderer_.get();
     }
-    std::unique_ptr<FluidSynthInstance> first = FluidSynthInstance::make(
-        sampleRate, options_.gain,
-        soundFontCandidates(options_.soundFont, options_.soundFontDirectory),
-        options_.soundFontDirectory, failure);
+    std::unique_ptr<FluidSynthInstance> first;
+    if (!options_.chosenSoundFont.empty()) {
+        first = FluidSynthInstance::make(sampleRate, options_.gain, {options_.chosenSoundFont},
+                                         options_.soundFontDirectory, chosenFailure_);
+    }
     if (!first) {
-        return nullptr;
+        first = FluidSynthInstance::make(
+            sampleRate, options_.gain,
+            soundFontCandidates(options_.soundFont, options_.soundFontDirectory),
+            options_.soundFontDirectory, failure);
+        if (!first) {
+            return nullptr;
+        }
+        systemSoundFontPath_ = first->soundFontPath();
     }
     sampleRate_ = sampleRate;
-    openedSoundFontPath_ = first->soundFontPath();
-    soundFontPath_ = openedSoundFontPath_;
+    soundFontPath_ = first->soundFontPath();
     renderer_ = std::make_unique<FluidSynthRenderer>(std::move(first), sampleRate);
     return renderer_.get();
 }
@@ -92,7 +103,9 @@ void FluidSynthSynthesizer::send(std::uint8_t status, std::uint8_t data1, std::u
     data1 &= 0x7F;
     data2 &= 0x7F;
     channels_.note(status, data1, data2);
-    renderer_->collect();
+    if (!options_.toMainThread) {
+        renderer_->collect();
+    }
     // The output hears of the event first, so that one gone quiet to save power asks again.
     outputHandle_.wake();
     renderer_->events().push({status, data1, data2});
@@ -115,29 +128,101 @@ void FluidSynthSynthesizer::programChange(std::uint8_t channel, std::uint8_t pro
     send(programChangeStatus | (channel & 0x0F), program, 0);
 }
 
-std::string FluidSynthSynthesizer::loadSoundFont(const std::string& path) {
-    renderer_->collect();
-    const std::string wanted = path.empty() ? openedSoundFontPath_ : path;
-    if (wanted == soundFontPath_) {
-        return {};
+void FluidSynthSynthesizer::loadSoundFont(const std::string& path,
+                                          std::function<void(const std::string&)> done) {
+    const std::uint64_t load = ++latestLoad_;
+    if (const std::string failure = std::exchange(chosenFailure_, {});
+        !failure.empty() && path == options_.chosenSoundFont) {
+        done(failure);
+        return;
     }
-    std::string error;
-    std::unique_ptr<FluidSynthInstance> next = FluidSynthInstance::make(
-        sampleRate_, options_.gain, {wanted}, options_.soundFontDirectory, error);
+    const std::string& wanted = path.empty() ? systemSoundFontPath_ : path;
+    if (!wanted.empty() && wanted == soundFontPath_) {
+        done({});
+        return;
+    }
+    struct Read {
+        std::unique_ptr<FluidSynthInstance> synth;
+        std::string error;
+    };
+    auto read = [rate = sampleRate_, gain = options_.gain, path, system = options_.soundFont,
+                 directory = options_.soundFontDirectory] {
+        auto result = std::make_shared<Read>();
+        result->synth = FluidSynthInstance::make(
+            rate, gain, path.empty() ? soundFontCandidates(system, directory) : std::vector{path},
+            directory, result->error);
+        return result;
+    };
+    if (!options_.toMainThread) {
+        const std::shared_ptr<Read> result = read();
+        finishLoad(load, std::move(result->synth), result->error, path.empty(), done);
+        return;
+    }
+    worker_.run([this, load, read, systemFont = path.empty(), done = std::move(done)] {
+        const std::shared_ptr<Read> result = read();
+        if (load != latestLoad_.load()) {
+            return; // superseded: freed here
+        }
+        options_.toMainThread([self = std::weak_ptr(self_), load, result, systemFont, done] {
+            if (const auto alive = self.lock()) {
+                (*alive)->finishLoad(load, std::move(result->synth), result->error, systemFont,
+                                     done);
+            }
+        });
+    });
+}
+
+void FluidSynthSynthesizer::finishLoad(std::uint64_t load, std::unique_ptr<FluidSynthInstance> next,
+                                       const std::string& error, bool systemFont,
+                                       const std::function<void(const std::string&)>& done) {
+    if (load != latestLoad_.load()) {
+        discard(std::move(next));
+        return;
+    }
     if (!next) {
-        return error;
+        done(error);
+        return;
     }
     // Every channel keeps its program and controllers; what the old one sounded is cut.
     channels_.applyTo(next->synth());
     soundFontPath_ = next->soundFontPath();
-    renderer_->offer(std::move(next));
-    outputHandle_.wake();
-    const auto deadline = std::chrono::steady_clock::now() + releaseWait;
-    while (outputHandle_.isOpen() && !renderer_->collect() &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (systemFont) {
+        systemSoundFontPath_ = soundFontPath_;
     }
-    return {};
+    discard(renderer_->offer(std::move(next)));
+    outputHandle_.wake();
+    release();
+    done({});
+}
+
+void FluidSynthSynthesizer::discard(std::unique_ptr<FluidSynthInstance> doomed) {
+    if (doomed && options_.toMainThread) {
+        worker_.run([doomed = std::shared_ptr<FluidSynthInstance>(std::move(doomed))] {});
+    }
+}
+
+void FluidSynthSynthesizer::release() {
+    if (!outputHandle_.isOpen()) {
+        // Offline the caller renders: what it let go of for the previous font goes now.
+        renderer_->collect();
+        return;
+    }
+    const auto await = [renderer = renderer_.get(),
+                        deadline = std::chrono::steady_clock::now() + releaseWait] {
+        for (;;) {
+            // Taken first: what is collected after that is what the taking let go of.
+            const bool taken = !renderer->hasOffer();
+            if ((renderer->collect() && taken) || std::chrono::steady_clock::now() >= deadline) {
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    };
+    if (options_.toMainThread) {
+        worker_.run(await);
+    } else {
+        await();
+    }
 }
 
 bool FluidSynthSynthesizer::render(float* left, float* right, std::size_t frames) {

@@ -2,12 +2,15 @@
 
 #include "adapters/fluidsynth/FluidSynthInstance.h"
 #include "adapters/fluidsynth/FluidSynthOutput.h"
+#include "adapters/fluidsynth/FluidSynthWorker.h"
 #include "interfaces/AudioOutput.h"
 #include "interfaces/Synthesizer.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <fluidsynth.h>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +31,12 @@ struct FluidSynthOptions {
     // default-GM.sf2 in soundFontDirectory, else the other .sf2 files there by name.
     std::string soundFont;
     std::string soundFontDirectory = "/usr/share/sounds/sf2";
+    // A font the user chose, tried before soundFont's. When it does not load soundFont's plays,
+    // and the first loadSoundFont() that asks for it again answers why without reading it.
+    std::string chosenSoundFont;
+    // Runs a job on the main thread, from its event loop; any thread. With it, fonts are read
+    // and freed on a thread of the synthesiser's own; without it, on the main thread.
+    std::function<void(std::function<void()> job)> toMainThread;
     // Empty: the default server (JACK_DEFAULT_SERVER, else "default").
     std::string jackServer;
     std::string jackClientName = "Tinkella Synth";
@@ -42,13 +51,14 @@ struct FluidSynthOptions {
 // The built-in synthesiser on FluidSynth: a General MIDI synthesiser whose sound font is wholly
 // in memory, our peak limiter, and a FluidSynth audio driver or an output of our own. Messages
 // reach the audio thread through the renderer's queue; a new sound font comes as a whole new
-// synthesiser, made on the calling thread and handed to the audio thread in one step. Main
-// thread only.
+// synthesiser, made on the worker (see FluidSynthOptions::toMainThread) and handed to the audio
+// thread in one step. Main thread only.
 class FluidSynthSynthesizer final : public Synthesizer {
 public:
-    // Loads the sound font, then opens the first output of options that works, at its rate.
-    // Null, with one line saying why in failure, when no font loads or no output opens. Any one
-    // thread; it blocks while the font is read and the output opened.
+    // Loads the sound font (the chosen one, else the system's), then opens the first output of
+    // options that works, at its rate. Null, with one line saying why in failure, when no font
+    // loads or no output opens. Any one thread; it blocks while the font is read and the output
+    // opened.
     static std::unique_ptr<FluidSynthSynthesizer> open(FluidSynthOptions options,
                                                        std::string& failure);
     ~FluidSynthSynthesizer() override;
@@ -59,8 +69,9 @@ public:
     void noteOff(std::uint8_t channel, std::uint8_t note) override;
     void controlChange(std::uint8_t channel, std::uint8_t controller, std::uint8_t value) override;
     void programChange(std::uint8_t channel, std::uint8_t program) override;
-    // Empty path: the font open() loaded. The font already in use is not read again.
-    std::string loadSoundFont(const std::string& path) override;
+    // Empty path: the system's font. The font already in use is not read again.
+    void loadSoundFont(const std::string& path,
+                       std::function<void(const std::string& error)> done) override;
     // Offline only; the calling thread then counts as the audio thread.
     bool render(float* left, float* right, std::size_t frames) override;
     // "synthesiser on jack, 64 frames × 2 at 48000 Hz (2.7 ms)", followed by the outputs of our
@@ -82,6 +93,16 @@ private:
     // The first synthesiser and its renderer at sampleRate (Hz), once; null when no font loads.
     FluidSynthRenderer* makeRenderer(double sampleRate, std::string& failure);
     void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // Main thread: what the load numbered load read, offered to the audio thread when it is
+    // still the latest.
+    void finishLoad(std::uint64_t load, std::unique_ptr<FluidSynthInstance> next,
+                    const std::string& error, bool systemFont,
+                    const std::function<void(const std::string&)>& done);
+    // Frees doomed off the main thread when the worker is in use.
+    void discard(std::unique_ptr<FluidSynthInstance> doomed);
+    // Frees the synthesiser the audio thread lets go of once it takes the offered one, waiting
+    // for that a little: on the worker when it is in use, else here.
+    void release();
 
     struct SettingsDeleter {
         void operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
@@ -89,18 +110,26 @@ private:
 
     FluidSynthOptions options_;
     double sampleRate_ = 0.0;
-    std::string openedSoundFontPath_;
+    std::string systemSoundFontPath_; // once the system's font has been loaded
     std::string soundFontPath_;
+    // Why options_.chosenSoundFont did not load when the synthesiser opened; answered once.
+    std::string chosenFailure_;
+    // Numbers the loads: a result that is not the latest is dropped.
+    std::atomic<std::uint64_t> latestLoad_{0};
     ChannelState channels_;
     AudioOutputInfo output_;
     // Outputs of our own that failed before the one that opened ("pipewire: ...").
     std::string notOpened_;
 
-    // Declared so that the output stops first, then the renderer and its synthesisers go, then
-    // the driver's settings.
+    // Declared so that the worker's jobs end first, then the output stops, then the renderer
+    // and its synthesisers go, then the driver's settings.
     std::unique_ptr<fluid_settings_t, SettingsDeleter> driverSettings_;
     std::unique_ptr<FluidSynthRenderer> renderer_;
     OutputHandle outputHandle_;
+    // What a finished load posts to the main thread reaches the synthesiser through this, unless
+    // it has gone.
+    std::shared_ptr<FluidSynthSynthesizer*> self_;
+    FluidSynthWorker worker_;
 };
 
 // Opens FluidSynthSynthesizer::open(options) on whichever thread calls it.
