@@ -1,5 +1,7 @@
 #include "foundation/MidiEventRing.h"
 
+#include "interfaces/MidiMessage.h"
+
 #include <bit>
 #include <utility>
 
@@ -7,9 +9,12 @@ namespace tinkella {
 
 namespace {
 
-constexpr std::uint8_t noteOff = 0x80, noteOn = 0x90, controlChange = 0xB0, programChange = 0xC0,
-                       pitchBendChange = 0xE0;
-constexpr std::uint8_t sustainPedal = 64, allSoundOff = 120, allNotesOff = 123;
+constexpr std::uint8_t noteOff = ump::noteOffStatus, noteOn = ump::noteOnStatus,
+                       controlChange = ump::controlChangeStatus,
+                       programChange = ump::programChangeStatus, pitchBendChange = 0xE0;
+constexpr std::uint8_t sustainPedal = ump::sustainController,
+                       allSoundOff = ump::allSoundOffController,
+                       allNotesOff = ump::allNotesOffController;
 
 } // namespace
 

@@ -20,6 +20,7 @@ constexpr std::uint8_t programChangeStatus = 0xC0;
 
 // Controller numbers of control change.
 constexpr std::uint8_t sustainController = 64;      // 0..63 up, 64..127 down
+constexpr std::uint8_t pedalDownFrom = 64;          // the lowest sustain value that is down
 constexpr std::uint8_t allSoundOffController = 120; // value 0; silences at once, tails too
 constexpr std::uint8_t allNotesOffController = 123; // value 0; as a note-off for every note
 

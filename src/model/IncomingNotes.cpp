@@ -6,7 +6,7 @@ namespace tinkella {
 
 namespace {
 
-constexpr std::uint8_t pedalDownFrom = 64;
+using ump::pedalDownFrom;
 constexpr auto midiIn = SoundController::Holder::midiIn;
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "outputs/MIDIOutput.h"
 
-#include "outputs/HexText.h"
 #include "foundation/NullMidiPort.h"
 #include "interfaces/MidiMessage.h"
+#include "outputs/HexText.h"
 
 #include <algorithm>
 #include <iterator>
@@ -20,7 +20,7 @@ constexpr std::string_view clientName = "Tinkella";
 constexpr std::string_view manufacturerName = "Quorvin";
 constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
-constexpr std::uint8_t pedalDownFrom = 64;
+using ump::pedalDownFrom;
 constexpr std::int64_t topologyEvery = 25;
 constexpr std::size_t mostWaiting = 256;
 

@@ -1,5 +1,7 @@
 #include "outputs/SoundController.h"
 
+#include "interfaces/MidiMessage.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
@@ -10,14 +12,14 @@ namespace tinkella {
 
 namespace {
 
-constexpr std::uint32_t noteOnStatus = 0x90;
-constexpr std::uint32_t noteOffStatus = 0x80;
-constexpr std::uint32_t controlChangeStatus = 0xB0;
-constexpr std::uint32_t programChangeStatus = 0xC0;
+using ump::allNotesOffController;
+using ump::allSoundOffController;
+using ump::controlChangeStatus;
+using ump::noteOffStatus;
+using ump::noteOnStatus;
+using ump::programChangeStatus;
+using ump::sustainController;
 constexpr std::uint32_t bankSelectMSB = 0;
-constexpr std::uint32_t sustainController = 64;
-constexpr std::uint32_t allSoundOffController = 120;
-constexpr std::uint32_t allNotesOffController = 123;
 constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 constexpr std::size_t mostWaiting = 256;

@@ -1,14 +1,16 @@
 #include "adapters/fluidsynth/FluidSynthInstance.h"
 
 #include "adapters/fluidsynth/FluidSynthSoundFont.h"
+#include "interfaces/MidiMessage.h"
 
 namespace tinkella {
 
 namespace {
 
-constexpr std::uint8_t controlChangeStatus = 0xB0;
-constexpr std::uint8_t programChangeStatus = 0xC0;
-constexpr std::uint8_t firstModeController = 120;
+using ump::controlChangeStatus;
+using ump::programChangeStatus;
+// Controllers from here on are channel mode messages (All Sound Off first), not settings.
+constexpr std::uint8_t firstModeController = ump::allSoundOffController;
 
 // Data entry and the parameter numbers it applies to only mean something in their order.
 bool isParameterSequence(int controller) {

@@ -2,6 +2,7 @@
 
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
 #include "adapters/fluidsynth/FluidSynthSoundFont.h"
+#include "interfaces/MidiMessage.h"
 
 #include <algorithm>
 #include <chrono>
@@ -16,10 +17,10 @@ namespace tinkella {
 
 namespace {
 
-constexpr std::uint8_t noteOffStatus = 0x80;
-constexpr std::uint8_t noteOnStatus = 0x90;
-constexpr std::uint8_t controlChangeStatus = 0xB0;
-constexpr std::uint8_t programChangeStatus = 0xC0;
+using ump::controlChangeStatus;
+using ump::noteOffStatus;
+using ump::noteOnStatus;
+using ump::programChangeStatus;
 // How long a new sound font waits for the audio thread to let the old synthesiser go, so that
 // its memory is freed at once; later, the next sound font (or, without the worker, the next
 // message) collects it.
