@@ -82,6 +82,8 @@ hold_then() {
 hold_then "window unmapped" xdotool windowunmap --sync "$piano"
 hold_then "desktop switched" xdotool set_desktop 1
 hold_then "window minimised" xdotool windowminimize --sync "$piano"
+grep -q "MIDI: send #[0-9]* MIDIReceivedEventList word=0x2080.* -> 0 (noErr)$" "$work/tinkella.log" ||
+  fail "no note-off's send line with the status JACK returned, 0 (noErr)"
 
 # --- Ctrl+Q with a key held ends the note first -----------------------------------------------
 press "Ctrl+Q"
