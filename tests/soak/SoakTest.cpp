@@ -5,23 +5,25 @@
 // released nothing sounds. TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run;
 // a failure prints both and the last steps.
 #include "app/AppDelegate.h"
+#include "app/RealSlider.h"
 #include "app/WindowController.h"
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
 #include "hosting/QtStripWindow.h"
 #include "interfaces/MidiMessage.h"
-#include "interfaces/StandardError.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "soak/BackgroundStartHook.h"
+#include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
 #include "support/FakeSynthesizer.h"
 #include "support/NoteLedger.h"
+#include "support/QtTestApplication.h"
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -50,10 +52,6 @@ namespace {
 
 using Notes = std::set<std::uint32_t>;
 
-struct DiscardingStandardError : StandardErrorWriter {
-    void write(std::string_view) override {}
-};
-
 std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 0) : fallback;
@@ -80,10 +78,7 @@ struct Application {
     BackgroundStartHook backgroundStart;
 
     Application() {
-        static int argc = 1;
-        static char* argv[] = {const_cast<char*>("soak_tests"), nullptr};
-        new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
+        ensureQtApplication().setQuitOnLastWindowClosed(false);
         // Fingers put down beside the strip's window reach no window; that is expected here.
         QLoggingCategory::setFilterRules(QStringLiteral("qt.pointer.dispatch=false"));
         DefaultsController::setSharedStoreFactory(
@@ -96,9 +91,7 @@ struct Application {
             midiPort = system.get();
             return system;
         });
-        MIDIOutput::setSharedLogFactory([] {
-            return MidiLogSink{nullptr, std::make_unique<DiscardingStandardError>()};
-        });
+        MIDIOutput::setSharedLogFactory([] { return MidiLogCapture().sink(); });
         backgroundStart.install(journal, midiPort);
         delegate.launch();
         QCoreApplication::processEvents();
@@ -126,16 +119,13 @@ public:
     // Does one random thing; returns what, for the failure report.
     std::string randomStep() {
         using Step = std::string (SoakInput::*)();
-        static constexpr std::pair<int, Step> steps[] = {{35, &SoakInput::touch},
-                                                         {56, &SoakInput::mouse},
-                                                         {70, &SoakInput::computerKey},
-                                                         {83, &SoakInput::midiIn},
-                                                         {84, &SoakInput::panic},
-                                                         {88, &SoakInput::outputMode},
-                                                         {91, &SoakInput::instrument},
-                                                         {94, &SoakInput::stripVisibility},
-                                                         {96, &SoakInput::deactivateWindow},
-                                                         {100, &SoakInput::pianoWindowAway}};
+        static constexpr std::pair<int, Step> steps[] = {
+            {35, &SoakInput::touch},           {56, &SoakInput::mouse},
+            {70, &SoakInput::computerKey},     {83, &SoakInput::midiIn},
+            {84, &SoakInput::panic},           {88, &SoakInput::outputMode},
+            {90, &SoakInput::instrument},      {93, &SoakInput::layout},
+            {95, &SoakInput::stripVisibility}, {96, &SoakInput::deactivateWindow},
+            {100, &SoakInput::pianoWindowAway}};
         echoed = panicked = false;
         const int pick = uniform(0, 99);
         return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
@@ -387,6 +377,20 @@ private:
         const int tag = uniform(0, 2);
         settings_.outputModeChanged(tag);
         return "output mode " + std::to_string(tag);
+    }
+    // A slider of the panel (key width, note offset, black keys' touch area) moved anywhere on
+    // its range, or the glissando switched, whatever is held: keys under the fingers and the
+    // mouse change at once.
+    std::string layout() {
+        app::RealSlider* sliders[] = {settings_.keyWidthSlider(), settings_.noteOffsetSlider(),
+                                      settings_.blackKeySlider()};
+        const int which = uniform(0, 3);
+        if (which == 3) {
+            settings_.blackKeyGlissandoCheckbox()->click();
+            return "glissando switched";
+        }
+        sliders[which]->setValue(uniform(sliders[which]->minimum(), sliders[which]->maximum()));
+        return "slider " + std::to_string(which) + " at " + std::to_string(sliders[which]->value());
     }
     std::string instrument() {
         QComboBox& popUp = *settings_.instrumentPopUp();

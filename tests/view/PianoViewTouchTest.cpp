@@ -124,6 +124,10 @@ TEST_F(TouchStrip, OffsetAndWidthChangesReResolveHeldFingersAtOnce) {
     takeNoteEvents();
     view->setNoteOffset(static_cast<float>(96.0 * 100.0 / 2900.0)); // 100 points on: E
     EXPECT_EQ(takeNoteEvents(), "off 0 on 4 ");
+    view->setKeyWidth(static_cast<float>(nan)); // no key anywhere, and nothing left sounding
+    EXPECT_EQ(takeNoteEvents(), "off 4 ");
+    view->setKeyWidth(50);
+    EXPECT_EQ(takeNoteEvents(), "on 4 ");
     view->setKeyWidth(5); // narrow keyboard centred in 600: the finger is off it
     EXPECT_EQ(held(), Notes{});
 }
