@@ -34,9 +34,7 @@ sleep 0.3
 echo "on 60" >&8
 wait_until 10 grep -qx "lit 60" "$work/probe1.out" || fail "the incoming note lit no key"
 wait "${pids[-1]}" 2>/dev/null
-pitch=$(sox "$work/take.wav" -n remix 1 silence 1 0.005 2% trim 0.05 0.4 lowpass 400 lowpass 400 \
-  stat 2>&1 | awk '/Rough   frequency/ {print $3}')
-awk -v f="$pitch" 'BEGIN {exit !(f > 240 && f < 285)}' || fail "pitch $pitch Hz is not middle C"
+heard_middle_c "$work/take.wav" 0.01 || fail "the incoming note is not a clear middle C"
 echo quit >&8
 wait_until 10 grep -qx "lit" "$work/probe1.out" || fail "the note outlived its sender"
 echo quit >&7
