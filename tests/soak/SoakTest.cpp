@@ -5,6 +5,7 @@
 // released nothing sounds. TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run;
 // a failure prints both and the last steps.
 #include "app/AppDelegate.h"
+#include "app/Composition.h"
 #include "app/RealSlider.h"
 #include "app/WindowController.h"
 #include "foundation/DefaultsController.h"
@@ -16,7 +17,6 @@
 #include "model/PianoController.h"
 #include "outputs/MIDIOutput.h"
 #include "outputs/SoundController.h"
-#include "soak/BackgroundStartHook.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
 #include "support/FakeSynthesizer.h"
@@ -36,6 +36,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <future>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
@@ -68,6 +69,42 @@ std::string describe(const Notes& notes) {
 bool includes(const Notes& big, const Notes& small) {
     return std::includes(big.begin(), big.end(), small.begin(), small.end());
 }
+
+// The soak's outputs open as the program's do, in the background, and only once the first
+// openAfter steps have been played: notes pressed while they open, more than the outputs keep
+// one by one, are part of the run.
+struct BackgroundStartHook {
+    static constexpr std::uint64_t openAfter = 600;
+    std::promise<void> open;
+
+    // Before the application launches; midiPort is set once the MIDI system is handed over.
+    void install(std::shared_ptr<AudioJournal> journal, FakeMidiPort*& midiPort) {
+        auto opened = open.get_future().share();
+        app::openInBackground(
+            [opened, &midiPort] {
+                opened.wait();
+                auto system = std::make_unique<FakeMidiPort>();
+                midiPort = system.get();
+                return std::unique_ptr<MidiPort>(std::move(system));
+            },
+            [opened, journal](std::string& failure) {
+                opened.wait();
+                return FakeSynthesizer::opener(journal)(failure);
+            });
+    }
+    // True while the outputs are still opening after step: nothing can be checked yet.
+    bool stillOpening(std::uint64_t step) {
+        if (step + 1 == openAfter) {
+            open.set_value();
+        }
+        while (step + 1 >= openAfter &&
+               (MIDIOutput::shared().isPending() ||
+                PianoController::sharedInstance().soundController().isPending())) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        return step + 1 < openAfter;
+    }
+};
 
 // The application as main() starts it, made on first use and never destroyed (the program tears
 // nothing down either), with the synthesiser and the MIDI system replaced by doubles.
