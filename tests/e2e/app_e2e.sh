@@ -25,9 +25,6 @@ wait_until 10 has_port "Tinkella:left" || fail "synthesiser ports missing"
 # One client carries the MIDI port and the synthesiser's outputs, connected to the playback ports.
 clients=$(jack_lsp | sed -n 's/:.*//p' | grep -v '^system$' | sort -u | tr '\n' ' ')
 [ "$clients" = "Tinkella " ] || fail "clients other than one Tinkella: $clients"
-for port in Tinkella:Tinkella Tinkella:left Tinkella:right; do
-  jack_lsp | grep -qx "$port" || fail "$port missing"
-done
 jack_lsp -c Tinkella:right | grep -q "system:playback_2" || fail "right not connected to playback"
 wait_until 10 find_window '^Tinkella$' || fail "piano window not shown"
 piano=$window
