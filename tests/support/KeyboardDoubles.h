@@ -2,7 +2,6 @@
 
 #include "foundation/DefaultsController.h"
 #include "foundation/NotificationCenter.h"
-#include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
 #include "outputs/MIDIOutput.h"
@@ -11,9 +10,7 @@
 #include "support/FakeMidiPort.h"
 #include "support/FakeSynthesizer.h"
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace tinkella::testing {
 
@@ -27,18 +24,6 @@ struct KeyboardDoubles {
                 center),
           defaults(std::make_unique<InMemoryDefaultsStore>()) {
         defaults.registerDefaults(preferences::registeredDefaults());
-    }
-
-    // MIDI words that left the output, note-ons and note-offs only.
-    std::vector<std::uint32_t> noteWords() const {
-        std::vector<std::uint32_t> words;
-        for (std::uint32_t word : midiPort->sent) {
-            const std::uint8_t kind = ump::statusByte(word) & 0xF0;
-            if (kind == ump::noteOnStatus || kind == ump::noteOffStatus) {
-                words.push_back(word);
-            }
-        }
-        return words;
     }
 
     std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
