@@ -71,13 +71,13 @@ test-asan:
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  $(CTEST_E2E)
 
-# libFuzzer with AddressSanitizer and UBSan over the piano view's input entry points and the
-# settings reader, for FUZZ_SECONDS each, in a clang build of its own.
+# libFuzzer with AddressSanitizer and UBSan over the settings reader, for FUZZ_SECONDS, in a clang
+# build of its own.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	      -DTINKELLA_FUZZ=ON -DTINKELLA_SANITIZE=ON -DTINKELLA_BUILD_BENCH=OFF \
 	      -DTINKELLA_WERROR=OFF -DTINKELLA_FUZZ_SECONDS=$(FUZZ_SECONDS) -DTINKELLA_FUZZ_SEED=$(FUZZ_SEED) $(CMAKE_FLAGS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_piano_view fuzz_settings
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_settings
 	cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \

@@ -27,7 +27,7 @@ lit() {
 }
 # Sends the marker (72, velocity 1; again each time, as a flood drops note-ons) until it alone is lit.
 only_marker_lit() {
-  echo "on 72 1" >&7
+  echo "90 48 01" >&7
   read -r width _ < <(lit)
   [ "$width" -gt 0 ] && [ "$width" -lt 80 ] || { sleep 0.3; return 1; }
 }
@@ -36,12 +36,12 @@ none_lit() { read -r width _ < <(lit); [ "$width" = 0 ] || { sleep 0.3; return 1
 # The marker lit and let go before the flood: the sender reaches the program and the check sees
 # keys. The marker sent after the burst is lit once all of the burst is taken.
 wait_until 20 only_marker_lit || fail "the sender's marker did not light alone (lit: $(lit))"
-echo "on 72 0" >&7
+echo "90 48 00" >&7
 wait_until 20 none_lit || fail "the marker's note-off left it lit"
 echo "burst 60" >&7
 wait_until 60 grep -q "^sent 15360 events" "$work/sender.out" || fail "the burst was not sent"
 wait_until 60 only_marker_lit || fail "keys stayed lit after the flood (columns, first: $(lit))"
-echo "on 72 0" >&7
+echo "90 48 00" >&7
 wait_until 20 none_lit || fail "the marker stayed lit after the flood"
 
 # Every note-off of the flood reached the synthesiser: its notes ring out and it falls silent.

@@ -137,6 +137,27 @@ geometry() {
                            /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
+# Moves the pointer onto middle C of the piano window $piano and runs the xdotool commands $@
+# there. Its keys are 50 points wide, 70 slots make 3500 points and the view is scrolled to 60/96
+# of the overflow; middle C is slot 35, its white part near the bottom, above the scroll bar.
+on_middle_c() {
+  local x y w h
+  read -r x y w h < <(geometry "$piano")
+  xdotool mousemove $((x + 35 * 50 + 25 - (3500 - w) * 60 / 96)) $((y + h - 45)) "$@"
+}
+
+# Clicks middle C until jack_midi_dump shows its note-on, then its note-off: at most three tries,
+# as the dummy server under heavy load can miss a cycle and drop the MIDI written in it.
+click_seen() {
+  local before
+  for _ in 1 2 3; do
+    before=$(wc -l <"$work/dump.log")
+    on_middle_c mousedown 1 sleep 0.6 mouseup 1
+    wait_until 5 received_in_order "$before" "90 3c 7f" "80 3c 00" && return 0
+  done
+  return 1
+}
+
 # Starts jack_midi_dump, its output in $work/dump.log.
 start_dump() {
   jack_midi_dump >"$work/dump.log" 2>&1 &

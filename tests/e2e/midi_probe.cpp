@@ -1,12 +1,11 @@
 // Drives the shared MIDI output for end-to-end tests: --midi=alsa|jack|none picks the system;
-// stdin commands "note N" (on and off), "on N", "enable 0|1" and "quit" act on it while its
-// notifications are relayed. The log goes to stderr; "ready" on stdout marks start-up done.
-// With --audio=NAME the keyboard model and its synthesiser run too: "key N" and "up N" press
-// and let go key N as a played key does, and "lit N..." on stdout lists the keys the MIDI input
-// holds whenever they change.
+// stdin commands "on N" (a note-on) and "quit" act on it while its notifications are relayed.
+// The log goes to stderr; "ready" on stdout marks start-up done. With --audio=NAME the keyboard
+// model and its synthesiser run too: "key N" and "up N" press and let go key N as a played key
+// does, and "lit N..." on stdout lists the keys the MIDI input holds whenever they change.
 #include "app/Composition.h"
-#include "outputs/MIDIOutput.h"
 #include "model/PianoController.h"
+#include "outputs/MIDIOutput.h"
 
 #include <cstdio>
 #include <iostream>
@@ -28,13 +27,8 @@ void run(const std::string& command, tinkella::MIDIOutput& output) {
         piano.keys().at(note).isPressedOnKeyboard = verb == "key";
         return piano.updatePlayingNotesFromPressedKeys();
     }
-    if (verb == "note" || verb == "on") {
+    if (verb == "on") {
         output.noteOn(note, 127, 0);
-    }
-    if (verb == "note") {
-        output.noteOff(note, 0);
-    } else if (verb == "enable") {
-        output.setEnabled(value != 0);
     }
 }
 

@@ -28,16 +28,14 @@ has_properties() {
 }
 has_properties
 wait_until 10 find_window '^Tinkella$' || fail "piano window not shown"
-read -r px py pw ph < <(geometry "$window")
+piano=$window
 corked() { pactl list sink-inputs | grep -q "Corked: $1"; }
-# Middle C as in the application test; each take must hold the note (peak above -26 dBFS).
+# Middle C clicked; each take must hold the note (peak above -26 dBFS).
 take() {
   pw-record -P '{ stream.capture.sink = true }' --target tinkella_sink "$work/$1.wav" &
   recorder=$!
   sleep 0.5
-  xdotool mousemove $((px + 35 * 50 + 25 - (3500 - pw) * 60 / 96)) $((py + ph - 45)) mousedown 1
-  sleep 0.5
-  xdotool mouseup 1
+  on_middle_c mousedown 1 sleep 0.5 mouseup 1
   sleep 0.3
   kill -INT "$recorder" && wait "$recorder"
   peak=$(sox "$work/$1.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')

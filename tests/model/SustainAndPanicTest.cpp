@@ -1,11 +1,6 @@
 // Sustain, panic and the MIDI input in the keyboard model, checked on what both outputs receive.
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "interfaces/MidiMessage.h"
-#include "model/PianoController.h"
-#include "support/FakeMidiLog.h"
-#include "support/FakeMidiPort.h"
-#include "support/FakeSynthesizer.h"
+#include "support/KeyboardDoubles.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,11 +13,7 @@
 namespace tinkella {
 namespace {
 
-using testing::AudioJournal;
 using testing::AudioStep;
-using testing::FakeMidiPort;
-using testing::FakeSynthesizer;
-using testing::MidiLogCapture;
 
 // "on 60", "off 60" or "cc 64 127" for one channel message on the first channel.
 std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
@@ -34,16 +25,8 @@ std::string describe(std::uint32_t status, std::uint32_t data1, std::uint32_t da
                             : "other";
 }
 
-struct Model {
-    Model() {
-        auto system = std::make_unique<FakeMidiPort>();
-        system->createdSourceVisible = false;
-        midiPort = system.get();
-        midi = std::make_unique<MIDIOutput>(std::move(system), log.sink());
-        piano = std::make_unique<PianoController>(
-            std::make_unique<SoundController>(FakeSynthesizer::opener(journal)), *midi, center);
-        journal->steps.clear();
-    }
+struct Model : testing::KeyboardDoubles {
+    Model() { journal->steps.clear(); }
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
     // "t60+" on the strip, keys joined by commas changing at once;
     // "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu; "mute", "unmute",
@@ -68,14 +51,14 @@ struct Model {
                                                        : (down ? ump::noteOnWord(n, 100, 0)
                                                                : ump::noteOffWord(n, 0)));
                 } else if (step == "mute" || step == "unmute") {
-                    piano->setInternalSynthMuted(step == "mute");
+                    piano.setInternalSynthMuted(step == "mute");
                 } else if (step == "midioff") {
-                    midi->setEnabled(false);
+                    midiOutput.setEnabled(false);
                 } else if (step[0] == 'K' || step[0] == 'M') {
-                    piano->setSustained(
+                    piano.setSustained(
                         step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu, down);
                 } else {
-                    PianoKey& key = piano->keys()[std::stoul(step.substr(1))];
+                    PianoKey& key = piano.keys()[std::stoul(step.substr(1))];
                     (step[0] == 'k'   ? key.isPressedOnKeyboard
                      : step[0] == 's' ? key.isPressedOnScreen
                                       : key.isPressedOnTouchBar) = down;
@@ -83,7 +66,7 @@ struct Model {
                 }
             }
             if (changed) {
-                piano->updatePlayingNotesFromPressedKeys();
+                piano.updatePlayingNotesFromPressedKeys();
             }
         }
     }
@@ -100,7 +83,7 @@ struct Model {
     }
     std::string lit() const { // the keys the MIDI input lights
         std::string text = "lit";
-        for (const PianoKey& key : piano->keys()) {
+        for (const PianoKey& key : piano.keys()) {
             text += key.isHeldByMidiIn ? " " + std::to_string(key.note) : "";
         }
         return text;
@@ -116,12 +99,6 @@ struct Model {
         return out;
     }
 
-    std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
-    MidiLogCapture log;
-    NotificationCenter center;
-    FakeMidiPort* midiPort = nullptr;
-    std::unique_ptr<MIDIOutput> midi;
-    std::unique_ptr<PianoController> piano;
     std::size_t seen = 0;
 };
 
@@ -204,14 +181,14 @@ TEST(PanicTest, FromAnyStateEverythingStopsAndEveryFlagClears) {
         auto observer =
             m.center.addObserver(PressedPianoKeysChanged, [&](const Notification&) { ++posts; });
 
-        m.piano->panic();
+        m.piano.panic();
 
         EXPECT_EQ(posts, 1);
-        for (const PianoKey& key : m.piano->keys()) {
+        for (const PianoKey& key : m.piano.keys()) {
             EXPECT_FALSE(key.isPressed() || key.playing || key.isHeldByMidiIn) << key.note;
         }
-        EXPECT_FALSE(m.piano->isSustained());
-        EXPECT_TRUE(m.piano->soundController().soundingNotes().empty());
+        EXPECT_FALSE(m.piano.isSustained());
+        EXPECT_TRUE(m.piano.soundController().soundingNotes().empty());
         const std::vector<std::string> synth = m.synth();
         ASSERT_GE(synth.size(), 3u);
         EXPECT_EQ(std::vector<std::string>(synth.end() - 3, synth.end()),

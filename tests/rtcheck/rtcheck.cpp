@@ -1,12 +1,14 @@
 // The real-time checker, preloaded (LD_PRELOAD) into a program under test. It marks the callbacks
 // that run on real-time threads, without any change to the program, by handing JACK
-// (jack_set_process_callback), PipeWire (a stream's `process` event) and FluidSynth's own audio
-// drivers a trampoline in their place, and counts the calls made inside a mark to functions that
-// may allocate, wait, lock, or reach a file, socket or the system log. Writes to an eventfd are a
-// non-blocking wake-up and are allowed. At exit, a process that ran a marked callback writes
-// "$TINKELLA_RTCHECK_REPORT.<pid>": the callbacks, the offending calls, and per offending
-// function its count and the backtrace of its first call. The marked path never allocates or
-// locks: counts are static atomics, backtraces go to static buffers, backtrace() is primed at load.
+// (jack_set_process_callback), PipeWire (pw_stream_add_listener's `process` event) and
+// FluidSynth's callback audio driver (new_fluid_audio_driver2) a trampoline in their place, and
+// counts the calls made inside a mark to functions that may allocate, wait, lock, or reach a file,
+// socket or the system log; operator new and delete are libstdc++'s, which allocate and free
+// through malloc and free. Writes to an eventfd are a non-blocking wake-up and are allowed. At
+// exit, a process that ran a marked callback writes "$TINKELLA_RTCHECK_REPORT.<pid>": the
+// callbacks, the offending calls, and per offending function its count and the backtrace of its
+// first call. The marked path never allocates or locks: counts are static atomics, backtraces go
+// to static buffers, backtrace() is primed at load.
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
@@ -16,7 +18,6 @@
 #include <execinfo.h>
 #include <fluidsynth.h>
 #include <jack/jack.h>
-#include <new>
 #include <pipewire/stream.h>
 #include <poll.h>
 #include <pthread.h>
@@ -107,11 +108,6 @@ bool eventFd(int fd) {
 // A checked function that passes its arguments on unchanged.
 #define CHECKED(ret, fn, params, args) \
     extern "C" ret fn params { NOTE(#fn); return REAL(ret(*) params, #fn) args; }
-#define NEW(op, params, args, mangled, ...) \
-    void* operator op params __VA_ARGS__ { NOTE("operator new"); return REAL(void* (*) params, mangled) args; }
-#define DELETE(op, params, args, mangled) \
-    void operator op params noexcept { NOTE("operator delete"); REAL(void (*) params, mangled) args; }
-
 extern "C" void* malloc(std::size_t n) {
     if (busy) return arenaAlloc(n);
     NOTE("malloc");
@@ -137,25 +133,6 @@ CHECKED(int, posix_memalign, (void** p, std::size_t align, std::size_t n), (p, a
 CHECKED(void*, aligned_alloc, (std::size_t align, std::size_t n), (align, n))
 CHECKED(void*, memalign, (std::size_t align, std::size_t n), (align, n))
 CHECKED(void*, valloc, (std::size_t n), (n))
-using std::align_val_t, std::nothrow_t, std::size_t;
-NEW(new, (size_t n), (n), "_Znwm")
-NEW(new[], (size_t n), (n), "_Znam")
-NEW(new, (size_t n, const nothrow_t& t), (n, t), "_ZnwmRKSt9nothrow_t", noexcept)
-NEW(new[], (size_t n, const nothrow_t& t), (n, t), "_ZnamRKSt9nothrow_t", noexcept)
-NEW(new, (size_t n, align_val_t a), (n, a), "_ZnwmSt11align_val_t")
-NEW(new[], (size_t n, align_val_t a), (n, a), "_ZnamSt11align_val_t")
-NEW(new, (size_t n, align_val_t a, const nothrow_t& t), (n, a, t), "_ZnwmSt11align_val_tRKSt9nothrow_t", noexcept)
-NEW(new[], (size_t n, align_val_t a, const nothrow_t& t), (n, a, t), "_ZnamSt11align_val_tRKSt9nothrow_t", noexcept)
-DELETE(delete, (void* p), (p), "_ZdlPv")
-DELETE(delete[], (void* p), (p), "_ZdaPv")
-DELETE(delete, (void* p, size_t n), (p, n), "_ZdlPvm")
-DELETE(delete[], (void* p, size_t n), (p, n), "_ZdaPvm")
-DELETE(delete, (void* p, align_val_t a), (p, a), "_ZdlPvSt11align_val_t")
-DELETE(delete[], (void* p, align_val_t a), (p, a), "_ZdaPvSt11align_val_t")
-DELETE(delete, (void* p, size_t n, align_val_t a), (p, n, a), "_ZdlPvmSt11align_val_t")
-DELETE(delete[], (void* p, size_t n, align_val_t a), (p, n, a), "_ZdaPvmSt11align_val_t")
-DELETE(delete, (void* p, const nothrow_t& t), (p, t), "_ZdlPvRKSt9nothrow_t")
-DELETE(delete[], (void* p, const nothrow_t& t), (p, t), "_ZdaPvRKSt9nothrow_t")
 
 CHECKED(int, pthread_mutex_lock, (pthread_mutex_t* m), (m))
 CHECKED(int, pthread_mutex_trylock, (pthread_mutex_t* m), (m))
@@ -322,25 +299,10 @@ extern "C" fluid_audio_driver_t* new_fluid_audio_driver2(fluid_settings_t* setti
     return slot ? real(settings, markedFluid, slot) : real(settings, func, data);
 }
 
-// The plain driver's thread calls fluid_synth_process inside FluidSynth, where no trampoline
-// reaches it; the callback form renders the same.
-extern "C" fluid_audio_driver_t* new_fluid_audio_driver(fluid_settings_t* settings,
-                                                        fluid_synth_t* synth) {
-    return new_fluid_audio_driver2(settings, REAL(fluid_audio_func_t, "fluid_synth_process"),
-                                   synth);
-}
-
 extern "C" void pw_stream_add_listener(pw_stream* stream, spa_hook* listener,
                                        const pw_stream_events* events, void* data) {
     REAL(void (*)(pw_stream*, spa_hook*, const pw_stream_events*, void*), "pw_stream_add_listener")
     (stream, listener, markedEvents(events, data), data);
-}
-
-extern "C" pw_stream* pw_stream_new_simple(pw_loop* loop, const char* name, pw_properties* props,
-                                           const pw_stream_events* events, void* data) {
-    return REAL(pw_stream *
-                    (*)(pw_loop*, const char*, pw_properties*, const pw_stream_events*, void*),
-                "pw_stream_new_simple")(loop, name, props, markedEvents(events, data), data);
 }
 
 // --- the report -----------------------------------------------------------------------------

@@ -5,23 +5,24 @@
 // released nothing sounds. TINKELLA_SOAK_SEED and TINKELLA_SOAK_STEPS replay or lengthen a run;
 // a failure prints both and the last steps.
 #include "app/AppDelegate.h"
+#include "app/Composition.h"
+#include "app/RealSlider.h"
 #include "app/WindowController.h"
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
 #include "hosting/QtStripWindow.h"
 #include "interfaces/MidiMessage.h"
-#include "interfaces/StandardError.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
-#include "soak/BackgroundStartHook.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
+#include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
 #include "support/FakeSynthesizer.h"
-#include "support/NoteLedger.h"
+#include "support/QtTestApplication.h"
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -31,9 +32,11 @@
 #include <QTest>
 #include <QTouchEvent>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <future>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
@@ -49,10 +52,6 @@ namespace tinkella::testing {
 namespace {
 
 using Notes = std::set<std::uint32_t>;
-
-struct DiscardingStandardError : StandardErrorWriter {
-    void write(std::string_view) override {}
-};
 
 std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
@@ -71,6 +70,109 @@ bool includes(const Notes& big, const Notes& small) {
     return std::includes(big.begin(), big.end(), small.begin(), small.end());
 }
 
+// What a listener on the far side of an output holds, from the first channel's notes and pedal
+// alone; while the pedal is down, ended notes ring on. A count above one is a note started twice
+// without an end: a second voice. All Sound Off (120) silences everything.
+class NoteLedger {
+public:
+    bool pedalDown() const { return pedal_; }
+    std::set<std::uint32_t> held() const {
+        std::set<std::uint32_t> notes;
+        for (std::uint32_t n = 0; n < counts_.size(); ++n) {
+            if (counts_[n] > 0) {
+                notes.insert(n);
+            }
+        }
+        return notes;
+    }
+    int maxCount() const { return *std::max_element(counts_.begin(), counts_.end()); }
+    std::uint64_t noteOns = 0;
+
+protected:
+    void channelMessage(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
+        pedal_ = status == 0xB0U && data1 == 64 ? data2 >= 64 : pedal_;
+        status == 0xB0U && data1 == 120 ? counts_.fill(0) : void();
+        if ((status & 0xEFU) != 0x80U || data1 >= counts_.size()) { // first channel only
+            return;
+        }
+        if (status == 0x90U && data2 > 0) {
+            ++counts_[data1];
+            ++noteOns;
+        } else if (counts_[data1] > 0) {
+            --counts_[data1];
+        }
+    }
+
+private:
+    std::array<int, 128> counts_{};
+    bool pedal_ = false;
+};
+
+// A MIDI receiver on the virtual source: every word the fake MIDI system was handed arrives.
+class MidiReceiverLedger : public NoteLedger {
+public:
+    void catchUp(const FakeMidiPort& system) {
+        for (; seen_ < system.sent.size(); ++seen_) {
+            const std::uint32_t word = system.sent[seen_];
+            if (ump::messageType(word) == ump::midi1ChannelVoiceType) {
+                channelMessage(ump::statusByte(word), ump::data1(word), ump::data2(word));
+            }
+        }
+    }
+
+private:
+    std::size_t seen_ = 0;
+};
+
+// The synthesiser's own view. forget() counts the journal's steps and clears them.
+class SynthLedger : public NoteLedger {
+public:
+    void forget(AudioJournal& journal) {
+        for (const AudioStep& step : journal.steps) {
+            if (step.kind == AudioStep::MidiEvent) {
+                channelMessage(step.a, step.b, step.c);
+            }
+        }
+        journal.steps.clear();
+    }
+};
+
+// The soak's outputs open as the program's do, in the background, and only once the first
+// openAfter steps have been played: notes pressed while they open, more than the outputs keep
+// one by one, are part of the run.
+struct BackgroundStartHook {
+    static constexpr std::uint64_t openAfter = 600;
+    std::promise<void> open;
+
+    // Before the application launches; midiPort is set once the MIDI system is handed over.
+    void install(std::shared_ptr<AudioJournal> journal, FakeMidiPort*& midiPort) {
+        auto opened = open.get_future().share();
+        app::openInBackground(
+            [opened, &midiPort] {
+                opened.wait();
+                auto system = std::make_unique<FakeMidiPort>();
+                midiPort = system.get();
+                return std::unique_ptr<MidiPort>(std::move(system));
+            },
+            [opened, journal](std::string& failure) {
+                opened.wait();
+                return FakeSynthesizer::opener(journal)(failure);
+            });
+    }
+    // True while the outputs are still opening after step: nothing can be checked yet.
+    bool stillOpening(std::uint64_t step) {
+        if (step + 1 == openAfter) {
+            open.set_value();
+        }
+        while (step + 1 >= openAfter &&
+               (MIDIOutput::shared().isPending() ||
+                PianoController::sharedInstance().soundController().isPending())) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        return step + 1 < openAfter;
+    }
+};
+
 // The application as main() starts it, made on first use and never destroyed (the program tears
 // nothing down either), with the synthesiser and the MIDI system replaced by doubles.
 struct Application {
@@ -80,25 +182,12 @@ struct Application {
     BackgroundStartHook backgroundStart;
 
     Application() {
-        static int argc = 1;
-        static char* argv[] = {const_cast<char*>("soak_tests"), nullptr};
-        new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
+        ensureQtApplication().setQuitOnLastWindowClosed(false);
         // Fingers put down beside the strip's window reach no window; that is expected here.
         QLoggingCategory::setFilterRules(QStringLiteral("qt.pointer.dispatch=false"));
         DefaultsController::setSharedStoreFactory(
             [] { return std::make_unique<InMemoryDefaultsStore>(); });
-        PianoController::setSharedSoundFactory([journal = journal] {
-            return std::make_unique<SoundController>(FakeSynthesizer::opener(journal));
-        });
-        MIDIOutput::setSharedPortFactory([this] {
-            auto system = std::make_unique<FakeMidiPort>();
-            midiPort = system.get();
-            return system;
-        });
-        MIDIOutput::setSharedLogFactory([] {
-            return MidiLogSink{nullptr, std::make_unique<DiscardingStandardError>()};
-        });
+        MIDIOutput::setSharedLogFactory([] { return MidiLogCapture().sink(); });
         backgroundStart.install(journal, midiPort);
         delegate.launch();
         QCoreApplication::processEvents();
@@ -126,16 +215,13 @@ public:
     // Does one random thing; returns what, for the failure report.
     std::string randomStep() {
         using Step = std::string (SoakInput::*)();
-        static constexpr std::pair<int, Step> steps[] = {{35, &SoakInput::touch},
-                                                         {56, &SoakInput::mouse},
-                                                         {70, &SoakInput::computerKey},
-                                                         {83, &SoakInput::midiIn},
-                                                         {84, &SoakInput::panic},
-                                                         {88, &SoakInput::outputMode},
-                                                         {91, &SoakInput::instrument},
-                                                         {94, &SoakInput::stripVisibility},
-                                                         {96, &SoakInput::deactivateWindow},
-                                                         {100, &SoakInput::pianoWindowAway}};
+        static constexpr std::pair<int, Step> steps[] = {
+            {35, &SoakInput::touch},           {56, &SoakInput::mouse},
+            {70, &SoakInput::computerKey},     {83, &SoakInput::midiIn},
+            {84, &SoakInput::panic},           {88, &SoakInput::outputMode},
+            {90, &SoakInput::instrument},      {93, &SoakInput::layout},
+            {95, &SoakInput::stripVisibility}, {96, &SoakInput::deactivateWindow},
+            {100, &SoakInput::pianoWindowAway}};
         echoed = panicked = false;
         const int pick = uniform(0, 99);
         return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
@@ -387,6 +473,20 @@ private:
         const int tag = uniform(0, 2);
         settings_.outputModeChanged(tag);
         return "output mode " + std::to_string(tag);
+    }
+    // A slider of the panel (key width, note offset, black keys' touch area) moved anywhere on
+    // its range, or the glissando switched, whatever is held: keys under the fingers and the
+    // mouse change at once.
+    std::string layout() {
+        app::RealSlider* sliders[] = {settings_.keyWidthSlider(), settings_.noteOffsetSlider(),
+                                      settings_.blackKeySlider()};
+        const int which = uniform(0, 3);
+        if (which == 3) {
+            settings_.blackKeyGlissandoCheckbox()->click();
+            return "glissando switched";
+        }
+        sliders[which]->setValue(uniform(sliders[which]->minimum(), sliders[which]->maximum()));
+        return "slider " + std::to_string(which) + " at " + std::to_string(sliders[which]->value());
     }
     std::string instrument() {
         QComboBox& popUp = *settings_.instrumentPopUp();

@@ -1,44 +1,32 @@
 #pragma once
 
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "foundation/DefaultsController.h"
 #include "foundation/NotificationCenter.h"
-#include "interfaces/MidiMessage.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
+#include "support/FakeSynthesizer.h"
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace tinkella::testing {
 
-// A keyboard model of its own for one test: silent synthesiser, MIDI output on the scripted
+// A keyboard model of its own for one test: a recording synthesiser, MIDI output on the scripted
 // MIDI system (log captured), its own notification centre and an in-memory preference store
 // with the application's defaults registered.
 struct KeyboardDoubles {
     KeyboardDoubles()
         : midiOutput(std::move(ownedMidiPort), midiLog.sink()),
-          piano(std::make_unique<SoundController>(nullptr), midiOutput, center),
+          piano(std::make_unique<SoundController>(FakeSynthesizer::opener(journal)), midiOutput,
+                center),
           defaults(std::make_unique<InMemoryDefaultsStore>()) {
         defaults.registerDefaults(preferences::registeredDefaults());
     }
 
-    // MIDI words that left the output, note-ons and note-offs only.
-    std::vector<std::uint32_t> noteWords() const {
-        std::vector<std::uint32_t> words;
-        for (std::uint32_t word : midiPort->sent) {
-            const std::uint8_t kind = ump::statusByte(word) & 0xF0;
-            if (kind == ump::noteOnStatus || kind == ump::noteOffStatus) {
-                words.push_back(word);
-            }
-        }
-        return words;
-    }
-
+    std::shared_ptr<AudioJournal> journal = std::make_shared<AudioJournal>();
     NotificationCenter center;
     MidiLogCapture midiLog;
     std::unique_ptr<FakeMidiPort> ownedMidiPort = std::make_unique<FakeMidiPort>();
