@@ -82,7 +82,8 @@ void JackCallbacks::process(jack_nframes_t frames) {
     if (JackSynthBus* bus = audio.load(std::memory_order_acquire)) {
         bus->process(frames);
     }
-    cycles_.fetch_add(1, std::memory_order_release);
+    // The process callback alone writes the count: no locked instruction needed.
+    cycles_.store(cycles_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
 }
 
 void JackCallbacks::receive(void* buffer) {
@@ -111,6 +112,11 @@ void JackCallbacks::sendQueued(void* buffer) {
     // Read first: every message counted here is in the ring by now.
     const std::uint64_t queued = queued_.load(std::memory_order_acquire);
     jack_midi_clear_buffer(buffer);
+    // Nothing queued since the ring was last found empty: the ring's own indices, on cache
+    // lines of their own that an idle cycle would find cold, stay untouched.
+    if (!hasCarried_ && queued == written_.load(std::memory_order_relaxed)) {
+        return;
+    }
     MidiEventRing::Event event;
     while (hasCarried_ || outgoing_.pop(event)) {
         if (hasCarried_) {

@@ -70,7 +70,7 @@ private:
     bool hasCarried_ = false;
     // Messages queued so far (main thread's), and how many of them the process callback had
     // written when it last found nothing left to write: the ring itself is asked only by its
-    // consumer.
+    // consumer, and only in a cycle that finds the two counts apart.
     std::atomic<std::uint64_t> queued_{0};
     std::atomic<std::uint64_t> written_{0};
     std::atomic<std::uint64_t> cycles_{0}; // process callbacks completed
