@@ -32,14 +32,14 @@
 #include "app/AppInfo.h"
 #include "app/Composition.h"
 #include "app/WindowController.h"
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "foundation/PeakLimiter.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
 #include "hosting/QtStripWindow.h"
 #include "interfaces/StandardError.h"
 #include "model/PianoController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "view/PianoView.h"
 
 #include <QApplication>

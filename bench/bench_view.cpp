@@ -1,11 +1,11 @@
 // Piano view costs: the strip's pressed-key update with ten fingers down, and one full drawing
 // pass of the window view and of the strip through the QPainter context into an image.
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
-#include "model/PianoController.h"
-#include "model/PianoKey.h"
 #include "adapters/qt/QtPainterDrawContext.h"
 #include "foundation/NotificationCenter.h"
+#include "model/PianoController.h"
+#include "model/PianoKey.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "view/PianoView.h"
 
 #include <QGuiApplication>

@@ -5,11 +5,11 @@
 #include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
 #include "app/WindowController.h"
-#include "outputs/MIDIOutput.h"
 #include "hosting/PianoWindowController.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
+#include "outputs/MIDIOutput.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -2,12 +2,12 @@
 
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
-#include "outputs/MIDIOutput.h"
-#include "outputs/SoundController.h"
 #include "foundation/NotificationCenter.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
 #include "view/PianoView.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "outputs/SoundController.h"
 #include "interfaces/MidiPort.h"
 #include "model/PianoKey.h"
+#include "outputs/SoundController.h"
 
 #include <array>
 #include <compare>

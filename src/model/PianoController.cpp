@@ -1,8 +1,8 @@
 #include "model/PianoController.h"
 
+#include "interfaces/MidiMessage.h"
 #include "outputs/MIDIOutput.h"
 #include "outputs/SoundController.h"
-#include "interfaces/MidiMessage.h"
 
 #include <cstdint>
 #include <utility>
