@@ -1,6 +1,7 @@
 // The MIDI output's diagnostic lines, as a table of scripted MIDI systems and what is done with
 // them, and the mends that keep notes from hanging in the programs that listen.
 #include "outputs/MIDIOutput.h"
+#include "outputs/PerformanceRecorder.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
 
@@ -161,6 +162,23 @@ TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
     o.output->setEnabled(true);
     o.output->setEnabled(false);
     EXPECT_TRUE(o.midi->sent.empty());
+}
+
+// The performance kept hears the player whether or not the output is on, and the MIDI input.
+TEST(MIDIOutputMend, RecorderKeepsWhatCannotLeave) {
+    std::int64_t now = 0;
+    PerformanceRecorder recorder([&now] { return now++; });
+    Output o;
+    o.output->setRecorder(&recorder);
+    o.output->setEnabled(false);
+    o.output->noteOn(60, 127, 2);
+    o.output->panic(2);
+    o.midi->receive(1, 0x20914000u);
+    const Performance p = recorder.performance();
+    ASSERT_EQ(p.played.size(), 2u);
+    EXPECT_EQ(p.played[1].bytes[1], 123);
+    ASSERT_EQ(p.received.size(), 1u);
+    EXPECT_EQ(p.received[0].bytes[0], 0x91);
 }
 
 } // namespace
