@@ -144,9 +144,12 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
 }
 
 // Switching off ends every note a listener heard start, including one whose note-off was
-// refused, and none whose note-on was refused; switching again sends nothing more.
+// refused, and none whose note-on was refused; switching again sends nothing more. The
+// performance kept has every message played, whether it left or not, and those received.
 TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
+    PerformanceRecorder recorder([] { return 0; });
     Output o;
+    o.output->setRecorder(&recorder);
     o.output->noteOn(60, 127, 0);
     o.output->noteOn(62, 127, 3);
     o.output->noteOn(64, 127, 0);
@@ -162,23 +165,14 @@ TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
     o.output->setEnabled(true);
     o.output->setEnabled(false);
     EXPECT_TRUE(o.midi->sent.empty());
-}
-
-// The performance kept hears the player whether or not the output is on, and the MIDI input.
-TEST(MIDIOutputMend, RecorderKeepsWhatCannotLeave) {
-    std::int64_t now = 0;
-    PerformanceRecorder recorder([&now] { return now++; });
-    Output o;
-    o.output->setRecorder(&recorder);
-    o.output->setEnabled(false);
-    o.output->noteOn(60, 127, 2);
-    o.output->panic(2);
+    o.output->noteOn(74, 127, 0);
+    o.output->panic(0);
     o.midi->receive(1, 0x20914000u);
     const Performance p = recorder.performance();
-    ASSERT_EQ(p.played.size(), 2u);
-    EXPECT_EQ(p.played[1].bytes[1], 123);
-    ASSERT_EQ(p.received.size(), 1u);
-    EXPECT_EQ(p.received[0].bytes[0], 0x91);
+    ASSERT_EQ(p.played.size(), 12u);
+    EXPECT_EQ(p.played[10].bytes[1], 74);
+    EXPECT_EQ(p.played[11].bytes[1], 123);
+    EXPECT_EQ(p.received.at(0).bytes[0], 0x91);
 }
 
 } // namespace
