@@ -2,12 +2,15 @@
 // clock is the benchmark's own, so the minutes pass at once): memory taken as the ring fills
 // (resident pages of the process, beside the bound), events kept, whether what is saved is
 // exactly the last 30 minutes, and the time to save a full ring and a dense half hour as a MIDI
-// file. Densities in events a second: 20 (a pianist's dense passage, pedal and all, with a MIDI
-// keyboard playing beside) and 1,000 (a flood, beyond the ring's half hour).
+// file, beside the floor of writing the same bytes. Densities in events a second: 20 (a pianist's
+// dense passage, pedal and all, with a MIDI keyboard playing beside) and 1,000 (a flood, beyond the
+// ring's half hour).
 #include "app/PerformanceFile.h"
+#include "foundation/StandardMidiFile.h"
 #include "outputs/PerformanceRecorder.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -126,6 +129,23 @@ void save(benchmark::State& state) {
     state.counters["events kept"] = static_cast<double>(recorder.size());
 }
 BENCHMARK(save)->Arg(20)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The floor of a save: the same file's bytes, already made, written and renamed the same way.
+void writeOnly(benchmark::State& state) {
+    std::int64_t now = 0;
+    PerformanceRecorder recorder([&now] { return now; });
+    play(recorder, now, randomPlaying(static_cast<double>(state.range(0)), now));
+    const std::string bytes = standardMidiFile(recorder.performance());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("last.mid"));
+    for (auto _ : state) {
+        QSaveFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        benchmark::DoNotOptimize(file.commit());
+    }
+}
+BENCHMARK(writeOnly)->Arg(20)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tinkella
