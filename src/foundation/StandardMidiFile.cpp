@@ -1,5 +1,7 @@
 #include "foundation/StandardMidiFile.h"
 
+#include "interfaces/MidiMessage.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -29,21 +31,26 @@ std::size_t messageSize(std::uint8_t status) {
 // One track's events in ticks since the origin, and the notes and pedals it leaves held.
 class TrackWriter {
 public:
-    void message(std::uint32_t tick, const std::uint8_t* bytes) {
-        const std::size_t size = messageSize(bytes[0]);
+    // Data bytes above 127 keep their low seven bits, so that no reader takes one for a status.
+    void message(std::uint32_t tick, const std::uint8_t* given) {
+        const std::size_t size = messageSize(given[0]);
         if (size == 0) {
             return;
         }
+        const std::uint8_t bytes[] = {given[0], static_cast<std::uint8_t>(given[1] & 0x7F),
+                                      static_cast<std::uint8_t>(given[2] & 0x7F)};
         const std::uint8_t channel = bytes[0] & 0x0F;
         const std::uint8_t kind = bytes[0] & 0xF0;
-        const std::uint8_t note = bytes[1] & 0x7F;
-        if (kind == 0x90 && bytes[2] != 0) {
+        const std::uint8_t note = bytes[1];
+        if (kind == ump::noteOnStatus && bytes[2] != 0) {
             ++held_[channel][note];
-        } else if ((kind == 0x80 || kind == 0x90) && held_[channel][note] > 0) {
+        } else if ((kind == ump::noteOffStatus || kind == ump::noteOnStatus) &&
+                   held_[channel][note] > 0) {
             --held_[channel][note];
-        } else if (kind == 0xB0 && bytes[1] == 64) {
-            pedal_[channel] = bytes[2] >= 64;
-        } else if (kind == 0xB0 && (bytes[1] == 120 || bytes[1] == 123)) {
+        } else if (kind == ump::controlChangeStatus && bytes[1] == ump::sustainController) {
+            pedal_[channel] = bytes[2] >= ump::pedalDownFrom;
+        } else if (kind == ump::controlChangeStatus && (bytes[1] == ump::allSoundOffController ||
+                                                        bytes[1] == ump::allNotesOffController)) {
             endHeld(tick, channel);
         }
         event(tick, bytes, size);
@@ -54,7 +61,9 @@ public:
         for (std::uint8_t channel = 0; channel < 16; ++channel) {
             endHeld(endTick, channel);
             if (pedal_[channel]) {
-                const std::uint8_t lift[] = {static_cast<std::uint8_t>(0xB0 | channel), 64, 0};
+                const std::uint8_t lift[] = {
+                    static_cast<std::uint8_t>(ump::controlChangeStatus | channel),
+                    ump::sustainController, 0};
                 event(endTick, lift, 3);
             }
         }
@@ -78,7 +87,8 @@ private:
     void endHeld(std::uint32_t tick, std::uint8_t channel) {
         for (std::uint8_t note = 0; note < 128; ++note) {
             for (; held_[channel][note] > 0; --held_[channel][note]) {
-                const std::uint8_t off[] = {static_cast<std::uint8_t>(0x80 | channel), note, 0};
+                const std::uint8_t off[] = {static_cast<std::uint8_t>(ump::noteOffStatus | channel),
+                                            note, 0};
                 event(tick, off, 3);
             }
         }
