@@ -4,12 +4,14 @@
 #include "app/Composition.h"
 #include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
+#include "app/PerformanceFile.h"
 #include "app/WindowController.h"
 #include "hosting/PianoWindowController.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
 #include "outputs/MIDIOutput.h"
+#include "outputs/PerformanceRecorder.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -95,11 +97,16 @@ void AppDelegate::applicationWillFinishLaunching() {
     handlers.showKeyboardMapping = [this] {
         showKeyboardMapping();
     };
+    handlers.saveLastPerformance = [this] {
+        savePerformanceFromMenu(settingsWindowController_
+                                    ? settingsWindowController_->keyboardWindow()->window()
+                                    : nullptr);
+    };
     mainMenu_ = makeMainMenu(handlers);
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
-    MIDIOutput::shared();
+    MIDIOutput::shared().setRecorder(&PerformanceRecorder::shared());
     watchMidiNotifications();
     settingsWindowController_ = std::make_unique<WindowController>(std::move(mainMenu_));
     if (settingsWindowController_->shouldShowSettingsAtLaunch()) {

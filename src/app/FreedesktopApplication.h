@@ -10,9 +10,10 @@
 namespace tinkella::app {
 
 // org.freedesktop.Application on the session bus, exported on an object that the instance
-// owns. The program opens no files and offers no actions: Open and ActivateAction bring it
-// forward like Activate. The platform data's "activation-token" and "desktop-startup-id" are
-// passed on. Main thread only.
+// owns. The program opens no files: Open brings it forward like Activate. The one action,
+// "save-performance", takes a file path (a string) and saves the last performance there without
+// coming forward; any other action brings it forward. The platform data's "activation-token"
+// and "desktop-startup-id" are passed on. Main thread only.
 class FreedesktopApplication : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")

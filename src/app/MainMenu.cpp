@@ -127,6 +127,8 @@ std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
     panic->setShortcutContext(Qt::WindowShortcut);
     addItem(windowMenu, QStringLiteral("Computer Keyboard\u2026"), {},
             handlers.showKeyboardMapping);
+    addItem(windowMenu, QStringLiteral("Save Last Performance\u2026"),
+            QKeySequence(Qt::CTRL | Qt::Key_S), handlers.saveLastPerformance);
     QObject::connect(windowMenu, &QMenu::aboutToShow, windowMenu,
                      [windowMenu, listStart, listEnd, sustain, isSustained = handlers.isSustained] {
                          fillWindowList(windowMenu, listStart, listEnd);

@@ -226,7 +226,12 @@ void MIDIOutput::panic(std::uint8_t channel) {
         waiting_.push_back({Waiting::Panic, 0, 0, channel});
         return;
     }
-    // Nothing can leave, or nothing was left on: one line instead of one per message.
+    // Nothing can leave, or nothing was left on: one line instead of one per message. The
+    // performance kept still sees every note end.
+    if ((!isAvailable_ || !isEnabled_) && recorder_) {
+        recorder_->played(static_cast<std::uint8_t>(ump::controlChangeStatus | (channel & 0x0F)),
+                          ump::allNotesOffController, 0);
+    }
     if (!isAvailable_) {
         error("panic skipped: MIDI source unavailable");
         return;
@@ -303,6 +308,9 @@ void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
 }
 
 void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    if (recorder_) {
+        recorder_->played(status, data1, data2);
+    }
     if (!isAvailable_) {
         error("send skipped: MIDI source unavailable");
         return;
@@ -346,6 +354,9 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
 }
 
 void MIDIOutput::received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
+    if (recorder_) {
+        recorder_->received(bytes, size);
+    }
     if (inputListener_) {
         inputListener_->received(sender, bytes, size);
     }

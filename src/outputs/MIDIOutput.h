@@ -3,6 +3,7 @@
 #include "interfaces/MidiPort.h"
 #include "interfaces/StandardError.h"
 #include "interfaces/SystemLog.h"
+#include "outputs/PerformanceRecorder.h"
 
 #include <chrono>
 #include <cstdint>
@@ -85,6 +86,9 @@ public:
     // away it hears every sender gone (sender 0). Replaces the previous listener, which must
     // outlive its time here (null: none); until there is one, received messages are dropped.
     void setInputListener(MidiInputListener* listener) { inputListener_ = listener; }
+    // Keeps every message handed to the source, before it is known whether it can leave, and
+    // every one received; it must outlive its time here (null: none).
+    void setRecorder(PerformanceRecorder* recorder) { recorder_ = recorder; }
 
     // The MIDI system's notifications and received messages: watch this descriptor (-1: nothing to
     // watch) and call dispatchNotifications() when it is readable; the handler's lines are written
@@ -131,6 +135,7 @@ private:
     std::unique_ptr<MidiPort> port_;
     MidiLogSink sink_;
     MidiInputListener* inputListener_ = nullptr;
+    PerformanceRecorder* recorder_ = nullptr;
     bool isAvailable_ = false;
     bool systemGone_ = false; // published, then the system went away
     bool isEnabled_ = true;

@@ -1,6 +1,7 @@
 // The MIDI output's diagnostic lines, as a table of scripted MIDI systems and what is done with
 // them, and the mends that keep notes from hanging in the programs that listen.
 #include "outputs/MIDIOutput.h"
+#include "outputs/PerformanceRecorder.h"
 #include "support/FakeMidiLog.h"
 #include "support/FakeMidiPort.h"
 
@@ -143,9 +144,12 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
 }
 
 // Switching off ends every note a listener heard start, including one whose note-off was
-// refused, and none whose note-on was refused; switching again sends nothing more.
+// refused, and none whose note-on was refused; switching again sends nothing more. The
+// performance kept has every message played, whether it left or not, and those received.
 TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
+    PerformanceRecorder recorder([] { return 0; });
     Output o;
+    o.output->setRecorder(&recorder);
     o.output->noteOn(60, 127, 0);
     o.output->noteOn(62, 127, 3);
     o.output->noteOn(64, 127, 0);
@@ -161,6 +165,14 @@ TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
     o.output->setEnabled(true);
     o.output->setEnabled(false);
     EXPECT_TRUE(o.midi->sent.empty());
+    o.output->noteOn(74, 127, 0);
+    o.output->panic(0);
+    o.midi->receive(1, 0x20914000u);
+    const Performance p = recorder.performance();
+    ASSERT_EQ(p.played.size(), 12u);
+    EXPECT_EQ(p.played[10].bytes[1], 74);
+    EXPECT_EQ(p.played[11].bytes[1], 123);
+    EXPECT_EQ(p.received.at(0).bytes[0], 0x91);
 }
 
 } // namespace

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A click, a computer key with the sustain and a sender into "Tinkella In", saved by D-Bus, read by
+# midicsv and mido: what jack_midi_dump saw, times within 1 ms unless its frame clock lost 0.3 ms
+# to late cycles (exit 77). A save into a missing folder says why in one line and loses nothing.
+set -u
+[ -n "${PERFORMANCE_E2E_BUS:-}" ] || PERFORMANCE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"
+bin=$1 && source "$(dirname "$0")/lib.sh"
+# The bus name goes to the copy of the default settings file, under $HOME/.config.
+export HOME=$work/home && unset XDG_CONFIG_HOME WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_x 1920x1080 || fail "Xvfb with openbox did not start"
+# Each cycle the dummy driver starts late is time its clock loses for good: real-time priority.
+jackd -R -P 60 --sync -n "$server" -d dummy -r 64000 -p 32 >"$work/jackd.log" 2>&1 & jackd_pid=$!
+jack_wait -s "$server" -w -t 10 >/dev/null 2>&1 || fail "jackd did not start"
+start_app tinkella --midi=jack --audio=none
+wait_until 15 find_window '^Tinkella$' && piano=$window || fail "piano window not shown"
+jack_midi_dump -a >"$work/dump.log" 2>&1 &
+pids+=($!) && wait_until 10 has_port "midi-monitor:input" || fail "jack_midi_dump did not start"
+connect_dump "$work/tinkella.log"
+exec 7> >("$2" "Tinkella:Tinkella In" >"$work/sender.out" 2>"$work/sender.log")
+wait_until 10 grep -qx connected "$work/sender.out" || fail "the sender did not connect"
+jack_connect midi_send:out midi-monitor:input && sleep 0.2 || fail "jack_connect sender failed"
+
+xdotool windowactivate --sync "$piano" && sleep 0.3 && eval "$(xdotool getwindowgeometry --shell "$piano")"
+from=$(wc -l <"$work/jackd.log") # late cycles counted from here
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 45)) mousedown 1 sleep 0.3 mouseup 1 sleep 0.2
+xdotool keydown space sleep 0.1 keydown z sleep 0.3 keyup z sleep 0.1 keyup space sleep 0.2
+for line in "c2 05" "92 40 5a" "b2 40 7f" "82 40 00" "b2 40 00"; do echo "$line" >&7 && sleep 0.15; done; sleep 0.5
+lost=$(tail -n +"$((from + 1))" "$work/jackd.log" | awk '/Process XRun/ {s += $(NF - 1)} END {print s + 0}')
+
+for name in missing/a a b; do
+  gdbus call --session --dest com.quorvin.Tinkella --object-path /com/quorvin/Tinkella --method org.\
+freedesktop.Application.ActivateAction save-performance "[<'$work/$name.mid'>]" {} >/dev/null ||
+    fail "the D-Bus action failed"
+done
+wait_until 5 grep -q "saved to $work/b.mid" "$work/tinkella.log" || fail "nothing saved"
+[ "$(grep -c "not saved to $work/missing/a.mid: " "$work/tinkella.log")" = 1 ] &&
+  cmp -s "$work/a.mid" "$work/b.mid" || fail "the failed save did not say why once, or lost some"
+midicsv "$work/a.mid" >"$work/a.csv" || fail "midicsv cannot read the file"
+
+rc=0 && /usr/bin/python3 - "$work/a.mid" "$work/a.csv" "$work/dump.log" <<'PY' || rc=$?
+import mido, re, sys
+f = mido.MidiFile(sys.argv[1])
+assert (f.type, f.ticks_per_beat, [m.tempo for m in f.tracks[0] if m.type == 'set_tempo']) == (1, 960, [500000])
+timed = lambda events: [(t / 1920, tuple(b)) for t, b in events]  # 960 ticks a half second
+by_mido = [timed((sum(x.time for x in t[:i + 1]), m.bytes()) for i, m in enumerate(t)
+                 if not m.is_meta) for t in f.tracks[1:]]
+kinds = {'Note_off_c': 0x80, 'Note_on_c': 0x90, 'Control_c': 0xB0, 'Program_c': 0xC0}
+rows = [[x.strip() for x in r.split(',')] for r in open(sys.argv[2], encoding='latin-1')]
+by_csv = [timed((int(r[1]), [kinds[r[2]] | int(r[3])] + [int(x) for x in r[4:]])
+                for r in rows if r[0] == n and r[2] in kinds) for n in '23']
+dump = [(int(m[1]) / 64000, tuple(int(x, 16) for x in m[2].split())) for m in
+        re.finditer(r'^\s*(\d+): ((?:[0-9a-f]{2}(?: |$))+)', open(sys.argv[3]).read(), re.M)]
+seen = [[(t - dump[0][0], b) for t, b in dump if (b[0] & 15 == 2) == i] for i in (0, 1)]
+assert by_mido == by_csv and [[b for _, b in t] for t in by_mido] == [[b for _, b in t] for t in seen]
+assert list(map(len, seen)) == [6, 5], seen
+errors = [round((a - b) * 1000, 3) for k, h in zip(by_mido, seen) for (a, _), (b, _) in zip(k, h)]
+print('time differences, ms:', errors); sys.exit(3 if max(map(abs, errors)) > 1 else 0)
+PY
+[ $rc = 0 ] && echo PASS && exit 0
+[ $rc = 3 ] || fail "the saved file disagrees with what jack_midi_dump saw: $(grep -c : "$work/dump.log") events"
+[ "$lost" -gt 300 ] && echo "SKIP: times unchecked, the server's clock lost $lost us" && exit 77
+fail "times further than 1 ms from what jack_midi_dump saw"
