@@ -17,7 +17,7 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: run test install deps build build-asan test-main test-asan bench bench-latency soak fuzz clean
+.PHONY: run test install deps deb test-package build build-asan test-main test-asan bench bench-latency soak fuzz clean
 
 run: build
 	./$(BUILD)/tinkella
@@ -92,5 +92,15 @@ soak: build
 bench-latency: build
 	./$(BUILD)/bench/bench_latency 300
 
+# The Debian package of the tree (debian/), built in obj-<triplet> and moved into dist/; the
+# tree is left as it was (dh_clean removes what the build wrote under debian/).
+# dpkg-buildpackage writes its results beside the tree, whence they are moved.
+DEB_VERSION = $(shell dpkg-parsechangelog -SVersion)
+deb: deps
+	rm -rf dist && mkdir -p dist
+	dpkg-buildpackage -us -uc -b
+	mv ../tinkella_$(DEB_VERSION)_* ../tinkella-dbgsym_$(DEB_VERSION)_* dist/
+	debian/rules clean
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) dist
