@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build folder $1 as a packager would (PREFIX /usr into a temporary DESTDIR), or with
-# `--deb FILE` the package into a scratch root with dpkg (then removes it again, which must leave
-# nothing behind), and checks that every file a desktop needs is there and that the desktop's
-# own validators accept them.
+# `--deb FILE` the package into a scratch root with dpkg (removed again at the end, leaving
+# nothing), and checks that every file a desktop needs is there and that the desktop's own
+# validators accept them.
 set -euo pipefail
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 if [ "$1" = --deb ]; then
-  mkdir -p "$dest/var/lib/dpkg/info" "$dest/var/lib/dpkg/updates"
-  touch "$dest/var/lib/dpkg/status"
+  mkdir -p "$dest/var/lib/dpkg/updates" && touch "$dest/var/lib/dpkg/status"
   dpkg_root=(dpkg --root="$dest" --force-depends --force-not-root --log=/dev/null)
   "${dpkg_root[@]}" -i "$2" >/dev/null 2>&1 || fail "dpkg -i $2"
 else
@@ -32,15 +31,12 @@ grep -q '<launchable type="desktop-id">com.quorvin.Tinkella.desktop</launchable>
 grep -q '^Exec=/.*/bin/tinkella$' "$root/share/dbus-1/services/com.quorvin.Tinkella.service" || fail "the D-Bus service does not start the installed program"
 grep -q '^Icon=tinkella$' "$desktop" || fail "desktop entry names another icon"
 man=$(compgen -G "$root/share/man/man1/tinkella.1*") || fail "no manual page"
-zcat -f "$man" | groff -ww -man -z 2>&1 | grep . && fail "groff warns about $man"
-[ -z "$(MANWIDTH=80 man -l "$man" 2>&1 >/dev/null)" ] || fail "man -l $man complains"
+[ -z "$(zcat -f "$man" | groff -ww -man -z 2>&1; man -l "$man" 2>&1 >/dev/null)" ] || fail "$man warns"
 
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$metainfo"
 echo "installed and valid: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"
 if [ "$1" = --deb ]; then
   "${dpkg_root[@]}" -r tinkella >/dev/null || fail "dpkg -r tinkella"
-  left=$(find "$dest" -path "$dest/var" -prune -o ! -type d -print)
-  [ -z "$left" ] || fail "dpkg -r left $left"
-  echo "removed cleanly"
+  [ -z "$(find "$dest" -path "$dest/var" -prune -o ! -type d -print)" ] || fail "dpkg -r left files"
 fi
