@@ -17,7 +17,7 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: run test install deps build build-asan test-main test-asan bench bench-latency soak fuzz clean
+.PHONY: run test install deps deb test-package autopkgtest build build-asan test-main test-asan bench bench-latency soak fuzz clean
 
 run: build
 	./$(BUILD)/tinkella
@@ -29,6 +29,7 @@ test: deps
 	$(MAKE) build
 	$(MAKE) test-main
 	$(MAKE) fuzz
+	$(MAKE) test-package
 
 # The program, its desktop entry, its icon in the hicolor theme and its AppStream metadata,
 # from the build that `make run` made (made here only when there is none, so that a
@@ -92,5 +93,39 @@ soak: build
 bench-latency: build
 	./$(BUILD)/bench/bench_latency 300
 
+# The Debian package of the tree (debian/), built in obj-<triplet> and moved into dist/; the
+# tree is left as it was (dh_clean removes what the build wrote under debian/).
+# dpkg-buildpackage writes its results beside the tree, whence they are moved.
+DEB_VERSION = $(shell dpkg-parsechangelog -SVersion)
+deb: deps
+	rm -rf dist && mkdir -p dist
+	dpkg-buildpackage -us -uc -b
+	mv ../tinkella_$(DEB_VERSION)_* ../tinkella-dbgsym_$(DEB_VERSION)_* dist/
+	debian/rules clean
+
+# The package, where its tools are installed: built, lintian-clean, installed into and removed
+# from a scratch root with its files validated (tests/install), and its autopkgtest run.
+# autopkgtest's null runner installs the package on the machine it runs on, so it runs that way
+# only on a disposable machine (CI set, or `make autopkgtest`); elsewhere the same test plays the
+# package's program unpacked into a scratch folder.
+PACKAGE_TOOLS = dpkg-buildpackage dh lintian autopkgtest
+test-package:
+	@for tool in $(PACKAGE_TOOLS); do command -v $$tool >/dev/null || \
+	  { echo "test-package: skipped ($$tool is missing; scripts/install-deps installs it)"; exit 0; }; done; \
+	$(MAKE) deb && \
+	lintian --fail-on error,warning dist/tinkella_$(DEB_VERSION)_*.changes && \
+	tests/install/validate_install.sh --deb dist/tinkella_$(DEB_VERSION)_*.deb && \
+	if [ -n "$${CI:-}" ]; then $(MAKE) autopkgtest; else \
+	  unpacked=$$(mktemp -d) && dpkg -x dist/tinkella_$(DEB_VERSION)_*.deb $$unpacked && \
+	  TINKELLA=$$unpacked/usr/bin/tinkella debian/tests/play-middle-c; status=$$?; \
+	  rm -rf $$unpacked; exit $$status; fi
+
+# The package's autopkgtest as Debian runs it; installs the package on this machine. The tree
+# is copied without what .gitignore names (the build folders).
+autopkgtest:
+	tree=$$(mktemp -d) && tar -c --exclude-vcs --exclude-vcs-ignores . | tar -x -C $$tree && \
+	  autopkgtest dist/tinkella_$(DEB_VERSION)_*.deb $$tree -- null; status=$$?; \
+	  rm -rf $$tree; exit $$status
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) dist

@@ -38,7 +38,7 @@ InstanceKey instanceKey(const LaunchPlace& place) {
     if (place.runAlone || place.settingsFile.empty()) {
         return key;
     }
-    if (place.sessionBus && place.settingsFile == place.defaultSettingsFile) {
+    if (place.sessionBus) {
         key.busName = applicationBusName;
     }
     const std::string name = pathHash(place.settingsFile) + ".socket";

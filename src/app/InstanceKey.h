@@ -6,17 +6,16 @@
 
 namespace tinkella::app {
 
-// The well-known session bus name and object path of the copy that uses the default settings
-// file; the object implements org.freedesktop.Application.
+// The well-known session bus name and object path of the first copy on the session bus; the
+// object implements org.freedesktop.Application.
 inline constexpr const char* applicationBusName = "com.quorvin.Tinkella";
 inline constexpr const char* applicationObjectPath = "/com/quorvin/Tinkella";
 
 // What a launch knows about itself when it decides whether another copy should take over.
 struct LaunchPlace {
-    // The settings file this copy would use, and the one under the default configuration
-    // folder ($HOME/.config); both absolute, in the same clean form.
+    // The settings file this copy would use, where the settings store keeps it (under
+    // $XDG_CONFIG_HOME, or $HOME/.config); absolute, in a clean form.
     std::string settingsFile;
-    std::string defaultSettingsFile;
     // A session bus can be reached (its address is set, or $XDG_RUNTIME_DIR/bus exists).
     bool sessionBus = false;
     // $XDG_RUNTIME_DIR as set; anything but an absolute path counts as unset.
@@ -29,7 +28,8 @@ struct LaunchPlace {
 // Where a launch meets the running copy: copies that share a settings file share a key, so a
 // copy with another settings folder runs beside them. Both fields empty: the copy runs alone.
 struct InstanceKey {
-    // The bus name to own or to call; only for the default settings file on a session bus.
+    // The bus name to own when it is free, for desktop activation; only on a session bus.
+    // Launches never hand over through it: its owner may use another settings file.
     std::string busName;
     // The local socket to listen on or to connect to; named by a hash of the settings file.
     std::string socketPath;

@@ -12,7 +12,6 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QTimer>
-#include <QVariantMap>
 #include <cstdio>
 #include <unistd.h>
 
@@ -20,7 +19,6 @@ namespace tinkella::app {
 
 namespace {
 
-constexpr const char* applicationInterface = "org.freedesktop.Application";
 // org.freedesktop.DBus.RequestName: fail rather than wait in the owner's queue.
 constexpr uint doNotQueue = 4;
 constexpr uint primaryOwner = 1;
@@ -41,19 +39,6 @@ enum class Claim {
 Activation launchActivation() {
     return {qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString(),
             qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString()};
-}
-
-QVariantMap platformData(const Activation& activation) {
-    QVariantMap data;
-    if (!activation.activationToken.empty()) {
-        data.insert(QStringLiteral("activation-token"),
-                    QString::fromStdString(activation.activationToken));
-    }
-    if (!activation.startupId.empty()) {
-        data.insert(QStringLiteral("desktop-startup-id"),
-                    QString::fromStdString(activation.startupId));
-    }
-    return data;
 }
 
 // Sends one activation over the socket and waits for the answer, each step bounded.
@@ -100,12 +85,12 @@ Claim claimSocket(const QString& path, std::unique_ptr<QLocalServer>& server) {
     return server->listen(path) ? Claim::Owned : Claim::Unreachable;
 }
 
-// Takes the bus name with the application object behind it; when another copy owns the name,
-// asks it to come forward instead.
-Claim claimBusName(SingleInstance& instance, const QString& name) {
+// Takes the bus name with the application object behind it when the name is free; a name
+// another copy owns is left to it (that copy may use another settings file).
+bool ownBusName(SingleInstance& instance, const QString& name) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        return Claim::Unavailable;
+        return false;
     }
     auto* exported = new QObject(&instance);
     new FreedesktopApplication(exported, instance);
@@ -119,19 +104,12 @@ Claim claimBusName(SingleInstance& instance, const QString& name) {
     if (granted.type() == QDBusMessage::ReplyMessage && !granted.arguments().isEmpty()) {
         const uint result = granted.arguments().constFirst().toUInt();
         if (result == primaryOwner || result == alreadyOwner) {
-            return Claim::Owned;
+            return true;
         }
     }
     bus.unregisterObject(path);
     delete exported;
-    if (granted.type() != QDBusMessage::ReplyMessage) {
-        return Claim::Unavailable;
-    }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        name, path, QLatin1String(applicationInterface), QStringLiteral("Activate"));
-    call << platformData(launchActivation());
-    const QDBusMessage reply = bus.call(call, QDBus::Block, SingleInstance::answerTimeoutMs);
-    return reply.type() == QDBusMessage::ReplyMessage ? Claim::Answered : Claim::Unreachable;
+    return false;
 }
 
 } // namespace
@@ -147,11 +125,6 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(bool runAlone,
     place.settingsFile =
         QDir::cleanPath(QtSettingsStore::userFilePath(organizationName, applicationName))
             .toStdString();
-    place.defaultSettingsFile =
-        QDir::cleanPath(QStringLiteral("%1/.config/%2/%3.conf")
-                            .arg(QDir::homePath(), QLatin1String(organizationName),
-                                 QLatin1String(applicationName)))
-            .toStdString();
     const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
     place.runtimeDir = runtimeDir.toStdString();
     // Without an address the bus library would guess, perhaps by starting a bus of its own.
@@ -166,20 +139,19 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(bool runAlone,
 std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
                                                       std::function<void()> onActivate) {
     std::unique_ptr<SingleInstance> instance(new SingleInstance(std::move(onActivate)));
+    // The socket is named by the settings file, so it alone tells whether a copy with the same
+    // settings runs; the first copy on the bus also takes the bus name.
     Claim claim = Claim::Unavailable;
-    if (!key.busName.empty()) {
-        claim = claimBusName(*instance, QString::fromStdString(key.busName));
-    }
-    // The bus name's owner also listens on the socket, for launches that find no bus.
-    if ((claim == Claim::Owned || claim == Claim::Unavailable) && !key.socketPath.empty()) {
+    if (!key.socketPath.empty()) {
         std::unique_ptr<QLocalServer> server;
-        const Claim socket = claimSocket(QString::fromStdString(key.socketPath), server);
-        if (socket == Claim::Owned) {
+        claim = claimSocket(QString::fromStdString(key.socketPath), server);
+        if (claim == Claim::Owned) {
             instance->serve(std::move(server));
         }
-        if (claim == Claim::Unavailable || socket == Claim::Answered) {
-            claim = socket;
-        }
+    }
+    if (claim != Claim::Answered && !key.busName.empty() &&
+        ownBusName(*instance, QString::fromStdString(key.busName))) {
+        claim = Claim::Owned;
     }
     instance->role_ = claim == Claim::Owned      ? Role::First
                       : claim == Claim::Answered ? Role::HandedOver

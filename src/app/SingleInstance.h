@@ -11,13 +11,14 @@ class QLocalSocket;
 
 namespace tinkella::app {
 
-// One running copy per settings file. The first launch owns the session bus name
-// com.quorvin.Tinkella (for the default settings file, with org.freedesktop.Application at
-// /com/quorvin/Tinkella) and listens on an owner-only local socket; a later launch with the
-// same settings file asks that copy to come forward and gives way. Every wait for another
-// process is bounded by answerTimeoutMs: a copy that does not answer counts as absent and the
-// new one runs alone. A socket left by a crashed copy is replaced. Main thread only; made
-// after the application object and before anything heavy.
+// One running copy per settings file. The first launch listens on an owner-only local socket
+// named by its settings file; a later launch with the same settings file asks that copy to come
+// forward and gives way, one with another settings file runs beside it. The first copy on the
+// session bus also owns com.quorvin.Tinkella, with org.freedesktop.Application at
+// /com/quorvin/Tinkella, through which the desktop starts and activates the program. Every
+// wait for another process is bounded by answerTimeoutMs: a copy that does not answer counts
+// as absent and the new one runs alone. A socket left by a crashed copy is replaced. Main
+// thread only; made after the application object and before anything heavy.
 class SingleInstance : public QObject {
     Q_OBJECT
 

@@ -10,9 +10,9 @@ if [ -z "${SINGLE_INSTANCE_E2E_BUS:-}" ]; then
 fi
 bin=$1
 source "$(dirname "$0")/lib.sh"
-# The default settings file lies under $HOME/.config; only that file's copy takes the bus name.
-export HOME=$work/home
-unset XDG_CONFIG_HOME WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
+# Settings under $XDG_CONFIG_HOME, away from $HOME/.config: the first copy takes the bus name.
+export HOME=$work/home XDG_CONFIG_HOME=$work/config
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
 mkdir -p "$HOME"
 cleanup_first() { [ -n "${first:-}" ] && kill -CONT "$first" 2>/dev/null; }
 start_x 1920x1080 || fail "Xvfb with openbox did not start"
@@ -35,23 +35,27 @@ is_hidden() { ! is_viewable; }
 in_front() { is_viewable && [ "$(xdotool getactivewindow 2>/dev/null)" = "$piano" ]; }
 owns_bus_name() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:com.quorvin.Tinkella | grep -q "boolean true"
+    org.freedesktop.DBus.GetConnectionUnixProcessID string:com.quorvin.Tinkella 2>/dev/null |
+    grep -q "uint32 $1$"
 }
 
 # --- the first copy owns the bus name and an owner-only socket --------------------------------
 start_copy first
 first=$app_pid
 piano=$window
-owns_bus_name || fail "the first copy does not own com.quorvin.Tinkella"
+owns_bus_name "$first" || fail "the first copy does not own com.quorvin.Tinkella"
 socket=$(compgen -G "$XDG_RUNTIME_DIR/tinkella-*.socket" | head -1)
 [ -S "$socket" ] || fail "no socket in \$XDG_RUNTIME_DIR"
 [ "$(stat -c %a "$socket")" = 700 ] || fail "socket mode $(stat -c %a "$socket"), not 700"
 
-# --- a second launch brings the window forward, also from minimised ---------------------------
+# --- a second launch, then the desktop's Activate, bring the window forward from minimised -----
 xdotool windowminimize "$piano"
 wait_until 5 is_hidden || fail "window not minimised"
 hand_over second
 wait_until 5 in_front || fail "minimised piano window not shown again and active"
+xdotool windowminimize "$piano" && wait_until 5 is_hidden || fail "window not minimised"
+gdbus call --session --dest com.quorvin.Tinkella --object-path /com/quorvin/Tinkella --method \
+  org.freedesktop.Application.Activate "{}" >/dev/null && wait_until 5 in_front || fail "Activate on the bus"
 
 # --- without a session bus the launch finds the same copy through its socket; the window was
 # closed (openbox's Alt+F4), which leaves the program running
@@ -65,7 +69,7 @@ XDG_CONFIG_HOME=$work/other start_copy other
 other=$app_pid
 start_copy alone --new-instance
 kill "$app_pid"
-owns_bus_name || fail "the bus name changed hands"
+owns_bus_name "$first" || fail "the bus name changed hands"
 
 # --- a killed copy's socket is replaced; the new holder answers -------------------------------
 kill -9 "$other"
