@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Real fingers in one boot of scripts/alsa-vm: a uinput touch screen (touch_device) through udev
+# and libinput into headless sway (seatd, the layer-surface strip) and into Xorg (dummy video,
+# libinput input, XInput 2 touch; the strip window). On each: a two-finger chord, a slide from
+# key to key, five fingers at once, a finger on the piano window's middle C, and a finger on each
+# window (on sway the strip only) when the screen is unplugged; every note is the strip's hit test's (white key slot k of
+# 50 points, scrolled to 60/96 of the overflow) and ends. On X11 a screen with a pressure axis
+# (the evdev input driver) plays softer under a lighter finger.
+set -u
+[ "${1:-}" = --in-vm ] || ALSA_VM_MEMORY=1536 ALSA_VM_CPUS=2 \
+  exec "$(dirname "$0")/../../scripts/alsa-vm" "$3" "$0" --in-vm "$1" "$2"
+bin=$2 device=$3
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME=$work/config && mkdir -p "$XDG_CONFIG_HOME/Quorvin"
+printf '[General]\nsettingsVisible=false\nvelocityFromTouch=true\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
+/lib/systemd/systemd-udevd --daemon 2>/dev/null && udevadm trigger --action=add && udevadm settle
+declare -A fd screen
+# A touch screen $1 (1280 × 720, more options after it); its frames go to ${fd[$1]}. Unplugged,
+# its device goes with the process.
+plug() {
+  mkfifo "$work/$1.in" || return 1
+  "$device" "$1" 1280 720 "${@:2}" <"$work/$1.in" >"$work/screen-$1.log" 2>&1 &
+  screen[$1]=$! && pids+=($!) && exec {fd[$1]}>"$work/$1.in"
+  wait_until 10 grep -q ready "$work/screen-$1.log" && udevadm settle
+}
+unplug() { kill "${screen[$1]}"; }
+# The MIDI notes since the mark, +N on, -N off, in order of arrival.
+mark() { marked=$(wc -l <"$work/dump.log"); }
+events() { tail -n +$((marked + 1)) "$work/dump.log" | awk 'function h(s) {
+  return index("0123456789abcdef", substr(s, 1, 1)) * 16 + index("0123456789abcdef", substr(s, 2)) - 17 }
+  { for (i = 1; i < NF - 1; i++) if ($i ~ /^[89][0-9a-f]$/) { printf "%s%d ", $i ~ /^9/ ? "+" : "-", h($(i + 1)); break } }'; }
+sorted() { tr ' ' '\n' | grep . | sort | tr '\n' ' '; }
+played() { [ "$(events | sorted)" = "$(echo "$1" | sorted)" ]; }
+# Plays frame $2 on screen $1 and waits until the notes since the mark are $3 (in any order).
+finger() { echo "$2" >&"${fd[$1]}" && wait_until 20 played "$3" ||
+  fail "after '$2' on $1: '$(events)' instead of '$3'"; }
+# Where white key slot $1 is on a keyboard of 50-point slots whose view is x y w h ($2..$5),
+# $6 points above its bottom.
+slot() { echo $(($2 + 50 * $1 + 25 - (3500 - $4) * 60 / 96)) $(($3 + $5 - $6)); }
+
+gestures() { # $1 the screen, $2 the strip's view (x y w h), $3 the piano window's
+  mark && finger "$1" "down 0 $(slot 35 $2 15); down 1 $(slot 37 $2 15)" "+60 +64"
+  finger "$1" "up 0; up 1" "+60 +64 -60 -64"
+  mark && finger "$1" "down 0 $(slot 38 $2 15)" "+65"
+  finger "$1" "move 0 $(slot 39 $2 15)" "+65 -65 +67"
+  finger "$1" "up 0" "+65 -65 +67 -67"
+  [ "$(events)" = "+65 -65 +67 -67 " ] || fail "$1: the slide played $(events)"
+  mark && finger "$1" "$(for i in 0 1 2 3 4; do echo -n "down $i $(slot $((40 + i)) $2 15);"; done)" \
+    "+69 +71 +72 +74 +76"
+  finger "$1" "up 0; up 1; up 2; up 3; up 4" "+69 +71 +72 +74 +76 -69 -71 -72 -74 -76"
+  mark && finger "$1" "down 0 $(slot 35 $3 45)" "+60" && finger "$1" "up 0" "+60 -60"
+}
+# Fingers down in frame $2 play $3 (+N ...), then screen $1 is unplugged: each note ends.
+unplugged() {
+  mark && finger "$1" "$2" "$3" && unplug "$1"
+  wait_until 20 played "$3 ${3//+/-}" || fail "$1 unplugged: $(events)"
+}
+
+start_jackd || fail "jackd did not start"
+start_dump
+# Xorg starts meanwhile; it takes the screens plugged from then on through udev.
+sed 's/^ *//' >"$work/xorg.conf" <<EOF
+Section "Device"\nIdentifier "d"\nDriver "dummy"\nVideoRam 64000\nEndSection
+Section "Monitor"\nIdentifier "m"\nHorizSync 5-1000\nVertRefresh 5-200
+Modeline "1280x720" 74.25 1280 1390 1430 1650 720 725 730 750\nEndSection
+Section "Screen"\nIdentifier "s"\nDevice "d"\nMonitor "m"\nDefaultDepth 24
+SubSection "Display"\nModes "1280x720"\nEndSubSection\nEndSection
+Section "InputClass"\nIdentifier "t"\nMatchIsTouchscreen "on"\nDriver "libinput"\nEndSection
+Section "InputClass"\nIdentifier "p"\nMatchProduct "pressure"\nDriver "evdev"\nEndSection
+EOF
+sed -i 's/\\n/\n/g' "$work/xorg.conf"
+/usr/lib/xorg/Xorg :7 -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" \
+  -novtswitch -sharevts -extension GLX >/dev/null 2>&1 &
+
+# sway as an unprivileged user, its seat opened by seatd.
+home=$work/nobody && mkdir -p "$home/run" && chmod 755 "$work" && chmod 700 "$home/run"
+printf 'output * mode 1280x720\nfor_window [title="^Tinkella$"] floating enable\n' >"$home/sway.conf"
+chown -R 65534:65534 "$home"
+SEATD_VTBOUND=0 seatd -g nogroup >"$work/seatd.log" 2>&1 &
+pids+=($!)
+plug wayland || fail "no touch screen"
+(cd "$home" && exec setpriv --reuid=65534 --regid=65534 --clear-groups env -i PATH="$PATH" \
+  HOME="$home" XDG_RUNTIME_DIR="$home/run" WLR_BACKENDS=headless,libinput WLR_RENDERER=pixman \
+  LIBSEAT_BACKEND=seatd WLR_HEADLESS_OUTPUTS=1 sway -c sway.conf) >"$work/sway.log" 2>&1 &
+sway_pid=$! && pids+=($!)
+wait_until 20 compgen -G "$home/run/wayland-*.lock" >/dev/null || fail "sway did not start"
+socket=$(compgen -G "$home/run/wayland-*.lock") && socket=${socket%.lock}
+WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland start_app wayland --audio=none --midi=jack
+window() { SWAYSOCK=$(compgen -G "$home/run/sway-ipc.*") swaymsg -r -t get_tree | jq -r '.. |
+  objects | select(.name == "Tinkella" and .visible) | "\(.rect.x + .window_rect.x)
+  \(.rect.y + .window_rect.y) \(.window_rect.width) \(.window_rect.height)"'; }
+published() { wait_until 120 grep -q "virtual source PUBLISHED" "$work/$1.log"; }
+published wayland && grep -q "strip is a layer surface" "$work/wayland.log" || fail "sway: no strip"
+connect_dump "$work/wayland.log"
+wait_until 30 eval '[ -n "$(window)" ]' || fail "sway: no piano window"
+echo "touch-vm: sway ready at $SECONDS s"
+gestures wayland "97 682 1085 30" "$(window)"
+# Qt's own windows hear nothing when sway's seat loses its touch screen; the strip does.
+unplugged wayland "down 0 $(slot 46 97 682 1085 30 15)" "+79"
+kill "$app_pid" "$sway_pid" && wait "$app_pid"
+echo "touch-vm: sway done at $SECONDS s"
+
+export DISPLAY=:7
+wait_until 30 xdotool getdisplaygeometry >/dev/null || fail "Xorg did not start"
+plug x11 && plug pressure --pressure || fail "no touch screens on X11"
+echo "touch-vm: Xorg ready at $SECONDS s"
+start_app x11 --audio=none --midi=jack
+published x11 && wait_until 30 find_window "Touch Bar" || fail "X11: no strip window"
+strip=$(geometry "$window") && connect_dump "$work/x11.log"
+echo "touch-vm: X11 windows ready at $SECONDS s"
+wait_until 30 find_window '^Tinkella$' && piano=$(geometry "$window") && gestures x11 "$strip" "$piano"
+# Qt makes a mouse press of the first finger only: that on the piano window.
+unplugged x11 "down 0 $(slot 35 $piano 45); down 1 $(slot 46 $strip 15)" "+60 +79"
+# The same key under a full and a quarter pressure: the lighter finger plays softer.
+velocity() { tail -n 2 "$work/dump.log" | awk '$0 ~ / 9[0-9a-f] 3c / {print $NF}'; }
+mark && finger pressure "down 0 $(slot 35 $strip 15) 255" "+60" && hard=$(velocity)
+finger pressure "up 0" "+60 -60"
+mark && finger pressure "down 0 $(slot 35 $strip 15) 64" "+60" && soft=$(velocity)
+finger pressure "up 0" "+60 -60"
+[ $((16#$soft)) -lt $((16#$hard)) ] || fail "X11: velocity $soft under a light finger, $hard under a firm one"
+echo "PASS"
