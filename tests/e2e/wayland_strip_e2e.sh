@@ -42,22 +42,28 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   ran=1
   ipc() { (nobody SWAYSOCK="$(compgen -G "$home/run/sway-ipc.*")" swaymsg -r "$@"); }
   focused() { ipc -t get_tree | jq -e '.. | objects | select(.focused) | .name == "Tinkella"'; }
-  # What differs from the background in the bottom 38 rows (w h x y), centred to a point.
-  centred() { read -r w h x y <<<"$(strip_box)" && [ "$w $h $y" = "1085 30 0" ] &&
-    [ $((2 * x + w - 1280)) -ge -1 ] && [ $((2 * x + w - 1280)) -le 1 ]; }
+  # What differs from the background in the bottom 38 points (w h x y, pixels at scale $1),
+  # $2 × $3 pixels, centred to a point.
+  centred() { read -r w h x y <<<"$(strip_box "$1")" && [ "$w $h $y" = "$2 $3 0" ] &&
+    [ $((2 * x + w - 1280 * $1)) -ge -$1 ] && [ $((2 * x + w - 1280 * $1)) -le $1 ]; }
   strip_box() {
     (nobody WAYLAND_DISPLAY="$socket" grim shot.png) &&
-      convert "$home/shot.png" -crop 1280x38+0+682 +repage -bordercolor '#404040' -border 1 \
-        -fuzz 1% -trim -format '%w %h %[fx:page.x-1] %[fx:page.y-1]' info:
+      convert "$home/shot.png" -crop $((1280 * $1))x$((38 * $1))+0+$((682 * $1)) +repage \
+        -bordercolor '#404040' -border 1 -fuzz 1% -trim \
+        -format '%w %h %[fx:page.x-1] %[fx:page.y-1]' info:
   }
   start_tinkella
   wait_until 30 focused >/dev/null || fail "sway: the piano window never had the focus"
   grep -q "strip is a layer surface" "$work/$socket-app.log" || fail "sway: no layer surface"
-  wait_until 10 centred || fail "sway: strip at $(strip_box)"
+  wait_until 10 centred 1 1085 30 || fail "sway: strip at $(strip_box 1)"
   cp "$home/shot.png" "$shots/sway-strip.png"
   focused >/dev/null || fail "sway: the strip took the focus"
   [ "$(ipc -t get_tree | jq '.. | objects | select(.name == "Tinkella") | .rect.y + .rect.height')" \
     = 682 ] || fail "sway: the piano window does not end above the strip (at 682)"
+  # Twice the pixels on a screen of the same size in points: the strip drawn at 2170 × 60.
+  ipc output HEADLESS-1 mode 2560x1440 scale 2 >/dev/null
+  wait_until 10 centred 2 2170 60 || fail "sway at scale 2: strip at $(strip_box 2)"
+  cp "$home/shot.png" "$shots/sway-strip-2x.png"
   kill "$app_pid" && wait "$app_pid"
 else
   echo "SKIP sway: headless sway did not start: $(tail -n 3 "$work/sway.log")"
