@@ -42,28 +42,63 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   ran=1
   ipc() { (nobody SWAYSOCK="$(compgen -G "$home/run/sway-ipc.*")" swaymsg -r "$@"); }
   focused() { ipc -t get_tree | jq -e '.. | objects | select(.focused) | .name == "Tinkella"'; }
-  # What differs from the background in the bottom 38 points (w h x y, pixels at scale $1),
-  # $2 × $3 pixels, centred to a point.
-  centred() { read -r w h x y <<<"$(strip_box "$1")" && [ "$w $h $y" = "$2 $3 0" ] &&
-    [ $((2 * x + w - 1280 * $1)) -ge -$1 ] && [ $((2 * x + w - 1280 * $1)) -le $1 ]; }
+  # The output: $ow × $oh points, $os pixels to a point.
+  output() { ow=$1 oh=$2 os=$3 && ipc output HEADLESS-1 mode $(($1 * $3))x$(($2 * $3)) scale "$3"; }
+  ow=1280 oh=720 os=1 rows=38
+  shot() { (nobody WAYLAND_DISPLAY="$socket" grim shot.png); }
+  # What differs from the background in the bottom $rows points (w h x y, in pixels) is $1 × $2
+  # pixels, centred to a point.
+  centred() { read -r w h x y <<<"$(strip_box)" && [ "$w $h $y" = "$1 $2 0" ] &&
+    [ $((2 * x + w - ow * os)) -ge -$os ] && [ $((2 * x + w - ow * os)) -le $os ]; }
   strip_box() {
-    (nobody WAYLAND_DISPLAY="$socket" grim shot.png) &&
-      convert "$home/shot.png" -crop $((1280 * $1))x$((38 * $1))+0+$((682 * $1)) +repage \
-        -bordercolor '#404040' -border 1 -fuzz 1% -trim \
-        -format '%w %h %[fx:page.x-1] %[fx:page.y-1]' info:
+    shot && convert "$home/shot.png" -crop $((ow * os))x$((rows * os))+0+$(((oh - rows) * os)) \
+      +repage -bordercolor '#404040' -border 1 -fuzz 1% -trim \
+      -format '%w %h %[fx:page.x-1] %[fx:page.y-1]' info:
+  }
+  pixel() { convert "$home/shot.png" -format "%[hex:p{$1,$2}]" info:; }
+  # The darkest value in pixel row $1 from x $2 for $3 pixels, and the widest run of pixels
+  # between its darkest and lightest (a tenth of the way from either): 0 where every edge
+  # falls on a pixel boundary, 1 where it falls inside a pixel; more is a blurred edge.
+  edge() {
+    convert "$home/shot.png" -crop "$3x1+$2+$1" +repage -colorspace gray -depth 8 gray:- |
+      od -An -v -tu1 | tr -s ' ' '\n' | grep -v '^$' | awk '{ v[NR] = $1
+        if (NR == 1 || $1 < lo) lo = $1; if (NR == 1 || $1 > hi) hi = $1 }
+        END { d = (hi - lo) / 10; for (i = 1; i <= NR; i++) {
+          if (v[i] > lo + d && v[i] < hi - d) { if (++r > m) m = r } else r = 0 }
+          print lo, m + 0 }'
   }
   start_tinkella
   wait_until 30 focused >/dev/null || fail "sway: the piano window never had the focus"
   grep -q "strip is a layer surface" "$work/$socket-app.log" || fail "sway: no layer surface"
-  wait_until 10 centred 1 1085 30 || fail "sway: strip at $(strip_box 1)"
+  wait_until 10 centred 1085 30 || fail "sway: strip at $(strip_box)"
+  window() { ipc -t get_tree | jq '.. | objects | select(.name == "Tinkella") | '"$1"; }
+  # A white key's lower half in the window, and in the strip.
+  window_row=$(window '.rect.y + .rect.height - 30')
+  wait_until 10 eval 'shot && [ "$(pixel 640 "$window_row")" != 404040 ]' ||
+    fail "sway: the piano window is not drawn"
   cp "$home/shot.png" "$shots/sway-strip.png"
   focused >/dev/null || fail "sway: the strip took the focus"
-  [ "$(ipc -t get_tree | jq '.. | objects | select(.name == "Tinkella") | .rect.y + .rect.height')" \
-    = 682 ] || fail "sway: the piano window does not end above the strip (at 682)"
-  # Twice the pixels on a screen of the same size in points: the strip drawn at 2170 × 60.
-  ipc output HEADLESS-1 mode 2560x1440 scale 2 >/dev/null
-  wait_until 10 centred 2 2170 60 || fail "sway at scale 2: strip at $(strip_box 2)"
+  ipc -t get_tree | jq -e '.. | objects | select(.name == "Tinkella") | .type == "floating_con"
+    and .window_rect.width == 1200 and .rect.y + .rect.height <= 682' >/dev/null ||
+    fail "sway: the piano window is not floating at its own size above the strip (at 682)"
+  # Twice the pixels on a screen of the same size in points: the strip drawn at 2170 × 60,
+  # its key edges as sharp as the window's.
+  output 1280 720 2 >/dev/null
+  wait_until 10 centred 2170 60 || fail "sway at scale 2: strip at $(strip_box)"
+  wait_until 10 eval 'shot && [ "$(pixel 1280 $((window_row * 2)))" != 404040 ]' ||
+    fail "sway at scale 2: the piano window is not drawn"
   cp "$home/shot.png" "$shots/sway-strip-2x.png"
+  read -r window_dark window_blur <<<"$(edge $((window_row * 2)) 80 2400)"
+  read -r strip_dark strip_blur <<<"$(edge 1419 195 2170)"
+  echo "edges at scale 2: window darkest $window_dark, widest in-between run $window_blur px;" \
+    "strip $strip_dark, $strip_blur px"
+  [ "$strip_dark" -le $((window_dark + 16)) ] && [ "$strip_blur" -le 1 ] &&
+    [ "$strip_blur" -le $((window_blur + 1)) ] || fail "sway at scale 2: the strip is blurred"
+  # A screen narrower than the strip: 624 points wide, 8 from either side (the piano window,
+  # wider than the screen now, moved out of the way).
+  output 640 360 2 >/dev/null
+  ipc '[title="^Tinkella$"] move position 0 0' >/dev/null
+  wait_until 10 centred 1248 60 || fail "sway on a narrow screen: strip at $(strip_box)"
   kill "$app_pid" && wait "$app_pid"
 else
   echo "SKIP sway: headless sway did not start: $(tail -n 3 "$work/sway.log")"
