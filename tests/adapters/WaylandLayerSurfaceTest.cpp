@@ -1,6 +1,7 @@
 // The strip's layer surface against a compositor of the test's own (libwayland-server): what it
 // asks for, its frames, fingers and the mouse reported one to one, and every point ended on leave,
-// cancel, lost devices, close and a lost connection.
+// cancel, lost devices, close and a lost connection; drawn at its output's scale, narrowed to it;
+// lost when the layer shell goes.
 #ifdef TINKELLA_WAYLAND
 #include "adapters/wayland/WaylandLayerSurface.h"
 
@@ -10,6 +11,7 @@
 #include <map>
 #include <poll.h>
 #include <sys/socket.h>
+#include <tuple>
 #include <unistd.h>
 #include <wayland-server.h>
 
@@ -24,9 +26,11 @@ class FakeCompositor {
 public:
     FakeCompositor() {
         current = this;
-        for (const wl_interface* kind : {&wl_compositor_interface, &wl_shm_interface,
-                                         &wl_seat_interface, &zwlr_layer_shell_v1_interface}) {
-            wl_global_create(display_, kind, kind->version, const_cast<wl_interface*>(kind), bind);
+        for (const wl_interface* kind :
+             {&wl_compositor_interface, &wl_shm_interface, &wl_seat_interface,
+              &zwlr_layer_shell_v1_interface, &wl_output_interface}) {
+            globals[kind->name] = wl_global_create(display_, kind, kind->version,
+                                                   const_cast<wl_interface*>(kind), bind);
         }
         int fds[2];
         socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds);
@@ -54,6 +58,7 @@ public:
     void disconnect() { wl_client_destroy(client_); }
 
     std::vector<std::string> requests;
+    std::map<std::string, wl_global*> globals;
 
 private:
     static inline FakeCompositor* current = nullptr;
@@ -191,6 +196,42 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
     EXPECT_FALSE(exchange([&] { compositor.disconnect(); }));
     EXPECT_EQ(recorder.points.back(), "cancelled mouse 0 0");
     EXPECT_EQ(surface->descriptor(), -1);
+}
+
+TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerShellGoes) {
+    FakeCompositor compositor;
+    std::string failure;
+    auto surface = compositor.open(failure);
+    ASSERT_NE(surface, nullptr) << failure;
+    Recorder recorder;
+    surface->setClient(&recorder);
+    const auto exchange = [&](const std::function<void()>& send) {
+        compositor.run(send);
+        pollfd ready{surface->descriptor(), POLLIN, 0};
+        return poll(&ready, 1, 5000) == 1 && surface->dispatch();
+    };
+    surface->setVisible(true);
+    // 1280 pixels at scale 2: 640 points, room for 624 between the margins.
+    ASSERT_TRUE(exchange([&] {
+        wl_resource* output = compositor.last("wl_output");
+        wl_output_send_mode(output, WL_OUTPUT_MODE_CURRENT, 1280, 720, 60000);
+        wl_output_send_scale(output, 2);
+        wl_output_send_done(output);
+        wl_surface_send_enter(compositor.last("wl_surface"), output);
+        wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 624U, 30U);
+    }));
+    compositor.run([] {});
+    EXPECT_NE(std::ranges::find(compositor.requests, "zwlr_layer_surface_v1.set_size 624 30"),
+              compositor.requests.end());
+    PixelBuffer drawn;
+    surface->draw([&](const PixelBuffer& buffer) { drawn = buffer; });
+    EXPECT_EQ(std::make_tuple(drawn.width, drawn.height, drawn.scale),
+              std::make_tuple(1248, 60, 2.0));
+    compositor.run([] {});
+    EXPECT_NE(std::ranges::find(compositor.requests, "wl_surface.set_buffer_scale 2"),
+              compositor.requests.end());
+    EXPECT_FALSE(exchange([&] { wl_global_destroy(compositor.globals["zwlr_layer_shell_v1"]); }));
+    EXPECT_EQ(surface->lossReason(), "the compositor withdrew the layer shell");
 }
 
 } // namespace
