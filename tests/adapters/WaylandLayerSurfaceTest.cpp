@@ -16,6 +16,8 @@
 #include <wayland-server.h>
 
 extern "C" const wl_interface zwlr_layer_shell_v1_interface;
+extern "C" const wl_interface wp_fractional_scale_manager_v1_interface;
+extern "C" const wl_interface wp_viewporter_interface;
 
 namespace tinkella {
 namespace {
@@ -56,16 +58,11 @@ public:
     }
     wl_resource* last(const std::string& interface) { return made_[interface].back(); }
     void disconnect() { wl_client_destroy(client_); }
+    wl_display* display() { return display_; }
 
     std::vector<std::string> requests;
     std::map<std::string, wl_global*> globals;
 
-private:
-    static inline FakeCompositor* current = nullptr;
-    void keep(wl_resource* resource) {
-        wl_resource_set_dispatcher(resource, dispatch, nullptr, this, nullptr);
-        made_[wl_resource_get_class(resource)].push_back(resource);
-    }
     static void bind(wl_client* client, void* data, std::uint32_t version, std::uint32_t id) {
         const auto* kind = static_cast<const wl_interface*>(data);
         wl_resource* resource = wl_resource_create(client, kind, static_cast<int>(version), id);
@@ -74,6 +71,13 @@ private:
             wl_seat_send_capabilities(resource,
                                       WL_SEAT_CAPABILITY_POINTER | WL_SEAT_CAPABILITY_TOUCH);
         }
+    }
+
+private:
+    static inline FakeCompositor* current = nullptr;
+    void keep(wl_resource* resource) {
+        wl_resource_set_dispatcher(resource, dispatch, nullptr, this, nullptr);
+        made_[wl_resource_get_class(resource)].push_back(resource);
     }
     static int dispatch(const void*, void* target, std::uint32_t, const wl_message* message,
                         wl_argument* args) {
@@ -230,8 +234,33 @@ TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerS
     compositor.run([] {});
     EXPECT_NE(std::ranges::find(compositor.requests, "wl_surface.set_buffer_scale 2"),
               compositor.requests.end());
+    // Offered a fractional scale, the next surface takes 1.5: 853 points, room for 837.
+    ASSERT_TRUE(exchange([&] {
+        for (const wl_interface* kind :
+             {&wp_fractional_scale_manager_v1_interface, &wp_viewporter_interface}) {
+            wl_global_create(compositor.display(), kind, 1, const_cast<wl_interface*>(kind),
+                             FakeCompositor::bind);
+        }
+    }));
+    surface->setVisible(false);
+    surface->setVisible(true);
+    ASSERT_TRUE(exchange([&] {
+        wl_resource_post_event(compositor.last("wp_fractional_scale_v1"), 0, 180U);
+        wl_surface_send_enter(compositor.last("wl_surface"), compositor.last("wl_output"));
+        wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 2U, 837U, 30U);
+    }));
+    surface->draw([&](const PixelBuffer& buffer) { drawn = buffer; });
+    EXPECT_EQ(std::make_tuple(drawn.width, drawn.height, drawn.scale),
+              std::make_tuple(1256, 45, 1.5));
+    // The frame's requests can come in a read of their own.
+    compositor.run([] {}, 50);
+    compositor.run([] {}, 50);
+    EXPECT_EQ(std::ranges::count(compositor.requests, "zwlr_layer_surface_v1.set_size 837 30"), 1);
+    EXPECT_EQ(std::ranges::count(compositor.requests, "wp_viewport.set_destination 837 30"), 1);
     EXPECT_FALSE(exchange([&] { wl_global_destroy(compositor.globals["zwlr_layer_shell_v1"]); }));
     EXPECT_EQ(surface->lossReason(), "the compositor withdrew the layer shell");
+    surface.reset();
+    compositor.disconnect();
 }
 
 } // namespace
