@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The strip on Wayland, all run as an unprivileged user; screenshots to $2. Headless sway: a
-# 1085 × 30 layer surface centred 8 points above the bottom edge, tiled windows ending above it,
-# the focus kept by the piano window. Headless weston: docked in the only toplevel.
+# 1085 × 30 layer surface centred 8 points above the bottom edge, the piano window floating at
+# its own size above it with the focus; at scale 2 drawn at twice the pixels, key edges as sharp
+# as the window's; narrowed to a narrow screen. Sway on an X server: a click at scale 2 plays the
+# key under it. Headless weston: docked in the only toplevel.
 set -u
 bin=$1
 shots=${2:-$PWD}
@@ -35,17 +37,18 @@ start_tinkella() {
   app_pid=$! && pids+=("$app_pid")
 }
 ran=0
+ipc() { (nobody SWAYSOCK="$(compgen -G "$home/run/sway-ipc.*")" swaymsg -r "$@"); }
+shot() { (nobody WAYLAND_DISPLAY="$socket" grim shot.png); }
+pixel() { convert "$home/shot.png" -format "%[hex:p{$1,$2}]" info:; }
 
 printf 'output * mode 1280x720\noutput * bg #404040 solid_color\n' >"$home/sway.conf"
 if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=1 \
   WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c sway.conf; then
-  ran=1
-  ipc() { (nobody SWAYSOCK="$(compgen -G "$home/run/sway-ipc.*")" swaymsg -r "$@"); }
+  ran=1 sway_pid=${pids[-1]}
   focused() { ipc -t get_tree | jq -e '.. | objects | select(.focused) | .name == "Tinkella"'; }
   # The output: $ow × $oh points, $os pixels to a point.
   output() { ow=$1 oh=$2 os=$3 && ipc output HEADLESS-1 mode $(($1 * $3))x$(($2 * $3)) scale "$3"; }
   ow=1280 oh=720 os=1 rows=38
-  shot() { (nobody WAYLAND_DISPLAY="$socket" grim shot.png); }
   # What differs from the background in the bottom $rows points (w h x y, in pixels) is $1 × $2
   # pixels, centred to a point.
   centred() { read -r w h x y <<<"$(strip_box)" && [ "$w $h $y" = "$1 $2 0" ] &&
@@ -55,7 +58,6 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
       +repage -bordercolor '#404040' -border 1 -fuzz 1% -trim \
       -format '%w %h %[fx:page.x-1] %[fx:page.y-1]' info:
   }
-  pixel() { convert "$home/shot.png" -format "%[hex:p{$1,$2}]" info:; }
   # The darkest value in pixel row $1 from x $2 for $3 pixels, and the widest run of pixels
   # between its darkest and lightest (a tenth of the way from either): 0 where every edge
   # falls on a pixel boundary, 1 where it falls inside a pixel; more is a blurred edge.
@@ -99,9 +101,35 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   output 640 360 2 >/dev/null
   ipc '[title="^Tinkella$"] move position 0 0' >/dev/null
   wait_until 10 centred 1248 60 || fail "sway on a narrow screen: strip at $(strip_box)"
-  kill "$app_pid" && wait "$app_pid"
+  kill "$app_pid" "$sway_pid" && wait "$app_pid" "$sway_pid"
 else
   echo "SKIP sway: headless sway did not start: $(tail -n 3 "$work/sway.log")"
+fi
+
+# A click at scale 2 lights the key under it on the strip and no other: sway in a window of an
+# X server, whose backend brings the pointer the headless one lacks.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x720x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+if read -r -t 10 number <&"$fd" && start_compositor sway-x11 'wayland-*' env DISPLAY=":$number" \
+  WLR_BACKENDS=x11 WLR_RENDERER=pixman sway -c sway.conf; then
+  ipc output X11-1 scale 2 >/dev/null
+  start_tinkella
+  # Where the bottom of the strip (points 340 to 352 of 360) changed since before the click
+  # (width x, in pixels; "1 -1": nowhere).
+  lit_box() {
+    shot && convert "$home/before.png" "$home/shot.png" -compose difference -composite \
+      -crop 1280x24+0+680 +repage -threshold 5% -trim -format '%w %[fx:page.x]' info: 2>/dev/null
+  }
+  wait_until 30 eval 'shot && [ "$(pixel 640 700)" != 404040 ]' ||
+    fail "sway x11: no strip"
+  cp "$home/shot.png" "$home/before.png"
+  ipc seat seat0 cursor set 320 348 >/dev/null && ipc seat seat0 cursor press button1 >/dev/null
+  wait_until 5 eval 'read -r w x <<<"$(lit_box)" && [ "$x" -le 640 ] && [ $((x + w)) -gt 640 ] &&
+    [ "$w" -le 160 ]' || fail "sway at scale 2: a click at x 320 lit $(lit_box)"
+  ipc seat seat0 cursor release button1 >/dev/null
+  wait_until 5 eval '[ "$(lit_box)" = "1 -1" ]' || fail "sway at scale 2: a key stays lit"
+  kill "$app_pid" && wait "$app_pid"
 fi
 
 if start_compositor weston weston-wl weston --backend=headless-backend.so --use-pixman --width=1280 \
