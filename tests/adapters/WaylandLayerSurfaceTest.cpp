@@ -57,6 +57,12 @@ public:
         wl_display_flush_clients(display_);
     }
     wl_resource* last(const std::string& interface) { return made_[interface].back(); }
+    // Sends the events of send() and lets the surface handle them.
+    bool exchange(WaylandLayerSurface& surface, const std::function<void()>& send) {
+        run(send);
+        pollfd ready{surface.descriptor(), POLLIN, 0};
+        return poll(&ready, 1, 5000) == 1 && surface.dispatch();
+    }
     void disconnect() { wl_client_destroy(client_); }
     wl_display* display() { return display_; }
 
@@ -131,15 +137,10 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
     ASSERT_NE(surface, nullptr) << failure;
     Recorder recorder;
     surface->setClient(&recorder);
-    // Sends the events of send() and lets the surface handle them.
-    const auto exchange = [&](const std::function<void()>& send) {
-        compositor.run(send);
-        pollfd ready{surface->descriptor(), POLLIN, 0};
-        return poll(&ready, 1, 5000) == 1 && surface->dispatch();
-    };
     surface->setVisible(true);
-    ASSERT_TRUE(exchange(
-        [&] { wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 0U, 0U); }));
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
+        wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 0U, 0U);
+    }));
     EXPECT_EQ(recorder.drawings, 1);
     EXPECT_EQ(surface->size().width, 1085);
     int painted = 0;
@@ -147,10 +148,11 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
         surface->draw([&](const PixelBuffer& buffer) { painted += buffer.width * buffer.height; });
     }
     EXPECT_EQ(painted, 2 * 1085 * 30); // both buffers held by the compositor: the third waits
-    ASSERT_TRUE(exchange([&] { wl_buffer_send_release(compositor.last("wl_buffer")); }));
+    ASSERT_TRUE(compositor.exchange(*surface,
+                                    [&] { wl_buffer_send_release(compositor.last("wl_buffer")); }));
     EXPECT_EQ(recorder.drawings, 2);
 
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         wl_resource* on = compositor.last("wl_surface");
         wl_resource* pointer = compositor.last("wl_pointer");
         wl_pointer_send_enter(pointer, 1, on, wl_fixed_from_int(10), wl_fixed_from_int(5));
@@ -191,13 +193,13 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
             << asked;
     }
     surface->setVisible(true);
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 2U, 0U, 0U);
         wl_resource* pointer = compositor.last("wl_pointer");
         wl_pointer_send_enter(pointer, 12, compositor.last("wl_surface"), 0, 0);
         wl_pointer_send_button(pointer, 13, 0, BTN_LEFT, WL_POINTER_BUTTON_STATE_PRESSED);
     }));
-    EXPECT_FALSE(exchange([&] { compositor.disconnect(); }));
+    EXPECT_FALSE(compositor.exchange(*surface, [&] { compositor.disconnect(); }));
     EXPECT_EQ(recorder.points.back(), "cancelled mouse 0 0");
     EXPECT_EQ(surface->descriptor(), -1);
 }
@@ -207,16 +209,9 @@ TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerS
     std::string failure;
     auto surface = compositor.open(failure);
     ASSERT_NE(surface, nullptr) << failure;
-    Recorder recorder;
-    surface->setClient(&recorder);
-    const auto exchange = [&](const std::function<void()>& send) {
-        compositor.run(send);
-        pollfd ready{surface->descriptor(), POLLIN, 0};
-        return poll(&ready, 1, 5000) == 1 && surface->dispatch();
-    };
     surface->setVisible(true);
     // 1280 pixels at scale 2: 640 points, room for 624 between the margins.
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         wl_resource* output = compositor.last("wl_output");
         wl_output_send_mode(output, WL_OUTPUT_MODE_CURRENT, 1280, 720, 60000);
         wl_output_send_scale(output, 2);
@@ -225,17 +220,15 @@ TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerS
         wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 624U, 30U);
     }));
     compositor.run([] {});
-    EXPECT_NE(std::ranges::find(compositor.requests, "zwlr_layer_surface_v1.set_size 624 30"),
-              compositor.requests.end());
+    EXPECT_EQ(std::ranges::count(compositor.requests, "zwlr_layer_surface_v1.set_size 624 30"), 1);
     PixelBuffer drawn;
     surface->draw([&](const PixelBuffer& buffer) { drawn = buffer; });
     EXPECT_EQ(std::make_tuple(drawn.width, drawn.height, drawn.scale),
               std::make_tuple(1248, 60, 2.0));
     compositor.run([] {});
-    EXPECT_NE(std::ranges::find(compositor.requests, "wl_surface.set_buffer_scale 2"),
-              compositor.requests.end());
+    EXPECT_EQ(std::ranges::count(compositor.requests, "wl_surface.set_buffer_scale 2"), 1);
     // Offered a fractional scale, the next surface takes 1.5: 853 points, room for 837.
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         for (const wl_interface* kind :
              {&wp_fractional_scale_manager_v1_interface, &wp_viewporter_interface}) {
             wl_global_create(compositor.display(), kind, 1, const_cast<wl_interface*>(kind),
@@ -244,7 +237,7 @@ TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerS
     }));
     surface->setVisible(false);
     surface->setVisible(true);
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         wl_resource_post_event(compositor.last("wp_fractional_scale_v1"), 0, 180U);
         wl_surface_send_enter(compositor.last("wl_surface"), compositor.last("wl_output"));
         wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 2U, 837U, 30U);
@@ -257,7 +250,8 @@ TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerS
     compositor.run([] {}, 50);
     EXPECT_EQ(std::ranges::count(compositor.requests, "zwlr_layer_surface_v1.set_size 837 30"), 1);
     EXPECT_EQ(std::ranges::count(compositor.requests, "wp_viewport.set_destination 837 30"), 1);
-    EXPECT_FALSE(exchange([&] { wl_global_destroy(compositor.globals["zwlr_layer_shell_v1"]); }));
+    EXPECT_FALSE(compositor.exchange(
+        *surface, [&] { wl_global_destroy(compositor.globals["zwlr_layer_shell_v1"]); }));
     EXPECT_EQ(surface->lossReason(), "the compositor withdrew the layer shell");
     surface.reset();
     compositor.disconnect();

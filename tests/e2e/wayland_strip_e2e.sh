@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The strip on Wayland, all run as an unprivileged user; screenshots to $2. Headless sway: a
-# 1085 × 30 layer surface centred 8 points above the bottom edge, the piano window floating at
-# its own size above it with the focus; at scale 2 drawn at twice the pixels, key edges as sharp
-# as the window's; narrowed to a narrow screen. Sway on an X server: a click at scale 2 plays the
-# key under it. Headless weston: docked in the only toplevel.
+# 1085 × 30 layer surface centred 8 points above the bottom edge, the focused piano window
+# floating above it; at scale 2 as sharp as the window, narrowed on a narrow screen. Sway on an
+# X server: a click at scale 2 plays the key under it. Headless weston: docked in the toplevel.
 set -u
 bin=$1
 shots=${2:-$PWD}
@@ -46,9 +45,8 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c sway.conf; then
   ran=1 sway_pid=${pids[-1]}
   focused() { ipc -t get_tree | jq -e '.. | objects | select(.focused) | .name == "Tinkella"'; }
-  # The output: $ow × $oh points, $os pixels to a point.
   output() { ow=$1 oh=$2 os=$3 && ipc output HEADLESS-1 mode $(($1 * $3))x$(($2 * $3)) scale "$3"; }
-  ow=1280 oh=720 os=1 rows=38
+  ow=1280 oh=720 os=1 rows=38 # the output's points, pixels to a point
   # What differs from the background in the bottom $rows points (w h x y, in pixels) is $1 × $2
   # pixels, centred to a point.
   centred() { read -r w h x y <<<"$(strip_box)" && [ "$w $h $y" = "$1 $2 0" ] &&
@@ -63,19 +61,16 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   # falls on a pixel boundary, 1 where it falls inside a pixel; more is a blurred edge.
   edge() {
     convert "$home/shot.png" -crop "$3x1+$2+$1" +repage -colorspace gray -depth 8 gray:- |
-      od -An -v -tu1 | tr -s ' ' '\n' | grep -v '^$' | awk '{ v[NR] = $1
-        if (NR == 1 || $1 < lo) lo = $1; if (NR == 1 || $1 > hi) hi = $1 }
-        END { d = (hi - lo) / 10; for (i = 1; i <= NR; i++) {
-          if (v[i] > lo + d && v[i] < hi - d) { if (++r > m) m = r } else r = 0 }
-          print lo, m + 0 }'
+      od -An -v -tu1 -w1 | awk '{ v[NR] = $1; if (NR == 1 || $1 < lo) lo = $1; if ($1 > hi) hi = $1}
+        END { for (i = 1; i <= NR; i++) if (10 * (v[i] - lo) > hi - lo &&
+          10 * (hi - v[i]) > hi - lo) { if (++r > m) m = r } else r = 0; print lo, m + 0 }'
   }
   start_tinkella
   wait_until 30 focused >/dev/null || fail "sway: the piano window never had the focus"
   grep -q "strip is a layer surface" "$work/$socket-app.log" || fail "sway: no layer surface"
   wait_until 10 centred 1085 30 || fail "sway: strip at $(strip_box)"
-  window() { ipc -t get_tree | jq '.. | objects | select(.name == "Tinkella") | '"$1"; }
-  # A white key's lower half in the window, and in the strip.
-  window_row=$(window '.rect.y + .rect.height - 30')
+  window_row=$(ipc -t get_tree | # a white key's lower half in the window
+    jq '.. | objects | select(.name == "Tinkella") | .rect.y + .rect.height - 30')
   wait_until 10 eval 'shot && [ "$(pixel 640 "$window_row")" != 404040 ]' ||
     fail "sway: the piano window is not drawn"
   cp "$home/shot.png" "$shots/sway-strip.png"
@@ -92,8 +87,7 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
   cp "$home/shot.png" "$shots/sway-strip-2x.png"
   read -r window_dark window_blur <<<"$(edge $((window_row * 2)) 80 2400)"
   read -r strip_dark strip_blur <<<"$(edge 1419 195 2170)"
-  echo "edges at scale 2: window darkest $window_dark, widest in-between run $window_blur px;" \
-    "strip $strip_dark, $strip_blur px"
+  echo "scale 2 darkest, edge: window $window_dark $window_blur, strip $strip_dark $strip_blur"
   [ "$strip_dark" -le $((window_dark + 16)) ] && [ "$strip_blur" -le 1 ] &&
     [ "$strip_blur" -le $((window_blur + 1)) ] || fail "sway at scale 2: the strip is blurred"
   # A screen narrower than the strip: 624 points wide, 8 from either side (the piano window,
@@ -106,8 +100,7 @@ else
   echo "SKIP sway: headless sway did not start: $(tail -n 3 "$work/sway.log")"
 fi
 
-# A click at scale 2 lights the key under it on the strip and no other: sway in a window of an
-# X server, whose backend brings the pointer the headless one lacks.
+# A click at scale 2 lights the key under it alone (sway on an X server has a pointer).
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1280x720x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
@@ -115,14 +108,12 @@ if read -r -t 10 number <&"$fd" && start_compositor sway-x11 'wayland-*' env DIS
   WLR_BACKENDS=x11 WLR_RENDERER=pixman sway -c sway.conf; then
   ipc output X11-1 scale 2 >/dev/null
   start_tinkella
-  # Where the bottom of the strip (points 340 to 352 of 360) changed since before the click
-  # (width x, in pixels; "1 -1": nowhere).
+  # Where (w x) the strip's bottom (points 340 to 352) changed since before ("1 -1": nowhere).
   lit_box() {
     shot && convert "$home/before.png" "$home/shot.png" -compose difference -composite \
       -crop 1280x24+0+680 +repage -threshold 5% -trim -format '%w %[fx:page.x]' info: 2>/dev/null
   }
-  wait_until 30 eval 'shot && [ "$(pixel 640 700)" != 404040 ]' ||
-    fail "sway x11: no strip"
+  wait_until 30 eval 'shot && [ "$(pixel 640 700)" != 404040 ]' || fail "sway x11: no strip"
   cp "$home/shot.png" "$home/before.png"
   ipc seat seat0 cursor set 320 348 >/dev/null && ipc seat seat0 cursor press button1 >/dev/null
   wait_until 5 eval 'read -r w x <<<"$(lit_box)" && [ "$x" -le 640 ] && [ $((x + w)) -gt 640 ] &&
