@@ -126,8 +126,16 @@ void PianoWindowFrame::show() {
         fitFrameToScreen();
         fitWhenFramed_ = true;
     }
+    if (!shownBefore_) {
+        // Tiling window managers (sway, i3) float a window whose height is fixed when it first
+        // appears and stretch any other over their whole area, the keyboard lost in it. Fixed
+        // until the window is on the screen, it floats at its own size and stays resizable.
+        shownBefore_ = true;
+        heightPinned_ = true;
+        window_->setFixedHeight(window_->height());
+    }
     window_->show();
-    if (fitWhenFramed_) {
+    if (fitWhenFramed_ || heightPinned_) {
         window_->windowHandle()->installEventFilter(this);
         QTimer::singleShot(0, window_.get(), [this] { fitOnceFramed(); });
     }
@@ -155,7 +163,6 @@ void PianoWindowFrame::fitOnceFramed() {
     if (fitWhenFramed_ && window_->isVisible() && handle != nullptr &&
         !handle->frameMargins().isNull()) {
         fitWhenFramed_ = false;
-        handle->removeEventFilter(this);
         fitFrameToScreen();
     }
 }
@@ -181,6 +188,14 @@ void PianoWindowFrame::fitFrameToScreen() {
 bool PianoWindowFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_->windowHandle() && event->type() == QEvent::Expose) {
         fitOnceFramed();
+        if (heightPinned_ && window_->windowHandle()->isExposed()) {
+            // Freed after the first frame is drawn, which the expose draws at once.
+            heightPinned_ = false;
+            QTimer::singleShot(0, window_.get(), [this] {
+                window_->setMinimumHeight(minimumWindowSize.height());
+                window_->setMaximumHeight(maximumWindowSize.height());
+            });
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -58,6 +58,9 @@ private:
     // window manager's decorations are known (until then the frame is the client area), at
     // the first turn of the event loop or the first move or resize after it.
     bool fitWhenFramed_ = false;
+    bool shownBefore_ = false;
+    // The height is fixed from the first showing until the window is first exposed.
+    bool heightPinned_ = false;
 };
 
 } // namespace tinkella

@@ -12,8 +12,9 @@
 
 namespace tinkella {
 
-ShellStripHost::ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView& view)
-    : surface_(std::move(surface)), view_(view) {
+ShellStripHost::ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView& view,
+                               std::function<void(const std::string&)> lost)
+    : surface_(std::move(surface)), view_(view), lost_(std::move(lost)) {
     view_.setHost(this);
     surface_->setClient(this);
     if (surface_->descriptor() >= 0) {
@@ -22,6 +23,10 @@ ShellStripHost::ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView&
         connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
             if (!surface_->dispatch()) {
                 notifier_->setEnabled(false);
+                releaseHeldInput();
+                if (lost_) {
+                    lost_(surface_->lossReason());
+                }
             }
         });
     }
@@ -113,8 +118,10 @@ void ShellStripHost::draw() {
         QImage image(reinterpret_cast<uchar*>(buffer.pixels), buffer.width, buffer.height,
                      buffer.stride, QImage::Format_RGB32);
         image.fill(Qt::black);
+        // The painter works in points; the image's pixel ratio makes it draw every pixel.
+        image.setDevicePixelRatio(buffer.scale);
         QPainter painter(&image);
-        QtPainterDrawContext context(painter, static_cast<double>(buffer.height));
+        QtPainterDrawContext context(painter, buffer.height / buffer.scale);
         view_.draw(context);
     });
 }

@@ -5,6 +5,7 @@
 #include "interfaces/ViewHost.h"
 
 #include <QObject>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,7 +22,8 @@ class PianoView;
 // touch handlers, flipping y into the view's coordinates. The surface is shown while the
 // application is active and hidden otherwise, as the strip window is. Every point that began
 // ends or is cancelled: by the surface (leave, cancel, hidden, closed, lost), by
-// releaseHeldInput(), or when the host goes. Main thread only.
+// releaseHeldInput(), or when the host goes. When the surface's connection is lost, every
+// point ends and `lost` hears why; the host shows nothing more. Main thread only.
 class ShellStripHost : public QObject,
                        public StripHost,
                        public ViewHost,
@@ -29,8 +31,10 @@ class ShellStripHost : public QObject,
     Q_OBJECT
 
 public:
-    // The view is not owned and must outlive the host, which is its host until it goes.
-    ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView& view);
+    // The view is not owned and must outlive the host, which is its host until it goes. lost
+    // may destroy the host only later, from the event loop.
+    ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView& view,
+                   std::function<void(const std::string&)> lost = {});
     ~ShellStripHost() override;
     ShellStripHost(const ShellStripHost&) = delete;
     ShellStripHost& operator=(const ShellStripHost&) = delete;
@@ -58,6 +62,7 @@ private:
 
     std::unique_ptr<StripSurface> surface_;
     PianoView& view_;
+    std::function<void(const std::string&)> lost_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::map<std::string, Point> held_; // view coordinates
     bool drawQueued_ = false;

@@ -29,9 +29,10 @@ public:
     virtual QWidget* ownWindow() = 0;
 };
 
-// The host that placement asks for, showing view: a shell surface when it has one, docked in
-// the bottom of pianoWindow's central widget when it says so, its own window otherwise (placed
-// on pianoWindow's screen). view and pianoWindow must outlive the host.
+// The host that placement asks for, showing view: a shell surface when it has one (docked once
+// the surface's connection is lost, which one line on standard error says), docked in the
+// bottom of pianoWindow's central widget when it says so, its own window otherwise (placed on
+// pianoWindow's screen). view and pianoWindow must outlive the host.
 std::unique_ptr<StripHost> makeStripHost(StripPlacement placement, PianoView& view,
                                          QMainWindow& pianoWindow);
 

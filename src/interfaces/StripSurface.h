@@ -4,18 +4,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace tinkella {
 
 // Memory a frame of the strip is drawn into: `height` rows of `width` 32-bit pixels
-// 0xffRRGGBB (opaque), top row first, rows `stride` bytes apart. Valid only during the drawing
-// call that hands it out.
+// 0xffRRGGBB (opaque), top row first, rows `stride` bytes apart, `scale` pixels to a point
+// (at least 1, not always whole). Valid only during the drawing call that hands it out.
 struct PixelBuffer {
     std::uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
     int stride = 0;
+    double scale = 1;
 };
 
 enum class SurfacePointPhase { began, moved, ended, cancelled };
@@ -39,7 +41,7 @@ public:
     // the surface, on the compositor's cancel, when the surface is hidden, closed or lost.
     virtual void surfacePointChanged(const SurfacePoint& point) = 0;
     // The surface can take a frame (after being shown, resized or having a buffer freed while
-    // a frame was waiting); size in points.
+    // a frame was waiting, or moved to a screen of another scale); size in points.
     virtual void surfaceNeedsDrawing(Size size) = 0;
 };
 
@@ -54,9 +56,12 @@ public:
     virtual void setClient(StripSurfaceClient* client) = 0;
     // The connection's file descriptor; -1 once lost.
     virtual int descriptor() const = 0;
-    // Handles everything the compositor sent. False once the connection is lost; every point
-    // still down has been cancelled then, and the surface shows nothing more.
+    // Handles everything the compositor sent. False once the connection is lost (or the
+    // compositor withdrew what the surface needs); every point still down has been cancelled
+    // then, and the surface shows nothing more.
     virtual bool dispatch() = 0;
+    // Why the connection was lost, in a few words; empty while it holds.
+    virtual std::string lossReason() const = 0;
     // Maps or unmaps the surface; unmapping cancels every point still down.
     virtual void setVisible(bool visible) = 0;
     // The size in points the compositor gave; (0, 0) until it has given one.

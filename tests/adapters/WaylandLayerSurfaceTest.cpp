@@ -1,6 +1,7 @@
 // The strip's layer surface against a compositor of the test's own (libwayland-server): what it
 // asks for, its frames, fingers and the mouse reported one to one, and every point ended on leave,
-// cancel, lost devices, close and a lost connection.
+// cancel, lost devices, close and a lost connection; drawn at its output's scale, narrowed to it;
+// lost when the layer shell goes.
 #ifdef TINKELLA_WAYLAND
 #include "adapters/wayland/WaylandLayerSurface.h"
 
@@ -10,10 +11,13 @@
 #include <map>
 #include <poll.h>
 #include <sys/socket.h>
+#include <tuple>
 #include <unistd.h>
 #include <wayland-server.h>
 
 extern "C" const wl_interface zwlr_layer_shell_v1_interface;
+extern "C" const wl_interface wp_fractional_scale_manager_v1_interface;
+extern "C" const wl_interface wp_viewporter_interface;
 
 namespace tinkella {
 namespace {
@@ -24,9 +28,11 @@ class FakeCompositor {
 public:
     FakeCompositor() {
         current = this;
-        for (const wl_interface* kind : {&wl_compositor_interface, &wl_shm_interface,
-                                         &wl_seat_interface, &zwlr_layer_shell_v1_interface}) {
-            wl_global_create(display_, kind, kind->version, const_cast<wl_interface*>(kind), bind);
+        for (const wl_interface* kind :
+             {&wl_compositor_interface, &wl_shm_interface, &wl_seat_interface,
+              &zwlr_layer_shell_v1_interface, &wl_output_interface}) {
+            globals[kind->name] = wl_global_create(display_, kind, kind->version,
+                                                   const_cast<wl_interface*>(kind), bind);
         }
         int fds[2];
         socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds);
@@ -51,16 +57,18 @@ public:
         wl_display_flush_clients(display_);
     }
     wl_resource* last(const std::string& interface) { return made_[interface].back(); }
+    // Sends the events of send() and lets the surface handle them.
+    bool exchange(WaylandLayerSurface& surface, const std::function<void()>& send) {
+        run(send);
+        pollfd ready{surface.descriptor(), POLLIN, 0};
+        return poll(&ready, 1, 5000) == 1 && surface.dispatch();
+    }
     void disconnect() { wl_client_destroy(client_); }
+    wl_display* display() { return display_; }
 
     std::vector<std::string> requests;
+    std::map<std::string, wl_global*> globals;
 
-private:
-    static inline FakeCompositor* current = nullptr;
-    void keep(wl_resource* resource) {
-        wl_resource_set_dispatcher(resource, dispatch, nullptr, this, nullptr);
-        made_[wl_resource_get_class(resource)].push_back(resource);
-    }
     static void bind(wl_client* client, void* data, std::uint32_t version, std::uint32_t id) {
         const auto* kind = static_cast<const wl_interface*>(data);
         wl_resource* resource = wl_resource_create(client, kind, static_cast<int>(version), id);
@@ -69,6 +77,13 @@ private:
             wl_seat_send_capabilities(resource,
                                       WL_SEAT_CAPABILITY_POINTER | WL_SEAT_CAPABILITY_TOUCH);
         }
+    }
+
+private:
+    static inline FakeCompositor* current = nullptr;
+    void keep(wl_resource* resource) {
+        wl_resource_set_dispatcher(resource, dispatch, nullptr, this, nullptr);
+        made_[wl_resource_get_class(resource)].push_back(resource);
     }
     static int dispatch(const void*, void* target, std::uint32_t, const wl_message* message,
                         wl_argument* args) {
@@ -122,15 +137,10 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
     ASSERT_NE(surface, nullptr) << failure;
     Recorder recorder;
     surface->setClient(&recorder);
-    // Sends the events of send() and lets the surface handle them.
-    const auto exchange = [&](const std::function<void()>& send) {
-        compositor.run(send);
-        pollfd ready{surface->descriptor(), POLLIN, 0};
-        return poll(&ready, 1, 5000) == 1 && surface->dispatch();
-    };
     surface->setVisible(true);
-    ASSERT_TRUE(exchange(
-        [&] { wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 0U, 0U); }));
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
+        wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 0U, 0U);
+    }));
     EXPECT_EQ(recorder.drawings, 1);
     EXPECT_EQ(surface->size().width, 1085);
     int painted = 0;
@@ -138,10 +148,11 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
         surface->draw([&](const PixelBuffer& buffer) { painted += buffer.width * buffer.height; });
     }
     EXPECT_EQ(painted, 2 * 1085 * 30); // both buffers held by the compositor: the third waits
-    ASSERT_TRUE(exchange([&] { wl_buffer_send_release(compositor.last("wl_buffer")); }));
+    ASSERT_TRUE(compositor.exchange(*surface,
+                                    [&] { wl_buffer_send_release(compositor.last("wl_buffer")); }));
     EXPECT_EQ(recorder.drawings, 2);
 
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         wl_resource* on = compositor.last("wl_surface");
         wl_resource* pointer = compositor.last("wl_pointer");
         wl_pointer_send_enter(pointer, 1, on, wl_fixed_from_int(10), wl_fixed_from_int(5));
@@ -182,15 +193,68 @@ TEST(WaylandLayerSurfaceTest, AsksForTheStripAndReportsEveryPointToItsEnd) {
             << asked;
     }
     surface->setVisible(true);
-    ASSERT_TRUE(exchange([&] {
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
         wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 2U, 0U, 0U);
         wl_resource* pointer = compositor.last("wl_pointer");
         wl_pointer_send_enter(pointer, 12, compositor.last("wl_surface"), 0, 0);
         wl_pointer_send_button(pointer, 13, 0, BTN_LEFT, WL_POINTER_BUTTON_STATE_PRESSED);
     }));
-    EXPECT_FALSE(exchange([&] { compositor.disconnect(); }));
+    EXPECT_FALSE(compositor.exchange(*surface, [&] { compositor.disconnect(); }));
     EXPECT_EQ(recorder.points.back(), "cancelled mouse 0 0");
     EXPECT_EQ(surface->descriptor(), -1);
+}
+
+TEST(WaylandLayerSurfaceTest, DrawsAtItsOutputsScaleWithinItsWidthUntilTheLayerShellGoes) {
+    FakeCompositor compositor;
+    std::string failure;
+    auto surface = compositor.open(failure);
+    ASSERT_NE(surface, nullptr) << failure;
+    surface->setVisible(true);
+    // 1280 pixels at scale 2: 640 points, room for 624 between the margins.
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
+        wl_resource* output = compositor.last("wl_output");
+        wl_output_send_mode(output, WL_OUTPUT_MODE_CURRENT, 1280, 720, 60000);
+        wl_output_send_scale(output, 2);
+        wl_output_send_done(output);
+        wl_surface_send_enter(compositor.last("wl_surface"), output);
+        wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 1U, 624U, 30U);
+    }));
+    compositor.run([] {});
+    EXPECT_EQ(std::ranges::count(compositor.requests, "zwlr_layer_surface_v1.set_size 624 30"), 1);
+    PixelBuffer drawn;
+    surface->draw([&](const PixelBuffer& buffer) { drawn = buffer; });
+    EXPECT_EQ(std::make_tuple(drawn.width, drawn.height, drawn.scale),
+              std::make_tuple(1248, 60, 2.0));
+    compositor.run([] {});
+    EXPECT_EQ(std::ranges::count(compositor.requests, "wl_surface.set_buffer_scale 2"), 1);
+    // Offered a fractional scale, the next surface takes 1.5: 853 points, room for 837.
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
+        for (const wl_interface* kind :
+             {&wp_fractional_scale_manager_v1_interface, &wp_viewporter_interface}) {
+            wl_global_create(compositor.display(), kind, 1, const_cast<wl_interface*>(kind),
+                             FakeCompositor::bind);
+        }
+    }));
+    surface->setVisible(false);
+    surface->setVisible(true);
+    ASSERT_TRUE(compositor.exchange(*surface, [&] {
+        wl_resource_post_event(compositor.last("wp_fractional_scale_v1"), 0, 180U);
+        wl_surface_send_enter(compositor.last("wl_surface"), compositor.last("wl_output"));
+        wl_resource_post_event(compositor.last("zwlr_layer_surface_v1"), 0, 2U, 837U, 30U);
+    }));
+    surface->draw([&](const PixelBuffer& buffer) { drawn = buffer; });
+    EXPECT_EQ(std::make_tuple(drawn.width, drawn.height, drawn.scale),
+              std::make_tuple(1256, 45, 1.5));
+    // The frame's requests can come in a read of their own.
+    compositor.run([] {}, 50);
+    compositor.run([] {}, 50);
+    EXPECT_EQ(std::ranges::count(compositor.requests, "zwlr_layer_surface_v1.set_size 837 30"), 1);
+    EXPECT_EQ(std::ranges::count(compositor.requests, "wp_viewport.set_destination 837 30"), 1);
+    EXPECT_FALSE(compositor.exchange(
+        *surface, [&] { wl_global_destroy(compositor.globals["zwlr_layer_shell_v1"]); }));
+    EXPECT_EQ(surface->lossReason(), "the compositor withdrew the layer shell");
+    surface.reset();
+    compositor.disconnect();
 }
 
 } // namespace

@@ -11,20 +11,28 @@
 #include "view/PianoView.h"
 
 #include <QMainWindow>
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace tinkella {
 namespace {
 
+// Its descriptor turns readable when the test writes to `wake`.
 struct FakeStripSurface : StripSurface {
+    ~FakeStripSurface() override { close(wake); }
     void setClient(StripSurfaceClient* newClient) override { client = newClient; }
-    int descriptor() const override { return -1; }
-    bool dispatch() override { return true; }
+    int descriptor() const override { return wake; }
+    bool dispatch() override { return !lost; }
+    std::string lossReason() const override { return lost ? "gone" : ""; }
     void setVisible(bool) override {}
     Size size() const override { return {1085, 30}; }
     void draw(const std::function<void(const PixelBuffer&)>&) override {}
     StripSurfaceClient* client = nullptr;
+    bool lost = false;
+    int wake = eventfd(0, EFD_CLOEXEC);
 };
 
 TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
@@ -50,7 +58,7 @@ TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
             EXPECT_EQ(strip->height(), 30);
             continue;
         }
-        ASSERT_NE(dynamic_cast<ShellStripHost*>(controller->strip()), nullptr);
+        ASSERT_NE(surface->client, nullptr);
         const auto point = [&](SurfacePointPhase phase, bool mouse, int id, double x) {
             surface->client->surfacePointChanged({phase, mouse, id, {x, 10}});
         };
@@ -68,7 +76,19 @@ TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
         point(began, false, 1, 100);
         controller->panic();
         EXPECT_EQ(sounding(), 0);
-        point(began, false, 2, 200);
+        // The connection lost under a held finger: the finger ends, the strip docks and plays.
+        point(began, false, 3, 300);
+        surface->lost = true;
+        const std::uint64_t one = 1;
+        ASSERT_EQ(write(surface->wake, &one, sizeof one), 8);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(sounding(), 0);
+        auto* dockedStrip =
+            controller->window()->findChild<QtPianoWidget*>("com.quorvin.piano.label");
+        ASSERT_NE(dockedStrip, nullptr);
+        QTest::mousePress(dockedStrip, Qt::LeftButton, {}, QPoint(100, 10));
+        EXPECT_EQ(sounding(), 1);
         controller.reset();
         EXPECT_EQ(sounding(), 0);
         EXPECT_EQ(view.touchCount(), 0U);

@@ -55,8 +55,16 @@ QtPainterDrawContext::QtPainterDrawContext(QPainter& painter, double height) : p
     base_ = painter_.worldTransform();
     flip_ = QTransform(1, 0, 0, -1, 0, std::isfinite(height) ? height : 0);
     const QPaintDevice* device = painter_.device();
-    const QRectF deviceRect(0, 0, device != nullptr ? device->width() : 0,
-                            device != nullptr ? device->height() : 0);
+    QSizeF deviceSize;
+    if (device != nullptr) {
+        pixelRatio_ = std::max(1.0, device->devicePixelRatio());
+        deviceSize = QSizeF(device->width(), device->height());
+        // An image counts in pixels, a widget in points.
+        if (dynamic_cast<const QImage*>(device) != nullptr) {
+            deviceSize /= device->devicePixelRatio();
+        }
+    }
+    const QRectF deviceRect(QPointF(0, 0), deviceSize);
     deviceArea_ = base_.inverted().mapRect(deviceRect);
     safeArea_ = deviceArea_.adjusted(-safeMargin, -safeMargin, safeMargin, safeMargin);
     painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -115,14 +123,25 @@ QRectF QtPainterDrawContext::visibleArea() const {
     return clip_ ? clip_->intersected(deviceArea_) : deviceArea_;
 }
 
+QRectF QtPainterDrawContext::inPixels(const QRectF& rect) const {
+    return {rect.topLeft() * pixelRatio_, rect.size() * pixelRatio_};
+}
+
+QTransform QtPainterDrawContext::fromPixels() const {
+    return QTransform::fromScale(1 / pixelRatio_, 1 / pixelRatio_) * base_;
+}
+
+// Shadows are made in device pixels (pixelRatio_ to a base unit), so they are as fine as the
+// shapes they lie under.
 void QtPainterDrawContext::drawShape(const QRectF& extent, const ShapePainter& paintShape) {
     if (shadowIsVisible()) {
-        const double sigma = qtshadow::sigmaForBlur(shadowBlur_);
+        const double sigma = qtshadow::sigmaForBlur(shadowBlur_) * pixelRatio_;
         const int reach = qtshadow::reachForSigma(sigma);
         // Only the part of the shadow that can show is made: the visible area, and the shape
         // within reach of it.
-        const QRectF visible = visibleArea();
-        const QRectF shadowExtent = extent.translated(shadowOffset_);
+        const QRectF visible = inPixels(visibleArea());
+        const QPointF offset = shadowOffset_ * pixelRatio_;
+        const QRectF shadowExtent = inPixels(extent).translated(offset);
         const QRect area =
             outerPixels(shadowExtent.adjusted(-reach, -reach, reach, reach).intersected(visible));
         const QRect maskArea =
@@ -135,9 +154,9 @@ void QtPainterDrawContext::drawShape(const QRectF& extent, const ShapePainter& p
                 QPainter maskPainter(&coverage);
                 maskPainter.setRenderHint(QPainter::Antialiasing, true);
                 maskPainter.setRenderHint(QPainter::TextAntialiasing, true);
-                paintShape(maskPainter,
-                           QTransform::fromTranslate(shadowOffset_.x() - maskArea.left(),
-                                                     shadowOffset_.y() - maskArea.top()));
+                paintShape(maskPainter, QTransform::fromScale(pixelRatio_, pixelRatio_) *
+                                            QTransform::fromTranslate(offset.x() - maskArea.left(),
+                                                                      offset.y() - maskArea.top()));
             }
             std::vector<float> mask(static_cast<std::size_t>(maskArea.width()) *
                                     static_cast<std::size_t>(maskArea.height()));
@@ -151,7 +170,7 @@ void QtPainterDrawContext::drawShape(const QRectF& extent, const ShapePainter& p
             qtshadow::blurMask(mask, maskArea.width(), maskArea.height(), sigma);
             const QImage shadow =
                 qtshadow::tintMask(mask, maskArea.width(), maskArea.height(), shadowColor_);
-            painter_.setWorldTransform(base_);
+            painter_.setWorldTransform(fromPixels());
             painter_.drawImage(area.topLeft(), shadow, area.translated(-maskArea.topLeft()));
         }
     }
@@ -169,17 +188,17 @@ void QtPainterDrawContext::fillRect(const Rect& rect) {
     }
     if (shadowIsVisible()) {
         // Rectangles get their exact shadow from error functions, with no blur pass.
-        const double sigma = qtshadow::sigmaForBlur(shadowBlur_);
+        const double sigma = qtshadow::sigmaForBlur(shadowBlur_) * pixelRatio_;
         const int reach = qtshadow::reachForSigma(sigma);
-        const QRectF shadowBox = box.translated(shadowOffset_);
+        const QRectF shadowBox = inPixels(box).translated(shadowOffset_ * pixelRatio_);
         const QRect area = outerPixels(
-            shadowBox.adjusted(-reach, -reach, reach, reach).intersected(visibleArea()));
+            shadowBox.adjusted(-reach, -reach, reach, reach).intersected(inPixels(visibleArea())));
         // Pixels the opaque fill will cover wholly need no shadow under them.
-        const QRect hole = fill_.alpha() == 255 ? innerPixels(box) : QRect();
+        const QRect hole = fill_.alpha() == 255 ? innerPixels(inPixels(box)) : QRect();
         const QImage shadow =
             qtshadow::rectShadow(shadowBox, sigma, shadowColor_, fill_.alphaF(), area, hole);
         if (!shadow.isNull()) {
-            painter_.setWorldTransform(base_);
+            painter_.setWorldTransform(fromPixels());
             qtshadow::drawAround(painter_, area.topLeft(), shadow, hole);
         }
     }

@@ -52,6 +52,10 @@ private:
     bool shadowIsVisible() const;
     // The part of the base coordinates that can show anything: the device within the clip.
     QRectF visibleArea() const;
+    // rect (base coordinates) in device pixels.
+    QRectF inPixels(const QRectF& rect) const;
+    // The world transform that draws in device pixels.
+    QTransform fromPixels() const;
     // Draws the shadow of a shape whose extent (base coordinates) is `extent`, then the shape.
     void drawShape(const QRectF& extent, const ShapePainter& paintShape);
     QRectF toBase(const Rect& rect) const;
@@ -61,6 +65,7 @@ private:
     QPainter& painter_;
     QTransform base_;            // the painter's world transform on entry: base to device
     QTransform flip_;            // view coordinates to base coordinates
+    double pixelRatio_ = 1;      // device pixels to a base unit
     QRectF deviceArea_;          // the device in base coordinates
     QRectF safeArea_;            // limits for coordinates handed to Qt
     std::optional<QRectF> clip_; // base coordinates

@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <cstring>
 #include <linux/input-event-codes.h>
 #include <string_view>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <wayland-client.h>
 #include <wlr-layer-shell-unstable-v1-client-protocol.h>
 
 namespace tinkella {
 
 namespace {
-
-constexpr int bytesPerPixel = 4;
 
 Point surfacePoint(wl_fixed_t x, wl_fixed_t y) {
     return {wl_fixed_to_double(x), wl_fixed_to_double(y)};
@@ -32,9 +30,13 @@ struct WaylandLayerSurface::Callbacks {
                        std::uint32_t version) {
         WaylandLayerSurface& surface = self(data);
         const std::string_view kind(interface);
+        if (surface.scale_->offer(registry, name, interface, version)) {
+            return;
+        }
         if (kind == wl_compositor_interface.name) {
+            // Version 3 brings the buffer scale.
             surface.compositor_ = static_cast<wl_compositor*>(
-                wl_registry_bind(registry, name, &wl_compositor_interface, 1));
+                wl_registry_bind(registry, name, &wl_compositor_interface, std::min(version, 4U)));
         } else if (kind == wl_shm_interface.name) {
             surface.shm_ =
                 static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
@@ -43,11 +45,18 @@ struct WaylandLayerSurface::Callbacks {
                 wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, 5U)));
             wl_seat_add_listener(surface.seat_, &seatListener, data);
         } else if (kind == zwlr_layer_shell_v1_interface.name) {
+            surface.layerShellName_ = name;
             surface.layerShell_ = static_cast<zwlr_layer_shell_v1*>(
                 wl_registry_bind(registry, name, &zwlr_layer_shell_v1_interface, 1));
         }
     }
-    static void globalRemove(void*, wl_registry*, std::uint32_t) {}
+    static void globalRemove(void* data, wl_registry*, std::uint32_t name) {
+        WaylandLayerSurface& surface = self(data);
+        surface.scale_->withdraw(name);
+        if (surface.layerShell_ != nullptr && name == surface.layerShellName_) {
+            surface.loseConnection("the compositor withdrew the layer shell");
+        }
+    }
 
     static void capabilities(void* data, wl_seat*, std::uint32_t capabilities) {
         self(data).seatCapabilities(capabilities);
@@ -58,12 +67,12 @@ struct WaylandLayerSurface::Callbacks {
                           std::uint32_t width, std::uint32_t height) {
         WaylandLayerSurface& surface = self(data);
         zwlr_layer_surface_v1_ack_configure(layerSurface, serial);
-        const int newWidth = width > 0 ? static_cast<int>(width) : surface.request_.width;
+        const int newWidth = width > 0 ? static_cast<int>(width) : surface.askedWidth_;
         const int newHeight = height > 0 ? static_cast<int>(height) : surface.request_.height;
-        if (newWidth != surface.width_ || newHeight != surface.height_) {
-            if (!surface.allocateBuffers(newWidth, newHeight)) {
-                return;
-            }
+        surface.width_ = newWidth;
+        surface.height_ = newHeight;
+        if (!surface.allocateBuffers()) {
+            return;
         }
         surface.configured_ = true;
         if (surface.client_ != nullptr) {
@@ -71,19 +80,6 @@ struct WaylandLayerSurface::Callbacks {
         }
     }
     static void closed(void* data, zwlr_layer_surface_v1*) { self(data).unmap(); }
-
-    static void release(void* data, wl_buffer* buffer) {
-        WaylandLayerSurface& surface = self(data);
-        for (Buffer& held : surface.buffers_) {
-            if (held.buffer == buffer) {
-                held.busy = false;
-            }
-        }
-        if (surface.drawWaiting_ && surface.configured_ && surface.client_ != nullptr) {
-            surface.drawWaiting_ = false;
-            surface.client_->surfaceNeedsDrawing(surface.size());
-        }
-    }
 
     static void enter(void* data, wl_pointer*, std::uint32_t, wl_surface* entered, wl_fixed_t x,
                       wl_fixed_t y) {
@@ -161,7 +157,6 @@ struct WaylandLayerSurface::Callbacks {
     static constexpr wl_registry_listener registryListener{global, globalRemove};
     static constexpr wl_seat_listener seatListener{capabilities, seatName};
     static constexpr zwlr_layer_surface_v1_listener layerListener{configure, closed};
-    static constexpr wl_buffer_listener bufferListener{release};
     static constexpr wl_pointer_listener pointerListener{
         enter, leave,      motion,   button,       axis,
         frame, axisSource, axisStop, axisDiscrete, axisValue120};
@@ -196,7 +191,10 @@ std::unique_ptr<WaylandLayerSurface> WaylandLayerSurface::open(const LayerSurfac
     return surface;
 }
 
-WaylandLayerSurface::WaylandLayerSurface(const LayerSurfaceRequest& request) : request_(request) {}
+WaylandLayerSurface::WaylandLayerSurface(const LayerSurfaceRequest& request)
+    : request_(request),
+      buffers_(std::make_unique<WaylandShmBuffers>([this] { bufferReleased(); })),
+      scale_(std::make_unique<WaylandSurfaceScale>([this] { rescale(); })) {}
 
 WaylandLayerSurface::~WaylandLayerSurface() {
     client_ = nullptr;
@@ -204,7 +202,8 @@ WaylandLayerSurface::~WaylandLayerSurface() {
         return;
     }
     unmap();
-    freeBuffers();
+    buffers_.reset();
+    scale_.reset();
     if (pointer_ != nullptr) {
         wl_pointer_destroy(pointer_);
     }
@@ -241,7 +240,8 @@ bool WaylandLayerSurface::dispatch() {
         wl_display_dispatch_pending(display_);
     }
     if (wl_display_read_events(display_) < 0 || wl_display_dispatch_pending(display_) < 0) {
-        loseConnection();
+        loseConnection(std::string("the connection to the Wayland compositor failed (") +
+                       std::strerror(errno) + ")");
         return false;
     }
     flush();
@@ -258,10 +258,12 @@ void WaylandLayerSurface::setVisible(bool visible) {
         return;
     }
     surface_ = wl_compositor_create_surface(compositor_);
+    scale_->follow(surface_);
     layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(
         layerShell_, surface_, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_TOP, "tinkella-strip");
     zwlr_layer_surface_v1_add_listener(layerSurface_, &Callbacks::layerListener, this);
-    zwlr_layer_surface_v1_set_size(layerSurface_, static_cast<std::uint32_t>(request_.width),
+    askedWidth_ = fittedWidth();
+    zwlr_layer_surface_v1_set_size(layerSurface_, static_cast<std::uint32_t>(askedWidth_),
                                    static_cast<std::uint32_t>(request_.height));
     zwlr_layer_surface_v1_set_anchor(layerSurface_, ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM);
     zwlr_layer_surface_v1_set_margin(layerSurface_, 0, 0, request_.bottomMargin, 0);
@@ -276,25 +278,21 @@ Size WaylandLayerSurface::size() const {
 }
 
 void WaylandLayerSurface::draw(const std::function<void(const PixelBuffer&)>& paint) {
-    if (!configured_ || surface_ == nullptr) {
+    if (!configured_ || surface_ == nullptr || lost_) {
         return;
     }
-    Buffer* free = nullptr;
-    for (Buffer& buffer : buffers_) {
-        if (!buffer.busy) {
-            free = &buffer;
-            break;
-        }
-    }
+    WaylandShmBuffers::Buffer* free = buffers_->take();
     if (free == nullptr) {
         drawWaiting_ = true;
         return;
     }
-    paint(PixelBuffer{free->pixels, width_, height_, width_ * bytesPerPixel});
+    const int pixelWidth = buffers_->width();
+    paint(PixelBuffer{free->pixels, pixelWidth, buffers_->height(),
+                      pixelWidth * WaylandShmBuffers::bytesPerPixel, scale_->scale()});
+    scale_->describeBuffer(width_, height_);
     wl_surface_attach(surface_, free->buffer, 0, 0);
     wl_surface_damage(surface_, 0, 0, width_, height_);
     wl_surface_commit(surface_);
-    free->busy = true;
     flush();
 }
 
@@ -304,9 +302,8 @@ void WaylandLayerSurface::unmap() {
     configured_ = false;
     drawWaiting_ = false;
     // A buffer the compositor held for the destroyed surface is free for the next one.
-    for (Buffer& buffer : buffers_) {
-        buffer.busy = false;
-    }
+    buffers_->forgetHolds();
+    scale_->follow(nullptr);
     if (layerSurface_ != nullptr) {
         zwlr_layer_surface_v1_destroy(layerSurface_);
         layerSurface_ = nullptr;
@@ -317,56 +314,43 @@ void WaylandLayerSurface::unmap() {
     }
 }
 
-bool WaylandLayerSurface::allocateBuffers(int width, int height) {
-    freeBuffers();
-    const std::size_t bufferSize =
-        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * bytesPerPixel;
-    const std::size_t total = bufferSize * buffers_.size();
-    const int fd = memfd_create("tinkella-strip", MFD_CLOEXEC);
-    if (fd < 0 || ftruncate(fd, static_cast<off_t>(total)) != 0) {
-        if (fd >= 0) {
-            close(fd);
-        }
-        return false;
-    }
-    void* mapping = mmap(nullptr, total, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (mapping == MAP_FAILED) {
-        close(fd);
-        return false;
-    }
-    mapping_ = mapping;
-    mappingSize_ = total;
-    wl_shm_pool* pool = wl_shm_create_pool(shm_, fd, static_cast<std::int32_t>(total));
-    for (std::size_t index = 0; index < buffers_.size(); ++index) {
-        Buffer& buffer = buffers_[index];
-        buffer.buffer =
-            wl_shm_pool_create_buffer(pool, static_cast<std::int32_t>(index * bufferSize), width,
-                                      height, width * bytesPerPixel, WL_SHM_FORMAT_XRGB8888);
-        wl_buffer_add_listener(buffer.buffer, &Callbacks::bufferListener, this);
-        buffer.pixels =
-            reinterpret_cast<std::uint32_t*>(static_cast<char*>(mapping) + index * bufferSize);
-        buffer.busy = false;
-    }
-    wl_shm_pool_destroy(pool);
-    close(fd);
-    width_ = width;
-    height_ = height;
-    return true;
+int WaylandLayerSurface::fittedWidth() const {
+    const int room = scale_->outputWidth() - 2 * request_.bottomMargin;
+    return room > 0 ? std::min(request_.width, room) : request_.width;
 }
 
-void WaylandLayerSurface::freeBuffers() {
-    for (Buffer& buffer : buffers_) {
-        if (buffer.buffer != nullptr) {
-            wl_buffer_destroy(buffer.buffer);
-        }
-        buffer = Buffer{};
+void WaylandLayerSurface::rescale() {
+    if (layerSurface_ == nullptr || lost_) {
+        return;
     }
-    if (mapping_ != nullptr) {
-        munmap(mapping_, mappingSize_);
-        mapping_ = nullptr;
+    if (fittedWidth() != askedWidth_) {
+        // The compositor answers with a configure, which brings the redraw.
+        askedWidth_ = fittedWidth();
+        zwlr_layer_surface_v1_set_size(layerSurface_, static_cast<std::uint32_t>(askedWidth_),
+                                       static_cast<std::uint32_t>(request_.height));
+        wl_surface_commit(surface_);
+        return;
     }
-    width_ = 0;
-    height_ = 0;
+    if (configured_ && allocateBuffers() && client_ != nullptr) {
+        client_->surfaceNeedsDrawing(size());
+    }
+}
+
+bool WaylandLayerSurface::allocateBuffers() {
+    const double scale = scale_->scale();
+    const int pixelWidth = static_cast<int>(std::lround(width_ * scale));
+    const int pixelHeight = static_cast<int>(std::lround(height_ * scale));
+    if (pixelWidth == buffers_->width() && pixelHeight == buffers_->height()) {
+        return true;
+    }
+    return buffers_->allocate(shm_, pixelWidth, pixelHeight);
+}
+
+void WaylandLayerSurface::bufferReleased() {
+    if (drawWaiting_ && configured_ && client_ != nullptr) {
+        drawWaiting_ = false;
+        client_->surfaceNeedsDrawing(size());
+    }
 }
 
 void WaylandLayerSurface::seatCapabilities(std::uint32_t capabilities) {
@@ -415,11 +399,16 @@ void WaylandLayerSurface::cancelPoints(bool mouse, bool fingers) {
 void WaylandLayerSurface::flush() {
     // A full socket (EAGAIN) keeps the rest queued for the next flush.
     if (wl_display_flush(display_) < 0 && errno != EAGAIN) {
-        loseConnection();
+        loseConnection(std::string("the connection to the Wayland compositor failed (") +
+                       std::strerror(errno) + ")");
     }
 }
 
-void WaylandLayerSurface::loseConnection() {
+void WaylandLayerSurface::loseConnection(const std::string& reason) {
+    if (lost_) {
+        return;
+    }
+    lossReason_ = reason;
     lost_ = true;
     configured_ = false;
     cancelPoints(true, true);

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "adapters/wayland/WaylandShmBuffers.h"
+#include "adapters/wayland/WaylandSurfaceScale.h"
 #include "interfaces/StripSurface.h"
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 
-struct wl_buffer;
 struct wl_compositor;
 struct wl_display;
 struct wl_pointer;
@@ -27,7 +26,9 @@ namespace tinkella {
 struct LayerSurfaceRequest {
     int width = 0;
     int height = 0;
-    int bottomMargin = 0; // between the surface and the bottom edge of the screen
+    // Between the surface and the bottom edge of the screen, and the least between it and
+    // either side edge: on a screen narrower than width plus these, the surface is narrowed.
+    int bottomMargin = 0;
 };
 
 // The strip as a layer surface (the wlr layer-shell protocol) on its own connection to the
@@ -35,7 +36,8 @@ struct LayerSurfaceRequest {
 // windows, below full-screen ones), anchored to the bottom edge and centred, and asks for an
 // exclusive zone of its height plus margin, so tiled and maximised windows end above it and
 // nothing of theirs is hidden under the keys. Keyboard interactivity is none. Fingers come from
-// wl_touch, the mouse's left button from wl_pointer. Main thread only.
+// wl_touch, the mouse's left button from wl_pointer, both in points. Drawn at the scale of the
+// output it is on (WaylandSurfaceScale), redrawn when that changes. Main thread only.
 class WaylandLayerSurface final : public StripSurface {
 public:
     // Connects to the compositor WAYLAND_DISPLAY names. Null when there is none or when it
@@ -51,6 +53,7 @@ public:
     bool dispatch() override;
     void setVisible(bool visible) override;
     Size size() const override;
+    std::string lossReason() const override { return lossReason_; }
     void draw(const std::function<void(const PixelBuffer&)>& paint) override;
 
     // The protocol's callbacks, entered through C listeners with this object as user data.
@@ -58,21 +61,19 @@ public:
     friend struct Callbacks;
 
 private:
-    struct Buffer {
-        wl_buffer* buffer = nullptr;
-        std::uint32_t* pixels = nullptr;
-        bool busy = false; // held by the compositor until it releases it
-    };
-
     explicit WaylandLayerSurface(const LayerSurfaceRequest& request);
     void unmap();
-    bool allocateBuffers(int width, int height);
-    void freeBuffers();
+    // The width in points to ask for: the requested one, narrowed to the output.
+    int fittedWidth() const;
+    // Follows a change of scale or output: asks for a new width, or redraws at the new scale.
+    void rescale();
+    bool allocateBuffers();
+    void bufferReleased();
     void seatCapabilities(std::uint32_t capabilities);
     void report(SurfacePointPhase phase, bool isMouse, std::int32_t id, Point location);
     void cancelPoints(bool mouse, bool fingers);
     void flush();
-    void loseConnection();
+    void loseConnection(const std::string& reason);
 
     const LayerSurfaceRequest request_;
     StripSurfaceClient* client_ = nullptr;
@@ -86,11 +87,14 @@ private:
     wl_touch* touch_ = nullptr;
     wl_surface* surface_ = nullptr;
     zwlr_layer_surface_v1* layerSurface_ = nullptr;
-    std::array<Buffer, 2> buffers_{};
-    void* mapping_ = nullptr;
-    std::size_t mappingSize_ = 0;
-    int width_ = 0;
+    std::uint32_t layerShellName_ = 0;
+    // Both go before the connection does.
+    std::unique_ptr<WaylandShmBuffers> buffers_;
+    std::unique_ptr<WaylandSurfaceScale> scale_;
+    int width_ = 0; // points, as configured
     int height_ = 0;
+    int askedWidth_ = 0; // points, as last asked for
+    std::string lossReason_;
     bool configured_ = false;
     bool drawWaiting_ = false;
     bool lost_ = false;
