@@ -7,7 +7,7 @@
 // "-". Starts the command (its standard output goes to standard error), polls the window
 // manager's client list every millisecond over one X connection, then stops the command with
 // SIGTERM and prints "windows_ms cpu_ms later_ms": the wall time from the fork until every title
-// in TITLES was viewable, the CPU time (user + system, all threads) the command had used by then,
+// in TITLES was viewable, the CPU time its live threads had used by then (scheduler run time),
 // and the wall time until LATER was viewable as well ("-" for none, "nan" when it never was).
 // Exits 1 when the windows are not viewable within 20 s or the command ends first.
 #include <algorithm>
@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -71,26 +72,19 @@ std::set<std::string> viewableTitles(xcb_connection_t* connection, xcb_window_t 
     return titles;
 }
 
-long cpuMilliseconds(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    const std::size_t end = text.rfind(')');
-    if (end == std::string::npos) {
-        return -1;
-    }
-    std::istringstream fields(text.substr(end + 2));
-    std::string field;
-    long user = 0;
-    long system = 0;
-    // After the command's name: state is field 3, utime 14 and stime 15.
-    for (int index = 3; index <= 15 && fields >> field; ++index) {
-        if (index == 14) {
-            user = std::stol(field);
-        } else if (index == 15) {
-            system = std::stol(field);
+// The run time the scheduler has counted for every live thread of the process, in milliseconds
+// (first field of /proc/PID/task/*/schedstat, nanoseconds).
+double cpuMilliseconds(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double total = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double nanoseconds = 0;
+        if (stat >> nanoseconds) {
+            total += nanoseconds;
         }
     }
-    return 1000 * (user + system) / sysconf(_SC_CLK_TCK);
+    return total / 1e6;
 }
 
 } // namespace
@@ -127,7 +121,7 @@ int main(int argc, char** argv) {
         return std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     };
     double windowsMs = -1;
-    long cpuMs = -1;
+    double cpuMs = -1;
     double laterMs = -1;
     while (windowsMs < 0 || (later != "-" && laterMs < 0)) {
         const std::set<std::string> seen = viewableTitles(connection, root, clientList, netName);
@@ -155,6 +149,6 @@ int main(int argc, char** argv) {
     }
     const std::string laterText =
         later == "-" ? "-" : (laterMs < 0 ? "nan" : std::to_string(static_cast<long>(laterMs)));
-    std::printf("%ld %ld %s\n", static_cast<long>(windowsMs), cpuMs, laterText.c_str());
+    std::printf("%ld %.1f %s\n", static_cast<long>(windowsMs), cpuMs, laterText.c_str());
     return 0;
 }
