@@ -134,9 +134,15 @@ int main(int argc, char** argv) {
         if (laterMs < 0 && seen.count(later) != 0) {
             laterMs = now;
         }
-        int status = 0;
-        if (now > 20000 || waitpid(child, &status, WNOHANG) == child) {
+        if (now > 20000) {
+            std::fputs("bench_startup_probe: 20 s passed\n", stderr);
             break;
+        }
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child) {
+            std::fprintf(stderr, "bench_startup_probe: the command ended (status %d)\n", status);
+            xcb_disconnect(connection);
+            return 1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
