@@ -29,6 +29,7 @@ AppDelegate::AppDelegate() {
         connect(application, &QCoreApplication::aboutToQuit, this,
                 &AppDelegate::applicationWillTerminate);
     }
+    connect(this, &AppDelegate::windowsShown, this, &AppDelegate::startOpeningOutputs);
 }
 
 AppDelegate::~AppDelegate() {
@@ -112,13 +113,18 @@ void AppDelegate::applicationDidFinishLaunching() {
     if (settingsWindowController_->shouldShowSettingsAtLaunch()) {
         settingsWindowController_->showWindow();
     }
-    // Opening the outputs competes for the CPU with the windows' first showing: it starts when
-    // the piano window is first on screen, or after a second at the latest.
-    const QMainWindow* piano = settingsWindowController_->keyboardWindow()->window();
-    if (QWindow* window = piano ? piano->windowHandle() : nullptr) {
-        window->installEventFilter(this);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        QWindow* window = widget->isVisible() ? widget->windowHandle() : nullptr;
+        if (window != nullptr && !window->isExposed()) {
+            window->installEventFilter(this);
+            ++unexposedWindows_;
+        }
     }
-    QTimer::singleShot(std::chrono::seconds(1), this, &AppDelegate::startOpeningOutputs);
+    if (unexposedWindows_ == 0) {
+        QTimer::singleShot(0, this, &AppDelegate::announceWindowsShown);
+    }
+    // A window that is never exposed (minimised, on another desktop) holds nothing up for long.
+    QTimer::singleShot(std::chrono::seconds(1), this, &AppDelegate::announceWindowsShown);
 }
 
 void AppDelegate::applicationWillTerminate() {
@@ -136,11 +142,21 @@ void AppDelegate::applicationWillTerminate() {
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Expose) {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
         watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &AppDelegate::startOpeningOutputs);
+        if (--unexposedWindows_ == 0) {
+            // After this turn of the event loop, which paints the windows just exposed.
+            QTimer::singleShot(0, this, &AppDelegate::announceWindowsShown);
+        }
     }
     return false;
+}
+
+void AppDelegate::announceWindowsShown() {
+    if (!windowsShown_) {
+        windowsShown_ = true;
+        emit windowsShown();
+    }
 }
 
 void AppDelegate::startOpeningOutputs() {

@@ -44,11 +44,19 @@ public:
     // The menu bar from applicationWillFinishLaunching() until the piano window takes it.
     QMenuBar* pendingMainMenu() const { return mainMenu_.get(); }
 
+signals:
+    // Emitted once, when every window shown by applicationDidFinishLaunching() has been exposed
+    // (its first frame follows in the same turn of the event loop), or a second later at the
+    // latest. Work that would compete for the CPU and the window system with the windows' first
+    // showing waits for it: opening the outputs, the windows' icon.
+    void windowsShown();
+
 protected:
-    // The piano window's first exposure starts opening the outputs.
+    // Counts the first exposure of each window shown at launch.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void announceWindowsShown();
     void startOpeningOutputs();
     void showAbout();
     // "Computer Keyboard…": which keys play which notes at the current octave.
@@ -61,6 +69,8 @@ private:
     std::unique_ptr<WindowController> settingsWindowController_;
     std::unique_ptr<QSocketNotifier> midiNotifier_;
     bool outputsOpening_ = false;
+    int unexposedWindows_ = 0;
+    bool windowsShown_ = false;
 };
 
 } // namespace tinkella::app

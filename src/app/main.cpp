@@ -65,11 +65,14 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationDomain(organizationDomain);
     QApplication::setApplicationVersion(applicationVersion());
     QApplication::setDesktopFileName(QStringLiteral("com.quorvin.Tinkella"));
-    QApplication::setWindowIcon(builtInIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QuitSignals quitSignals;
     AppDelegate delegate;
+    // Decoding the icon and handing every size of it to the window manager with each window
+    // would hold up the windows' first showing.
+    QObject::connect(&delegate, &AppDelegate::windowsShown,
+                     [] { QApplication::setWindowIcon(builtInIcon()); });
     const auto instance =
         SingleInstance::claim(options.newInstance, [&delegate] { delegate.showPianoWindow(); });
     if (instance->handedOver()) {
