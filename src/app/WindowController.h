@@ -17,6 +17,7 @@ class QEvent;
 class QLabel;
 class QLayout;
 class QRadioButton;
+class QTimer;
 class QWidget;
 
 namespace tinkella {
@@ -73,6 +74,8 @@ public:
     QCheckBox* blackKeyGlissandoCheckbox() const { return blackKeyGlissandoCheckbox_; }
     QCheckBox* velocityCheckbox() const { return velocityCheckbox_; }
     SoundFontChooser& soundFontChooser() const { return *soundFontChooser_; }
+    // "Off" (index 0) or "MPE" (index 1).
+    QComboBox* expressionPopUp() const { return expressionPopUp_; }
     const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
     QLabel* explanatoryNote() const { return explanatoryNote_; }
     QLabel* creditLabel() const { return creditLabel_; }
@@ -86,6 +89,8 @@ public:
     void blackKeyGlissandoChanged() {}
     // tag: the clicked radio button's tag; anything but 0, 1 and 2 is ignored.
     void outputModeChanged(int tag);
+    // index: the expression pop-up's item (0 off, 1 MPE).
+    void expressionChanged(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +104,9 @@ private:
     DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
                                BindingOptions options);
     DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
+    // Switches the keyboard model's expression to the stored one and wires what MPE needs: the
+    // coalesced values' flush and the configuration on every new connection.
+    void bindExpression();
     void syncOutputModeRadios();
     void applyOutputMode();
     void settingsPanelWillClose();
@@ -120,7 +128,9 @@ private:
     QButtonGroup* outputModeGroup_ = nullptr;
     QLabel* explanatoryNote_ = nullptr;
     QLabel* creditLabel_ = nullptr;
-    std::array<DefaultsBinding, 5> bindings_;
+    QComboBox* expressionPopUp_ = nullptr;
+    QTimer* expressionFlush_ = nullptr; // a child of this controller
+    std::array<DefaultsBinding, 6> bindings_;
     bool hiddenForDeactivation_ = false;
 };
 

@@ -23,6 +23,9 @@ public:
     virtual void controlChange(std::uint8_t channel, std::uint8_t controller,
                                std::uint8_t value) = 0;
     virtual void programChange(std::uint8_t channel, std::uint8_t program) = 0;
+    // value 0..16383, 8192 centred; the channel's bend range (RPN 0) scales it.
+    virtual void pitchBend(std::uint8_t channel, std::uint16_t value) = 0;
+    virtual void channelPressure(std::uint8_t channel, std::uint8_t value) = 0;
 
     // Replaces the sound font with the file at path (empty: the system's General MIDI font).
     // The font is read whole before it plays, never on the audio thread, and where the
