@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tinkella::testing {
@@ -259,30 +260,24 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
     for (const bool strip : {false, true}) {
         PianoView& v = makeView(strip, 3500, 100); // middle C's centre at 1775, D's at 1825
         const PianoKey& c = controller.keys()[60];
-        EXPECT_DOUBLE_EQ(v.bendAt(1825, c, 1775), 2);
-        EXPECT_DOUBLE_EQ(v.bendAt(1800, c, 1775), 1);   // C sharp
-        EXPECT_DOUBLE_EQ(v.bendAt(1900, c, 1775), 4.5); // halfway from E to F
-        EXPECT_DOUBLE_EQ(v.bendAt(1760, c, 1760), 0);
-        EXPECT_DOUBLE_EQ(v.bendAt(1825, c, 1760), 2);
-        EXPECT_DOUBLE_EQ(v.bendAt(1712.5, c, 1760), -1.5); // A sharp to B
-        controller.setExpression(true);
-        journal->steps.clear();
-        if (strip) {
-            v.touchesBegan({touch("f", TouchPhase::began, 1775, 10)});
-            v.touchesMoved({touch("f", TouchPhase::moved, 1825, 10)});
-        } else {
-            v.mouseDown({1775, 10});
-            v.mouseDragged({1825, 10});
+        // D, C sharp, halfway from E to F, and from A sharp to B after an off-centre press.
+        for (const auto& [x, anchor, bend] : {std::tuple{1825.0, 1775.0, 2.0},
+                                              {1800, 1775, 1},
+                                              {1900, 1775, 4.5},
+                                              {1760, 1760, 0},
+                                              {1825, 1760, 2},
+                                              {1712.5, 1760, -1.5}}) {
+            EXPECT_DOUBLE_EQ(v.bendAt(x, c, anchor), bend) << x;
         }
-        EXPECT_TRUE(controller.keys()[60].isPressed());
-        EXPECT_FALSE(controller.keys()[62].isPressed());
+        controller.setExpression(true);
+        strip ? v.touchesBegan({touch("f", TouchPhase::began, 1775)}) : v.mouseDown({1775, 10});
+        strip ? v.touchesMoved({touch("f", TouchPhase::moved, 1825)}) : v.mouseDragged({1825, 10});
+        EXPECT_TRUE(c.isPressed() && !controller.keys()[62].isPressed());
         controller.expression().flush();
-        ASSERT_FALSE(journal->steps.empty());
-        const AudioStep& bend = journal->steps.back();
-        EXPECT_EQ(bend.a, 0xE1U);
-        EXPECT_EQ(bend.b | (bend.c << 7), 8533U);
-        strip ? v.touchesEnded({touch("f", TouchPhase::ended, 1825, 10)}) : v.mouseUp({1825, 10});
-        EXPECT_FALSE(controller.keys()[60].isPressed());
+        const AudioStep& last = journal->steps.back();
+        EXPECT_EQ(std::tuple(last.a, last.b | (last.c << 7)), std::tuple(0xE1U, 8533U));
+        strip ? v.touchesEnded({touch("f", TouchPhase::ended, 1825)}) : v.mouseUp({1825, 10});
+        EXPECT_FALSE(c.isPressed());
         controller.setExpression(false);
     }
 }
