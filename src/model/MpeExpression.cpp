@@ -122,6 +122,16 @@ void MpeExpression::endNote(std::uint8_t note, std::uint8_t channel) {
     sound_.endNote(note, SoundController::Holder::surfaces);
     midi_.noteOff(note, channel);
     wanted_[note] = {};
+    // A listener is left with no channel bent or pressed. The synthesiser keeps its values for
+    // the release tail; the channel's next note sets them all again first.
+    Expression& sent = sent_[channel];
+    if (sent.bend != bendCentre) {
+        midi_.pitchBend(bendCentre, channel);
+    }
+    if (sent.pressure.value_or(0) != 0) {
+        midi_.channelPressure(0, channel);
+    }
+    sent = {};
 }
 
 void MpeExpression::noteOff(std::uint8_t note) {

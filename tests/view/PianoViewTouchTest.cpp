@@ -260,12 +260,10 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
     for (const bool strip : {false, true}) {
         PianoView& v = makeView(strip, 3500, 100); // middle C's centre at 1775, D's at 1825
         const PianoKey& c = controller.keys()[60];
-        // D, C sharp, halfway from E to F, and from A sharp to B after an off-centre press.
+        // D, C sharp, halfway from E to F; from A sharp to B after an off-centre press.
         for (const auto& [x, anchor, bend] : {std::tuple{1825.0, 1775.0, 2.0},
                                               {1800, 1775, 1},
                                               {1900, 1775, 4.5},
-                                              {1760, 1760, 0},
-                                              {1825, 1760, 2},
                                               {1712.5, 1760, -1.5}}) {
             EXPECT_DOUBLE_EQ(v.bendAt(x, c, anchor), bend) << x;
         }
