@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <cmath>
 
 namespace tinkella::app {
 
@@ -266,13 +267,19 @@ void WindowController::bindControls() {
 
 void WindowController::bindExpression() {
     PianoController& piano = PianoController::sharedInstance();
-    // Coalesced expression values leave on the next turn of the event loop, one message per
-    // sounding note and kind for all the moves the loop handled in between.
+    // Coalesced expression values leave one audio period (whole milliseconds, rounded up) after
+    // the first move that changed them, or on the next turn of the event loop without a
+    // synthesiser: one message per sounding note and kind for all the moves in between, so no
+    // more than one per period reaches the synthesiser's queue.
     expressionFlush_ = new QTimer(this);
     expressionFlush_->setSingleShot(true);
-    expressionFlush_->setInterval(0);
+    expressionFlush_->setTimerType(Qt::PreciseTimer);
     connect(expressionFlush_, &QTimer::timeout, this, [&piano] { piano.expression().flush(); });
-    piano.expression().setFlushRequest([timer = expressionFlush_] { timer->start(); });
+    piano.expression().setFlushRequest([timer = expressionFlush_, &piano] {
+        const Synthesizer* synth = piano.soundController().synthUnit();
+        timer->start(synth != nullptr ? static_cast<int>(std::ceil(synth->periodMilliseconds()))
+                                      : 0);
+    });
     // A new listener learns the zone's layout; a JACK connection carries data only a cycle or
     // two after it is reported, hence the short wait.
     MIDIOutput::shared().setConnectionListener([this, &piano] {

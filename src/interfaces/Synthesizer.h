@@ -45,6 +45,10 @@ public:
     // One line for the user naming the output and its latency, e.g. "synthesiser on jack, 64
     // frames × 2 at 48000 Hz (2.7 ms)"; empty offline.
     virtual std::string describeOutput() const = 0;
+
+    // Milliseconds of one period of the output's buffer, the most often its audio thread takes
+    // messages; 0 offline or unknown.
+    virtual double periodMilliseconds() const { return 0; }
 };
 
 // Opens a synthesiser with its output. Null, with a one-line reason in failure ("no sound font

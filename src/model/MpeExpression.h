@@ -19,9 +19,8 @@ class SoundController;
 //
 // Moves are coalesced: shape() only records the latest values, and flush() sends what changed
 // since the last message of each sounding note, at most one pitch bend, one controller 74 and
-// one channel pressure per note. The owner runs flush() once per turn of the event loop after
-// the flush request (every input event of one turn lands in one message), which keeps a fast
-// slide from flooding the port and never holds back the last value.
+// one channel pressure per note. The owner runs flush() an audio period after the flush
+// request, which keeps a fast slide from flooding the port and never holds back the last value.
 class MpeExpression {
 public:
     // Pitch-bend range of the member channels and of the manager channel, in semitones.

@@ -9,27 +9,23 @@ export XDG_CONFIG_HOME=$work/config
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 cleanup_first() { xdotool mouseup 1 keyup z 2>/dev/null; }
 mkdir -p "$XDG_CONFIG_HOME/Quorvin" && printf '[General]\nexpression=mpe\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
-start_x 1920x1080 || fail "Xvfb with openbox did not start"
-start_jackd || fail "jackd did not start"
+start_x 1920x1080 && start_jackd || fail "Xvfb with openbox, or jackd, did not start"
 start_app tinkella --midi=jack --audio=jack
 wait_until 15 find_window '^Tinkella$' || fail "piano window not shown"
-start_dump
-connect_dump "$work/tinkella.log"
+start_dump && connect_dump "$work/tinkella.log"
 seen() { grep -q "$1" "$work/dump.log"; }
-wait_until 5 seen "b0 06 0f" || fail "no MPE configuration message (RPN 6 = 15) at connection"
-seen "b0 06 02" && seen "b1 06 30" && seen "bf 06 30" || fail "no bend ranges (RPN 0) at connection"
+wait_until 5 seen "bf 06 30" && seen "b0 06 02" && seen "b1 06 30" || fail "no bend ranges (RPN 0)"
+seen "b0 06 0f" || fail "no MPE configuration message (RPN 6 = 15) at connection"
 
 xdotool windowactivate --sync "$window" 2>/dev/null
 read -r x y w h < <(geometry "$window")
 cx=$((x + 35 * 50 + 25 - (3500 - w) * 60 / 96)) # middle C's centre; D's is 50 to the right
-jack_rec -f "$work/slide.wav" -d 6 -b 16 Tinkella:left Tinkella:right >"$work/jackrec.log" 2>&1 &
-sleep 0.5
+jack_rec -f "$work/slide.wav" -d 6 -b 16 Tinkella:left Tinkella:right >"$work/jackrec.log" 2>&1 & sleep 1
 # shellcheck disable=SC2046
 xdotool mousemove "$cx" $((y + h - 45)) mousedown 1 sleep 1.5 \
   $(for s in $(seq 2 2 50); do echo "mousemove $((cx + s)) $((y + h - 45)) sleep 0.01"; done) \
   sleep 2 keydown z sleep 0.5 mouseup 1 keyup z
-wait $! 2>/dev/null
-sleep 0.5
+wait $! 2>/dev/null; sleep 0.5
 on=$(grep -m1 -o ': 9[1-9a-f] 3c 7f' "$work/dump.log") || fail "no note-on 60 on a member channel"
 ch=${on:3:1}
 grep ": 9[1-9a-f] 30 7f" "$work/dump.log" | grep -qv ": 9$ch " || fail "no note-on 48 on another channel"
@@ -40,15 +36,13 @@ last=$(grep -o ": e$ch .. ..\|: 8$ch 3c" "$work/dump.log" | grep -B1 ": 8$ch 3c"
 grep -o ": e$ch .. .." "$work/dump.log" | tail -1 | grep -q " 00 40" || fail "channel $ch left bent"
 bend=$((0x${last:8:2} * 128 + 0x${last:5:2}))
 [ "$bend" -ge 8448 ] && [ "$bend" -le 8618 ] || fail "the slide ended at bend $bend, not 8533"
-# The strongest frequency (200..350 Hz, half-hertz bins) $1 s after the sound begins, over $2 s.
-rest=$(sox "$work/slide.wav" -n remix 1 silence 1 0.005 2% stat 2>&1 | awk '/Length/ {print $3}')
-begin=$(awk -v t="$(soxi -D "$work/slide.wav")" -v r="$rest" 'BEGIN {print t - r}')
-pitch_of() {
-  sox "$work/slide.wav" -n remix 1 trim "$(awk -v b="$begin" -v o="$1" 'BEGIN {print b + o}')" "$2" \
-    rate 2000 stat -freq 2>&1 | awk '$1 > 200 && $1 < 350 && $2 > m {m = $2; f = $1} END {print f}'
-}
-c=$(pitch_of 0.2 0.8) d=$(pitch_of 2.2 0.8)
-echo "last bend $bend on channel $ch; heard $c Hz, then $d Hz"
-awk -v c="$c" -v d="$d" 'BEGIN {exit !(c > 259.0 && c < 264.2 && d > 290.7 && d < 296.6)}' ||
-  fail "heard $c Hz then $d Hz, not 262 then 294"
+# The strongest frequency (200..350 Hz, half-hertz bins) in each 0.3 s from every 0.2 s: middle C
+# first, D later. (The dummy server's cycles run late on a busy machine: no wall-clock times.)
+heard=$(for o in $(seq 0 0.2 5.6); do
+  sox "$work/slide.wav" -n remix 1 trim "$o" 0.3 rate 2000 stat -freq 2>&1 |
+    awk '$1 > 200 && $1 < 350 && $2 > m {m = $2; f = $1} END {printf "%.1f ", f}'
+done)
+echo "last bend $bend on channel $ch; heard (Hz, every 0.2 s): $heard"
+echo "$heard" | awk '{for (i = 1; i <= NF; i++) {c = c || ($i > 259.0 && $i < 264.2)
+  d = d || (c && $i > 290.7 && $i < 296.6)}} END {exit !d}' || fail "not heard going from 262 to 294 Hz"
 echo "PASS"

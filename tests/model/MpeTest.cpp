@@ -33,19 +33,20 @@ struct Mpe : testing::KeyboardDoubles {
         piano.keys()[note].isPressedOnKeyboard = down;
         piano.updatePlayingNotesFromPressedKeys();
     }
-    Strings midi() {
+    template <typename T, typename Describe> static Strings take(std::vector<T>& from, Describe d) {
         Strings out;
-        for (std::uint32_t w : std::exchange(midiPort->sent, {})) {
-            out.push_back(describe(ump::statusByte(w), ump::data1(w), ump::data2(w)));
+        for (const T& item : std::exchange(from, {})) {
+            out.push_back(d(item));
         }
         return out;
     }
+    Strings midi() {
+        return take(midiPort->sent, [](std::uint32_t w) {
+            return describe(ump::statusByte(w), ump::data1(w), ump::data2(w));
+        });
+    }
     Strings synth() {
-        Strings out;
-        for (const testing::AudioStep& s : std::exchange(journal->steps, {})) {
-            out.push_back(describe(s.a, s.b, s.c));
-        }
-        return out;
+        return take(journal->steps, [](const auto& s) { return describe(s.a, s.b, s.c); });
     }
 };
 
@@ -55,8 +56,7 @@ TEST(MpeExpressionTest, ChannelsGoFreeLongestFirstAndBendsScaleToFortyEightSemit
     EXPECT_EQ(voices.allocate(62).channel, 2);
     EXPECT_EQ(voices.release(60), 1);
     EXPECT_EQ(voices.allocate(64).channel, 3); // 1 was freed last
-    for (std::uint8_t note = 0; note < 13; ++note) {
-        voices.allocate(note);
+    for (std::uint8_t note = 0; note < 13; voices.allocate(note++)) {
     }
     const MpeVoiceAllocator::Allocation full = voices.allocate(100);
     EXPECT_EQ(std::tuple(full.endedNote, full.channel), std::tuple(62, 2)); // the oldest
@@ -65,7 +65,7 @@ TEST(MpeExpressionTest, ChannelsGoFreeLongestFirstAndBendsScaleToFortyEightSemit
               std::tuple(0, 16383));
 }
 
-TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneAndEachNoteGetsItsOwnChannel) {
+TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneEachNoteGetsItsOwnChannelMovesCoalesce) {
     Mpe m;
     const Strings config = m.midi();
     ASSERT_EQ(config.size(), 3U + 4U + 15U * 4U);
@@ -83,20 +83,15 @@ TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneAndEachNoteGetsItsOwnChannel
     m.key(60, false);
     EXPECT_EQ(std::tuple(m.midi(), m.synth()),
               std::tuple(Strings{"81 60 0", "e1 8192"}, Strings{"81 60 0"})); // none left bent
-}
-
-TEST(MpeExpressionTest, MovesCoalesceToTheLastValuePerNoteUntilTheFlush) {
-    Mpe m;
     int requests = 0;
     m.piano.expression().setFlushRequest([&requests] { ++requests; });
     m.key(60, true);
     m.midi();
-    for (double bend : {0.25, 0.5, 0.75}) {
-        m.piano.expression().shape(60, bend, 1.0, 0.25);
-    }
+    m.piano.expression().shape(60, 0.5, 0.0, 0.5);
+    m.piano.expression().shape(60, 0.75, 1.0, 0.25);
     EXPECT_EQ(std::tuple(requests, m.midi()), std::tuple(1, Strings{}));
     m.piano.expression().flush();
-    EXPECT_EQ(m.midi(), (Strings{"e1 8320", "b1 74 127", "d1 32 0"}));
+    EXPECT_EQ(m.midi(), (Strings{"e3 8320", "b3 74 127", "d3 32 0"}));
     m.piano.expression().shape(60, 0.75, 1.0, {});
     m.piano.expression().flush();
     EXPECT_EQ(m.midi(), Strings{}); // nothing changed, no pressure invented
@@ -112,9 +107,8 @@ TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRe
     EXPECT_EQ(m.midi().front(), "80 60 0");
     m.synth();
     // An MPE controller at the MIDI input sounds on its own channel; nothing of it is sent on.
-    for (std::uint32_t word : {ump::noteOnWord(62, 90, 3), ump::midi1Word(0xE3, 0, 80)}) {
-        m.midiPort->receive(1, word);
-    }
+    m.midiPort->receive(1, ump::noteOnWord(62, 90, 3));
+    m.midiPort->receive(1, ump::midi1Word(0xE3, 0, 80));
     EXPECT_EQ(std::tuple(m.synth(), m.midi()),
               std::tuple(Strings{"93 62 90", "e3 10240"}, Strings{}));
     m.piano.panic();

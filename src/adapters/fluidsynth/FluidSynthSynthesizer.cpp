@@ -268,6 +268,12 @@ std::string FluidSynthSynthesizer::describeOutput() const {
     return notOpened_.empty() ? line : line + (" (not opened: " + notOpened_ + ")");
 }
 
+double FluidSynthSynthesizer::periodMilliseconds() const {
+    return outputHandle_.isOpen() && output_.sampleRate > 0
+               ? 1000.0 * output_.periodFrames / output_.sampleRate
+               : 0.0;
+}
+
 SynthesizerOpener makeFluidSynthOpener(FluidSynthOptions options) {
     return [options = std::move(options)](std::string& failure) -> std::unique_ptr<Synthesizer> {
         return FluidSynthSynthesizer::open(options, failure);

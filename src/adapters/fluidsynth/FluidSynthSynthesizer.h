@@ -79,6 +79,7 @@ public:
     // "synthesiser on jack, 64 frames × 2 at 48000 Hz (2.7 ms)", followed by the outputs of our
     // own that failed before, if any ("(not opened: pipewire: no PipeWire daemon)").
     std::string describeOutput() const override;
+    double periodMilliseconds() const override;
 
     // The output's buffering (empty driver when offline), the font in use and the rate (Hz).
     const AudioOutputInfo& output() const { return output_; }
