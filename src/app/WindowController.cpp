@@ -267,18 +267,23 @@ void WindowController::bindControls() {
 
 void WindowController::bindExpression() {
     PianoController& piano = PianoController::sharedInstance();
-    // Coalesced expression values leave one audio period (whole milliseconds, rounded up) after
-    // the first move that changed them, or on the next turn of the event loop without a
-    // synthesiser: one message per sounding note and kind for all the moves in between, so no
-    // more than one per period reaches the synthesiser's queue.
+    // Coalesced expression values leave on the next turn of the event loop after the first move
+    // that changed them, but no sooner than one audio period (whole milliseconds, rounded up)
+    // after the previous flush: one message per sounding note and kind for all the moves in
+    // between, so no more than one per period reaches the synthesiser's queue.
     expressionFlush_ = new QTimer(this);
     expressionFlush_->setSingleShot(true);
     expressionFlush_->setTimerType(Qt::PreciseTimer);
-    connect(expressionFlush_, &QTimer::timeout, this, [&piano] { piano.expression().flush(); });
-    piano.expression().setFlushRequest([timer = expressionFlush_, &piano] {
+    lastExpressionFlush_.start();
+    connect(expressionFlush_, &QTimer::timeout, this, [this, &piano] {
+        piano.expression().flush();
+        lastExpressionFlush_.restart();
+    });
+    piano.expression().setFlushRequest([this, &piano] {
         const Synthesizer* synth = piano.soundController().synthUnit();
-        timer->start(synth != nullptr ? static_cast<int>(std::ceil(synth->periodMilliseconds()))
-                                      : 0);
+        const double period = synth != nullptr ? synth->periodMilliseconds() : 0.0;
+        const auto wait = static_cast<qint64>(std::ceil(period)) - lastExpressionFlush_.elapsed();
+        expressionFlush_->start(static_cast<int>(std::max<qint64>(wait, 0)));
     });
     // A new listener learns the zone's layout; a JACK connection carries data only a cycle or
     // two after it is reported, hence the short wait.

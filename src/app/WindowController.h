@@ -3,6 +3,7 @@
 #include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
 
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QObject>
 #include <QPointer>
@@ -130,6 +131,7 @@ private:
     QLabel* creditLabel_ = nullptr;
     QComboBox* expressionPopUp_ = nullptr;
     QTimer* expressionFlush_ = nullptr; // a child of this controller
+    QElapsedTimer lastExpressionFlush_;
     std::array<DefaultsBinding, 6> bindings_;
     bool hiddenForDeactivation_ = false;
 };
