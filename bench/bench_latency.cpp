@@ -22,6 +22,10 @@
 // "pipewire-idle" presses only after the stream has gone inactive (idle delay 0.5 s; pactl
 // tells).
 //
+// With MPE switched on afterwards, a third as many mouse presses each slide sideways once the
+// note-on has left: the time from the move event to the first pitch bend leaving is taken the
+// same way (the move's clock read as the event is sent to the window's keyboard widget).
+//
 // Usage: bench_latency [presses] [jack|pipewire|pipewire-idle]
 //   (default 300 on a private JACK server; a third each by mouse, touch and keyboard)
 #include "JackDummyServer.h"
@@ -114,6 +118,7 @@ public:
     // Before each press; then pressed() with the clock reading taken at the press.
     void arm() {
         midiFrame_.store(none);
+        bendFrame_.store(none);
         soundFrame_.store(none);
         anchorFrame_.store(none);
         pressTime_.store(0);
@@ -122,6 +127,7 @@ public:
     void pressed(jack_time_t at) { pressTime_.store(at, std::memory_order_release); }
     void disarm() { armed_.store(false, std::memory_order_release); }
     std::int64_t midiFrame() const { return midiFrame_.load(); }
+    std::int64_t bendFrame() const { return bendFrame_.load(); }
     std::int64_t soundFrame() const { return soundFrame_.load(); }
     // Milliseconds from the press to a frame, through the first cycle after the press.
     double sincePress(std::int64_t frame) const {
@@ -186,6 +192,10 @@ private:
                 self->midiFrame_.load(std::memory_order_relaxed) == none) {
                 self->midiFrame_.store(start + event.time);
             }
+            if (event.size == 3 && (event.buffer[0] & 0xF0U) == 0xE0U && armed &&
+                self->bendFrame_.load(std::memory_order_relaxed) == none) {
+                self->bendFrame_.store(start + event.time);
+            }
         }
         bool loud = false;
         for (jack_port_t* port : self->audioIn_) {
@@ -211,6 +221,7 @@ private:
     std::atomic<bool> armed_{false};
     std::atomic<std::int64_t> midiFrame_{none};
     std::atomic<std::int64_t> soundFrame_{none};
+    std::atomic<std::int64_t> bendFrame_{none};
     std::atomic<jack_time_t> pressTime_{0};
     std::atomic<std::int64_t> anchorFrame_{none};
     std::atomic<jack_time_t> anchorTime_{0};
@@ -481,6 +492,34 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     }
 
+    // Slides with MPE on: the note-on first, then one move of a quarter key to the right.
+    delegate.settingsWindowController()->expressionChanged(1);
+    QCoreApplication::processEvents();
+    Series slides;
+    for (int i = -warmUp; i < presses / 3; ++i) {
+        const QPoint at = keyCentre(window, notes[static_cast<std::size_t>(i + warmUp) % 8]);
+        listener.arm();
+        pressClock.pressedAt = 0;
+        QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, at);
+        spinUntil([&] { return listener.midiFrame() != none; }, std::chrono::milliseconds(500));
+        listener.arm();
+        const QPoint to = at + QPoint(static_cast<int>(window.pianoView().keyWidth() / 4), 0);
+        QMouseEvent move(QEvent::MouseMove, to, window.mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        const jack_time_t movedAt = Listener::clock();
+        listener.pressed(movedAt);
+        QApplication::sendEvent(&window, &move);
+        spinUntil([&] { return listener.bendFrame() != none; }, std::chrono::milliseconds(500));
+        listener.disarm();
+        if (i >= 0 && listener.bendFrame() != none) {
+            slides.keyToMidi.push_back(listener.sincePress(listener.bendFrame()));
+        } else if (i >= 0) {
+            ++slides.missedMidi;
+        }
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, to);
+        spinUntil([&] { return listener.quietFrames() > quietNeeded; }, std::chrono::seconds(10));
+    }
+
     Series all;
     for (const Series* s : {&mouse, &touch, &keys}) {
         all.handler.insert(all.handler.end(), s->handler.begin(), s->handler.end());
@@ -502,6 +541,7 @@ int main(int argc, char** argv) {
     printRow("key to MIDI, touch", touch.keyToMidi, touch.missedMidi, "<= 1.4 ms");
     printRow("key to MIDI, keyboard", keys.keyToMidi, keys.missedMidi, "<= 1.4 ms");
     printRow("key to MIDI, all", all.keyToMidi, all.missedMidi, "<= 1.4 ms");
+    printRow("move to bend, mouse", slides.keyToMidi, slides.missedMidi, "MPE: first pitch bend");
     printRow("key to sound, mouse", mouse.keyToSound, mouse.missedSound, "<= 4.5 ms");
     printRow("key to sound, touch", touch.keyToSound, touch.missedSound, "<= 4.5 ms");
     printRow("key to sound, keyboard", keys.keyToSound, keys.missedSound, "<= 4.5 ms");

@@ -22,8 +22,10 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <cmath>
 
 namespace tinkella::app {
 
@@ -52,6 +54,8 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     blackKeyGlissandoCheckbox_ = new QCheckBox(tr("Include black keys in Touch Bar glissando"));
     velocityCheckbox_ = new QCheckBox(tr("Velocity from touch position"));
     soundFontChooser_ = new SoundFontChooser(defaults_, PianoController::sharedInstance(), this);
+    expressionPopUp_ = new QComboBox;
+    expressionPopUp_->addItems({tr("Off"), tr("MPE")});
     for (std::size_t i = 0; i < outputModeRadios_.size(); ++i) {
         outputModeRadios_[i] = new QRadioButton(tr(radioTitles[i]));
     }
@@ -83,6 +87,8 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
 }
 
 WindowController::~WindowController() {
+    PianoController::sharedInstance().expression().setFlushRequest({});
+    MIDIOutput::shared().setConnectionListener({});
     if (panel_) {
         panel_->removeEventFilter(this);
     }
@@ -124,6 +130,7 @@ void WindowController::configureControls() {
     connect(outputModeGroup_, &QButtonGroup::idClicked, this, &WindowController::outputModeChanged);
 
     connect(instrumentPopUp_, &QComboBox::activated, this, &WindowController::instrumentChanged);
+    connect(expressionPopUp_, &QComboBox::activated, this, &WindowController::expressionChanged);
 
     QFont small = QApplication::font();
     small.setPointSizeF(small.pointSizeF() * smallFontRatio);
@@ -157,17 +164,19 @@ QLayout* WindowController::makeContentView() {
     controls->setContentsMargins(0, 0, 0, 0);
     controls->setSpacing(4);
     QComboBox* fontPopUp = soundFontChooser_->popUp();
-    const std::array<std::pair<QString, QWidget*>, 5> rows{{
+    const std::array<std::pair<QString, QWidget*>, 6> rows{{
         {tr("Instrument"), instrumentPopUp_},
         {tr("Sound font"), fontPopUp},
         {tr("Octave"), noteOffsetSlider_},
         {tr("Key size"), keyWidthSlider_},
         {tr("Black key area on Touch Bar"), blackKeySlider_},
+        {tr("Expression"), expressionPopUp_},
     }};
     for (const auto& [title, control] : rows) {
         auto* row = new QWidget;
         row->setFixedSize(columnWidth, rowHeight);
-        const bool popUp = control == instrumentPopUp_ || control == fontPopUp;
+        const bool popUp =
+            control == instrumentPopUp_ || control == fontPopUp || control == expressionPopUp_;
         row->setLayout(makeRow(title, control, popUp ? 194 : 154));
         controls->addWidget(row);
         if (control == fontPopUp) {
@@ -197,7 +206,8 @@ QLayout* WindowController::makeContentView() {
     main->setContentsMargins(18, 8, panelWidth - 18 - columnWidth, 16);
     main->setSpacing(0);
     main->addWidget(creditLabel_, 0, Qt::AlignHCenter);
-    main->addSpacing(24);
+    // The expression row's height comes out of the gaps, so that the panel keeps its size.
+    main->addSpacing(12);
     main->addLayout(controls);
     main->addSpacing(8);
     // The two checkboxes share their left edge, centred as a pair.
@@ -209,7 +219,7 @@ QLayout* WindowController::makeContentView() {
     checks->addWidget(velocityCheckbox_, 0, Qt::AlignLeft);
     checkBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     main->addWidget(checkBox, 0, Qt::AlignHCenter);
-    main->addSpacing(24);
+    main->addSpacing(6);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
     return main;
@@ -251,7 +261,47 @@ void WindowController::bindControls() {
     bindings_[3] = bindCheckbox(blackKeyGlissandoCheckbox_, preferences::blackKeyGlissando);
     bindings_[4] = bindCheckbox(velocityCheckbox_, preferences::velocityFromTouch);
 
+    bindExpression();
     syncOutputModeRadios();
+}
+
+void WindowController::bindExpression() {
+    PianoController& piano = PianoController::sharedInstance();
+    // Coalesced expression values leave on the next turn of the event loop after the first move
+    // that changed them, but no sooner than one audio period (whole milliseconds, rounded up)
+    // after the previous flush: one message per sounding note and kind for all the moves in
+    // between, so no more than one per period reaches the synthesiser's queue.
+    expressionFlush_ = new QTimer(this);
+    expressionFlush_->setSingleShot(true);
+    expressionFlush_->setTimerType(Qt::PreciseTimer);
+    lastExpressionFlush_.start();
+    connect(expressionFlush_, &QTimer::timeout, this, [this, &piano] {
+        piano.expression().flush();
+        lastExpressionFlush_.restart();
+    });
+    piano.expression().setFlushRequest([this, &piano] {
+        const Synthesizer* synth = piano.soundController().synthUnit();
+        const double period = synth != nullptr ? synth->periodMilliseconds() : 0.0;
+        const auto wait = static_cast<qint64>(std::ceil(period)) - lastExpressionFlush_.elapsed();
+        expressionFlush_->start(static_cast<int>(std::max<qint64>(wait, 0)));
+    });
+    // A new listener learns the zone's layout; a JACK connection carries data only a cycle or
+    // two after it is reported, hence the short wait.
+    MIDIOutput::shared().setConnectionListener([this, &piano] {
+        QTimer::singleShot(100, this, [&piano] { piano.expression().sendConfiguration(); });
+    });
+    bindings_[5] = defaults_.bind(preferences::keyPath(preferences::expression.key),
+                                  [this, &piano](const DefaultsValue& stored) {
+                                      const bool mpe =
+                                          preferences::expression.decode(stored) == "mpe";
+                                      const QSignalBlocker blocker(expressionPopUp_);
+                                      expressionPopUp_->setCurrentIndex(mpe ? 1 : 0);
+                                      piano.setExpression(mpe);
+                                  });
+}
+
+void WindowController::expressionChanged(int index) {
+    defaults_.setObject(DefaultsValue::text(index == 1 ? "mpe" : "off"), preferences::expression);
 }
 
 DefaultsBinding WindowController::bindSlider(RealSlider* slider,

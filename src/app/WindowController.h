@@ -3,6 +3,7 @@
 #include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
 
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QObject>
 #include <QPointer>
@@ -17,6 +18,7 @@ class QEvent;
 class QLabel;
 class QLayout;
 class QRadioButton;
+class QTimer;
 class QWidget;
 
 namespace tinkella {
@@ -73,6 +75,8 @@ public:
     QCheckBox* blackKeyGlissandoCheckbox() const { return blackKeyGlissandoCheckbox_; }
     QCheckBox* velocityCheckbox() const { return velocityCheckbox_; }
     SoundFontChooser& soundFontChooser() const { return *soundFontChooser_; }
+    // "Off" (index 0) or "MPE" (index 1).
+    QComboBox* expressionPopUp() const { return expressionPopUp_; }
     const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
     QLabel* explanatoryNote() const { return explanatoryNote_; }
     QLabel* creditLabel() const { return creditLabel_; }
@@ -86,6 +90,8 @@ public:
     void blackKeyGlissandoChanged() {}
     // tag: the clicked radio button's tag; anything but 0, 1 and 2 is ignored.
     void outputModeChanged(int tag);
+    // index: the expression pop-up's item (0 off, 1 MPE).
+    void expressionChanged(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +105,9 @@ private:
     DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
                                BindingOptions options);
     DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
+    // Switches the keyboard model's expression to the stored one and wires what MPE needs: the
+    // coalesced values' flush and the configuration on every new connection.
+    void bindExpression();
     void syncOutputModeRadios();
     void applyOutputMode();
     void settingsPanelWillClose();
@@ -120,7 +129,10 @@ private:
     QButtonGroup* outputModeGroup_ = nullptr;
     QLabel* explanatoryNote_ = nullptr;
     QLabel* creditLabel_ = nullptr;
-    std::array<DefaultsBinding, 5> bindings_;
+    QComboBox* expressionPopUp_ = nullptr;
+    QTimer* expressionFlush_ = nullptr; // a child of this controller
+    QElapsedTimer lastExpressionFlush_;
+    std::array<DefaultsBinding, 6> bindings_;
     bool hiddenForDeactivation_ = false;
 };
 

@@ -11,7 +11,8 @@ namespace {
 
 constexpr std::uint8_t noteOff = ump::noteOffStatus, noteOn = ump::noteOnStatus,
                        controlChange = ump::controlChangeStatus,
-                       programChange = ump::programChangeStatus, pitchBendChange = 0xE0;
+                       programChange = ump::programChangeStatus,
+                       pitchBendChange = ump::pitchBendStatus;
 constexpr std::uint8_t sustainPedal = ump::sustainController,
                        allSoundOff = ump::allSoundOffController,
                        allNotesOff = ump::allNotesOffController;

@@ -17,6 +17,8 @@ constexpr std::uint8_t noteOnStatus = 0x90;
 constexpr std::uint8_t noteOffStatus = 0x80;
 constexpr std::uint8_t controlChangeStatus = 0xB0;
 constexpr std::uint8_t programChangeStatus = 0xC0;
+constexpr std::uint8_t channelPressureStatus = 0xD0;
+constexpr std::uint8_t pitchBendStatus = 0xE0;
 
 // Controller numbers of control change.
 constexpr std::uint8_t sustainController = 64;      // 0..63 up, 64..127 down

@@ -23,6 +23,9 @@ public:
     virtual void controlChange(std::uint8_t channel, std::uint8_t controller,
                                std::uint8_t value) = 0;
     virtual void programChange(std::uint8_t channel, std::uint8_t program) = 0;
+    // value 0..16383, 8192 centred; the channel's bend range (RPN 0) scales it.
+    virtual void pitchBend(std::uint8_t channel, std::uint16_t value) = 0;
+    virtual void channelPressure(std::uint8_t channel, std::uint8_t value) = 0;
 
     // Replaces the sound font with the file at path (empty: the system's General MIDI font).
     // The font is read whole before it plays, never on the audio thread, and where the
@@ -42,6 +45,10 @@ public:
     // One line for the user naming the output and its latency, e.g. "synthesiser on jack, 64
     // frames × 2 at 48000 Hz (2.7 ms)"; empty offline.
     virtual std::string describeOutput() const = 0;
+
+    // Milliseconds of one period of the output's buffer, the most often its audio thread takes
+    // messages; 0 offline or unknown.
+    virtual double periodMilliseconds() const { return 0; }
 };
 
 // Opens a synthesiser with its output. Null, with a one-line reason in failure ("no sound font

@@ -8,6 +8,7 @@ namespace {
 
 using ump::pedalDownFrom;
 constexpr auto midiIn = SoundController::Holder::midiIn;
+constexpr std::uint8_t timbreController = 74;
 
 } // namespace
 
@@ -41,7 +42,19 @@ bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::s
     case ump::programChangeStatus:
         sound_.setInstrument(data1 + 1);
         return false;
+    case 0xE0: // pitch bend
+    case 0xD0: // channel pressure
+        if (perChannel_) {
+            sound_.channelMessage(status, data1, data2);
+        }
+        return false;
     case ump::controlChangeStatus:
+        // Timbre, and the parameter numbers and data entry by which a controller sets its bend
+        // range (RPN 0).
+        if (perChannel_ && (data1 == timbreController || data1 == 6 || data1 == 38 ||
+                            data1 == 100 || data1 == 101)) {
+            sound_.channelMessage(status, data1, data2);
+        }
         if (data1 == ump::sustainController) {
             setPedal({sender, channel}, data2 >= pedalDownFrom);
         } else if (data1 == ump::allSoundOffController || data1 == ump::allNotesOffController) {
@@ -59,7 +72,7 @@ bool IncomingNotes::hold(const Hold& h, std::uint8_t velocity) {
     if (h.note > 127 || !holds_.insert(h).second || holdCount_[h.note]++ > 0) {
         return false;
     }
-    sound_.playNote(h.note, midiIn, velocity);
+    sound_.playNote(h.note, midiIn, velocity, perChannel_ ? h.channel : 0);
     if (h.note < keys_.size()) {
         keys_[h.note].isHeldByMidiIn = true;
         return true;

@@ -33,6 +33,10 @@ public:
     // has just been silenced as a whole.
     void forget();
     bool isSustaining() const { return !pedals_.empty(); }
+    // Whether each note sounds on the channel it came on, with that channel's pitch bend,
+    // channel pressure and timbre (controller 74) passed to the synthesiser, as an MPE controller
+    // plays; otherwise everything sounds on the first channel and those are dropped.
+    void setPerChannel(bool perChannel) { perChannel_ = perChannel; }
 
 private:
     struct Hold {
@@ -52,6 +56,7 @@ private:
     std::set<Hold> holds_;
     std::array<int, 128> holdCount_{};                     // holds per note
     std::set<std::pair<MidiSender, std::uint8_t>> pedals_; // (sender, channel) down
+    bool perChannel_ = false;
 };
 
 } // namespace tinkella

@@ -53,7 +53,8 @@ PianoController& PianoController::sharedInstance() {
 PianoController::PianoController(std::unique_ptr<SoundController> soundController,
                                  MIDIOutput& midiOutput, NotificationCenter& center)
     : soundController_(std::move(soundController)), keys_(buildKeys()),
-      incoming_(keys_, *soundController_), midiOutput_(midiOutput), center_(center) {
+      incoming_(keys_, *soundController_), midiOutput_(midiOutput),
+      expression_(*soundController_, midiOutput), center_(center) {
     midiOutput_.setInputListener(this);
 }
 
@@ -78,16 +79,44 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
         const bool pressed = key.isPressed();
         const auto note = static_cast<std::uint32_t>(key.note);
         if (pressed && !key.playing) {
-            soundController_->playNote(note, SoundController::Holder::surfaces, key.velocity);
-            midiOutput_.noteOn(static_cast<std::uint8_t>(note), key.velocity, firstChannel);
+            startNote(note, key.velocity);
             key.playing = true;
             key.velocity = fullVelocity;
         } else if (!pressed && key.playing) {
-            soundController_->endNote(note);
-            midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);
+            endNote(note);
             key.playing = false;
         }
     }
+}
+
+void PianoController::startNote(std::uint32_t note, std::uint8_t velocity) {
+    if (expression_.isOn()) {
+        expression_.noteOn(static_cast<std::uint8_t>(note), velocity);
+        return;
+    }
+    soundController_->playNote(note, SoundController::Holder::surfaces, velocity);
+    midiOutput_.noteOn(static_cast<std::uint8_t>(note), velocity, firstChannel);
+}
+
+void PianoController::endNote(std::uint32_t note) {
+    if (expression_.isOn()) {
+        expression_.noteOff(static_cast<std::uint8_t>(note));
+        return;
+    }
+    soundController_->endNote(note);
+    midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);
+}
+
+void PianoController::setExpression(bool mpe) {
+    if (mpe == expression_.isOn()) {
+        return;
+    }
+    endCurrentNotes();
+    endIncomingNotes();
+    incoming_.setPerChannel(mpe);
+    expression_.setOn(mpe);
+    updatePlayingNotesFromPressedKeys();
+    notifyPressedKeysChanged();
 }
 
 void PianoController::notifyPressedKeysChanged() {
@@ -97,8 +126,7 @@ void PianoController::notifyPressedKeysChanged() {
 void PianoController::endCurrentNotes() {
     for (PianoKey& key : keys_) {
         if (key.playing) {
-            soundController_->endNote(static_cast<std::uint32_t>(key.note));
-            midiOutput_.noteOff(static_cast<std::uint8_t>(key.note), firstChannel);
+            endNote(static_cast<std::uint32_t>(key.note));
             key.playing = false;
         }
     }
@@ -134,6 +162,9 @@ void PianoController::panic() {
     sustainedByMenu_ = false;
     incoming_.forget();
     soundController_->silence();
+    if (expression_.isOn()) {
+        expression_.panic();
+    }
     midiOutput_.panic(firstChannel);
     notifyPressedKeysChanged();
 }

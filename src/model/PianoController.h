@@ -3,6 +3,7 @@
 #include "foundation/NotificationCenter.h"
 #include "interfaces/MidiPort.h"
 #include "model/IncomingNotes.h"
+#include "model/MpeExpression.h"
 #include "model/PianoKey.h"
 
 #include <functional>
@@ -78,6 +79,13 @@ public:
     void endIncomingNotes() { senderGone(0); }
     bool isSustainedByMidiIn() const { return incoming_.isSustaining(); }
 
+    // MIDI Polyphonic Expression: with it on, each note the surfaces start has a member channel
+    // of its own on both outputs, and the MIDI input sounds on its own channels.
+    MpeExpression& expression() { return expression_; }
+    // Switches it, ending every note first (the surfaces' and the MIDI input's); held keys then
+    // sound again in the new way.
+    void setExpression(bool mpe);
+
     // Stops everything, whatever the state: clears every pressed flag, the keys held by the
     // MIDI input and every sustain source, silences the synthesiser at once, sends the MIDI
     // output's panic on the first channel, and posts PressedPianoKeysChanged. The surfaces should
@@ -85,10 +93,15 @@ public:
     void panic();
 
 private:
+    // One note of a key to both outputs, on the first channel or, with MPE, on its own.
+    void startNote(std::uint32_t note, std::uint8_t velocity);
+    void endNote(std::uint32_t note);
+
     std::unique_ptr<SoundController> soundController_;
     std::vector<PianoKey> keys_;
     IncomingNotes incoming_;
     MIDIOutput& midiOutput_;
+    MpeExpression expression_;
     NotificationCenter& center_;
     bool sustainedByKeyboard_ = false;
     bool sustainedByMenu_ = false;

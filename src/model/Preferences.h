@@ -121,7 +121,11 @@ inline constexpr Setting<bool> velocityFromTouch{
 // The synthesiser's sound font file (.sf2 or .sf3); empty is the system's General MIDI font.
 inline constexpr TextSetting soundFont{"soundFont", ""};
 
-// Calls visit(row) for each of the nine rows.
+// "mpe": every note on a channel of its own, bent by slides (MIDI Polyphonic Expression); any
+// other text, "off" the default, plays as without it.
+inline constexpr TextSetting expression{"expression", "off"};
+
+// Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
     visit(blackKeyTouchArea);
@@ -132,6 +136,7 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(settingsVisible);
     visit(velocityFromTouch);
     visit(soundFont);
+    visit(expression);
 }
 
 // "values." followed by the key: the path readers bind to.

@@ -23,6 +23,8 @@ constexpr std::uint8_t highestDataValue = 127;
 using ump::pedalDownFrom;
 constexpr std::int64_t topologyEvery = 25;
 constexpr std::size_t mostWaiting = 256;
+using ump::channelPressureStatus;
+using ump::pitchBendStatus;
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -137,6 +139,12 @@ void MIDIOutput::replay(const Waiting& call) {
         break;
     case Waiting::Enable:
         setEnabled(call.a != 0);
+        break;
+    case Waiting::PitchBend:
+        pitchBend(static_cast<std::uint16_t>(call.a | (call.b << 7)), call.c);
+        break;
+    case Waiting::Pressure:
+        channelPressure(call.a, call.c);
         break;
     }
 }
@@ -266,6 +274,35 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
     send(static_cast<std::uint8_t>(ump::controlChangeStatus + (channel & 0x0F)), controller, value);
 }
 
+void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::PitchBend, static_cast<std::uint8_t>(value & 0x7F),
+                            static_cast<std::uint8_t>((value >> 7) & 0x7F), channel});
+        return;
+    }
+    if (value > 16383) {
+        error("pitchBend rejected: value " + std::to_string(value) + " is out of range 0-16383");
+        return;
+    }
+    info("pitchBend value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    send(static_cast<std::uint8_t>(pitchBendStatus + (channel & 0x0F)),
+         static_cast<std::uint8_t>(value & 0x7F), static_cast<std::uint8_t>(value >> 7));
+}
+
+void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.push_back({Waiting::Pressure, value, 0, channel});
+        return;
+    }
+    if (value > highestDataValue) {
+        error("channelPressure rejected: value " + std::to_string(value) +
+              " is out of MIDI range 0-127");
+        return;
+    }
+    info("channelPressure value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    send(static_cast<std::uint8_t>(channelPressureStatus + (channel & 0x0F)), value, 0);
+}
+
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
     if (pending_) {
         waiting_.push_back({Waiting::NoteOn, noteNum, velocity, channel});
@@ -320,7 +357,9 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
         return;
     }
     const std::uint8_t bytes[] = {status, ump::wireDataByte(data1), ump::wireDataByte(data2)};
-    const MidiStatus s = port_->send(bytes, sizeof bytes);
+    // Channel pressure has one data byte.
+    const std::size_t size = (status & 0xF0) == channelPressureStatus ? 2 : sizeof bytes;
+    const MidiStatus s = port_->send(bytes, size);
     ++logCounter_;
     // The log names each message by its Universal MIDI Packet word, as the system's texts do.
     const std::uint32_t word = ump::midi1Word(status, data1, data2);
@@ -384,6 +423,8 @@ void MIDIOutput::changed(MidiChange change) {
         isAvailable_ = true;
         systemGone_ = false;
         info("the " + port_->displayName() + " is back \u2014 MIDI and sound on it play again");
+    } else if (change == MidiChange::connections && connectionListener_) {
+        connectionListener_();
     }
 }
 

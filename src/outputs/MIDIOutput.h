@@ -73,6 +73,10 @@ public:
     void noteOff(std::uint8_t noteNum, std::uint8_t channel);
     // controller and value above 127 are refused with an error line.
     void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel);
+    // value 0..16383 (8192 centred), above it refused with an error line.
+    void pitchBend(std::uint16_t value, std::uint8_t channel);
+    // value above 127 is refused with an error line.
+    void channelPressure(std::uint8_t value, std::uint8_t channel);
     // For whatever a listener may still hold, known to this output or not: lifts a sustain
     // this output put down, sends a note-off for each of the 128 notes, then All Sound Off and
     // All Notes Off.
@@ -89,6 +93,11 @@ public:
     // Keeps every message handed to the source, before it is known whether it can leave, and
     // every one received; it must outlive its time here (null: none).
     void setRecorder(PerformanceRecorder* recorder) { recorder_ = recorder; }
+    // Runs, after the notification's log line, whenever a connection to or from the port was
+    // made or broken. Empty: nothing.
+    void setConnectionListener(std::function<void()> listener) {
+        connectionListener_ = std::move(listener);
+    }
 
     // The MIDI system's notifications and received messages: watch this descriptor (-1: nothing to
     // watch) and call dispatchNotifications() when it is readable; the handler's lines are written
@@ -125,7 +134,7 @@ private:
 
     // While pending: a call that waits for attach(), with its arguments.
     struct Waiting {
-        enum Kind { NoteOn, NoteOff, ControlChange, Panic, Enable } kind;
+        enum Kind { NoteOn, NoteOff, ControlChange, Panic, Enable, PitchBend, Pressure } kind;
         std::uint8_t a = 0, b = 0, c = 0;
     };
     void replay(const Waiting& call);
@@ -136,6 +145,7 @@ private:
     MidiLogSink sink_;
     MidiInputListener* inputListener_ = nullptr;
     PerformanceRecorder* recorder_ = nullptr;
+    std::function<void()> connectionListener_;
     bool isAvailable_ = false;
     bool systemGone_ = false; // published, then the system went away
     bool isEnabled_ = true;

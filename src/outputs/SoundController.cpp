@@ -14,11 +14,14 @@ namespace {
 
 using ump::allNotesOffController;
 using ump::allSoundOffController;
+using ump::channelPressureStatus;
 using ump::controlChangeStatus;
 using ump::noteOffStatus;
 using ump::noteOnStatus;
+using ump::pitchBendStatus;
 using ump::programChangeStatus;
 using ump::sustainController;
+constexpr std::uint32_t bendCentre = 8192;
 constexpr std::uint32_t bankSelectMSB = 0;
 constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;
@@ -259,6 +262,12 @@ void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint3
         case programChangeStatus:
             synthUnit_->programChange(channel, d1);
             break;
+        case pitchBendStatus:
+            synthUnit_->pitchBend(channel, static_cast<std::uint16_t>(d1 | (d2 << 7)));
+            break;
+        case channelPressureStatus:
+            synthUnit_->channelPressure(channel, d1);
+            break;
         default:
             break;
         }
@@ -274,12 +283,14 @@ void SoundController::setMuted(bool muted) {
 
 void SoundController::endAllNotes() {
     for (std::uint32_t note : soundingNotes_) {
-        send(noteOffStatus | midiChannelInUse_, note, 0);
+        send(noteOffStatus | noteChannels_[note], note, 0);
     }
     soundingNotes_.clear();
     noteHolders_.fill(0);
     if (isSustaining()) {
-        send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
+        for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
+            send(controlChangeStatus | channel, allSoundOffController, 0);
+        }
     }
 }
 
@@ -288,27 +299,54 @@ void SoundController::setSustain(bool down, Holder holder) {
     const auto bit = static_cast<std::uint8_t>(holder);
     pedalHolders_ = down ? pedalHolders_ | bit : pedalHolders_ & ~bit;
     if (isSustaining() != before) {
-        send(controlChangeStatus | midiChannelInUse_, sustainController, down ? pedalDown : 0);
+        for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
+            send(controlChangeStatus | channel, sustainController, down ? pedalDown : 0);
+        }
     }
 }
 
 void SoundController::silence() {
     for (std::uint32_t note : soundingNotes_) {
-        send(noteOffStatus | midiChannelInUse_, note, 0);
+        send(noteOffStatus | noteChannels_[note], note, 0);
     }
     soundingNotes_.clear();
     noteHolders_.fill(0);
-    send(controlChangeStatus | midiChannelInUse_, sustainController, 0);
     pedalHolders_ = 0;
-    send(controlChangeStatus | midiChannelInUse_, allSoundOffController, 0);
-    send(controlChangeStatus | midiChannelInUse_, allNotesOffController, 0);
+    for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
+        send(controlChangeStatus | channel, sustainController, 0);
+        send(controlChangeStatus | channel, allSoundOffController, 0);
+        send(controlChangeStatus | channel, allNotesOffController, 0);
+        if (memberChannels_) {
+            send(pitchBendStatus | channel, bendCentre & 0x7F, bendCentre >> 7);
+        }
+    }
+}
+
+void SoundController::setMemberChannels(bool all) {
+    if (all == memberChannels_) {
+        return;
+    }
+    memberChannels_ = all;
+    for (std::uint32_t channel = 1; all && channel < channelsInUse(); ++channel) {
+        send(programChangeStatus | channel, program_, 0);
+    }
+}
+
+void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    const std::uint32_t kind = status & 0xF0U;
+    if (kind == pitchBendStatus || kind == channelPressureStatus || kind == controlChangeStatus) {
+        send(status, data1 & 0x7FU, data2 & 0x7FU);
+    }
 }
 
 void SoundController::setInstrument(int programNumber) {
     if (programNumber < 1 || programNumber > 128) {
         return;
     }
-    send(programChangeStatus | midiChannelInUse_, static_cast<std::uint32_t>(programNumber - 1), 0);
+    program_ = static_cast<std::uint32_t>(programNumber - 1);
+    for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
+        send(programChangeStatus | channel, program_, 0);
+    }
 }
 
 void SoundController::loadSoundFont(const std::string& path,
@@ -320,13 +358,15 @@ void SoundController::loadSoundFont(const std::string& path,
     synthUnit_->loadSoundFont(path, std::move(done));
 }
 
-void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint32_t velocity) {
+void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint32_t velocity,
+                               std::uint8_t channel) {
     if (noteNum > highestMidiNote || isMuted_) {
         return;
     }
     std::uint8_t& holders = noteHolders_[noteNum];
     if (holders == 0) {
-        send(noteOnStatus | midiChannelInUse_, noteNum,
+        noteChannels_[noteNum] = channel & 0x0F;
+        send(noteOnStatus | noteChannels_[noteNum], noteNum,
              std::clamp<std::uint32_t>(velocity, 1, 127));
         soundingNotes_.insert(noteNum);
     }
@@ -340,7 +380,7 @@ void SoundController::endNote(std::uint32_t noteNum, Holder holder) {
     }
     noteHolders_[noteNum] &= static_cast<std::uint8_t>(~bit);
     if (noteHolders_[noteNum] == 0) {
-        send(noteOffStatus | midiChannelInUse_, noteNum, 0);
+        send(noteOffStatus | noteChannels_[noteNum], noteNum, 0);
         soundingNotes_.erase(noteNum);
     }
 }

@@ -73,10 +73,19 @@ public:
     void loadSoundFont(const std::string& path, std::function<void(const std::string& error)> done);
     // Notes above 127 are ignored; a muted synthesiser starts nothing. A note some other holder
     // already sounds is only marked as held by this one too. velocity: 1..127.
+    // channel: where the note starts (0..15); it ends there too.
     void playNote(std::uint32_t noteNum, Holder holder = Holder::surfaces,
-                  std::uint32_t velocity = 127);
+                  std::uint32_t velocity = 127, std::uint8_t channel = 0);
     // Lets go of a note for holder; it ends when no holder is left.
     void endNote(std::uint32_t noteNum, Holder holder = Holder::surfaces);
+
+    // Whether every channel plays: the instrument, the pedal and silence() then reach all 16
+    // channels, silence() also centring their pitch bends. Switching on sends the instrument
+    // to every channel.
+    void setMemberChannels(bool all);
+    // A pitch bend (0xE0), channel pressure (0xD0) or control change (0xB0) as it stands, for
+    // the notes of its channel; other messages are ignored. Sent muted or not.
+    void channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
 
     // A pending controller's synthesiser, made by open(): bank 0 and program 0 go first, then
     // the messages that waited, so a note played and let go before sounds briefly; then the
@@ -94,8 +103,14 @@ private:
     void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
     static void reportUnavailable(const std::string& failure);
 
+    // The channels the pedal, the instrument and silence() reach: 1, or 16 with member channels.
+    std::uint32_t channelsInUse() const { return memberChannels_ ? 16 : 1; }
+
     std::uint32_t midiChannelInUse_ = 0;
-    std::unique_ptr<Synthesizer> synthUnit_; // runs until the controller goes
+    bool memberChannels_ = false;
+    std::uint32_t program_ = 0;                    // 0..127, the last program sent
+    std::array<std::uint8_t, 128> noteChannels_{}; // where each sounding note started
+    std::unique_ptr<Synthesizer> synthUnit_;       // runs until the controller goes
     bool isMuted_ = false;
     std::uint8_t pedalHolders_ = 0;               // Holder bits
     std::array<std::uint8_t, 128> noteHolders_{}; // Holder bits per note

@@ -177,17 +177,62 @@ PianoKey* PianoView::mouseKeyHitTest(Point p) const {
     return nullptr;
 }
 
-std::uint8_t PianoView::velocityAt(const PianoKey& key, Point p,
-                                   std::optional<double> pressure) const {
+double PianoView::depthAlong(const PianoKey& key, Point p) const {
     const double h = bounds().size.height;
     const double front = key.sharp ? blackKey::front * h : 0.0;
     const double length = key.sharp ? (1 - blackKey::front) * h : h;
     const double depth = length > 0 ? (p.y - front) / length : 0.0;
-    double velocity = 127.0 * (1.0 - (std::isfinite(depth) ? std::clamp(depth, 0.0, 1.0) : 0.0));
+    return std::isfinite(depth) ? std::clamp(depth, 0.0, 1.0) : 0.0;
+}
+
+std::uint8_t PianoView::velocityAt(const PianoKey& key, Point p,
+                                   std::optional<double> pressure) const {
+    double velocity = 127.0 * (1.0 - depthAlong(key, p));
     if (pressure && std::isfinite(*pressure)) {
         velocity *= std::clamp(*pressure, 0.0, 1.0);
     }
     return static_cast<std::uint8_t>(std::clamp(std::lround(velocity), 1L, 127L));
+}
+
+double PianoView::keyCentre(const PianoKey& key) const {
+    const double inSlot = key.sharp ? blackKey::left + blackKey::width / 2 : 0.5;
+    return getXFrom(key.x) + inSlot * keyWidth_;
+}
+
+double PianoView::bendAt(double x, const PianoKey& key, double anchorX) const {
+    const auto& keys = controller_.keys();
+    const auto held = static_cast<std::size_t>(key.note);
+    // The centre of key i, the press's anchor standing for the held key's, kept between the
+    // midpoints to its neighbours' centres so that the pitch keeps rising with x.
+    const auto centre = [&](std::size_t i) {
+        if (i != held) {
+            return keyCentre(keys[i]);
+        }
+        const double own = keyCentre(key);
+        const double low = held > 0 ? (keyCentre(keys[held - 1]) + own) / 2 : own;
+        const double high = held + 1 < keys.size() ? (keyCentre(keys[held + 1]) + own) / 2 : own;
+        return std::clamp(anchorX, low, high);
+    };
+    if (!std::isfinite(x) || keys.size() < 2) {
+        return 0;
+    }
+    std::size_t i = 0;
+    while (i + 2 < keys.size() && centre(i + 1) <= x) {
+        ++i;
+    }
+    const double left = centre(i);
+    const double right = centre(i + 1);
+    const double fraction = right > left ? std::clamp((x - left) / (right - left), 0.0, 1.0) : 0;
+    return static_cast<double>(i) + fraction - static_cast<double>(held);
+}
+
+void PianoView::pressExpressively(std::int64_t note, double anchorX, Point location,
+                                  std::optional<double> pressure) {
+    PianoKey& key = controller_.keys()[static_cast<std::size_t>(note)];
+    press(key, location, pressure);
+    controller_.expression().shape(static_cast<std::uint8_t>(note),
+                                   bendAt(location.x, key, anchorX), depthAlong(key, location),
+                                   pressure);
 }
 
 // --- Pressed keys --------------------------------------------------------------------------
@@ -206,7 +251,12 @@ void PianoView::updatePressedKeysOnTouchBar() {
     for (PianoKey& key : controller_.keys()) {
         key.isPressedOnTouchBar = false;
     }
+    const bool mpe = controller_.expression().isOn();
     for (auto& [identity, touch] : touches_) {
+        if (mpe && touch.firstNote.has_value()) {
+            pressExpressively(*touch.firstNote, touch.anchorX, touch.currentPoint, touch.pressure);
+            continue;
+        }
         const TouchBarHit hit = touchBarKeyHitTest(touch.currentPoint);
         if (hit.top == nullptr) {
             continue;
@@ -219,6 +269,10 @@ void PianoView::updatePressedKeysOnTouchBar() {
         press(pressed, touch.currentPoint, touch.pressure);
         if (!touch.firstNote.has_value()) {
             touch.firstNote = pressed.note;
+            touch.anchorX = touch.currentPoint.x;
+        }
+        if (mpe) {
+            pressExpressively(pressed.note, touch.anchorX, touch.currentPoint, touch.pressure);
         }
     }
 }
@@ -227,9 +281,20 @@ void PianoView::updatePressedKeysOnScreen() {
     for (PianoKey& key : controller_.keys()) {
         key.isPressedOnScreen = false;
     }
-    if (mousePosition_.has_value()) {
+    const bool mpe = controller_.expression().isOn();
+    if (!mousePosition_.has_value() || !mpe) {
+        mouseNote_.reset();
+    }
+    if (mouseNote_.has_value()) {
+        pressExpressively(*mouseNote_, mouseAnchorX_, *mousePosition_, mousePressure_);
+    } else if (mousePosition_.has_value()) {
         if (PianoKey* key = mouseKeyHitTest(*mousePosition_)) {
             press(*key, *mousePosition_, mousePressure_);
+            if (mpe) {
+                mouseNote_ = key->note;
+                mouseAnchorX_ = mousePosition_->x;
+                pressExpressively(key->note, mouseAnchorX_, *mousePosition_, mousePressure_);
+            }
         }
     }
 }
@@ -295,6 +360,7 @@ void PianoView::touchesCancelled(const std::vector<TouchRecord>& touches) {
 // --- Mouse ---------------------------------------------------------------------------------
 
 void PianoView::mouseDown(Point locationInView, std::optional<double> pressure) {
+    mouseNote_.reset();
     mousePosition_ = locationInView;
     mousePressure_ = pressure;
     updatePressedKeys();

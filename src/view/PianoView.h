@@ -149,6 +149,16 @@ public:
     std::uint8_t velocityAt(const PianoKey& key, Point location,
                             std::optional<double> pressure) const;
 
+    // With MPE on, a finger or the mouse keeps the key it went down on and bends its note as it
+    // moves: the semitones from key's note to the pitch under x (bounds' coordinates), the
+    // pitch following the keyboard continuously between the keys' centres (black keys
+    // included), with the point where the press began (anchorX) counting as key's own centre,
+    // so that a press is never bent and reaching another key's centre bends by exactly the
+    // semitones between them. Not clamped.
+    double bendAt(double x, const PianoKey& key, double anchorX) const;
+    // The horizontal centre of key's drawn shape, in bounds' coordinates.
+    double keyCentre(const PianoKey& key) const;
+
     // Touch handlers: each takes the touches of one event, keeps those in its own phase and of
     // direct type, updates the tracked fingers, then runs updatePressedKeys() once.
     void touchesBegan(const std::vector<TouchRecord>& touches);
@@ -180,6 +190,8 @@ private:
             : currentPoint(point), pressure(pressure) {}
         // Note of the first key the finger pressed; fixed once set.
         std::optional<std::int64_t> firstNote;
+        double anchorX = 0; // where it pressed that key, with MPE
+
         Point currentPoint;
         std::optional<double> pressure;
     };
@@ -189,6 +201,12 @@ private:
     void updatePressedKeysOnScreen();
     // Marks key pressed by this view; a key not yet playing takes the press's velocity.
     void press(PianoKey& key, Point location, std::optional<double> pressure);
+    // With MPE: presses the key of note and hands the note's bend, place along the key and
+    // pressure to the model.
+    void pressExpressively(std::int64_t note, double anchorX, Point location,
+                           std::optional<double> pressure);
+    // How far along key location is: 0 at its front edge, 1 at its back, clamped.
+    double depthAlong(const PianoKey& key, Point location) const;
     // The drawn rectangle of a black key whose slot's left edge is at slotLeft, in bounds of
     // the given height.
     Rect blackKeyRect(double slotLeft, double height) const;
@@ -208,6 +226,9 @@ private:
     std::map<std::string, KeyTouch> touches_;
     std::optional<Point> mousePosition_;
     std::optional<double> mousePressure_;
+    // With MPE, the key the held mouse button went down on and where.
+    std::optional<std::int64_t> mouseNote_;
+    double mouseAnchorX_ = 0;
 
     PianoController& controller_;
     NotificationCenter& center_;

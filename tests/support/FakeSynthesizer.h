@@ -53,6 +53,10 @@ public:
     void programChange(std::uint8_t channel, std::uint8_t program) override {
         record(0xC0U | channel, program, 0);
     }
+    void pitchBend(std::uint8_t ch, std::uint16_t v) override {
+        record(0xE0U | ch, v & 127, v >> 7);
+    }
+    void channelPressure(std::uint8_t ch, std::uint8_t v) override { record(0xD0U | ch, v, 0); }
     void loadSoundFont(const std::string& path,
                        std::function<void(const std::string&)> done) override {
         journal_->soundFonts.push_back(path);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tinkella::testing {
@@ -250,6 +251,29 @@ TEST_F(PianoViewTest, VelocityFollowsThePlaceOnTheKeyAndThePressureOnlyWhenSwitc
         c.strip ? view->touchesEnded({touch("f", TouchPhase::ended, c.x, c.y)})
                 : view->mouseUp({c.x, c.y});
         journal->steps.clear();
+    }
+}
+
+// With MPE the pitch follows the keys' centres, black keys included, from where the press began;
+// a slide keeps its note and bends it, on the window and on the strip alike.
+TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
+    for (const bool strip : {false, true}) {
+        PianoView& v = makeView(strip, 3500, 100); // middle C's centre at 1775, D's at 1825
+        const PianoKey& c = controller.keys()[60];
+        // x, anchor, bend: D, C sharp, halfway from E to F; A sharp to B after an off-centre press.
+        const double cases[] = {1825, 1775, 2, 1800, 1775, 1, 1900, 1775, 4.5, 1712.5, 1760, -1.5};
+        for (std::size_t i = 0; i < std::size(cases); i += 3) {
+            EXPECT_DOUBLE_EQ(v.bendAt(cases[i], c, cases[i + 1]), cases[i + 2]) << cases[i];
+        }
+        controller.setExpression(true);
+        strip ? v.touchesBegan({touch("f", TouchPhase::began, 1775)}) : v.mouseDown({1775, 10});
+        strip ? v.touchesMoved({touch("f", TouchPhase::moved, 1825)}) : v.mouseDragged({1825, 10});
+        EXPECT_TRUE(c.isPressed() && !controller.keys()[62].isPressed());
+        controller.expression().flush();
+        const AudioStep& last = journal->steps.back();
+        EXPECT_EQ(std::tuple(last.a, last.b | (last.c << 7)), std::tuple(0xE1U, 8533U));
+        strip ? v.touchesEnded({touch("f", TouchPhase::ended, 1825)}) : v.mouseUp({1825, 10});
+        controller.setExpression(false);
     }
 }
 

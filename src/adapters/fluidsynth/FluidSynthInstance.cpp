@@ -17,6 +17,29 @@ bool isParameterSequence(int controller) {
     return controller == 6 || controller == 38 || (controller >= 96 && controller <= 101);
 }
 
+// Ready for an MPE zone whose manager is channel 0: the member channels bend ±48 semitones and
+// channel 9 plays melodic programs like the others; controller 74 (timbre) moves the filter's
+// cutoff up to two octaves either way, with its reset value 64 leaving it where the font puts it.
+// Channel 0, the only channel played without MPE, is left as it is.
+void prepareMemberChannels(fluid_synth_t* synth) {
+    constexpr int memberBendRange = 48;
+    for (int channel = 1; channel < 16; ++channel) {
+        fluid_synth_pitch_wheel_sens(synth, channel, memberBendRange);
+    }
+    fluid_synth_set_channel_type(synth, 9, CHANNEL_TYPE_MELODIC);
+    fluid_mod_t* timbre = new_fluid_mod();
+    if (timbre == nullptr) {
+        return;
+    }
+    fluid_mod_set_source1(timbre, 74,
+                          FLUID_MOD_CC | FLUID_MOD_LINEAR | FLUID_MOD_BIPOLAR | FLUID_MOD_POSITIVE);
+    fluid_mod_set_source2(timbre, 0, 0);
+    fluid_mod_set_dest(timbre, GEN_FILTERFC);
+    fluid_mod_set_amount(timbre, 2400.0);
+    fluid_synth_add_default_mod(synth, timbre, FLUID_SYNTH_ADD);
+    delete_fluid_mod(timbre);
+}
+
 } // namespace
 
 ChannelState::ChannelState() {
@@ -73,6 +96,7 @@ FluidSynthInstance::make(double sampleRate, double gain, const std::vector<std::
         error = "the synthesiser could not be created: " + lastFluidSynthError();
         return nullptr;
     }
+    prepareMemberChannels(instance->synth_);
     SoundFontLoad font = loadSoundFont(instance->synth_, candidates, directory);
     if (font.fontId < 0) {
         error = std::move(font.error);

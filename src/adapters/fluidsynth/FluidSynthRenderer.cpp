@@ -95,6 +95,12 @@ void FluidSynthRenderer::apply(const MidiEventRing::Event& event) {
     case 0xC0:
         fluid_synth_program_change(synth, channel, event.data1);
         break;
+    case 0xD0:
+        fluid_synth_channel_pressure(synth, channel, event.data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(synth, channel, event.data1 | (event.data2 << 7));
+        break;
     default:
         break;
     }

@@ -129,6 +129,14 @@ void FluidSynthSynthesizer::programChange(std::uint8_t channel, std::uint8_t pro
     send(programChangeStatus | (channel & 0x0F), program, 0);
 }
 
+void FluidSynthSynthesizer::pitchBend(std::uint8_t channel, std::uint16_t value) {
+    send(static_cast<std::uint8_t>(0xE0 | (channel & 0x0F)), value & 0x7F, (value >> 7) & 0x7F);
+}
+
+void FluidSynthSynthesizer::channelPressure(std::uint8_t channel, std::uint8_t value) {
+    send(static_cast<std::uint8_t>(0xD0 | (channel & 0x0F)), value, 0);
+}
+
 void FluidSynthSynthesizer::loadSoundFont(const std::string& path,
                                           std::function<void(const std::string&)> done) {
     const std::uint64_t load = ++latestLoad_;
@@ -258,6 +266,12 @@ std::string FluidSynthSynthesizer::describeOutput() const {
                   output_.driver.c_str(), output_.periodFrames, output_.periods, output_.sampleRate,
                   output_.bufferMilliseconds());
     return notOpened_.empty() ? line : line + (" (not opened: " + notOpened_ + ")");
+}
+
+double FluidSynthSynthesizer::periodMilliseconds() const {
+    return outputHandle_.isOpen() && output_.sampleRate > 0
+               ? 1000.0 * output_.periodFrames / output_.sampleRate
+               : 0.0;
 }
 
 SynthesizerOpener makeFluidSynthOpener(FluidSynthOptions options) {

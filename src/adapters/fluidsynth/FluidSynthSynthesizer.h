@@ -69,6 +69,8 @@ public:
     void noteOff(std::uint8_t channel, std::uint8_t note) override;
     void controlChange(std::uint8_t channel, std::uint8_t controller, std::uint8_t value) override;
     void programChange(std::uint8_t channel, std::uint8_t program) override;
+    void pitchBend(std::uint8_t channel, std::uint16_t value) override;
+    void channelPressure(std::uint8_t channel, std::uint8_t value) override;
     // Empty path: the system's font. The font already in use is not read again.
     void loadSoundFont(const std::string& path,
                        std::function<void(const std::string& error)> done) override;
@@ -77,6 +79,7 @@ public:
     // "synthesiser on jack, 64 frames × 2 at 48000 Hz (2.7 ms)", followed by the outputs of our
     // own that failed before, if any ("(not opened: pipewire: no PipeWire daemon)").
     std::string describeOutput() const override;
+    double periodMilliseconds() const override;
 
     // The output's buffering (empty driver when offline), the font in use and the rate (Hz).
     const AudioOutputInfo& output() const { return output_; }

@@ -14,7 +14,7 @@ namespace {
 // pressure have one data byte, the others two.
 std::size_t messageSize(std::uint8_t status) {
     const std::uint8_t kind = status & 0xF0;
-    return kind == ump::programChangeStatus || kind == 0xD0 ? 2 : 3;
+    return kind == ump::programChangeStatus || kind == ump::channelPressureStatus ? 2 : 3;
 }
 
 } // namespace

@@ -1,0 +1,185 @@
+#include "model/MpeExpression.h"
+
+#include "interfaces/MidiMessage.h"
+#include "outputs/MIDIOutput.h"
+#include "outputs/SoundController.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tinkella {
+
+namespace {
+
+using ump::channelPressureStatus;
+using ump::pitchBendStatus;
+// Registered parameter numbers: pitch-bend sensitivity and the MPE configuration message.
+constexpr std::uint8_t bendRangeParameter = 0;
+constexpr std::uint8_t zoneParameter = 6;
+constexpr std::uint8_t parameterMsb = 101;
+constexpr std::uint8_t parameterLsb = 100;
+constexpr std::uint8_t dataEntryMsb = 6;
+constexpr std::uint8_t dataEntryLsb = 38;
+
+std::uint8_t unitToMidi(double unit) {
+    return static_cast<std::uint8_t>(std::lround(std::clamp(unit, 0.0, 1.0) * 127.0));
+}
+
+} // namespace
+
+MpeExpression::MpeExpression(SoundController& sound, MIDIOutput& midi)
+    : sound_(sound), midi_(midi) {}
+
+void MpeExpression::setOn(bool on) {
+    if (on == on_) {
+        return;
+    }
+    on_ = on;
+    voices_.reset();
+    wanted_.fill({});
+    sent_.fill({});
+    sound_.setMemberChannels(on);
+    sendConfiguration();
+}
+
+std::uint16_t MpeExpression::bendValue(double semitones) {
+    if (!std::isfinite(semitones)) {
+        return bendCentre;
+    }
+    const double range = memberBendRange;
+    const double value = bendCentre + std::clamp(semitones, -range, range) / range * bendCentre;
+    return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 16383L));
+}
+
+void MpeExpression::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    const auto channel = static_cast<std::uint8_t>(status & 0x0F);
+    switch (status & 0xF0) {
+    case pitchBendStatus:
+        midi_.pitchBend(static_cast<std::uint16_t>(data1 | (data2 << 7)), channel);
+        break;
+    case channelPressureStatus:
+        midi_.channelPressure(data1, channel);
+        break;
+    default:
+        midi_.controlChange(data1, data2, channel);
+        break;
+    }
+    sound_.channelMessage(status, data1, data2);
+}
+
+void MpeExpression::parameter(std::uint8_t channel, std::uint8_t number, std::uint8_t value) {
+    const auto status = static_cast<std::uint8_t>(ump::controlChangeStatus | channel);
+    send(status, parameterMsb, 0);
+    send(status, parameterLsb, number);
+    send(status, dataEntryMsb, value);
+    if (number == bendRangeParameter) {
+        send(status, dataEntryLsb, 0);
+    }
+}
+
+void MpeExpression::sendConfiguration() {
+    if (!on_) {
+        return;
+    }
+    parameter(MpeVoiceAllocator::managerChannel, zoneParameter,
+              MpeVoiceAllocator::memberChannelCount);
+    parameter(MpeVoiceAllocator::managerChannel, bendRangeParameter, managerBendRange);
+    for (std::uint8_t i = 0; i < MpeVoiceAllocator::memberChannelCount; ++i) {
+        parameter(static_cast<std::uint8_t>(MpeVoiceAllocator::firstMemberChannel + i),
+                  bendRangeParameter, memberBendRange);
+    }
+}
+
+void MpeExpression::sendExpression(std::uint8_t channel, const Expression& wanted, bool all) {
+    Expression& sent = sent_[channel];
+    if (all || wanted.bend != sent.bend) {
+        send(static_cast<std::uint8_t>(pitchBendStatus | channel), wanted.bend & 0x7F,
+             static_cast<std::uint8_t>(wanted.bend >> 7));
+    }
+    if (all || wanted.timbre != sent.timbre) {
+        send(static_cast<std::uint8_t>(ump::controlChangeStatus | channel), timbreController,
+             wanted.timbre);
+    }
+    if (all || (wanted.pressure && wanted.pressure != sent.pressure)) {
+        send(static_cast<std::uint8_t>(channelPressureStatus | channel),
+             wanted.pressure.value_or(0), 0);
+    }
+    sent = wanted;
+}
+
+void MpeExpression::noteOn(std::uint8_t note, std::uint8_t velocity) {
+    const MpeVoiceAllocator::Allocation allocation = voices_.allocate(note);
+    if (allocation.endedNote) {
+        endNote(*allocation.endedNote, allocation.channel);
+    }
+    sendExpression(allocation.channel, wanted_[note], true);
+    sound_.playNote(note, SoundController::Holder::surfaces, velocity, allocation.channel);
+    midi_.noteOn(note, velocity, allocation.channel);
+}
+
+void MpeExpression::endNote(std::uint8_t note, std::uint8_t channel) {
+    sound_.endNote(note, SoundController::Holder::surfaces);
+    midi_.noteOff(note, channel);
+    wanted_[note] = {};
+    // A listener is left with no channel bent or pressed. The synthesiser keeps its values for
+    // the release tail; the channel's next note sets them all again first.
+    Expression& sent = sent_[channel];
+    if (sent.bend != bendCentre) {
+        midi_.pitchBend(bendCentre, channel);
+    }
+    if (sent.pressure.value_or(0) != 0) {
+        midi_.channelPressure(0, channel);
+    }
+    sent = {};
+}
+
+void MpeExpression::noteOff(std::uint8_t note) {
+    if (const auto channel = voices_.release(note)) {
+        endNote(note, *channel);
+    }
+}
+
+void MpeExpression::shape(std::uint8_t note, double bendSemitones, std::optional<double> along,
+                          std::optional<double> pressure) {
+    if (note > 127) {
+        return;
+    }
+    Expression& wanted = wanted_[note];
+    wanted.bend = bendValue(bendSemitones);
+    if (along && std::isfinite(*along)) {
+        wanted.timbre = unitToMidi(*along);
+    }
+    if (pressure && std::isfinite(*pressure)) {
+        wanted.pressure = unitToMidi(*pressure);
+    }
+    if (!flushRequested_ && voices_.channelOf(note) && flushRequest_) {
+        flushRequested_ = true;
+        flushRequest_();
+    }
+}
+
+void MpeExpression::flush() {
+    flushRequested_ = false;
+    for (const auto& [note, channel] : voices_.busy()) {
+        sendExpression(channel, wanted_[note], false);
+    }
+}
+
+void MpeExpression::panic() {
+    const std::vector<std::pair<std::uint8_t, std::uint8_t>> sounding = voices_.busy();
+    for (const auto& [note, channel] : sounding) {
+        midi_.noteOff(note, channel);
+    }
+    voices_.reset();
+    wanted_.fill({});
+    sent_.fill({});
+    for (std::uint8_t i = 0; i < MpeVoiceAllocator::memberChannelCount; ++i) {
+        const auto channel = static_cast<std::uint8_t>(MpeVoiceAllocator::firstMemberChannel + i);
+        midi_.controlChange(ump::allSoundOffController, 0, channel);
+        midi_.controlChange(ump::allNotesOffController, 0, channel);
+        midi_.pitchBend(bendCentre, channel);
+    }
+}
+
+} // namespace tinkella

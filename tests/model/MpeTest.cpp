@@ -1,0 +1,127 @@
+// MIDI Polyphonic Expression in the keyboard model, checked on what both outputs receive.
+#include "interfaces/MidiMessage.h"
+#include "model/MpeVoiceAllocator.h"
+#include "support/KeyboardDoubles.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tinkella {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// "91 60 127" (status in hex, data bytes), a pitch bend as "e1 8533".
+std::string describe(std::uint32_t status, std::uint32_t d1, std::uint32_t d2) {
+    char text[24];
+    const bool bend = (status & 0xF0) == 0xE0;
+    std::snprintf(text, sizeof text, bend ? "%x %u" : "%x %u %u", status, bend ? d1 | d2 << 7 : d1,
+                  d2);
+    return text;
+}
+
+// A keyboard model with MPE switched on; midi() and synth() take what each output received.
+struct Mpe : testing::KeyboardDoubles {
+    Mpe() {
+        journal->steps.clear();
+        piano.setExpression(true);
+    }
+    void key(int note, bool down) {
+        piano.keys()[note].isPressedOnKeyboard = down;
+        piano.updatePlayingNotesFromPressedKeys();
+    }
+    template <typename T, typename Describe> static Strings take(std::vector<T>& from, Describe d) {
+        Strings out;
+        for (const T& item : std::exchange(from, {})) {
+            out.push_back(d(item));
+        }
+        return out;
+    }
+    Strings midi() {
+        return take(midiPort->sent, [](std::uint32_t w) {
+            return describe(ump::statusByte(w), ump::data1(w), ump::data2(w));
+        });
+    }
+    Strings synth() {
+        return take(journal->steps, [](const auto& s) { return describe(s.a, s.b, s.c); });
+    }
+};
+
+TEST(MpeExpressionTest, ChannelsGoFreeLongestFirstAndBendsScaleToFortyEightSemitones) {
+    MpeVoiceAllocator voices;
+    EXPECT_EQ(voices.allocate(60).channel, 1);
+    EXPECT_EQ(voices.allocate(62).channel, 2);
+    EXPECT_EQ(voices.release(60), 1);
+    EXPECT_EQ(voices.allocate(64).channel, 3); // 1 was freed last
+    for (std::uint8_t note = 0; note < 13; voices.allocate(note++)) {
+    }
+    const MpeVoiceAllocator::Allocation full = voices.allocate(100);
+    EXPECT_EQ(std::tuple(full.endedNote, full.channel), std::tuple(62, 2)); // the oldest
+    EXPECT_EQ(MpeExpression::bendValue(2), 8533);
+    EXPECT_EQ(std::tuple(MpeExpression::bendValue(-48), MpeExpression::bendValue(60)),
+              std::tuple(0, 16383));
+}
+
+TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneEachNoteGetsItsOwnChannelMovesCoalesce) {
+    Mpe m;
+    const Strings config = m.midi();
+    ASSERT_EQ(config.size(), 3U + 4U + 15U * 4U);
+    EXPECT_EQ(
+        Strings(config.begin(), config.begin() + 7),
+        (Strings{"b0 101 0", "b0 100 6", "b0 6 15", "b0 101 0", "b0 100 0", "b0 6 2", "b0 38 0"}));
+    EXPECT_EQ(Strings(config.end() - 2, config.end()), (Strings{"bf 6 48", "bf 38 0"}));
+    EXPECT_EQ(m.synth().size(), config.size() + 15); // and the instrument on 15 more channels
+    m.piano.expression().shape(60, 2, 0.5, {});
+    m.key(60, true);
+    m.key(64, true);
+    const Strings two{"e1 8533", "b1 74 64", "d1 0 0", "91 60 127",
+                      "e2 8192", "b2 74 64", "d2 0 0", "92 64 127"};
+    EXPECT_EQ(std::tuple(m.midi(), m.synth()), std::tuple(two, two));
+    m.key(60, false);
+    EXPECT_EQ(std::tuple(m.midi(), m.synth()),
+              std::tuple(Strings{"81 60 0", "e1 8192"}, Strings{"81 60 0"})); // none left bent
+    int requests = 0;
+    m.piano.expression().setFlushRequest([&requests] { ++requests; });
+    m.key(60, true);
+    m.midi();
+    m.piano.expression().shape(60, 0.5, 0.0, 0.5);
+    m.piano.expression().shape(60, 0.75, 1.0, 0.25);
+    EXPECT_EQ(std::tuple(requests, m.midi()), std::tuple(1, Strings{}));
+    m.piano.expression().flush();
+    EXPECT_EQ(m.midi(), (Strings{"e3 8320", "b3 74 127", "d3 32 0"}));
+    m.piano.expression().shape(60, 0.75, 1.0, {});
+    m.piano.expression().flush();
+    EXPECT_EQ(m.midi(), Strings{}); // nothing changed, no pressure invented
+}
+
+TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRecentresAll) {
+    Mpe m;
+    m.key(60, true);
+    m.midi();
+    m.piano.setExpression(false);
+    EXPECT_EQ(m.midi(), (Strings{"81 60 0", "90 60 127"}));
+    m.piano.setExpression(true);
+    EXPECT_EQ(m.midi().front(), "80 60 0");
+    m.synth();
+    // An MPE controller at the MIDI input sounds on its own channel; nothing of it is sent on.
+    m.midiPort->receive(1, ump::noteOnWord(62, 90, 3));
+    m.midiPort->receive(1, ump::midi1Word(0xE3, 0, 80));
+    EXPECT_EQ(std::tuple(m.synth(), m.midi()),
+              std::tuple(Strings{"93 62 90", "e3 10240"}, Strings{}));
+    m.piano.panic();
+    const Strings out = m.midi(), synth = m.synth();
+    EXPECT_EQ(out.front(), "81 60 0");
+    for (int ch = 1; ch < 16; ++ch) {
+        for (const std::string& wanted : {describe(0xB0 + ch, 120, 0), describe(0xB0 + ch, 123, 0),
+                                          describe(0xE0 + ch, 0, 64)}) {
+            EXPECT_EQ(std::count(out.begin(), out.end(), wanted), 1) << wanted;
+            EXPECT_EQ(std::count(synth.begin(), synth.end(), wanted), 1) << wanted;
+        }
+    }
+}
+
+} // namespace
+} // namespace tinkella
