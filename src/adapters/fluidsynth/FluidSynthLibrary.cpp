@@ -33,6 +33,17 @@ struct Functions {
     decltype(&::fluid_synth_noteoff) noteOff = nullptr;
     decltype(&::fluid_synth_program_change) programChange = nullptr;
     decltype(&::fluid_synth_cc) controlChange = nullptr;
+    decltype(&::fluid_synth_pitch_bend) pitchBend = nullptr;
+    decltype(&::fluid_synth_channel_pressure) channelPressure = nullptr;
+    decltype(&::fluid_synth_pitch_wheel_sens) pitchWheelSensitivity = nullptr;
+    decltype(&::fluid_synth_set_channel_type) setChannelType = nullptr;
+    decltype(&::fluid_synth_add_default_mod) addDefaultModulator = nullptr;
+    decltype(&::new_fluid_mod) newModulator = nullptr;
+    decltype(&::delete_fluid_mod) deleteModulator = nullptr;
+    decltype(&::fluid_mod_set_source1) setModulatorSource1 = nullptr;
+    decltype(&::fluid_mod_set_source2) setModulatorSource2 = nullptr;
+    decltype(&::fluid_mod_set_dest) setModulatorDestination = nullptr;
+    decltype(&::fluid_mod_set_amount) setModulatorAmount = nullptr;
     decltype(&::fluid_synth_get_active_voice_count) activeVoices = nullptr;
     decltype(&::new_fluid_audio_driver2) newAudioDriver = nullptr;
     decltype(&::delete_fluid_audio_driver) deleteAudioDriver = nullptr;
@@ -76,7 +87,16 @@ Functions open() {
         find(f.process, "fluid_synth_process") && find(f.noteOn, "fluid_synth_noteon") &&
         find(f.noteOff, "fluid_synth_noteoff") &&
         find(f.programChange, "fluid_synth_program_change") &&
-        find(f.controlChange, "fluid_synth_cc") &&
+        find(f.controlChange, "fluid_synth_cc") && find(f.pitchBend, "fluid_synth_pitch_bend") &&
+        find(f.channelPressure, "fluid_synth_channel_pressure") &&
+        find(f.pitchWheelSensitivity, "fluid_synth_pitch_wheel_sens") &&
+        find(f.setChannelType, "fluid_synth_set_channel_type") &&
+        find(f.addDefaultModulator, "fluid_synth_add_default_mod") &&
+        find(f.newModulator, "new_fluid_mod") && find(f.deleteModulator, "delete_fluid_mod") &&
+        find(f.setModulatorSource1, "fluid_mod_set_source1") &&
+        find(f.setModulatorSource2, "fluid_mod_set_source2") &&
+        find(f.setModulatorDestination, "fluid_mod_set_dest") &&
+        find(f.setModulatorAmount, "fluid_mod_set_amount") &&
         find(f.activeVoices, "fluid_synth_get_active_voice_count") &&
         find(f.newAudioDriver, "new_fluid_audio_driver2") &&
         find(f.deleteAudioDriver, "delete_fluid_audio_driver") &&
@@ -164,6 +184,54 @@ int fluid_synth_program_change(fluid_synth_t* synth, int channel, int program) {
 
 int fluid_synth_cc(fluid_synth_t* synth, int channel, int control, int value) {
     return fluid().controlChange(synth, channel, control, value);
+}
+
+int fluid_synth_pitch_bend(fluid_synth_t* synth, int channel, int value) {
+    return fluid().pitchBend(synth, channel, value);
+}
+
+int fluid_synth_channel_pressure(fluid_synth_t* synth, int channel, int value) {
+    return fluid().channelPressure(synth, channel, value);
+}
+
+// The calls below set a synthesiser up before it plays; a new synthesiser means the library
+// is complete.
+int fluid_synth_pitch_wheel_sens(fluid_synth_t* synth, int channel, int semitones) {
+    return fluid().pitchWheelSensitivity(synth, channel, semitones);
+}
+
+int fluid_synth_set_channel_type(fluid_synth_t* synth, int channel, int type) {
+    return fluid().setChannelType(synth, channel, type);
+}
+
+int fluid_synth_add_default_mod(fluid_synth_t* synth, const fluid_mod_t* modulator, int mode) {
+    return fluid().addDefaultModulator(synth, modulator, mode);
+}
+
+fluid_mod_t* new_fluid_mod() {
+    return fluid().complete ? fluid().newModulator() : nullptr;
+}
+
+void delete_fluid_mod(fluid_mod_t* modulator) {
+    if (fluid().complete) {
+        fluid().deleteModulator(modulator);
+    }
+}
+
+void fluid_mod_set_source1(fluid_mod_t* modulator, int source, int flags) {
+    fluid().setModulatorSource1(modulator, source, flags);
+}
+
+void fluid_mod_set_source2(fluid_mod_t* modulator, int source, int flags) {
+    fluid().setModulatorSource2(modulator, source, flags);
+}
+
+void fluid_mod_set_dest(fluid_mod_t* modulator, int destination) {
+    fluid().setModulatorDestination(modulator, destination);
+}
+
+void fluid_mod_set_amount(fluid_mod_t* modulator, double amount) {
+    fluid().setModulatorAmount(modulator, amount);
 }
 
 int fluid_synth_get_active_voice_count(fluid_synth_t* synth) {
