@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace tinkella::app {
 
@@ -94,6 +95,14 @@ void AppDelegate::applicationWillFinishLaunching() {
     };
     handlers.showKeyboardMapping = [this] {
         showKeyboardMapping();
+    };
+    handlers.transpose = [](int step) {
+        DefaultsController& defaults = DefaultsController::shared();
+        const int now = preferences::read(defaults, preferences::transpose);
+        const int next = step == 0 ? 0
+                                   : std::clamp(now + step, preferences::transpose.minimum,
+                                                preferences::transpose.maximum);
+        defaults.setObject(DefaultsValue::integer(next), preferences::transpose);
     };
     mainMenu_ = makeMainMenu(handlers);
 }

@@ -127,6 +127,20 @@ std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
     panic->setShortcutContext(Qt::WindowShortcut);
     addItem(windowMenu, QStringLiteral("Computer Keyboard\u2026"), {},
             handlers.showKeyboardMapping);
+    windowMenu->addSeparator();
+    const auto transposeBy = [handler = handlers.transpose](int step) {
+        return [handler, step] {
+            if (handler) {
+                handler(step);
+            }
+        };
+    };
+    addItem(windowMenu, QStringLiteral("Transpose Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+            transposeBy(1));
+    addItem(windowMenu, QStringLiteral("Transpose Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+            transposeBy(-1));
+    addItem(windowMenu, QStringLiteral("Reset Transpose"), QKeySequence(Qt::CTRL | Qt::Key_0),
+            transposeBy(0));
     QObject::connect(windowMenu, &QMenu::aboutToShow, windowMenu,
                      [windowMenu, listStart, listEnd, sustain, isSustained = handlers.isSustained] {
                          fillWindowList(windowMenu, listStart, listEnd);

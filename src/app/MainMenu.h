@@ -26,6 +26,8 @@ struct MainMenuHandlers {
     std::function<bool()> isSustained;
     std::function<void()> panic;
     std::function<void()> showKeyboardMapping;
+    // Transpose Up (+1), Transpose Down (-1) and Reset Transpose (0).
+    std::function<void(int)> transpose;
 };
 
 // The menu bar, built in code: the application menu "Tinkella" (About, Settings…, Services,

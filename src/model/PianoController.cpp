@@ -76,18 +76,48 @@ void PianoController::senderGone(MidiSender sender) {
 void PianoController::updatePlayingNotesFromPressedKeys() {
     for (PianoKey& key : keys_) {
         const bool pressed = key.isPressed();
-        const auto note = static_cast<std::uint32_t>(key.note);
+        auto& startedOn = startedOn_[static_cast<std::size_t>(key.note)];
         if (pressed && !key.playing) {
-            soundController_->playNote(note, SoundController::Holder::surfaces, key.velocity);
-            midiOutput_.noteOn(static_cast<std::uint8_t>(note), key.velocity, firstChannel);
+            startedOn = soundingNoteOf(key);
+            if (startedOn >= 0) {
+                const auto note = static_cast<std::uint32_t>(startedOn);
+                soundController_->playNote(note, SoundController::Holder::surfaces, key.velocity);
+                midiOutput_.noteOn(static_cast<std::uint8_t>(note), key.velocity, firstChannel);
+            }
             key.playing = true;
             key.velocity = fullVelocity;
         } else if (!pressed && key.playing) {
-            soundController_->endNote(note);
-            midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);
-            key.playing = false;
+            endNoteOf(key);
         }
     }
+}
+
+std::int16_t PianoController::soundingNoteOf(const PianoKey& key) const {
+    const std::int64_t note = key.note + transpose_;
+    return note >= 0 && note <= 127 ? static_cast<std::int16_t>(note) : std::int16_t{-1};
+}
+
+void PianoController::endNoteOf(PianoKey& key) {
+    const std::int16_t note = startedOn_[static_cast<std::size_t>(key.note)];
+    if (note >= 0) {
+        soundController_->endNote(static_cast<std::uint32_t>(note));
+        midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);
+    }
+    key.playing = false;
+}
+
+SoundingNotes PianoController::soundingNotes() const {
+    SoundingNotes notes;
+    for (const PianoKey& key : keys_) {
+        const std::int16_t started = startedOn_[static_cast<std::size_t>(key.note)];
+        if (key.playing && started >= 0) {
+            notes.set(static_cast<std::size_t>(started));
+        }
+        if (key.isHeldByMidiIn) {
+            notes.set(static_cast<std::size_t>(key.note));
+        }
+    }
+    return notes;
 }
 
 void PianoController::notifyPressedKeysChanged() {
@@ -97,9 +127,7 @@ void PianoController::notifyPressedKeysChanged() {
 void PianoController::endCurrentNotes() {
     for (PianoKey& key : keys_) {
         if (key.playing) {
-            soundController_->endNote(static_cast<std::uint32_t>(key.note));
-            midiOutput_.noteOff(static_cast<std::uint8_t>(key.note), firstChannel);
-            key.playing = false;
+            endNoteOf(key);
         }
     }
 }

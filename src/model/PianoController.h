@@ -2,9 +2,12 @@
 
 #include "foundation/NotificationCenter.h"
 #include "interfaces/MidiPort.h"
+#include "model/ChordName.h"
 #include "model/IncomingNotes.h"
 #include "model/PianoKey.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -59,6 +62,13 @@ public:
     // Brings each key's note in line with its pressed flags, in ascending note order; for
     // each key the synthesiser hears of it before the MIDI output.
     void updatePlayingNotesFromPressedKeys();
+    // Semitones (-24..24) added to the note of every key that starts playing from now on; a
+    // key already playing ends on the note it started with. Notes beyond 0..127 are not played
+    // (the key still lights).
+    void setTranspose(int semitones) { transpose_ = semitones; }
+    int transpose() const { return transpose_; }
+    // The notes sounding from the surfaces (as transposed) and from the MIDI input.
+    SoundingNotes soundingNotes() const;
     // Ends every playing note on both outputs; pressed flags are kept.
     void endCurrentNotes();
     void setInternalSynthMuted(bool muted);
@@ -85,6 +95,11 @@ public:
     void panic();
 
 private:
+    // The key's note with the transposition now, or -1 beyond 0..127.
+    std::int16_t soundingNoteOf(const PianoKey& key) const;
+    // Ends the note the key started (if it sounded) on both outputs.
+    void endNoteOf(PianoKey& key);
+
     std::unique_ptr<SoundController> soundController_;
     std::vector<PianoKey> keys_;
     IncomingNotes incoming_;
@@ -92,6 +107,9 @@ private:
     NotificationCenter& center_;
     bool sustainedByKeyboard_ = false;
     bool sustainedByMenu_ = false;
+    int transpose_ = 0;
+    // By key: the note a playing key started, -1 when it started beyond 0..127.
+    std::array<std::int16_t, keyCount> startedOn_{};
 };
 
 } // namespace tinkella
