@@ -1,5 +1,6 @@
 #include "app/WindowController.h"
 
+#include "app/KeyboardAidsGroup.h"
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
 #include "foundation/NotificationCenter.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
@@ -68,6 +70,7 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
             &WindowController::applicationStateChanged);
 
     configureControls();
+    keyboardAids_ = new KeyboardAidsGroup(defaults_, this);
     panel_->setLayout(makeContentView());
     panel_->setFixedSize(panelWidth, panelHeight);
     placePanel();
@@ -212,6 +215,8 @@ QLayout* WindowController::makeContentView() {
     main->addSpacing(24);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
+    main->addSpacing(12);
+    main->addWidget(keyboardAids_->box());
     return main;
 }
 

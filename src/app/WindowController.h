@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KeyboardAidsGroup.h"
 #include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
 
@@ -33,7 +34,7 @@ class SoundFontChooser;
 // the output mode to both outputs, and creates and owns the piano window, to which it hands
 // the strip's piano view.
 //
-// The panel is a fixed-size utility window titled "Settings" (380 × 385 points); it hides while
+// The panel is a fixed-size utility window titled "Settings" (380 points wide); it hides while
 // the application is inactive and comes back when it is active again, and writes false under
 // "settingsVisible" only when the user closes it. Uses the shared defaults controller, keyboard
 // model, MIDI output, notification centre and strip controller. Main thread only.
@@ -41,8 +42,9 @@ class WindowController : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int panelWidth = 380;  // points
-    static constexpr int panelHeight = 385; // points, the content's fitting height
+    static constexpr int panelWidth = 380; // points
+    // Points, the content's fitting height: the general settings, then the keyboard group.
+    static constexpr int panelHeight = 385 + 12 + KeyboardAidsGroup::height;
     // Bottom-left corner of the panel's content, from the bottom-left of the primary screen.
     static constexpr int panelLeft = 1183;
     static constexpr int panelBottom = 132;
@@ -76,6 +78,7 @@ public:
     const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
     QLabel* explanatoryNote() const { return explanatoryNote_; }
     QLabel* creditLabel() const { return creditLabel_; }
+    KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
 
     // The actions. The slider ones take the phase of the user's gesture that caused them.
     enum class SliderPhase { pressed, moved, released };
@@ -120,6 +123,7 @@ private:
     QButtonGroup* outputModeGroup_ = nullptr;
     QLabel* explanatoryNote_ = nullptr;
     QLabel* creditLabel_ = nullptr;
+    KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this controller
     std::array<DefaultsBinding, 5> bindings_;
     bool hiddenForDeactivation_ = false;
 };

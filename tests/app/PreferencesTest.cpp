@@ -3,12 +3,16 @@
 #include "model/Preferences.h"
 
 #include "adapters/qt/QtSettingsStore.h"
+#include "app/KeyboardAidsGroup.h"
 #include "foundation/DefaultsController.h"
 #include "support/QtTestApplication.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -51,6 +55,41 @@ TEST(Preferences, ReadersGetTheNewestValueWhileOthersWriteAndUnbindDuringDeliver
         outlives = defaults.bind("values.keyWidth", [](const DefaultsValue&) {});
     }
     outlives.reset();
+}
+
+// The keyboard group shows what is stored (clamped, or the default for what means nothing) and
+// stores what the user picks by name, so it is what the next launch shows.
+TEST(Preferences, TheKeyboardGroupShowsClampedChoicesAndStoresPicksByName) {
+    testing::ensureQtApplication();
+    using V = DefaultsValue;
+    auto owned = std::make_unique<InMemoryDefaultsStore>(
+        DefaultsController::Defaults{{"keyLabels", V::text("solfege")},
+                                     {"transpose", V::integer(99)},
+                                     {"scale", V::text("lydian")},
+                                     {"scaleRoot", V::real(-3.0)},
+                                     {"showChord", V::boolean(true)}});
+    InMemoryDefaultsStore& store = *owned;
+    DefaultsController defaults(std::move(owned));
+    defaults.registerDefaults(preferences::registeredDefaults());
+    app::KeyboardAidsGroup group(defaults);
+    EXPECT_EQ(group.keyLabelsPopUp()->currentIndex(), 3);
+    EXPECT_EQ(group.transposeField()->value(), 24);
+    EXPECT_EQ(group.scalePopUp()->currentIndex(), 0);
+    EXPECT_EQ(group.scaleRootPopUp()->currentIndex(), 0);
+    EXPECT_TRUE(group.chordCheckbox()->isChecked());
+
+    group.keyLabelsPopUp()->activated(2);
+    group.scalePopUp()->activated(9);
+    group.scaleRootPopUp()->activated(7);
+    group.transposeField()->setValue(-5);
+    group.chordCheckbox()->click();
+    EXPECT_EQ(store.read("keyLabels"), V::text("all"));
+    EXPECT_EQ(store.read("scale"), V::text("blues"));
+    EXPECT_EQ(store.read("scaleRoot"), V::integer(7));
+    EXPECT_EQ(store.read("transpose"), V::integer(-5));
+    EXPECT_EQ(store.read("showChord"), V::boolean(false));
+    EXPECT_EQ(preferences::read(defaults, preferences::transpose), -5);
+    EXPECT_EQ(preferences::read(defaults, preferences::scale), 9u);
 }
 
 TEST(Preferences, StoredValuesConvertAndSaturate) {
