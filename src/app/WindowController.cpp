@@ -14,9 +14,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +24,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -197,10 +199,8 @@ QLayout* WindowController::makeContentView() {
     explanatoryNote_->setFixedSize(columnWidth, 28);
 
     auto* main = new QVBoxLayout;
-    main->setContentsMargins(18, 8, panelWidth - 18 - columnWidth, 16);
+    main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(0);
-    main->addWidget(creditLabel_, 0, Qt::AlignHCenter);
-    main->addSpacing(24);
     main->addLayout(controls);
     main->addSpacing(8);
     // The two checkboxes share their left edge, centred as a pair.
@@ -215,8 +215,36 @@ QLayout* WindowController::makeContentView() {
     main->addSpacing(24);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
-    main->addSpacing(12);
-    main->addWidget(keyboardAids_->box());
+    return makeTabs(main);
+}
+
+QLayout* WindowController::makeTabs(QLayout* general) {
+    auto* pages = new QStackedWidget;
+    auto* generalPage = new QWidget;
+    generalPage->setLayout(general);
+    pages->addWidget(generalPage);
+    auto* keyboardPage = new QWidget;
+    auto* keyboard = new QVBoxLayout(keyboardPage);
+    keyboard->setContentsMargins(0, 8, 0, 0);
+    keyboard->addWidget(keyboardAids_->box());
+    keyboard->addStretch(1);
+    pages->addWidget(keyboardPage);
+    // The tabs take the room between the credit line and the first row.
+    auto* tabs = new QTabBar;
+    tabs->setObjectName(QStringLiteral("settingsTabs"));
+    tabs->addTab(tr("General"));
+    tabs->addTab(tr("Keyboard"));
+    tabs->setDrawBase(false);
+    tabs->setExpanding(false);
+    tabs->setFixedHeight(24);
+    connect(tabs, &QTabBar::currentChanged, pages, &QStackedWidget::setCurrentIndex);
+
+    auto* main = new QVBoxLayout;
+    main->setContentsMargins(18, 8, panelWidth - 18 - columnWidth, 16);
+    main->setSpacing(0);
+    main->addWidget(creditLabel_, 0, Qt::AlignHCenter);
+    main->addWidget(tabs, 0, Qt::AlignHCenter);
+    main->addWidget(pages);
     return main;
 }
 

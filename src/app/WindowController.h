@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/KeyboardAidsGroup.h"
 #include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
 
@@ -26,6 +25,7 @@ class PianoWindowController;
 
 namespace tinkella::app {
 
+class KeyboardAidsGroup;
 class RealSlider;
 class SoundFontChooser;
 
@@ -34,7 +34,7 @@ class SoundFontChooser;
 // the output mode to both outputs, and creates and owns the piano window, to which it hands
 // the strip's piano view.
 //
-// The panel is a fixed-size utility window titled "Settings" (380 points wide); it hides while
+// The panel is a fixed-size utility window titled "Settings" (380 × 385 points); it hides while
 // the application is inactive and comes back when it is active again, and writes false under
 // "settingsVisible" only when the user closes it. Uses the shared defaults controller, keyboard
 // model, MIDI output, notification centre and strip controller. Main thread only.
@@ -42,9 +42,8 @@ class WindowController : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int panelWidth = 380; // points
-    // Points, the content's fitting height: the general settings, then the keyboard group.
-    static constexpr int panelHeight = 385 + 12 + KeyboardAidsGroup::height;
+    static constexpr int panelWidth = 380;  // points
+    static constexpr int panelHeight = 385; // points, the content's fitting height
     // Bottom-left corner of the panel's content, from the bottom-left of the primary screen.
     static constexpr int panelLeft = 1183;
     static constexpr int panelBottom = 132;
@@ -96,6 +95,8 @@ protected:
 private:
     void configureControls();
     QLayout* makeContentView();
+    // The credit line over two tabs: the general settings and the keyboard group.
+    QLayout* makeTabs(QLayout* general);
     QLayout* makeRow(const QString& label, QWidget* control, int width);
     void bindControls();
     // The control shows the setting's decoded value and writes the user's changes to it.
