@@ -89,8 +89,7 @@ wait "$app_pid" || fail "exit status $? after SIGTERM"
 # Transposed up 2 (in the settings file): a click on middle C lights middle C, leaves as note 62
 # and sounds near 293.7 Hz; the title says so.
 export XDG_CONFIG_HOME=$work/transposed
-mkdir -p "$XDG_CONFIG_HOME/Quorvin"
-printf '[General]\ntranspose=2\nsettingsVisible=false\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
+mkdir -p "$XDG_CONFIG_HOME/Quorvin" && printf '[General]\ntranspose=2\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
 start_app transposed --midi=jack --audio=jack
 wait_until 15 find_window '^Tinkella .* Transpose \+2$' "$app_pid" || fail "transpose: no title saying +2"
 piano=$window
@@ -99,7 +98,7 @@ sleep 1
 jack_rec -f "$work/d.wav" -d 4 -b 16 Tinkella:left Tinkella:right >"$work/jackrec.log" 2>&1 &
 pids+=($!)
 sleep 0.5
-# The shade 1 pixel at $1 key widths right of middle C's centre, near the keys' front edge.
+# The grey level at $1 key widths right of middle C's centre, near the keys' front edge, held.
 shade() {
   read -r _ _ w h < <(geometry "$piano")
   convert "$work/held.png" -crop "1x1+$((35 * 50 + 25 + $1 * 50 - (3500 - w) * 60 / 96))+$((h - 45))" \
@@ -107,9 +106,7 @@ shade() {
 }
 for _ in 1 2 3; do
   before=$(wc -l <"$work/dump.log")
-  on_middle_c mousedown 1 sleep 0.4
-  import -window "$piano" "$work/held.png"
-  xdotool mouseup 1
+  on_middle_c mousedown 1 sleep 0.4 && import -window "$piano" "$work/held.png" && xdotool mouseup 1
   wait_until 5 received_in_order "$before" "90 3e 7f" "80 3e 00" && break
 done
 received_in_order "$before" "90 3e 7f" "80 3e 00" || fail "transpose: note 62 did not reach jack_midi_dump"

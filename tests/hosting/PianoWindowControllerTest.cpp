@@ -3,14 +3,12 @@
 // and the saved frame.
 #include "hosting/PianoWindowController.h"
 
-#include "hosting/ChordDisplay.h"
 #include "hosting/KeyboardScroll.h"
 #include "hosting/QtPianoWidget.h"
 #include "support/KeyboardDoubles.h"
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -90,40 +88,6 @@ TEST_F(PianoWindowControllerTest, LiveScrollsWriteTheOffsetTheWindowShows) {
     doubles.defaults.setValue(DefaultsValue::real(30.0), "values.noteOffset");
     EXPECT_FALSE(controller->keyboardScroll().isLiveScrolling());
     EXPECT_EQ(resizes, 3);
-}
-
-} // namespace
-} // namespace tinkella
-
-namespace tinkella {
-namespace {
-
-// The stored transposition reaches the model and the title; the chord named follows the notes
-// sounding (as transposed) and shows only while switched on and something sounds.
-TEST_F(PianoWindowControllerTest, TransposeTitlesTheWindowAndTheChordFollowsTheNotes) {
-    const std::pair<int, const char*> titles[] = {
-        {2, "Tinkella — Transpose +2"}, {-30, "Tinkella — Transpose -24"}, {0, "Tinkella"}};
-    for (const auto& [stored, title] : titles) {
-        doubles.defaults.setValue(DefaultsValue::integer(stored), "values.transpose");
-        EXPECT_EQ(controller->window()->windowTitle().toStdString(), title);
-    }
-    EXPECT_EQ(doubles.piano.transpose(), 0);
-
-    ChordDisplay& chord = controller->chordDisplay();
-    doubles.defaults.setValue(DefaultsValue::integer(-3), "values.transpose");
-    for (const int note : {60, 64, 67}) {
-        doubles.piano.keys()[note].isPressedOnKeyboard = true;
-    }
-    doubles.piano.updatePlayingNotesFromPressedKeys();
-    doubles.piano.notifyPressedKeysChanged();
-    EXPECT_EQ(chord.text(), "A");
-    EXPECT_FALSE(chord.label()->isVisible());
-    doubles.defaults.setValue(DefaultsValue::boolean(true), "values.showChord");
-    EXPECT_TRUE(chord.label()->isVisible());
-    EXPECT_EQ(chord.label()->text().toStdString(), "A");
-    doubles.piano.panic();
-    EXPECT_EQ(chord.text(), "");
-    EXPECT_FALSE(chord.label()->isVisible());
 }
 
 } // namespace
