@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace tinkella::app {
 
@@ -102,6 +103,14 @@ void AppDelegate::applicationWillFinishLaunching() {
         savePerformanceFromMenu(settingsWindowController_
                                     ? settingsWindowController_->keyboardWindow()->window()
                                     : nullptr);
+    };
+    handlers.transpose = [](int step) {
+        DefaultsController& defaults = DefaultsController::shared();
+        const int now = preferences::read(defaults, preferences::transpose);
+        const int next = step == 0 ? 0
+                                   : std::clamp(now + step, preferences::transpose.minimum,
+                                                preferences::transpose.maximum);
+        defaults.setObject(DefaultsValue::integer(next), preferences::transpose);
     };
     mainMenu_ = makeMainMenu(handlers);
 }

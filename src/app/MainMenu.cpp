@@ -129,6 +129,20 @@ std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
             handlers.showKeyboardMapping);
     addItem(windowMenu, QStringLiteral("Save Last Performance\u2026"),
             QKeySequence(Qt::CTRL | Qt::Key_S), handlers.saveLastPerformance);
+    windowMenu->addSeparator();
+    const auto transposeBy = [handler = handlers.transpose](int step) {
+        return [handler, step] {
+            if (handler) {
+                handler(step);
+            }
+        };
+    };
+    addItem(windowMenu, QStringLiteral("Transpose Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+            transposeBy(1));
+    addItem(windowMenu, QStringLiteral("Transpose Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+            transposeBy(-1));
+    addItem(windowMenu, QStringLiteral("Reset Transpose"), QKeySequence(Qt::CTRL | Qt::Key_0),
+            transposeBy(0));
     QObject::connect(windowMenu, &QMenu::aboutToShow, windowMenu,
                      [windowMenu, listStart, listEnd, sustain, isSustained = handlers.isSustained] {
                          fillWindowList(windowMenu, listStart, listEnd);

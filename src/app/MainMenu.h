@@ -27,13 +27,16 @@ struct MainMenuHandlers {
     std::function<void()> panic;
     std::function<void()> showKeyboardMapping;
     std::function<void()> saveLastPerformance;
+    // Transpose Up (+1), Transpose Down (-1) and Reset Transpose (0).
+    std::function<void(int)> transpose;
 };
 
 // The menu bar, built in code: the application menu "Tinkella" (About, Settings…, Services,
 // Hide Tinkella, Hide Others, Show All, Quit Tinkella), the "Window" menu (Tinkella, Minimize,
 // Zoom, Bring All to Front, then the application's windows, listed afresh each time it opens,
 // then the playing commands: Sustain, Panic (Esc, in the piano window), Computer Keyboard… and
-// Save Last Performance… (Ctrl+S))
+// Save Last Performance… (Ctrl+S), then Transpose Up, Transpose Down and Reset Transpose
+// (Ctrl+Up, Ctrl+Down, Ctrl+0))
 // and an empty "Help" menu. Command is Ctrl here; every shortcut works in every window of the
 // application. "Services" and "Hide Others" have nothing to act on outside their home
 // desktop and stay disabled. Main thread only.

@@ -1,5 +1,6 @@
 #include "app/WindowController.h"
 
+#include "app/KeyboardAidsGroup.h"
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
 #include "foundation/NotificationCenter.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +24,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -72,6 +76,7 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
             &WindowController::applicationStateChanged);
 
     configureControls();
+    keyboardAids_ = new KeyboardAidsGroup(defaults_, this);
     panel_->setLayout(makeContentView());
     panel_->setFixedSize(panelWidth, panelHeight);
     placePanel();
@@ -164,19 +169,17 @@ QLayout* WindowController::makeContentView() {
     controls->setContentsMargins(0, 0, 0, 0);
     controls->setSpacing(4);
     QComboBox* fontPopUp = soundFontChooser_->popUp();
-    const std::array<std::pair<QString, QWidget*>, 6> rows{{
+    const std::array<std::pair<QString, QWidget*>, 5> rows{{
         {tr("Instrument"), instrumentPopUp_},
         {tr("Sound font"), fontPopUp},
         {tr("Octave"), noteOffsetSlider_},
         {tr("Key size"), keyWidthSlider_},
         {tr("Black key area on Touch Bar"), blackKeySlider_},
-        {tr("Expression"), expressionPopUp_},
     }};
     for (const auto& [title, control] : rows) {
         auto* row = new QWidget;
         row->setFixedSize(columnWidth, rowHeight);
-        const bool popUp =
-            control == instrumentPopUp_ || control == fontPopUp || control == expressionPopUp_;
+        const bool popUp = control == instrumentPopUp_ || control == fontPopUp;
         row->setLayout(makeRow(title, control, popUp ? 194 : 154));
         controls->addWidget(row);
         if (control == fontPopUp) {
@@ -203,11 +206,8 @@ QLayout* WindowController::makeContentView() {
     explanatoryNote_->setFixedSize(columnWidth, 28);
 
     auto* main = new QVBoxLayout;
-    main->setContentsMargins(18, 8, panelWidth - 18 - columnWidth, 16);
+    main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(0);
-    main->addWidget(creditLabel_, 0, Qt::AlignHCenter);
-    // The expression row's height comes out of the gaps, so that the panel keeps its size.
-    main->addSpacing(12);
     main->addLayout(controls);
     main->addSpacing(8);
     // The two checkboxes share their left edge, centred as a pair.
@@ -219,9 +219,45 @@ QLayout* WindowController::makeContentView() {
     checks->addWidget(velocityCheckbox_, 0, Qt::AlignLeft);
     checkBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     main->addWidget(checkBox, 0, Qt::AlignHCenter);
-    main->addSpacing(6);
+    main->addSpacing(24);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
+    return makeTabs(main);
+}
+
+QLayout* WindowController::makeTabs(QLayout* general) {
+    auto* pages = new QStackedWidget;
+    auto* generalPage = new QWidget;
+    generalPage->setLayout(general);
+    pages->addWidget(generalPage);
+    auto* keyboardPage = new QWidget;
+    auto* keyboard = new QVBoxLayout(keyboardPage);
+    keyboard->setContentsMargins(0, 8, 0, 0);
+    // How the keys play comes first; the General page keeps its rows as they always were.
+    auto* expressionRow = new QWidget;
+    expressionRow->setFixedSize(columnWidth, rowHeight);
+    expressionRow->setLayout(makeRow(tr("Expression"), expressionPopUp_, 194));
+    keyboard->addWidget(expressionRow);
+    keyboard->addSpacing(4);
+    keyboard->addWidget(keyboardAids_->box());
+    keyboard->addStretch(1);
+    pages->addWidget(keyboardPage);
+    // The tabs take the room between the credit line and the first row.
+    auto* tabs = new QTabBar;
+    tabs->setObjectName(QStringLiteral("settingsTabs"));
+    tabs->addTab(tr("General"));
+    tabs->addTab(tr("Keyboard"));
+    tabs->setDrawBase(false);
+    tabs->setExpanding(false);
+    tabs->setFixedHeight(24);
+    connect(tabs, &QTabBar::currentChanged, pages, &QStackedWidget::setCurrentIndex);
+
+    auto* main = new QVBoxLayout;
+    main->setContentsMargins(18, 8, panelWidth - 18 - columnWidth, 16);
+    main->setSpacing(0);
+    main->addWidget(creditLabel_, 0, Qt::AlignHCenter);
+    main->addWidget(tabs, 0, Qt::AlignHCenter);
+    main->addWidget(pages);
     return main;
 }
 

@@ -27,6 +27,7 @@ class PianoWindowController;
 
 namespace tinkella::app {
 
+class KeyboardAidsGroup;
 class RealSlider;
 class SoundFontChooser;
 
@@ -80,6 +81,7 @@ public:
     const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
     QLabel* explanatoryNote() const { return explanatoryNote_; }
     QLabel* creditLabel() const { return creditLabel_; }
+    KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
 
     // The actions. The slider ones take the phase of the user's gesture that caused them.
     enum class SliderPhase { pressed, moved, released };
@@ -99,6 +101,8 @@ protected:
 private:
     void configureControls();
     QLayout* makeContentView();
+    // The credit line over two tabs: the general settings and the keyboard group.
+    QLayout* makeTabs(QLayout* general);
     QLayout* makeRow(const QString& label, QWidget* control, int width);
     void bindControls();
     // The control shows the setting's decoded value and writes the user's changes to it.
@@ -132,6 +136,7 @@ private:
     QComboBox* expressionPopUp_ = nullptr;
     QTimer* expressionFlush_ = nullptr; // a child of this controller
     QElapsedTimer lastExpressionFlush_;
+    KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this controller
     std::array<DefaultsBinding, 6> bindings_;
     bool hiddenForDeactivation_ = false;
 };

@@ -1,6 +1,7 @@
 #include "hosting/PianoWindowController.h"
 
 #include "foundation/NotificationCenter.h"
+#include "hosting/ChordDisplay.h"
 #include "hosting/KeyboardScroll.h"
 #include "hosting/PianoWindowFrame.h"
 #include "hosting/QtKeyboardInput.h"
@@ -56,6 +57,24 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
         preferences::bind<bool>(defaults_, preferences::velocityFromTouch, [this](bool fromTouch) {
             pianoView_->setVelocityFromTouch(fromTouch);
         });
+
+    chordDisplay_ = std::make_unique<ChordDisplay>(pianoController_, center_, *scrollView_);
+    bindings_[3] = preferences::bind(defaults_, preferences::keyLabels, [this](std::size_t labels) {
+        keyLabels_ = static_cast<preferences::KeyLabels>(labels);
+        applyKeyMarkings();
+    });
+    bindings_[4] = preferences::bind(defaults_, preferences::scale, [this](std::size_t scale) {
+        scale_ = scale;
+        applyKeyMarkings();
+    });
+    bindings_[5] = preferences::bind<int>(defaults_, preferences::scaleRoot, [this](int root) {
+        scaleRoot_ = root;
+        applyKeyMarkings();
+    });
+    bindings_[6] = preferences::bind<int>(defaults_, preferences::transpose,
+                                          [this](int semitones) { setTranspose(semitones); });
+    bindings_[7] = preferences::bind<bool>(defaults_, preferences::showChord,
+                                           [this](bool shown) { chordDisplay_->setShown(shown); });
 
     computerKeyboard_ = std::make_unique<ComputerKeyboard>(pianoController_);
     keyboardInput_ = std::make_unique<QtKeyboardInput>(*computerKeyboard_);
@@ -133,7 +152,26 @@ void PianoWindowController::didEndLiveScroll() {
     scroll_->didEndLiveScroll();
 }
 
+void PianoWindowController::applyKeyMarkings() {
+    for (PianoView* view : {pianoView_.get(), stripPianoView_}) {
+        if (view != nullptr) {
+            view->setKeyLabels(keyLabels_);
+            view->setScale(scale_, scaleRoot_);
+            view->setNeedsDisplay();
+        }
+    }
+}
+
+void PianoWindowController::setTranspose(int semitones) {
+    pianoController_.setTranspose(semitones);
+    window()->setWindowTitle(semitones == 0 ? QStringLiteral("Tinkella")
+                                            : QStringLiteral("Tinkella — Transpose %1%2")
+                                                  .arg(semitones > 0 ? "+" : "")
+                                                  .arg(semitones));
+}
+
 void PianoWindowController::showWindow() {
+    applyKeyMarkings();
     if (!stripPlaced_ && stripPianoView_ != nullptr) {
         stripPlaced_ = true;
         strip_ = makeStripHost(chooseStripPlacement(), *stripPianoView_, *window());

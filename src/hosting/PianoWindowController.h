@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/DefaultsController.h"
+#include "model/Preferences.h"
 
 #include <array>
 #include <memory>
@@ -11,6 +12,7 @@ class QWidget;
 
 namespace tinkella {
 
+class ChordDisplay;
 class ComputerKeyboard;
 class KeyboardScroll;
 class NotificationCenter;
@@ -79,6 +81,9 @@ public:
     // The strip's host, once the window has been shown with a strip piano view set.
     StripHost* strip() const { return strip_.get(); }
 
+    // The chord name shown over the keyboard.
+    ChordDisplay& chordDisplay() const { return *chordDisplay_; }
+
     // The computer keyboard surface, played while the window (or the strip) has the focus.
     ComputerKeyboard& computerKeyboard() const { return *computerKeyboard_; }
     // Stops every note whatever the state: every surface lets go of what it holds (the mouse,
@@ -87,6 +92,9 @@ public:
 
 private:
     void setUpContentView();
+    // Hands the stored key labels and scale to both keyboards and redraws them.
+    void applyKeyMarkings();
+    void setTranspose(int semitones);
 
     DefaultsController& defaults_;
     PianoController& pianoController_;
@@ -97,7 +105,11 @@ private:
     QtPianoWidget* pianoWidget_ = nullptr; // owned by the window
     std::unique_ptr<KeyboardScroll> scroll_;
     PianoView* stripPianoView_ = nullptr;
-    std::array<DefaultsBinding, 3> bindings_;
+    std::array<DefaultsBinding, 8> bindings_;
+    preferences::KeyLabels keyLabels_ = preferences::KeyLabels::octave;
+    std::size_t scale_ = 0;
+    int scaleRoot_ = 0;
+    std::unique_ptr<ChordDisplay> chordDisplay_;
     std::unique_ptr<StripHost> strip_;
     bool stripPlaced_ = false;
     std::unique_ptr<ComputerKeyboard> computerKeyboard_;

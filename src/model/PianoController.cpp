@@ -77,14 +77,16 @@ void PianoController::senderGone(MidiSender sender) {
 void PianoController::updatePlayingNotesFromPressedKeys() {
     for (PianoKey& key : keys_) {
         const bool pressed = key.isPressed();
-        const auto note = static_cast<std::uint32_t>(key.note);
+        auto& startedOn = startedOn_[static_cast<std::size_t>(key.note)];
         if (pressed && !key.playing) {
-            startNote(note, key.velocity);
+            startedOn = soundingNoteOf(key);
+            if (startedOn >= 0) {
+                startNote(static_cast<std::uint32_t>(startedOn), key.velocity);
+            }
             key.playing = true;
             key.velocity = fullVelocity;
         } else if (!pressed && key.playing) {
-            endNote(note);
-            key.playing = false;
+            endNoteOf(key);
         }
     }
 }
@@ -119,6 +121,42 @@ void PianoController::setExpression(bool mpe) {
     notifyPressedKeysChanged();
 }
 
+std::int16_t PianoController::soundingNoteOf(const PianoKey& key) const {
+    const std::int64_t note = key.note + transpose_;
+    return note >= 0 && note <= 127 ? static_cast<std::int16_t>(note) : std::int16_t{-1};
+}
+
+void PianoController::endNoteOf(PianoKey& key) {
+    const std::int16_t note = startedOn_[static_cast<std::size_t>(key.note)];
+    if (note >= 0) {
+        endNote(static_cast<std::uint32_t>(note));
+    }
+    key.playing = false;
+}
+
+void PianoController::shapeExpression(const PianoKey& key, double bendSemitones,
+                                      std::optional<double> along, std::optional<double> pressure) {
+    const std::int16_t note =
+        key.playing ? startedOn_[static_cast<std::size_t>(key.note)] : soundingNoteOf(key);
+    if (note >= 0) {
+        expression_.shape(static_cast<std::uint8_t>(note), bendSemitones, along, pressure);
+    }
+}
+
+SoundingNotes PianoController::soundingNotes() const {
+    SoundingNotes notes;
+    for (const PianoKey& key : keys_) {
+        const std::int16_t started = startedOn_[static_cast<std::size_t>(key.note)];
+        if (key.playing && started >= 0) {
+            notes.set(static_cast<std::size_t>(started));
+        }
+        if (key.isHeldByMidiIn) {
+            notes.set(static_cast<std::size_t>(key.note));
+        }
+    }
+    return notes;
+}
+
 void PianoController::notifyPressedKeysChanged() {
     center_.post(PressedPianoKeysChanged, this);
 }
@@ -126,8 +164,7 @@ void PianoController::notifyPressedKeysChanged() {
 void PianoController::endCurrentNotes() {
     for (PianoKey& key : keys_) {
         if (key.playing) {
-            endNote(static_cast<std::uint32_t>(key.note));
-            key.playing = false;
+            endNoteOf(key);
         }
     }
 }

@@ -2,10 +2,13 @@
 
 #include "foundation/NotificationCenter.h"
 #include "interfaces/MidiPort.h"
+#include "model/ChordName.h"
 #include "model/IncomingNotes.h"
 #include "model/MpeExpression.h"
 #include "model/PianoKey.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -60,6 +63,13 @@ public:
     // Brings each key's note in line with its pressed flags, in ascending note order; for
     // each key the synthesiser hears of it before the MIDI output.
     void updatePlayingNotesFromPressedKeys();
+    // Semitones (-24..24) added to the note of every key that starts playing from now on; a
+    // key already playing ends on the note it started with. Notes beyond 0..127 are not played
+    // (the key still lights).
+    void setTranspose(int semitones) { transpose_ = semitones; }
+    int transpose() const { return transpose_; }
+    // The notes sounding from the surfaces (as transposed) and from the MIDI input.
+    SoundingNotes soundingNotes() const;
     // Ends every playing note on both outputs; pressed flags are kept.
     void endCurrentNotes();
     void setInternalSynthMuted(bool muted);
@@ -82,6 +92,10 @@ public:
     // MIDI Polyphonic Expression: with it on, each note the surfaces start has a member channel
     // of its own on both outputs, and the MIDI input sounds on its own channels.
     MpeExpression& expression() { return expression_; }
+    // Shapes the note the key sounds (the one it started on, or would start on now, with the
+    // transposition); a key beyond MIDI's range shapes nothing. Values as MpeExpression::shape.
+    void shapeExpression(const PianoKey& key, double bendSemitones, std::optional<double> along,
+                         std::optional<double> pressure);
     // Switches it, ending every note first (the surfaces' and the MIDI input's); held keys then
     // sound again in the new way.
     void setExpression(bool mpe);
@@ -96,6 +110,10 @@ private:
     // One note of a key to both outputs, on the first channel or, with MPE, on its own.
     void startNote(std::uint32_t note, std::uint8_t velocity);
     void endNote(std::uint32_t note);
+    // The key's note with the transposition now, or -1 beyond 0..127.
+    std::int16_t soundingNoteOf(const PianoKey& key) const;
+    // Ends the note the key started (if it sounded) on both outputs.
+    void endNoteOf(PianoKey& key);
 
     std::unique_ptr<SoundController> soundController_;
     std::vector<PianoKey> keys_;
@@ -105,6 +123,9 @@ private:
     NotificationCenter& center_;
     bool sustainedByKeyboard_ = false;
     bool sustainedByMenu_ = false;
+    int transpose_ = 0;
+    // By key: the note a playing key started, -1 when it started beyond 0..127.
+    std::array<std::int16_t, keyCount> startedOn_{};
 };
 
 } // namespace tinkella

@@ -47,6 +47,35 @@ OutputMode outputModeOf(const Setting<OutputMode>& setting, const DefaultsValue&
     }
 }
 
+int clampedInteger(const Setting<int>& setting, const DefaultsValue& stored) {
+    if (stored.kind() == DefaultsValue::Kind::integer) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(stored.integerValue(), setting.minimum, setting.maximum));
+    }
+    const auto number = stored.number();
+    if (stored.kind() != DefaultsValue::Kind::real || !number || !std::isfinite(*number)) {
+        return setting.registered;
+    }
+    return static_cast<int>(
+        std::lround(std::clamp<double>(*number, setting.minimum, setting.maximum)));
+}
+
+std::size_t ChoiceSetting::decode(const DefaultsValue& stored) const {
+    if (const std::string* text = stored.asText()) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (*text == names[i]) {
+                return i;
+            }
+        }
+        return registered;
+    }
+    if (stored.kind() == DefaultsValue::Kind::integer && stored.integerValue() >= 0 &&
+        stored.integerValue() < static_cast<std::int64_t>(names.size())) {
+        return static_cast<std::size_t>(stored.integerValue());
+    }
+    return registered;
+}
+
 double windowKeyWidth(double width) {
     return std::ceil(0.6 * width + 20);
 }

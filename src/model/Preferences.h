@@ -3,8 +3,10 @@
 #include "foundation/DefaultsController.h"
 #include "interfaces/DefaultsValue.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,7 +16,7 @@ namespace tinkella {
 // same number.
 enum class OutputMode : std::int64_t { midiOnly = 0, synthesiserOnly = 1, both = 2 };
 
-// The nine stored settings of the application: one row per key with its stored type, the
+// The stored settings of the application: one row per key with its stored type, the
 // default registered for it, the range its readers accept and the decoder that turns whatever
 // the store holds into a value of that range. Readers get values only through decode() (by
 // read() or bind()), so none ever sees a value outside its row's range; the stored value itself
@@ -124,6 +126,47 @@ inline constexpr TextSetting soundFont{"soundFont", ""};
 // "mpe": every note on a channel of its own, bent by slides (MIDI Polyphonic Expression); any
 // other text, "off" the default, plays as without it.
 inline constexpr TextSetting expression{"expression", "off"};
+// A stored integer, or a finite number rounded to the nearest one, clamped into the row's
+// range; anything else (a text, NaN) is the registered default.
+int clampedInteger(const Setting<int>& setting, const DefaultsValue& stored);
+
+// A row whose value is one of a few named choices, stored as the choice's name; a stored
+// index in range is read too (a hand-edited file). Anything else is the registered choice.
+struct ChoiceSetting {
+    std::string_view key;
+    std::span<const std::string_view> names;
+    std::size_t registered;
+
+    std::size_t decode(const DefaultsValue& stored) const;
+    DefaultsValue registeredValue() const {
+        return DefaultsValue::text(std::string(names[registered]));
+    }
+    DefaultsValue valueOf(std::size_t choice) const {
+        return DefaultsValue::text(std::string(names[choice]));
+    }
+    constexpr operator std::string_view() const { return key; }
+};
+
+// What the keys are labelled with; the order is the stored choice's index.
+enum class KeyLabels { octave, c, all, solfege, none };
+inline constexpr std::array<std::string_view, 5> keyLabelNames{"octave", "c", "all", "solfege",
+                                                               "none"};
+// octave: the C keys' octave numbers while the keyboard is resized or scrolled; c: every C,
+// always; all: every key; solfege: every key in fixed-do names; none: never.
+inline constexpr ChoiceSetting keyLabels{"keyLabels", keyLabelNames, 0};
+
+// Semitones added to every note the surfaces play (the MIDI input is left as it is).
+inline constexpr Setting<int> transpose{"transpose", Kind::integer, 0, -24, 24, clampedInteger};
+
+// The scale shown on the keys (nothing played changes) and its root pitch class (0 = C).
+inline constexpr std::array<std::string_view, 10> scaleNames{
+    "none",   "major",      "naturalMinor",    "harmonicMinor",   "melodicMinor",
+    "dorian", "mixolydian", "majorPentatonic", "minorPentatonic", "blues"};
+inline constexpr ChoiceSetting scale{"scale", scaleNames, 0};
+inline constexpr Setting<int> scaleRoot{"scaleRoot", Kind::integer, 0, 0, 11, clampedInteger};
+// Whether the piano window names the chord that sounds.
+inline constexpr Setting<bool> showChord{"showChord", Kind::boolean, false,
+                                         false,       true,          anyBoolean};
 
 // Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
@@ -137,12 +180,17 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(velocityFromTouch);
     visit(soundFont);
     visit(expression);
+    visit(keyLabels);
+    visit(transpose);
+    visit(scale);
+    visit(scaleRoot);
+    visit(showChord);
 }
 
 // "values." followed by the key: the path readers bind to.
 std::string keyPath(std::string_view key);
 
-// The registered default of each of the nine keys; registered together, never written.
+// The registered default of each key; registered together, never written.
 const DefaultsController::Defaults& registeredDefaults();
 
 // The key's decoded value now: the stored value, else the registered default.
@@ -150,6 +198,9 @@ template <typename T> T read(const DefaultsController& defaults, const Setting<T
     return setting.decode(defaults.objectForKey(setting.key));
 }
 inline std::string read(const DefaultsController& defaults, const TextSetting& setting) {
+    return setting.decode(defaults.objectForKey(setting.key));
+}
+inline std::size_t read(const DefaultsController& defaults, const ChoiceSetting& setting) {
     return setting.decode(defaults.objectForKey(setting.key));
 }
 
@@ -164,6 +215,16 @@ template <typename T>
             receiver(setting.decode(stored));
         },
         options);
+}
+
+// The same for a row of named choices; the receiver gets the choice's index.
+[[nodiscard]] inline DefaultsBinding bind(DefaultsController& defaults,
+                                          const ChoiceSetting& setting,
+                                          std::function<void(std::size_t)> receiver) {
+    return defaults.bind(keyPath(setting.key),
+                         [&setting, receiver = std::move(receiver)](const DefaultsValue& stored) {
+                             receiver(setting.decode(stored));
+                         });
 }
 
 } // namespace preferences

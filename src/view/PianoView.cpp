@@ -230,9 +230,8 @@ void PianoView::pressExpressively(std::int64_t note, double anchorX, Point locat
                                   std::optional<double> pressure) {
     PianoKey& key = controller_.keys()[static_cast<std::size_t>(note)];
     press(key, location, pressure);
-    controller_.expression().shape(static_cast<std::uint8_t>(note),
-                                   bendAt(location.x, key, anchorX), depthAlong(key, location),
-                                   pressure);
+    controller_.shapeExpression(key, bendAt(location.x, key, anchorX), depthAlong(key, location),
+                                pressure);
 }
 
 // --- Pressed keys --------------------------------------------------------------------------

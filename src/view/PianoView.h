@@ -2,6 +2,7 @@
 
 #include "foundation/NotificationCenter.h"
 #include "interfaces/Geometry.h"
+#include "model/Preferences.h"
 
 #include <cstdint>
 #include <map>
@@ -104,6 +105,14 @@ public:
     // Whether presses set their notes' velocity (velocityAt) rather than 127. Only stores.
     bool velocityFromTouch() const { return velocityFromTouch_; }
     void setVelocityFromTouch(bool fromTouch) { velocityFromTouch_ = fromTouch; }
+    // What the keys are labelled with, and the scale shown on them (an index of
+    // preferences::scaleNames, 0 for none) on its root pitch class 0..11. Only store.
+    preferences::KeyLabels keyLabels() const { return keyLabels_; }
+    void setKeyLabels(preferences::KeyLabels labels) { keyLabels_ = labels; }
+    void setScale(std::size_t scale, int root) {
+        scale_ = scale;
+        scaleRoot_ = root;
+    }
     // Width of one natural key in points.
     double keyWidth() const { return keyWidth_; }
     // Stores the width as given; no redraw, no re-evaluation (the window sizes its own view).
@@ -184,6 +193,13 @@ public:
     void addSharpKeyPath(DrawContext& context, const PianoKey& key) const;
 
 private:
+    // Marking passes of draw(): natural keys outside the scale dimmed (before the presses);
+    // the scale's roots marked and the key names (after the outlines).
+    void dimKeysOutsideScale(DrawContext& context, const std::vector<PianoKey*>& visible) const;
+    bool inScale(const PianoKey& key) const;
+    void markScaleRoots(DrawContext& context, const std::vector<PianoKey*>& visible) const;
+    void drawKeyNames(DrawContext& context, const std::vector<PianoKey*>& visible) const;
+
     // One finger on the strip.
     struct KeyTouch {
         KeyTouch(Point point, std::optional<double> pressure)
@@ -222,6 +238,9 @@ private:
     float noteOffset_ = 60.0F;
     bool blackKeyGlissando_ = false;
     bool velocityFromTouch_ = false;
+    preferences::KeyLabels keyLabels_ = preferences::KeyLabels::octave;
+    std::size_t scale_ = 0;
+    int scaleRoot_ = 0;
     double keyWidth_ = 50.0;
     std::map<std::string, KeyTouch> touches_;
     std::optional<Point> mousePosition_;

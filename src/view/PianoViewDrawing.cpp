@@ -26,6 +26,8 @@ constexpr Color overlayFill{1, 0, 0, 0.5};
 constexpr Color red{1, 0, 0, 1};
 constexpr Color labelColor{0.5, 0, 0, 1};
 constexpr Color clear{0, 0, 0, 0};
+// A black key of the scale shown is lifted off black, so the ones outside it read as dimmer.
+constexpr Color blackKeyInScale{0.3, 0.3, 0.3, 1};
 
 constexpr double whiteGlowBlur = 15;
 constexpr double blackGlowBlur = 5;
@@ -73,6 +75,9 @@ void PianoView::draw(DrawContext& context) const {
     context.fillRect(area);
 
     const std::vector<PianoKey*> visible = getVisibleKeys();
+    if (scale_ != 0) {
+        dimKeysOutsideScale(context, visible);
+    }
 
     context.setShadow({0, 0}, whiteGlowBlur, white);
     context.setFillColor(white);
@@ -105,7 +110,7 @@ void PianoView::draw(DrawContext& context) const {
             context.setFillColor(fill);
         } else {
             clearShadow(context);
-            context.setFillColor(black);
+            context.setFillColor(scale_ != 0 && inScale(*key) ? blackKeyInScale : black);
         }
         context.fillPath();
     }
@@ -130,6 +135,10 @@ void PianoView::draw(DrawContext& context) const {
         }
     }
 
+    if (scale_ != 0) {
+        markScaleRoots(context, visible);
+    }
+
     if (showsBlackKeyTouchArea_) {
         context.setFillColor(overlayFill);
         context.setStrokeColor(red);
@@ -146,7 +155,9 @@ void PianoView::draw(DrawContext& context) const {
         }
     }
 
-    if (showsOctaveNumber_) {
+    if (keyLabels_ != preferences::KeyLabels::octave) {
+        drawKeyNames(context, visible);
+    } else if (showsOctaveNumber_) {
         const double fontSize = std::max(12.0, std::min(16.0, std::round(kw)));
         const TextAttributes attributes{labelColor, "Helvetica", fontSize, TextAlignment::centered};
         const bool longLabels = kw >= longLabelKeyWidth;

@@ -3,12 +3,16 @@
 #include "model/Preferences.h"
 
 #include "adapters/qt/QtSettingsStore.h"
+#include "app/KeyboardAidsGroup.h"
 #include "foundation/DefaultsController.h"
 #include "support/QtTestApplication.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -51,6 +55,37 @@ TEST(Preferences, ReadersGetTheNewestValueWhileOthersWriteAndUnbindDuringDeliver
         outlives = defaults.bind("values.keyWidth", [](const DefaultsValue&) {});
     }
     outlives.reset();
+}
+
+// The keyboard group shows stored values clamped (or the default) and stores picks by name.
+TEST(Preferences, TheKeyboardGroupShowsClampedChoicesAndStoresPicksByName) {
+    testing::ensureQtApplication();
+    using V = DefaultsValue;
+    DefaultsController defaults(std::make_unique<InMemoryDefaultsStore>(
+        DefaultsController::Defaults{{"keyLabels", V::text("solfege")},
+                                     {"transpose", V::integer(99)},
+                                     {"scale", V::text("lydian")},
+                                     {"scaleRoot", V::real(-3.0)},
+                                     {"showChord", V::boolean(true)}}));
+    app::KeyboardAidsGroup group(defaults);
+    EXPECT_EQ(std::make_tuple(group.keyLabelsPopUp()->currentIndex(),
+                              group.transposeField()->value(), group.scalePopUp()->currentIndex(),
+                              group.scaleRootPopUp()->currentIndex(),
+                              group.chordCheckbox()->isChecked()),
+              std::make_tuple(3, 24, 0, 0, true));
+    group.keyLabelsPopUp()->activated(2);
+    group.scalePopUp()->activated(9);
+    group.scaleRootPopUp()->activated(7);
+    group.transposeField()->setValue(-5);
+    group.chordCheckbox()->click();
+    const std::pair<const char*, V> stored[] = {{"keyLabels", V::text("all")},
+                                                {"scale", V::text("blues")},
+                                                {"scaleRoot", V::integer(7)},
+                                                {"transpose", V::integer(-5)},
+                                                {"showChord", V::boolean(false)}};
+    for (const auto& [key, value] : stored) {
+        EXPECT_EQ(defaults.objectForKey(key), value) << key;
+    }
 }
 
 TEST(Preferences, StoredValuesConvertAndSaturate) {

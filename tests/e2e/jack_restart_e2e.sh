@@ -5,7 +5,8 @@
 # outputs on playback, its connection to jack_midi_dump restored, and a click on middle C is
 # seen at jack_midi_dump and heard at its outputs, as before the first stop. A copy without MIDI,
 # whose synthesiser is a client of its own, "Tinkella Synth", says the same once of its sound
-# and comes back on playback, but for the connection the user broke.
+# and comes back on playback, but for the connection the user broke. Last, transposed up a whole
+# tone, a click on middle C lights that key and plays D.
 set -u
 bin=$1
 source "$(dirname "$0")/lib.sh"
@@ -84,4 +85,35 @@ for round in 1 2; do
 done
 kill -TERM "$app_pid"
 wait "$app_pid" || fail "exit status $? after SIGTERM"
+
+# Transposed up 2 (in the settings file): a click on middle C lights middle C, leaves as note 62
+# and sounds near 293.7 Hz; the title says so.
+export XDG_CONFIG_HOME=$work/transposed
+mkdir -p "$XDG_CONFIG_HOME/Quorvin" && printf '[General]\ntranspose=2\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
+start_app transposed --midi=jack --audio=jack
+wait_until 15 find_window '^Tinkella .* Transpose \+2$' "$app_pid" || fail "transpose: no title saying +2"
+piano=$window
+connect_dump "$work/transposed.log"
+sleep 1
+jack_rec -f "$work/d.wav" -d 4 -b 16 Tinkella:left Tinkella:right >"$work/jackrec.log" 2>&1 &
+pids+=($!)
+sleep 0.5
+# The grey level at $1 key widths right of middle C's centre, near the keys' front edge, held.
+shade() {
+  read -r _ _ w h < <(geometry "$piano")
+  convert "$work/held.png" -crop "1x1+$((35 * 50 + 25 + $1 * 50 - (3500 - w) * 60 / 96))+$((h - 45))" \
+    -colorspace gray -format '%[fx:int(255*p)]' info:
+}
+for _ in 1 2 3; do
+  before=$(wc -l <"$work/dump.log")
+  on_middle_c mousedown 1 sleep 0.4 && import -window "$piano" "$work/held.png" && xdotool mouseup 1
+  wait_until 5 received_in_order "$before" "90 3e 7f" "80 3e 00" && break
+done
+received_in_order "$before" "90 3e 7f" "80 3e 00" || fail "transpose: note 62 did not reach jack_midi_dump"
+echo "transpose: middle C $(shade 0), D $(shade 1) (white 255, unpressed 235)"
+[ "$(shade 0)" -ge 250 ] && [ "$(shade 1)" -lt 250 ] || fail "transpose: the key lit is not middle C"
+wait "${pids[-1]}" 2>/dev/null
+heard_middle_c "$work/d.wav" 0.02 280 310 || fail "transpose: not heard near 293.7 Hz"
+kill -TERM "$app_pid"
+wait "$app_pid" || fail "transpose: exit status $? after SIGTERM"
 echo "PASS"

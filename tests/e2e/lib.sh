@@ -188,14 +188,15 @@ reported_other_copy() {
 }
 
 # The recording $1 is middle C: its peak is above $2 (full scale 1) and the fundamental of its
-# sounding part, low-passed, near 261.6 Hz. Prints both figures.
+# sounding part, low-passed, near 261.6 Hz (or between $3 and $4 Hz). Prints both figures.
 heard_middle_c() {
   local peak pitch
   peak=$(sox "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
   pitch=$(sox "$1" -p remix 1 silence 1 0.005 2% trim 0.05 0.4 lowpass 400 lowpass 400 2>/dev/null |
     sox -p -n stat 2>&1 | awk '/Rough   frequency/ {print $3}')
   echo "$1: peak $peak, rough frequency $pitch Hz"
-  awk -v p="$peak" -v f="$pitch" -v min="$2" 'BEGIN {exit !(p > min && f > 240 && f < 285)}'
+  awk -v p="$peak" -v f="$pitch" -v min="$2" -v lo="${3:-240}" -v hi="${4:-285}" \
+    'BEGIN {exit !(p > min && f > lo && f < hi)}'
 }
 
 # Stops the processes, the JACK server last, and frees its registry slot.

@@ -1,5 +1,6 @@
 // Sustain, panic and the MIDI input in the keyboard model, checked on what both outputs receive.
 #include "interfaces/MidiMessage.h"
+#include "model/ChordName.h"
 #include "support/KeyboardDoubles.h"
 
 #include <algorithm>
@@ -30,8 +31,9 @@ struct Model : testing::KeyboardDoubles {
     // Steps: "k60+" / "k60-" note 60 down / up on the computer keyboard, "s60+" on the screen,
     // "t60+" on the strip, keys joined by commas changing at once;
     // "K+" / "K-" sustain by the keyboard, "M+" / "M-" by the menu; "mute", "unmute",
-    // "midioff"; into the MIDI input "i60+" / "i60-" note 60 from sender 1 ("j60+": sender 2),
-    // "I+" / "I-" its pedal, "pc5" program change, "gone1" sender 1 gone ("gone0": all).
+    // "midioff"; "T2" / "T-3" transpose; into the MIDI input "i60+" / "i60-" note 60 from sender 1
+    // ("j60+": sender 2), "I+" / "I-" its pedal, "pc5" program change, "gone1" sender 1 gone
+    // ("gone0": all).
     void play(const std::string& steps) {
         std::istringstream in(steps);
         for (std::string group; in >> group;) {
@@ -54,6 +56,8 @@ struct Model : testing::KeyboardDoubles {
                     piano.setInternalSynthMuted(step == "mute");
                 } else if (step == "midioff") {
                     midiOutput.setEnabled(false);
+                } else if (step[0] == 'T') {
+                    piano.setTranspose(std::stoi(step.substr(1)));
                 } else if (step[0] == 'K' || step[0] == 'M') {
                     piano.setSustained(
                         step[0] == 'K' ? SustainSource::keyboard : SustainSource::menu, down);
@@ -160,6 +164,28 @@ TEST(MidiInTest, IncomingNotesLightSoundAndEndWithTheirSender) {
         EXPECT_EQ(m.synth(), synth);
         EXPECT_EQ(m.lit(), lit);
         EXPECT_EQ(m.midiOut(), midi);
+    }
+}
+
+// Both outputs hear the transposed note; a held key ends on the note it started, whatever the
+// transposition is by then; notes beyond 0..127 sound nowhere; the MIDI input is not moved.
+TEST(TransposeTest, KeysSoundShiftedAndEndWhereTheyStarted) {
+    using V = std::vector<std::string>;
+    const std::vector<std::tuple<const char*, V, const char*>> cases{
+        {"T2 s60+ T-1 s60- k60+", V{"on 62", "off 62", "on 59"}, "B"},
+        {"T12 t119+ T-24 k10+ k24+", V{"on 0"}, "C"},
+        {"T7 k60+ i60+ i64+", V{"on 67"}, "C"},
+        {"T-5 k60+,k64+,k67+,k70+", V{"on 55", "on 59", "on 62", "on 65"}, "G7"},
+    };
+    for (const auto& [steps, notes, chord] : cases) {
+        SCOPED_TRACE(steps);
+        Model m;
+        m.play(steps);
+        EXPECT_EQ(m.midiOut(), notes);
+        V synth = m.synth();
+        std::erase_if(synth, [](const std::string& s) { return s == "on 60" || s == "on 64"; });
+        EXPECT_EQ(synth, notes);
+        EXPECT_EQ(chordName(m.piano.soundingNotes()), chord);
     }
 }
 

@@ -1,5 +1,7 @@
-// The strip's touch zones and glissando, and the window's black-key rectangles, at their edges.
+// The strip's touch zones and glissando, and the window's black-key rectangles, at their edges;
+// the names and the scale drawn on the keys.
 #include "foundation/NotificationCenter.h"
+#include "interfaces/DrawContext.h"
 #include "interfaces/ViewHost.h"
 #include "model/PianoController.h"
 #include "outputs/MIDIOutput.h"
@@ -265,6 +267,7 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
         for (std::size_t i = 0; i < std::size(cases); i += 3) {
             EXPECT_DOUBLE_EQ(v.bendAt(cases[i], c, cases[i + 1]), cases[i + 2]) << cases[i];
         }
+        controller.setTranspose(strip ? 2 : 0); // the transposed note is the one bent
         controller.setExpression(true);
         strip ? v.touchesBegan({touch("f", TouchPhase::began, 1775)}) : v.mouseDown({1775, 10});
         strip ? v.touchesMoved({touch("f", TouchPhase::moved, 1825)}) : v.mouseDragged({1825, 10});
@@ -275,6 +278,66 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
         strip ? v.touchesEnded({touch("f", TouchPhase::ended, 1825)}) : v.mouseUp({1825, 10});
         controller.setExpression(false);
     }
+    controller.setTranspose(0);
+}
+
+// Keeps the texts drawn and the rectangles filled in a colour neither grey 0.92 nor white.
+struct RecordingContext : DrawContext {
+    void setFillColor(const Color& color) override { fill = color; }
+    void fillRect(const Rect& rect) override {
+        if (fill.red > 0.5 && fill.red < 0.9) {
+            dimmed += std::to_string(static_cast<int>(rect.origin.x / rect.size.width)) + " ";
+        }
+    }
+    void drawText(std::string_view text, const Rect& rect, const TextAttributes& a) override {
+        const auto glyphs =
+            std::count_if(text.begin(), text.end(), [](char b) { return (b & 0xC0) != 0x80; });
+        // Fits the key's width, readable, light on sharps (drawn above the naturals' fronts).
+        EXPECT_LE(a.fontSize * 0.62 * static_cast<double>(glyphs), rect.size.width - 2) << text;
+        EXPECT_GE(a.fontSize, 7) << text;
+        EXPECT_EQ(a.foregroundColor.red > 0.5, rect.origin.y > 0) << text;
+        texts.emplace_back(text);
+    }
+    void setStrokeColor(const Color&) override {}
+    void strokeRect(const Rect&) override {}
+    void clipToRect(const Rect&) override {}
+    void setShadow(Size, double, const Color&) override {}
+    void beginPath() override {}
+    void moveTo(Point) override {}
+    void addArc(Point, double, double, double, bool) override {}
+    void addLineTo(Point) override {}
+    void fillPath() override {}
+    void strokePath() override {}
+    Color fill;
+    std::string dimmed;
+    std::vector<std::string> texts;
+};
+
+// Names fit or go, octave labels stay as they were, and the scale dims naturals outside it.
+TEST_F(PianoViewTest, KeyNamesFitTheirKeysAndTheScaleDimsTheKeysOutsideIt) {
+    using preferences::KeyLabels;
+    const struct {
+        bool strip;
+        double keyWidth;
+        KeyLabels labels;
+        std::size_t texts;
+        const char* first;
+    } cases[] = {{false, 50, KeyLabels::octave, 0, ""},      {false, 50, KeyLabels::none, 0, ""},
+                 {false, 50, KeyLabels::c, 3, "C0"},         {false, 50, KeyLabels::all, 25, "C0"},
+                 {false, 26, KeyLabels::solfege, 25, "Do0"}, {true, 10, KeyLabels::all, 15, "C"}};
+    for (const auto& c : cases) {
+        PianoView& v = makeView(c.strip, 14 * c.keyWidth, c.strip ? 30 : 200);
+        v.storeKeyWidth(c.keyWidth);
+        v.setKeyLabels(c.labels);
+        RecordingContext context;
+        v.draw(context);
+        ASSERT_EQ(context.texts.size(), c.texts) << static_cast<int>(c.labels);
+        EXPECT_EQ(c.texts == 0 ? "" : context.texts.front(), c.first);
+    }
+    makeView(false, 700, 200).setScale(1, 2); // D major
+    RecordingContext scale;
+    view->draw(scale);
+    EXPECT_EQ(scale.dimmed, "0 3 7 10 14 "); // every C and F in view
 }
 
 } // namespace
