@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -31,10 +32,7 @@ TEST(IniText, EveryTextRoundTripsThroughOurWriterAndQSettings) {
         EXPECT_EQ(ours.rfind("; kept\n", 0), 0u);
 
         const QString path = dir.filePath("ours.conf");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(ours.data(), static_cast<qint64>(ours.size()));
-        file.close();
+        std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << ours;
         EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("k").toString().toStdString(), text)
             << ours;
 

@@ -41,28 +41,27 @@ public:
         QCoreApplication::processEvents();
         MIDIOutput::shared().setEnabled(true);
         PianoController::sharedInstance().setInternalSynthMuted(false);
-        clearRecords();
+        doubles->audio->steps.clear();
+        if (doubles->midi != nullptr) {
+            doubles->midi->sent.clear();
+        }
     }
 
     // Launches as the process entry does and lets the windows settle.
     void launch() {
         delegate_ = std::make_unique<app::AppDelegate>();
         delegate_->launch();
-        settle();
-    }
-    // False when the shared objects were made before the doubles were installed (another test
-    // of this process used them first): the outputs cannot be observed then.
-    bool hasDoubles() const { return doubles->midi != nullptr; }
-    static void settle() {
         for (int i = 0; i < 5; ++i) {
             QCoreApplication::processEvents();
         }
     }
+    // False when the shared objects were made before the doubles were installed (another test
+    // of this process used them first): the outputs cannot be observed then.
+    bool hasDoubles() const { return doubles->midi != nullptr; }
 
     app::WindowController& settings() { return *delegate_->settingsWindowController(); }
     PianoWindowController& piano() { return *settings().keyboardWindow(); }
     QWidget* panel() { return settings().window(); }
-    QtPianoWidget* windowKeys() { return piano().pianoWidget(); }
     PianoView& stripView() { return TouchBarController::sharedInstance().pianoView(); }
     DefaultsStore& store() { return *store_; }
 
@@ -73,12 +72,6 @@ public:
             program = step.kind == AudioStep::MidiEvent && step.a == 0xC0 ? int(step.b) : program;
         }
         return program;
-    }
-    void clearRecords() {
-        doubles->audio->steps.clear();
-        if (doubles->midi != nullptr) {
-            doubles->midi->sent.clear();
-        }
     }
 
     // The doubles behind the shared objects, installed once per process.

@@ -57,12 +57,8 @@ TEST(PeakLimiter, QuietInputIsOnlyDelayedAndImpulsesAreHeldAtTheCeiling) {
         in.right[i] = sample(random);
     }
     in.then(9600, 0.1f);
-    const float sizes[] = {2.0f,
-                           1e30f,
-                           -5.0f,
-                           std::numeric_limits<float>::max(),
-                           std::numeric_limits<float>::infinity(),
-                           std::numeric_limits<float>::quiet_NaN()};
+    using L = std::numeric_limits<float>;
+    const float sizes[] = {2.0f, 1e30f, -5.0f, L::max(), L::infinity(), L::quiet_NaN()};
     for (std::size_t k = 0; k < std::size(sizes); ++k) {
         in.left[quiet + 500 + k * 1500] = sizes[k];
         in.right[quiet + 501 + k * 1500] = -sizes[k];

@@ -10,20 +10,18 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tinkella {
 namespace {
 
 using testing::KeyboardDoubles;
-
-QKeyEvent keyEvent(QEvent::Type type, ScanCode scanCode, int key, bool autoRepeat = false) {
-    return QKeyEvent(type, key, Qt::NoModifier, scanCode, 0, 0, {}, autoRepeat);
-}
 
 std::set<int> heldOnKeyboard(const KeyboardDoubles& doubles) {
     std::set<int> notes;
@@ -35,26 +33,9 @@ std::set<int> heldOnKeyboard(const KeyboardDoubles& doubles) {
     return notes;
 }
 
-// Keys labelled as other layouts (AZERTY, Dvorak) label them: only the position counts.
-TEST(KeyboardInputTest, TheSameKeyPositionPlaysTheSameNoteOnEveryLayout) {
-    testing::ensureQtApplication();
-    const struct {
-        ScanCode code;
-        int label, semitone;
-    } cases[]{{52, Qt::Key_W, 0}, {52, Qt::Key_Semicolon, 0}, {24, Qt::Key_A, 12}};
-    for (const auto& c : cases) {
-        KeyboardDoubles doubles;
-        ComputerKeyboard keyboard(doubles.piano);
-        EXPECT_TRUE(
-            QtKeyboardInput::handleKeyEvent(keyboard, keyEvent(QEvent::KeyPress, c.code, c.label)));
-        EXPECT_EQ(heldOnKeyboard(doubles),
-                  std::set<int>{ComputerKeyboard::defaultBaseNote + c.semitone})
-            << c.code;
-    }
-}
-
 struct HoldCase {
-    // Steps: <key><event> with key Z, X or Q (by position) or S (the space bar) and event +
+    // Steps: <key><event> with key Z, X or Q (by position on QWERTY, labelled as on AZERTY:
+    // W, X, A; only the position counts) or S (the space bar) and event +
     // (press), - (release), r (auto-repeat press), R (auto-repeat release), o (press in a window
     // not watched); or "octave+", "deactivate", "hide", "childhide", "later" (the pending
     // releases are applied, as they are after the last step).
@@ -64,7 +45,7 @@ struct HoldCase {
     int noteOns;
 };
 
-TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything) {
+TEST(KeyboardInputTest, KeysByPositionAutoRepeatIgnoredAndLosingTheWindowReleasesAll) {
     testing::ensureQtApplication();
     const std::vector<HoldCase> cases{
         {"Z+ ZR Zr ZR Zr", {48}, false, 1},
@@ -104,15 +85,12 @@ TEST(KeyboardInputTest, AutoRepeatIsIgnoredAndLosingTheWindowReleasesEverything)
                     QCoreApplication::sendEvent(step == "hide" ? &window : &child, &hide);
                 } else {
                     const char event = step[1];
-                    const bool space = step[0] == 'S';
-                    const ScanCode code = space            ? 65
-                                          : step[0] == 'Z' ? 52
-                                          : step[0] == 'X' ? 53
-                                                           : 24;
-                    const int label = space ? int{Qt::Key_Space} : Qt::Key_A + (step[0] - 'A');
+                    const std::size_t k = std::string_view("ZXQS").find(step[0]);
+                    const ScanCode code = std::array<ScanCode, 4>{52, 53, 24, 65}[k];
+                    const int label = std::array{Qt::Key_W, Qt::Key_X, Qt::Key_A, Qt::Key_Space}[k];
                     const bool down = event == '+' || event == 'r' || event == 'o';
-                    QKeyEvent key = keyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease, code,
-                                             label, event == 'r' || event == 'R');
+                    QKeyEvent key(down ? QEvent::KeyPress : QEvent::KeyRelease, label,
+                                  Qt::NoModifier, code, 0, 0, {}, event == 'r' || event == 'R');
                     QCoreApplication::sendEvent(event == 'o' ? &other : &child, &key);
                 }
             }

@@ -178,51 +178,34 @@ CHECKED(ssize_t, recv, (int fd, void* b, size_t n, int f), (fd, b, n, f))
 CHECKED(ssize_t, recvfrom, (int fd, void* b, size_t n, int f, sockaddr* a, socklen_t* l), (fd, b, n, f, a, l))
 CHECKED(ssize_t, recvmsg, (int fd, msghdr* m, int f), (fd, m, f))
 CHECKED(void, vsyslog, (int priority, const char* format, va_list args), (priority, format, args))
-// clang-format on
 
 // The variadic ones pass their arguments on through their va_list forms.
 extern "C" void syslog(int priority, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    vsyslog(priority, format, args);
-    va_end(args);
+    va_list args; va_start(args, format); vsyslog(priority, format, args); va_end(args);
 }
 extern "C" int fprintf(FILE* f, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const int n = vfprintf(f, format, args);
-    va_end(args);
-    return n;
+    va_list args; va_start(args, format); const int n = vfprintf(f, format, args); va_end(args); return n;
 }
 extern "C" int __fprintf_chk(FILE* f, int flag, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const int n = __vfprintf_chk(f, flag, format, args);
-    va_end(args);
-    return n;
+    va_list args; va_start(args, format); const int n = __vfprintf_chk(f, flag, format, args); va_end(args); return n;
 }
 
 extern "C" ssize_t write(int fd, const void* buffer, size_t n) {
-    if (!eventFd(fd)) {
-        NOTE("write");
-    }
+    if (!eventFd(fd)) NOTE("write");
     return REAL(ssize_t(*)(int, const void*, size_t), "write")(fd, buffer, n);
 }
 extern "C" int close(int fd) {
     NOTE("close");
-    if (fd >= 0 && fd < 4096) {
-        isEventFd[fd] = false;
-    }
+    if (fd >= 0 && fd < 4096) isEventFd[fd] = false;
     return REAL(int (*)(int), "close")(fd);
 }
 extern "C" int eventfd(unsigned count, int flags) {
     NOTE("eventfd");
     const int fd = REAL(int (*)(unsigned, int), "eventfd")(count, flags);
-    if (fd >= 0 && fd < 4096) {
-        isEventFd[fd] = true;
-    }
+    if (fd >= 0 && fd < 4096) isEventFd[fd] = true;
     return fd;
 }
+// clang-format on
 
 // --- the real-time callbacks, marked --------------------------------------------------------
 namespace {
