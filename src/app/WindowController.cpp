@@ -1,5 +1,6 @@
 #include "app/WindowController.h"
 
+#include "app/ExpressionPacer.h"
 #include "app/KeyboardAidsGroup.h"
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
@@ -26,10 +27,8 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <cmath>
 
 namespace tinkella::app {
 
@@ -92,8 +91,6 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
 }
 
 WindowController::~WindowController() {
-    PianoController::sharedInstance().expression().setFlushRequest({});
-    MIDIOutput::shared().setConnectionListener({});
     if (panel_) {
         panel_->removeEventFilter(this);
     }
@@ -303,29 +300,7 @@ void WindowController::bindControls() {
 
 void WindowController::bindExpression() {
     PianoController& piano = PianoController::sharedInstance();
-    // Coalesced expression values leave on the next turn of the event loop after the first move
-    // that changed them, but no sooner than one audio period (whole milliseconds, rounded up)
-    // after the previous flush: one message per sounding note and kind for all the moves in
-    // between, so no more than one per period reaches the synthesiser's queue.
-    expressionFlush_ = new QTimer(this);
-    expressionFlush_->setSingleShot(true);
-    expressionFlush_->setTimerType(Qt::PreciseTimer);
-    lastExpressionFlush_.start();
-    connect(expressionFlush_, &QTimer::timeout, this, [this, &piano] {
-        piano.expression().flush();
-        lastExpressionFlush_.restart();
-    });
-    piano.expression().setFlushRequest([this, &piano] {
-        const Synthesizer* synth = piano.soundController().synthUnit();
-        const double period = synth != nullptr ? synth->periodMilliseconds() : 0.0;
-        const auto wait = static_cast<qint64>(std::ceil(period)) - lastExpressionFlush_.elapsed();
-        expressionFlush_->start(static_cast<int>(std::max<qint64>(wait, 0)));
-    });
-    // A new listener learns the zone's layout; a JACK connection carries data only a cycle or
-    // two after it is reported, hence the short wait.
-    MIDIOutput::shared().setConnectionListener([this, &piano] {
-        QTimer::singleShot(100, this, [&piano] { piano.expression().sendConfiguration(); });
-    });
+    expressionPacer_ = new ExpressionPacer(piano, MIDIOutput::shared(), this);
     bindings_[5] = defaults_.bind(preferences::keyPath(preferences::expression.key),
                                   [this, &piano](const DefaultsValue& stored) {
                                       const bool mpe =

@@ -3,7 +3,6 @@
 #include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
 
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QObject>
 #include <QPointer>
@@ -27,6 +26,7 @@ class PianoWindowController;
 
 namespace tinkella::app {
 
+class ExpressionPacer;
 class KeyboardAidsGroup;
 class RealSlider;
 class SoundFontChooser;
@@ -109,8 +109,8 @@ private:
     DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
                                BindingOptions options);
     DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
-    // Switches the keyboard model's expression to the stored one and wires what MPE needs: the
-    // coalesced values' flush and the configuration on every new connection.
+    // Switches the keyboard model's expression to the stored one and starts the pacer of what
+    // MPE sends.
     void bindExpression();
     void syncOutputModeRadios();
     void applyOutputMode();
@@ -134,9 +134,8 @@ private:
     QLabel* explanatoryNote_ = nullptr;
     QLabel* creditLabel_ = nullptr;
     QComboBox* expressionPopUp_ = nullptr;
-    QTimer* expressionFlush_ = nullptr; // a child of this controller
-    QElapsedTimer lastExpressionFlush_;
-    KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this controller
+    ExpressionPacer* expressionPacer_ = nullptr; // a child of this controller
+    KeyboardAidsGroup* keyboardAids_ = nullptr;  // a child of this controller
     std::array<DefaultsBinding, 6> bindings_;
     bool hiddenForDeactivation_ = false;
 };
