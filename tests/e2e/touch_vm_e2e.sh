@@ -97,8 +97,11 @@ piano=$(geometry "$window") && echo "touch-vm: X11 ready at $SECONDS s" && gestu
 unplugged x11 "down 0 $(slot 35 $piano 45)" "+60"
 # Middle C's velocity under full ($1 = 255) or a quarter (64) pressure: softer under a lighter finger.
 velocity() { mark && finger pressure "down 0 $(slot 35 $strip 15) $1" "+60" && finger pressure "up 0" "+60 -60"
-  [[ ${lines[-2]:-} =~ :\ 9.\ 3c\ (..) ]] && echo $((16#${BASH_REMATCH[1]})); }
-hard=$(velocity 255) && soft=$(velocity 64) && echo "touch-vm: middle C at velocity $hard, $soft lighter"
+  local line= && for line in "${lines[@]}"; do [[ $line =~ :\ 9.\ 3c\ (..) ]] && break; done
+  [[ $line =~ :\ 9.\ 3c\ (..) ]] && echo $((16#${BASH_REMATCH[1]})) ||
+    { echo "no note-on in: ${lines[*]}" >&2; return 1; }; }
+hard=$(velocity 255) && soft=$(velocity 64) || fail "X11: no velocity read at $SECONDS s"
+echo "touch-vm: middle C at velocity $hard, $soft lighter"
 [ "$soft" -lt "$hard" ] || fail "X11: velocity $soft under a light finger, $hard under a firm one"
 unplugged pressure "down 0 $(slot 46 $strip 15); down 1 $(slot 47 $strip 15)" "+79 +81"
 echo "PASS"
