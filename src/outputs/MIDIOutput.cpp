@@ -25,6 +25,7 @@ constexpr std::int64_t topologyEvery = 25;
 constexpr std::size_t mostWaiting = 256;
 using ump::channelPressureStatus;
 using ump::pitchBendStatus;
+constexpr std::uint16_t bendCentre = 8192;
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -227,6 +228,10 @@ void MIDIOutput::endStartedNotes() {
         controlChange(ump::sustainController, 0, channel);
     }
     sustainingChannels_.clear();
+    const std::vector<std::uint8_t> bent(bentChannels_.begin(), bentChannels_.end());
+    for (std::uint8_t channel : bent) {
+        pitchBend(bendCentre, channel);
+    }
 }
 
 void MIDIOutput::panic(std::uint8_t channel) {
@@ -379,6 +384,10 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
         } else if (data1 == ump::sustainController) {
             sustainingChannels_.erase(channel);
         }
+    } else if ((status & 0xF0) == pitchBendStatus && (data1 | data2 << 7) != bendCentre) {
+        bentChannels_.insert(channel);
+    } else if ((status & 0xF0) == pitchBendStatus) {
+        bentChannels_.erase(channel);
     } else if ((status & 0xF0) == ump::noteOnStatus && data2 != 0) {
         startedNotes_.insert(key);
     } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
@@ -416,6 +425,7 @@ void MIDIOutput::changed(MidiChange change) {
         systemGone_ = true;
         startedNotes_.clear();
         sustainingChannels_.clear();
+        bentChannels_.clear();
         senderGone(0);
         error("the " + port_->displayName() +
               " has gone away \u2014 MIDI and sound on it wait for it to come back");

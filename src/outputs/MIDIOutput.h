@@ -155,6 +155,8 @@ private:
     std::set<std::pair<std::uint8_t, std::uint8_t>> startedNotes_;
     // Channels (0..15) whose last accepted sustain message put the pedal down.
     std::set<std::uint8_t> sustainingChannels_;
+    // Channels (0..15) whose last accepted pitch bend was away from the centre.
+    std::set<std::uint8_t> bentChannels_;
 };
 
 } // namespace tinkella

@@ -70,41 +70,55 @@ bool includes(const Notes& big, const Notes& small) {
     return std::includes(big.begin(), big.end(), small.begin(), small.end());
 }
 
-// What a listener on the far side of an output holds, from the first channel's notes and pedal
-// alone; while the pedal is down, ended notes ring on. A count above one is a note started twice
-// without an end: a second voice. All Sound Off (120) silences everything.
+// What a listener on the far side of an output holds, per channel and note, and how far each
+// channel is bent; while the first channel's pedal is down, ended notes ring on. A count above one
+// is a note started twice without an end: a second voice. All Sound Off (120) silences a channel.
 class NoteLedger {
 public:
     bool pedalDown() const { return pedal_; }
-    std::set<std::uint32_t> held() const {
-        std::set<std::uint32_t> notes;
-        for (std::uint32_t n = 0; n < counts_.size(); ++n) {
-            if (counts_[n] > 0) {
-                notes.insert(n);
-            }
+    Notes held() const { // on any channel
+        Notes notes;
+        for (std::uint32_t i = 0; i < counts_.size(); ++i) {
+            counts_[i] > 0 ? void(notes.insert(i % 128)) : void();
         }
         return notes;
     }
     int maxCount() const { return *std::max_element(counts_.begin(), counts_.end()); }
+    // A channel left bent away from the centre (8192) with no note on it, or an empty text. A note
+    // started while the output was off may be bent on a channel that shows no note until it ends.
+    std::string bentIdle() const {
+        for (std::size_t c = 0; c < 16; ++c) {
+            if (bends_[c] != 0 && std::all_of(&counts_[c * 128], &counts_[c * 128 + 128],
+                                              [](int n) { return n == 0; })) {
+                return "channel " + std::to_string(c) + " stays bent by " +
+                       std::to_string(bends_[c]) + " with no note. ";
+            }
+        }
+        return {};
+    }
     std::uint64_t noteOns = 0;
 
 protected:
     void channelMessage(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
+        const std::uint32_t channel = status & 0x0FU, kind = status & 0xF0U;
+        int* notes = &counts_[channel * 128];
         pedal_ = status == 0xB0U && data1 == 64 ? data2 >= 64 : pedal_;
-        status == 0xB0U && data1 == 120 ? counts_.fill(0) : void();
-        if ((status & 0xEFU) != 0x80U || data1 >= counts_.size()) { // first channel only
+        kind == 0xB0U && data1 == 120 ? void(std::fill_n(notes, 128, 0)) : void();
+        bends_[channel] = kind == 0xE0U ? int(data1 | data2 << 7) - 8192 : bends_[channel];
+        if ((kind & 0xEFU) != 0x80U || data1 >= 128) {
             return;
         }
-        if (status == 0x90U && data2 > 0) {
-            ++counts_[data1];
+        if (kind == 0x90U && data2 > 0) {
+            ++notes[data1];
             ++noteOns;
-        } else if (counts_[data1] > 0) {
-            --counts_[data1];
+        } else if (notes[data1] > 0) {
+            --notes[data1];
         }
     }
 
 private:
-    std::array<int, 128> counts_{};
+    std::array<int, 16 * 128> counts_{};
+    std::array<int, 16> bends_{}; // from the centre
     bool pedal_ = false;
 };
 
@@ -215,13 +229,18 @@ public:
     // Does one random thing; returns what, for the failure report.
     std::string randomStep() {
         using Step = std::string (SoakInput::*)();
-        static constexpr std::pair<int, Step> steps[] = {
-            {35, &SoakInput::touch},           {56, &SoakInput::mouse},
-            {70, &SoakInput::computerKey},     {83, &SoakInput::midiIn},
-            {84, &SoakInput::panic},           {88, &SoakInput::outputMode},
-            {90, &SoakInput::instrument},      {93, &SoakInput::layout},
-            {95, &SoakInput::stripVisibility}, {96, &SoakInput::deactivateWindow},
-            {100, &SoakInput::pianoWindowAway}};
+        static constexpr std::pair<int, Step> steps[] = {{35, &SoakInput::touch},
+                                                         {56, &SoakInput::mouse},
+                                                         {70, &SoakInput::computerKey},
+                                                         {82, &SoakInput::midiIn},
+                                                         {83, &SoakInput::expression},
+                                                         {84, &SoakInput::panic},
+                                                         {88, &SoakInput::outputMode},
+                                                         {90, &SoakInput::instrument},
+                                                         {93, &SoakInput::layout},
+                                                         {95, &SoakInput::stripVisibility},
+                                                         {96, &SoakInput::deactivateWindow},
+                                                         {100, &SoakInput::pianoWindowAway}};
         echoed = panicked = false;
         const int pick = uniform(0, 99);
         return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
@@ -469,6 +488,17 @@ private:
         return stripShown_ ? "strip shown" : "strip hidden";
     }
 
+    // MPE on or off, whatever is held: held keys sound again on the new channels; a switch ends
+    // what the MIDI input holds, as when every sender goes.
+    std::string expression() {
+        const int index = uniform(0, 1);
+        if (PianoController::sharedInstance().expression().isOn() != (index == 1)) {
+            incoming.clear();
+            incomingPedals.clear();
+        }
+        settings_.expressionChanged(index);
+        return index == 1 ? "MPE on" : "MPE off";
+    }
     std::string outputMode() {
         const int tag = uniform(0, 2);
         settings_.outputModeChanged(tag);
@@ -562,7 +592,8 @@ protected:
                (input.panicked &&
                         !(now.empty() && synthHeard.held().empty() && midiHeard.held().empty())
                     ? "keys or notes outlast a panic. "
-                    : "");
+                    : "") +
+               (input.panicked ? midiHeard.bentIdle() : "");
     }
 };
 
@@ -589,6 +620,7 @@ TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
             problem += "keys " + describe(playing) + ", synthesiser " +
                        describe(synthHeard.held()) + " sound after everything was released";
         }
+        problem += step == steps ? midiHeard.bentIdle() : "";
         if (!problem.empty()) {
             problem += "\n  replay: TINKELLA_SOAK_SEED=" + std::to_string(seed) +
                        " TINKELLA_SOAK_STEPS=" + std::to_string(step + 1) + "\n  last steps:";
