@@ -120,12 +120,18 @@ test-package:
 	  TINKELLA=$$unpacked/usr/bin/tinkella debian/tests/play-middle-c; status=$$?; \
 	  rm -rf $$unpacked; exit $$status; fi
 
-# The package's autopkgtest as Debian runs it; installs the package on this machine. The tree
-# is copied without what .gitignore names (the build folders).
+# The package's autopkgtest as Debian runs it; installs the package on this machine, and removes
+# it again unless it was installed before. The tree is copied without what .gitignore names (the
+# build folders).
 autopkgtest:
+	had=$$(dpkg-query -W -f='$${Status}' tinkella 2>/dev/null | grep -c 'ok installed'); \
 	tree=$$(mktemp -d) && tar -c --exclude-vcs --exclude-vcs-ignores . | tar -x -C $$tree && \
 	  autopkgtest dist/tinkella_$(DEB_VERSION)_*.deb $$tree -- null; status=$$?; \
-	  rm -rf $$tree; exit $$status
+	  rm -rf $$tree; \
+	  if [ "$$had" = 0 ]; then \
+	    if [ "$$(id -u)" = 0 ]; then dpkg -r tinkella; else sudo -n dpkg -r tinkella; fi >/dev/null || \
+	      echo "autopkgtest: the package tinkella stays installed (dpkg -r tinkella removes it)"; fi; \
+	  exit $$status
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) dist
