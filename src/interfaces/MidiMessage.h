@@ -25,6 +25,12 @@ constexpr std::uint8_t sustainController = 64;      // 0..63 up, 64..127 down
 constexpr std::uint8_t pedalDownFrom = 64;          // the lowest sustain value that is down
 constexpr std::uint8_t allSoundOffController = 120; // value 0; silences at once, tails too
 constexpr std::uint8_t allNotesOffController = 123; // value 0; as a note-off for every note
+constexpr std::uint8_t timbreController = 74;       // MPE's third dimension, 64 neutral
+// Registered parameters: 101/100 choose one, 6/38 enter its value.
+constexpr std::uint8_t parameterMsbController = 101;
+constexpr std::uint8_t parameterLsbController = 100;
+constexpr std::uint8_t dataEntryMsbController = 6;
+constexpr std::uint8_t dataEntryLsbController = 38;
 
 constexpr std::uint32_t midi1Word(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
     return (midi1ChannelVoiceType << 28) + (static_cast<std::uint32_t>(status) << 16) +

@@ -8,7 +8,6 @@ namespace {
 
 using ump::pedalDownFrom;
 constexpr auto midiIn = SoundController::Holder::midiIn;
-constexpr std::uint8_t timbreController = 74;
 
 } // namespace
 
@@ -42,8 +41,8 @@ bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::s
     case ump::programChangeStatus:
         sound_.setInstrument(data1 + 1);
         return false;
-    case 0xE0: // pitch bend
-    case 0xD0: // channel pressure
+    case ump::pitchBendStatus:
+    case ump::channelPressureStatus:
         if (perChannel_) {
             sound_.channelMessage(status, data1, data2);
         }
@@ -51,8 +50,10 @@ bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::s
     case ump::controlChangeStatus:
         // Timbre, and the parameter numbers and data entry by which a controller sets its bend
         // range (RPN 0).
-        if (perChannel_ && (data1 == timbreController || data1 == 6 || data1 == 38 ||
-                            data1 == 100 || data1 == 101)) {
+        if (perChannel_ &&
+            (data1 == ump::timbreController || data1 == ump::dataEntryMsbController ||
+             data1 == ump::dataEntryLsbController || data1 == ump::parameterLsbController ||
+             data1 == ump::parameterMsbController)) {
             sound_.channelMessage(status, data1, data2);
         }
         if (data1 == ump::sustainController) {

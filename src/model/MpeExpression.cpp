@@ -17,10 +17,10 @@ using ump::pitchBendStatus;
 // Registered parameter numbers: pitch-bend sensitivity and the MPE configuration message.
 constexpr std::uint8_t bendRangeParameter = 0;
 constexpr std::uint8_t zoneParameter = 6;
-constexpr std::uint8_t parameterMsb = 101;
-constexpr std::uint8_t parameterLsb = 100;
-constexpr std::uint8_t dataEntryMsb = 6;
-constexpr std::uint8_t dataEntryLsb = 38;
+constexpr std::uint8_t parameterMsb = ump::parameterMsbController;
+constexpr std::uint8_t parameterLsb = ump::parameterLsbController;
+constexpr std::uint8_t dataEntryMsb = ump::dataEntryMsbController;
+constexpr std::uint8_t dataEntryLsb = ump::dataEntryLsbController;
 
 std::uint8_t unitToMidi(double unit) {
     return static_cast<std::uint8_t>(std::lround(std::clamp(unit, 0.0, 1.0) * 127.0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interfaces/MidiMessage.h"
 #include "model/MpeVoiceAllocator.h"
 
 #include <array>
@@ -27,7 +28,7 @@ public:
     static constexpr int memberBendRange = 48;
     static constexpr int managerBendRange = 2;
     static constexpr std::uint16_t bendCentre = 8192;
-    static constexpr std::uint8_t timbreController = 74;
+    static constexpr std::uint8_t timbreController = ump::timbreController;
 
     // sound and midi must outlive this object.
     MpeExpression(SoundController& sound, MIDIOutput& midi);
