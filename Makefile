@@ -14,6 +14,12 @@ FUZZ_SEED ?= 1
 SOAK_STEPS ?= 1000000
 SOAK_SEED ?= $(shell date +%s)
 CMAKE_FLAGS ?=
+# ccache, where installed, keeps rebuilds quick across the build folders and across checkouts of
+# the tree (paths are taken relative to the tree).
+ifneq ($(shell command -v ccache 2>/dev/null),)
+export CCACHE_BASEDIR ?= $(CURDIR)
+LAUNCHER = -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+endif
 PREFIX ?= /usr/local
 DESTDIR ?=
 
@@ -42,13 +48,13 @@ deps:
 	./scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINKELLA_WERROR=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINKELLA_WERROR=ON $(LAUNCHER) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The sanitizer build leaves out the benchmarks; it runs every test.
 build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINKELLA_WERROR=ON \
-	      -DTINKELLA_SANITIZE=ON -DTINKELLA_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	      -DTINKELLA_SANITIZE=ON -DTINKELLA_BUILD_BENCH=OFF $(LAUNCHER) $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 # Unit and integration tests run in parallel; the end-to-end tests run one at a time, since
@@ -77,7 +83,7 @@ test-asan:
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	      -DTINKELLA_FUZZ=ON -DTINKELLA_SANITIZE=ON -DTINKELLA_BUILD_BENCH=OFF \
-	      -DTINKELLA_WERROR=OFF -DTINKELLA_FUZZ_SECONDS=$(FUZZ_SECONDS) -DTINKELLA_FUZZ_SEED=$(FUZZ_SEED) $(CMAKE_FLAGS)
+	      -DTINKELLA_WERROR=OFF -DTINKELLA_FUZZ_SECONDS=$(FUZZ_SECONDS) -DTINKELLA_FUZZ_SEED=$(FUZZ_SEED) $(LAUNCHER) $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_settings
 	cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -158,9 +158,10 @@ click_seen() {
   return 1
 }
 
-# Starts jack_midi_dump, its output in $work/dump.log.
+# Starts a MIDI listener on midi-monitor:input, its output in $work/dump.log: the lossless
+# midi_listen named in $TINKELLA_MIDI_LISTEN, or else jack_midi_dump (same lines, fewer under load).
 start_dump() {
-  jack_midi_dump >"$work/dump.log" 2>&1 &
+  "${TINKELLA_MIDI_LISTEN:-jack_midi_dump}" >"$work/dump.log" 2>&1 &
   pids+=($!)
   wait_until 10 has_port "midi-monitor:input" || fail "jack_midi_dump did not start"
 }
