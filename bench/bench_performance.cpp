@@ -6,11 +6,11 @@
 // dense passage, pedal and all, with a MIDI keyboard playing beside) and 1,000 (a flood, beyond the
 // ring's half hour).
 #include "app/PerformanceFile.h"
+#include "foundation/ReplaceFile.h"
 #include "foundation/StandardMidiFile.h"
 #include "outputs/PerformanceRecorder.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -81,7 +81,7 @@ void soak(benchmark::State& state) {
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
     const double perSecond = static_cast<double>(state.range(0));
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("last.mid"));
+    const std::string path = folder.filePath(QStringLiteral("last.mid")).toStdString();
     for (auto _ : state) {
         std::int64_t now = 0, end = 0;
         const std::vector<Played> events = randomPlaying(perSecond, end);
@@ -111,7 +111,8 @@ void soak(benchmark::State& state) {
         state.counters["resident KiB grown"] = static_cast<double>(grown) / 1024;
         state.counters["bound KiB"] =
             static_cast<double>(PerformanceRecorder::memoryBytes()) / 1024;
-        state.counters["file KiB"] = static_cast<double>(QFile(path).size()) / 1024;
+        state.counters["file KiB"] =
+            static_cast<double>(QFile(QString::fromStdString(path)).size()) / 1024;
     }
 }
 BENCHMARK(soak)->Arg(20)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -122,7 +123,7 @@ void save(benchmark::State& state) {
     PerformanceRecorder recorder([&now] { return now; });
     play(recorder, now, randomPlaying(static_cast<double>(state.range(0)), now));
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("last.mid"));
+    const std::string path = folder.filePath(QStringLiteral("last.mid")).toStdString();
     for (auto _ : state) {
         benchmark::DoNotOptimize(app::savePerformance(recorder, path));
     }
@@ -137,12 +138,9 @@ void writeOnly(benchmark::State& state) {
     play(recorder, now, randomPlaying(static_cast<double>(state.range(0)), now));
     const std::string bytes = standardMidiFile(recorder.performance());
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("last.mid"));
+    const std::string path = folder.filePath(QStringLiteral("last.mid")).toStdString();
     for (auto _ : state) {
-        QSaveFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        benchmark::DoNotOptimize(file.commit());
+        benchmark::DoNotOptimize(replaceFile(path, bytes));
     }
 }
 BENCHMARK(writeOnly)->Arg(20)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -1,14 +1,16 @@
 #include "app/PerformanceFile.h"
 
+#include "foundation/LogText.h"
+#include "foundation/ReplaceFile.h"
 #include "foundation/StandardMidiFile.h"
 #include "outputs/PerformanceRecorder.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -16,36 +18,24 @@ namespace tinkella::app {
 
 namespace {
 
-void say(const QString& line) {
-    std::fputs(("Tinkella: " + line + "\n").toLocal8Bit().constData(), stderr);
+void say(const std::string& line) {
+    std::fputs(("Tinkella: " + line + "\n").c_str(), stderr);
 }
 
 } // namespace
 
-QString savePerformance(const PerformanceRecorder& recorder, const QString& path) {
+QString savePerformance(const PerformanceRecorder& recorder, const std::string& path) {
     QElapsedTimer timer;
     timer.start();
     const Performance performance = recorder.performance();
-    const std::string bytes = standardMidiFile(performance);
-    QSaveFile file(path);
-    QString reason;
-    if (path.isEmpty()) {
-        reason = QStringLiteral("no file name given");
-    } else if (!file.open(QIODevice::WriteOnly) ||
-               file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                   static_cast<qint64>(bytes.size()) ||
-               !file.commit()) {
-        reason = file.errorString();
+    const std::string reason = replaceFile(path, standardMidiFile(performance));
+    if (!reason.empty()) {
+        say("the last performance was not saved to " + escapedForLog(path) + ": " + reason);
+        return QString::fromStdString(reason);
     }
-    if (!reason.isEmpty()) {
-        say(QStringLiteral("the last performance was not saved to %1: %2").arg(path, reason));
-        return reason;
-    }
-    say(QStringLiteral("the last performance (%1 played, %2 received) saved to %3 in %4 ms")
-            .arg(performance.played.size())
-            .arg(performance.received.size())
-            .arg(path)
-            .arg(timer.elapsed()));
+    say("the last performance (" + std::to_string(performance.played.size()) + " played, " +
+        std::to_string(performance.received.size()) + " received) saved to " + escapedForLog(path) +
+        " in " + std::to_string(timer.elapsed()) + " ms");
     return {};
 }
 
@@ -63,7 +53,8 @@ void savePerformanceFromMenu(QWidget* parent) {
     if (path.isEmpty()) {
         return;
     }
-    const QString reason = savePerformance(PerformanceRecorder::shared(), path);
+    const QString reason =
+        savePerformance(PerformanceRecorder::shared(), QFile::encodeName(path).toStdString());
     if (!reason.isEmpty()) {
         QMessageBox::warning(parent, QStringLiteral("Save Last Performance"),
                              QStringLiteral("The last performance could not be saved to %1: %2")

@@ -1,5 +1,6 @@
 #include "app/SoundFontChooser.h"
 
+#include "foundation/LogText.h"
 #include "model/PianoController.h"
 #include "model/Preferences.h"
 #include "outputs/SoundController.h"
@@ -47,7 +48,7 @@ void SoundFontChooser::refill(const std::string& shown) {
 void SoundFontChooser::report(const std::string& path, const std::string& error,
                               const char* outcome, const QString& shortOutcome) {
     const std::string line = error + "; " + outcome;
-    std::fputs(("Tinkella: " + line + "\n").c_str(), stderr);
+    std::fputs(("Tinkella: " + escapedForLog(line) + "\n").c_str(), stderr);
     // The panel names the file alone; the tooltip has the whole line.
     QString text = QString::fromStdString(error);
     text.remove(QRegularExpression(QStringLiteral("^the sound font ")));

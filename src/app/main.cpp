@@ -7,6 +7,7 @@
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "app/ToolkitStartGuard.h"
+#include "foundation/LogText.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> audioDrivers = audioBackendNames();
     const LaunchOptions options = parseCommandLine(args, midiBackends, audioDrivers);
     if (!options.error.empty()) {
-        std::fprintf(stderr, "tinkella: %s\n", options.error.c_str());
+        std::fprintf(stderr, "tinkella: %s\n", tinkella::escapedForLog(options.error).c_str());
         return 2;
     }
     if (options.help) {

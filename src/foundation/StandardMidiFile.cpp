@@ -138,12 +138,23 @@ void appendVariableLength(std::string& out, std::uint32_t value) {
 }
 
 std::string standardMidiFile(const Performance& performance) {
-    std::int64_t origin = performance.end;
+    // The first note-on of either track; in a performance without one, its first message.
+    std::int64_t firstNote = performance.end;
+    std::int64_t first = performance.end;
+    bool hasNote = false;
     for (const auto* messages : {&performance.played, &performance.received}) {
         if (!messages->empty()) {
-            origin = std::min(origin, messages->front().microseconds);
+            first = std::min(first, messages->front().microseconds);
+        }
+        const auto note = std::find_if(messages->begin(), messages->end(), [](const auto& m) {
+            return (m.bytes[0] & 0xF0) == ump::noteOnStatus && m.bytes[2] != 0;
+        });
+        if (note != messages->end()) {
+            hasNote = true;
+            firstNote = std::min(firstNote, note->microseconds);
         }
     }
+    const std::int64_t origin = hasNote ? firstNote : first;
     std::string file = "MThd";
     appendBigEndian(file, 6, 4);
     appendBigEndian(file, 1, 2); // format 1

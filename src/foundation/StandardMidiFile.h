@@ -22,11 +22,12 @@ struct Performance {
 
 // A Standard MIDI File of format 1 at 960 ticks per quarter note: a tempo track (120 beats per
 // minute, so one tick is 1/1920 s), then the track "Tinkella" (played) and the track "Tinkella
-// In" (received). Leading silence is trimmed: the earliest message of either track is at tick 0.
-// A note still held at the end is ended there (a note-off of velocity 0), as is a sustain pedal
-// still down (controller 64 to 0); controllers 120 and 123 end the channel's held notes in the
-// file too, with a note-off each just before them, so that every reader pairs every note. No
-// running status. Pure.
+// In" (received). It starts at the first note: the first note-on of either track is at tick 0,
+// and what came before it (the configuration, a pedal, a program) is at tick 0 too, in its order;
+// a performance without a note starts at its first message. A note still held at the end is
+// ended there (a note-off of velocity 0), as is a sustain pedal still down (controller 64 to 0);
+// controllers 120 and 123 end the channel's held notes in the file too, with a note-off each just
+// before them, so that every reader pairs every note. No running status. Pure.
 std::string standardMidiFile(const Performance& performance);
 
 // Appends value (at most 0x0FFFFFFF; larger values are clamped) as a variable-length quantity:

@@ -1,4 +1,5 @@
 // The MIDI output's diagnostic log: the line writer, status names and the topology dump.
+#include "foundation/LogText.h"
 #include "outputs/MIDIOutput.h"
 
 #include <string>
@@ -9,8 +10,9 @@ namespace {
 
 constexpr std::string_view ourSourceName = "Tinkella";
 
+// Names come from other programs: escaped, so that each stays on its line.
 std::string orQuestionMark(const std::optional<std::string>& text) {
-    return text ? *text : std::string("?");
+    return text ? escapedForLog(*text) : std::string("?");
 }
 
 } // namespace

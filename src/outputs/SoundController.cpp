@@ -1,5 +1,6 @@
 #include "outputs/SoundController.h"
 
+#include "foundation/LogText.h"
 #include "interfaces/MidiMessage.h"
 
 #include <algorithm>
@@ -181,7 +182,8 @@ SoundController::Opened SoundController::open(const SynthesizerOpener& open) {
 }
 
 void SoundController::reportUnavailable(const std::string& failure) {
-    const std::string line = "Tinkella: built-in synthesiser unavailable (" + failure +
+    const std::string line = "Tinkella: built-in synthesiser unavailable (" +
+                             escapedForLog(failure) +
                              "); it stays silent and MIDI output goes on.\n";
     std::fputs(line.c_str(), stderr);
 }
@@ -224,7 +226,7 @@ void SoundController::attachSynthesizer(Opened opened) {
         send(message.status, message.data1, message.data2);
     }
     if (const std::string output = synthUnit_->describeOutput(); !output.empty()) {
-        std::fputs(("Tinkella: " + output + "\n").c_str(), stderr);
+        std::fputs(("Tinkella: " + escapedForLog(output) + "\n").c_str(), stderr);
     }
 }
 

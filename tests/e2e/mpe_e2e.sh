@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # MPE on the real program (Xvfb, openbox, private JACK): configuration at connection; a mouse slide
 # from middle C to D bends only its channel, to +2 semitones, heard going from 262 to 294 Hz; a
-# computer key held beside it sounds on a channel of its own.
+# computer key held beside it sounds on a channel of its own; saved, the performance starts at its
+# first note, the configuration sent before it at tick 0.
 set -u
+[ -n "${MPE_E2E_BUS:-}" ] || MPE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"
 bin=$1
 source "$(dirname "$0")/lib.sh"
 export XDG_CONFIG_HOME=$work/config
@@ -45,4 +47,8 @@ done)
 echo "last bend $bend on channel $ch; heard (Hz, every 0.2 s): $heard"
 echo "$heard" | awk '{for (i = 1; i <= NF; i++) {c = c || ($i > 259.0 && $i < 264.2)
   d = d || (c && $i > 290.7 && $i < 296.6)}} END {exit !d}' || fail "not heard going from 262 to 294 Hz"
+gdbus call --session --dest com.quorvin.Tinkella --object-path /com/quorvin/Tinkella --method org.\
+freedesktop.Application.ActivateAction save-performance "[<'$work/mpe.mid'>]" {} >/dev/null || fail "not saved"
+midicsv "$work/mpe.mid" | awk -F', ' '$1 == 2 && $3 ~ /_c$/ && !n {late += $2; n = $3 == "Note_on_c"
+  c += $3 == "Control_c"} END {exit late || !n || !c}' || fail "the saved performance does not start at its first note"
 echo "PASS"

@@ -26,5 +26,23 @@ TEST(StandardMidiFile, SmallPerformanceByteForByte) {
               "\xC2\5\0\x83\1\0\0\xB3\x7B\0\x81\x90\x30\x82\x40\0\0\xFF\x2F\0"s);
 }
 
+// The file starts at the first note, played or received: what came before it (MPE's
+// configuration, a note-on of velocity 0, a pedal, a program received) is at tick 0, in order.
+TEST(StandardMidiFile, StartsAtTheFirstNote) {
+    Performance early;
+    early.played = {{0, {0xB0, 101, 0}},        {100, {0xB0, 6, 15}},
+                    {150, {0x90, 62, 0}},       {2000000, {0xB0, 64, 127}},
+                    {5000000, {0x91, 60, 100}}, {5500000, {0x81, 60, 0}}};
+    early.received = {{1000000, {0xC2, 5, 0}}, {5250000, {0x92, 64, 90}}};
+    early.end = 6000000;
+    Performance atTheNote = early;
+    for (auto* track : {&atTheNote.played, &atTheNote.received}) {
+        for (TimedMessage& message : *track) {
+            message.microseconds = std::max<std::int64_t>(message.microseconds, 5000000);
+        }
+    }
+    EXPECT_EQ(standardMidiFile(early), standardMidiFile(atTheNote));
+}
+
 } // namespace
 } // namespace tinkella

@@ -108,14 +108,14 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
          {"MIDI: MIDIClientCreateWithBlock -> -10860 (noConnection)",
           "MIDI-ERROR: MIDIClientCreateWithBlock failed (noConnection)", unavailable,
           "MIDI-ERROR: panic skipped: MIDI source unavailable"}},
-        {"no manufacturer, invisible, another copy",
+        {"no manufacturer, invisible, another copy, a line feed in a name",
          [](FakeMidiPort& m) {
              m.manufacturerStatus = -95, m.createdSourceVisible = false;
              m.system.sources = {{"tinkella", "Maker", 0},
                                  {"Tinkella", "Quorvin", 5},
                                  {"Tinkella", std::nullopt, 6},
                                  {std::nullopt, "Maker", 0}};
-             m.system.devices = {std::nullopt}, m.system.destinations = {{"Synth In", {}, 0}};
+             m.system.devices = {std::nullopt}, m.system.destinations = {{"Synth\nIn", {}, 0}};
          },
          {},
          {anotherCopy, "MIDI: MIDIObjectSetStringProperty(client, manufacturer) -> -95",
@@ -124,7 +124,7 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "MIDI:   device [0] '?'", "MIDI:   source [0] 'tinkella' \u2014 Maker",
           "MIDI:   source [1] 'Tinkella' \u2014 Quorvin   <== OURS",
           "MIDI:   source [2] 'Tinkella' \u2014 ?   <== OURS",
-          "MIDI:   source [3] '?' \u2014 Maker", "MIDI:   destination [0] 'Synth In'"}},
+          "MIDI:   source [3] '?' \u2014 Maker", "MIDI:   destination [0] 'Synth\\nIn'"}},
         {"invisible", [](FakeMidiPort& m) { m.createdSourceVisible = false; }, {}, {notVisible}},
     };
     for (const auto& row : rows) {

@@ -1,6 +1,7 @@
 #include "adapters/qt/QtSettingsStore.h"
 
 #include "adapters/qt/IniText.h"
+#include "foundation/LogText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,8 +89,9 @@ QtSettingsStore::~QtSettingsStore() {
 }
 
 void QtSettingsStore::giveUpFile(const QString& reason, const char* consequence) {
-    std::fprintf(stderr, "Settings: %s %s; %s\n", qUtf8Printable(filePath_), qUtf8Printable(reason),
-                 consequence);
+    std::fprintf(stderr, "Settings: %s %s; %s\n",
+                 escapedForLog(QFile::encodeName(filePath_).toStdString()).c_str(),
+                 qUtf8Printable(reason), consequence);
     persistent_ = false;
 }
 
