@@ -95,10 +95,14 @@ void JackSynthBus::connectToPlayback() {
 }
 
 void JackSynthBus::serverBack() {
+    jack_client_t* client = connection_.client();
+    // By the remembered peers, not the ports' connections: those just restored may not be in
+    // the graph yet.
     for (const JackConnection::Port* port : ports_) {
-        jack_port_t* registered = port->handle();
-        if (!registered || jack_port_connected(registered) > 0) {
-            return;
+        for (const std::string& peer : connection_.rememberedPeers(*port)) {
+            if (!client || jack_port_by_name(client, peer.c_str())) {
+                return;
+            }
         }
     }
     connectToPlayback();
