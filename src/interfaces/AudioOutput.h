@@ -45,6 +45,14 @@ public:
     // Main thread, as an event is queued for the renderer: sound is coming, so an output that
     // went quiet to save power starts asking again. Never blocks.
     virtual void wake() = 0;
+    // Any thread: from now on changed (replacing an earlier one; empty: none) runs on the main
+    // thread each time the sound server makes the output run at another rate or period (a JACK
+    // server back with other settings, or told to change its period), with the new info(). The
+    // renderer keeps being pulled, and must follow the new rate. Outputs whose rate never changes
+    // (the graph resamples) never call it.
+    virtual void whenFormatChanges(std::function<void(const AudioOutputInfo& now)> changed) {
+        static_cast<void>(changed);
+    }
 };
 
 // Opens an output, at sampleRate (Hz) where the sound server lets the output choose (a JACK

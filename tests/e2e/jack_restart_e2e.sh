@@ -5,8 +5,9 @@
 # outputs on playback, its connection to jack_midi_dump restored, and a click on middle C is
 # seen at jack_midi_dump and heard at its outputs, as before the first stop. A copy without MIDI,
 # whose synthesiser is a client of its own, "Tinkella Synth", says the same once of its sound
-# and comes back on playback, but for the connection the user broke. Last, transposed up a whole
-# tone, a click on middle C lights that key and plays D.
+# and comes back on playback, but for the connection the user broke. Back at 44.1 kHz, then at
+# 128 frames, both copies say once each time that they follow, and middle C stays in tune. Last,
+# transposed up a whole tone, a click on middle C lights that key and plays D.
 set -u
 bin=$1
 source "$(dirname "$0")/lib.sh"
@@ -31,19 +32,22 @@ sleep 1
 lines() { grep -cxF "$1" "$work/tinkella.log"; }
 said() { [ "$(grep -c "$1" "$work/synth.log")" = "$2" ]; }
 connected() { jack_lsp -c "$1" 2>/dev/null | grep -q "^   $2$"; }
-# A click on middle C (in round $1) seen at jack_midi_dump and heard at the outputs.
+follow_line="the sound server changed its rate or period"
+followed() { for l in tinkella synth; do [ "$(grep -c "$follow_line" "$work/$l.log")" = "$1" ] || return 1; done; }
+# A click on middle C (in round $1) seen at jack_midi_dump and heard at the outputs, in tune (sox
+# reads 267-273 Hz; 249-250 Hz for 240.4 Hz, a 48 kHz synthesiser on a 44.1 kHz server).
 click_heard() {
   jack_rec -f "$work/take$1.wav" -d 3 -b 16 Tinkella:left Tinkella:right >"$work/jackrec.log" 2>&1 &
   pids+=($!)
   sleep 0.5
   click_seen || fail "round $1: middle C did not reach jack_midi_dump"
   wait "${pids[-1]}" 2>/dev/null
-  heard_middle_c "$work/take$1.wav" 0.02 || fail "round $1: middle C not heard"
+  heard_middle_c "$work/take$1.wav" 0.02 258 285 || fail "round $1: middle C not heard in tune"
 }
 click_heard 0
 
-for round in 1 2; do
-  signal=$([ "$round" = 1 ] && echo KILL || echo TERM)
+for round in 1 2 3; do
+  signal=$([ "$round" = 2 ] && echo TERM || echo KILL)
   # A key held across the gap: the note it started went with the server.
   on_middle_c mousedown 1
   sleep 0.3
@@ -57,11 +61,13 @@ for round in 1 2; do
     fail "SIG$signal: Tinkella Synth did not say once that the server went"
   gone "$app_pid" && fail "SIG$signal: the program died with the server"
   xdotool mouseup 1
+  [ "$round" = 3 ] && jackd_driver=(-d dummy -r 44100 -p 64)
   start_jackd || fail "SIG$signal: jackd did not start again"
   wait_until 5 eval '[ "$(lines "$back_line")" = "$round" ]' ||
     fail "SIG$signal: the return was not said once within 5 s"
   wait_until 5 said "sound plays again" "$round" ||
     fail "SIG$signal: Tinkella Synth did not say once within 5 s that the server is back"
+  wait_until 5 followed $((round / 3)) || fail "SIG$signal: a new rate not followed and said once"
   for port in Tinkella:Tinkella "Tinkella:Tinkella In" Tinkella:left Tinkella:right \
     "Tinkella Synth:left" "Tinkella Synth:right"; do
     wait_until 5 has_port "$port" || fail "SIG$signal: $port missing after the restart"
@@ -83,6 +89,10 @@ for round in 1 2; do
   sleep 0.2
   click_heard "$round"
 done
+jack_bufsize 128 >/dev/null || fail "jack_bufsize failed"
+wait_until 5 followed 2 || fail "128 frames: the new period not followed and said once"
+click_heard 4
+followed 2 || fail "a new rate or period said more than once"
 kill -TERM "$app_pid"
 wait "$app_pid" || fail "exit status $? after SIGTERM"
 

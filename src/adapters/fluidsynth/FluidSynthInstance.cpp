@@ -76,7 +76,7 @@ std::unique_ptr<FluidSynthInstance>
 FluidSynthInstance::make(double sampleRate, double gain, const std::vector<std::string>& candidates,
                          const std::string& directory, std::string& error) {
     captureFluidSynthLog();
-    std::unique_ptr<FluidSynthInstance> instance(new FluidSynthInstance);
+    std::unique_ptr<FluidSynthInstance> instance(new FluidSynthInstance(sampleRate));
     instance->settings_ = new_fluid_settings();
     if (instance->settings_ == nullptr) {
         error = "the synthesiser's settings could not be created";

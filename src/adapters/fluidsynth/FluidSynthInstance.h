@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/PeakLimiter.h"
+
 #include <array>
 #include <cstdint>
 #include <fluidsynth.h>
@@ -29,8 +31,9 @@ private:
 };
 
 // One FluidSynth synthesiser with its own settings and one sound font, every sample of which is
-// in memory: nothing it plays reads a file. Made and destroyed off the audio thread; in between
-// one thread at a time uses it (FluidSynth's own locking is off).
+// in memory: nothing it plays reads a file; and the peak limiter its sound goes through, made
+// at the same rate. Made and destroyed off the audio thread; in between one thread at a time
+// uses it (FluidSynth's own locking is off).
 class FluidSynthInstance {
 public:
     // The first of candidates that loads, at sampleRate (Hz) with the master gain. Null with a
@@ -45,11 +48,16 @@ public:
     FluidSynthInstance& operator=(const FluidSynthInstance&) = delete;
 
     fluid_synth_t* synth() const { return synth_; }
+    PeakLimiter& limiter() { return limiter_; }
     const std::string& soundFontPath() const { return soundFontPath_; }
+    double sampleRate() const { return sampleRate_; }
 
 private:
-    FluidSynthInstance() = default;
+    explicit FluidSynthInstance(double sampleRate)
+        : sampleRate_(sampleRate), limiter_(sampleRate) {}
 
+    const double sampleRate_;
+    PeakLimiter limiter_;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     std::string soundFontPath_;

@@ -43,6 +43,12 @@ public:
             own_->wake();
         }
     }
+    // See AudioOutput::whenFormatChanges(); FluidSynth's drivers keep their rate.
+    void whenFormatChanges(std::function<void(const AudioOutputInfo&)> changed) {
+        if (own_) {
+            own_->whenFormatChanges(std::move(changed));
+        }
+    }
 
 private:
     FluidDriverPtr driver_;

@@ -14,6 +14,10 @@ constexpr float quietLevel = 1e-5f;
 // synthesiser is skipped.
 constexpr double quietSecondsToIdle = 0.1;
 
+std::uint64_t quietFramesToIdleAt(double sampleRate) {
+    return static_cast<std::uint64_t>(quietSecondsToIdle * sampleRate);
+}
+
 void silence(float* buffer, int len) {
     if (buffer != nullptr && len > 0) {
         std::memset(buffer, 0, static_cast<std::size_t>(len) * sizeof(float));
@@ -30,9 +34,8 @@ float peakOf(const float* buffer, int len) {
 
 } // namespace
 
-FluidSynthRenderer::FluidSynthRenderer(std::unique_ptr<FluidSynthInstance> first, double sampleRate)
-    : current_(first.release()), limiter_(sampleRate),
-      quietFramesToIdle_(static_cast<std::uint64_t>(quietSecondsToIdle * sampleRate)),
+FluidSynthRenderer::FluidSynthRenderer(std::unique_ptr<FluidSynthInstance> first)
+    : current_(first.release()), quietFramesToIdle_(quietFramesToIdleAt(current_->sampleRate())),
       quietFrames_(quietFramesToIdle_) {}
 
 FluidSynthRenderer::~FluidSynthRenderer() {
@@ -74,6 +77,7 @@ void FluidSynthRenderer::takeOffered() {
     if (FluidSynthInstance* next = offered_.exchange(nullptr, std::memory_order_acq_rel)) {
         released_.store(current_, std::memory_order_release);
         current_ = next;
+        quietFramesToIdle_ = quietFramesToIdleAt(next->sampleRate());
         quietFrames_ = 0;
         isIdle_.store(false, std::memory_order_relaxed);
     }
@@ -137,7 +141,8 @@ int FluidSynthRenderer::process(int len, int nfx, float* fx[], int nout, float* 
     float* effects[4] = {out[0], out[1], out[0], out[1]};
     fluid_synth_process(synth, len, 4, effects, 2, out);
     const float synthPeak = std::max(peakOf(out[0], len), peakOf(out[1], len));
-    limiter_.process(out[0], out[1], out[0], out[1], static_cast<std::size_t>(len));
+    PeakLimiter& limiter = current_->limiter();
+    limiter.process(out[0], out[1], out[0], out[1], static_cast<std::size_t>(len));
     rendered_.fetch_add(1, std::memory_order_relaxed);
 
     if (fluid_synth_get_active_voice_count(synth) == 0 && synthPeak < quietLevel) {
@@ -145,11 +150,11 @@ int FluidSynthRenderer::process(int len, int nfx, float* fx[], int nout, float* 
     } else {
         quietFrames_ = 0;
     }
-    if (quietFrames_ >= quietFramesToIdle_ && limiter_.currentGain() == 1.0) {
+    if (quietFrames_ >= quietFramesToIdle_ && limiter.currentGain() == 1.0) {
         // What is left in the limiter's delay is below the quiet level: drop it with the rest.
         // The quiet count stays, so that an event which starts no voice (a controller, a
         // program) costs this one buffer rather than a tenth of a second of them.
-        limiter_.reset();
+        limiter.reset();
         isIdle_.store(true, std::memory_order_relaxed);
     } else {
         isIdle_.store(false, std::memory_order_relaxed);

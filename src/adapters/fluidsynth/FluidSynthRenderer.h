@@ -2,7 +2,6 @@
 
 #include "adapters/fluidsynth/FluidSynthInstance.h"
 #include "foundation/MidiEventRing.h"
-#include "foundation/PeakLimiter.h"
 #include "interfaces/AudioOutput.h"
 
 #include <atomic>
@@ -12,17 +11,16 @@
 namespace tinkella {
 
 // The audio-thread half of the synthesiser: at the start of each buffer it takes the
-// synthesiser offered in place of the one it renders, applies the MIDI events the main thread
-// queued, renders the synthesiser (reverb and chorus mixed in) and runs the peak limiter over
-// it. Once nothing has sounded for a while and the output is below -100 dBFS it writes silence
-// without calling either, until an event comes.
+// synthesiser offered in place of the one it renders (with another font, or at another rate),
+// applies the MIDI events the main thread queued, renders the synthesiser (reverb and chorus
+// mixed in) and runs its peak limiter over it. Once nothing has sounded for a while and the output
+// is below -100 dBFS it writes silence without calling either, until an event comes.
 //
 // Owns every synthesiser handed to it. The audio thread alone touches the one it renders;
 // process() never locks, allocates, logs or reads a file.
 class FluidSynthRenderer : public AudioRenderer {
 public:
-    // sampleRate in Hz, that of first.
-    FluidSynthRenderer(std::unique_ptr<FluidSynthInstance> first, double sampleRate);
+    explicit FluidSynthRenderer(std::unique_ptr<FluidSynthInstance> first);
     // After the audio thread has stopped for good.
     ~FluidSynthRenderer() override;
     FluidSynthRenderer(const FluidSynthRenderer&) = delete;
@@ -52,7 +50,6 @@ public:
     void render(float* left, float* right, int frames) override;
     bool isSilent() const override { return isIdle(); }
 
-    const PeakLimiter& limiter() const { return limiter_; }
     // Buffers the synthesiser rendered, and buffers written as silence without it.
     std::uint64_t renderedBuffers() const { return rendered_.load(std::memory_order_relaxed); }
     std::uint64_t idleBuffers() const { return idle_.load(std::memory_order_relaxed); }
@@ -68,9 +65,8 @@ private:
     std::atomic<FluidSynthInstance*> offered_{nullptr};
     std::atomic<FluidSynthInstance*> released_{nullptr};
     MidiEventRing events_;
-    PeakLimiter limiter_;
     std::atomic<bool> isIdle_{true};
-    std::uint64_t quietFramesToIdle_;
+    std::uint64_t quietFramesToIdle_; // at current_'s rate
     // Frames in a row, up to quietFramesToIdle_, in which no voice played and the output stayed
     // below the quiet level.
     std::uint64_t quietFrames_;

@@ -3,9 +3,11 @@
 #include "adapters/fluidsynth/FluidSynthRenderer.h"
 #include "adapters/fluidsynth/FluidSynthSoundFont.h"
 #include "interfaces/MidiMessage.h"
+#include "interfaces/StandardError.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <memory>
@@ -25,6 +27,15 @@ using ump::programChangeStatus;
 // its memory is freed at once; later, the next sound font (or, without the worker, the next
 // message) collects it.
 constexpr auto releaseWait = std::chrono::milliseconds(250);
+
+// "synthesiser on jack, 64 frames × 2 at 48000 Hz (2.7 ms)"
+std::string describe(const AudioOutputInfo& output) {
+    char line[160];
+    std::snprintf(line, sizeof line, "synthesiser on %s, %d frames \u00d7 %d at %.0f Hz (%.1f ms)",
+                  output.driver.c_str(), output.periodFrames, output.periods, output.sampleRate,
+                  output.bufferMilliseconds());
+    return line;
+}
 
 } // namespace
 
@@ -71,6 +82,13 @@ std::unique_ptr<FluidSynthSynthesizer> FluidSynthSynthesizer::open(FluidSynthOpt
         self->outputHandle_ = std::move(opened.output);
         self->output_ = opened.info;
         self->notOpened_ = opened.notOpened;
+        // Last: from here on the main thread may call it.
+        self->outputHandle_.whenFormatChanges(
+            [alive = std::weak_ptr(self->self_)](const AudioOutputInfo& now) {
+                if (const auto synth = alive.lock()) {
+                    (*synth)->followOutput(now);
+                }
+            });
     }
     return self;
 }
@@ -96,7 +114,7 @@ FluidSynthRenderer* FluidSynthSynthesizer::makeRenderer(double sampleRate, std::
     }
     sampleRate_ = sampleRate;
     soundFontPath_ = first->soundFontPath();
-    renderer_ = std::make_unique<FluidSynthRenderer>(std::move(first), sampleRate);
+    renderer_ = std::make_unique<FluidSynthRenderer>(std::move(first));
     return renderer_.get();
 }
 
@@ -150,58 +168,100 @@ void FluidSynthSynthesizer::loadSoundFont(const std::string& path,
         done({});
         return;
     }
+    read({load, path, false, std::move(done)});
+}
+
+void FluidSynthSynthesizer::read(FontLoad load) {
+    loading_ = true;
     struct Read {
         std::unique_ptr<FluidSynthInstance> synth;
         std::string error;
     };
-    auto read = [rate = sampleRate_, gain = options_.gain, path, system = options_.soundFont,
+    // The candidates are listed where the font is read: listing a directory touches the disk.
+    auto read = [rate = output_.sampleRate, gain = options_.gain, path = load.path,
+                 fallback = load.fallback, system = options_.soundFont,
                  directory = options_.soundFontDirectory] {
         auto result = std::make_shared<Read>();
-        result->synth = FluidSynthInstance::make(
-            rate, gain, path.empty() ? soundFontCandidates(system, directory) : std::vector{path},
-            directory, result->error);
+        std::vector<std::string> candidates;
+        if (!path.empty()) {
+            candidates.push_back(path);
+        }
+        if (path.empty() || fallback) {
+            const std::vector<std::string> systems = soundFontCandidates(system, directory);
+            candidates.insert(candidates.end(), systems.begin(), systems.end());
+        }
+        result->synth = FluidSynthInstance::make(rate, gain, candidates, directory, result->error);
         return result;
     };
     if (!options_.toMainThread) {
         const std::shared_ptr<Read> result = read();
-        finishLoad(load, std::move(result->synth), result->error, path.empty(), done);
+        finishLoad(std::move(load), std::move(result->synth), result->error);
         return;
     }
-    worker_.run([this, load, read, systemFont = path.empty(), done = std::move(done)] {
+    worker_.run([this, read, load = std::move(load)] {
         const std::shared_ptr<Read> result = read();
-        if (load != latestLoad_.load()) {
+        if (load.number != latestLoad_.load()) {
             return; // superseded: freed here
         }
-        options_.toMainThread([self = std::weak_ptr(self_), load, result, systemFont, done] {
+        options_.toMainThread([self = std::weak_ptr(self_), load, result] {
             if (const auto alive = self.lock()) {
-                (*alive)->finishLoad(load, std::move(result->synth), result->error, systemFont,
-                                     done);
+                (*alive)->finishLoad(load, std::move(result->synth), result->error);
             }
         });
     });
 }
 
-void FluidSynthSynthesizer::finishLoad(std::uint64_t load, std::unique_ptr<FluidSynthInstance> next,
-                                       const std::string& error, bool systemFont,
-                                       const std::function<void(const std::string&)>& done) {
-    if (load != latestLoad_.load()) {
+void FluidSynthSynthesizer::finishLoad(FontLoad load, std::unique_ptr<FluidSynthInstance> next,
+                                       const std::string& error) {
+    if (load.number != latestLoad_.load()) {
         discard(std::move(next));
         return;
     }
+    if (next && next->sampleRate() != output_.sampleRate) {
+        discard(std::move(next));
+        read(std::move(load));
+        return;
+    }
+    loading_ = false;
     if (!next) {
-        done(error);
+        load.done(error);
+        followRate();
         return;
     }
     // Every channel keeps its program and controllers; what the old one sounded is cut.
     channels_.applyTo(next->synth());
     soundFontPath_ = next->soundFontPath();
-    if (systemFont) {
+    if (load.path.empty()) {
         systemSoundFontPath_ = soundFontPath_;
     }
+    sampleRate_ = next->sampleRate();
     discard(renderer_->offer(std::move(next)));
     outputHandle_.wake();
     release();
-    done({});
+    load.done({});
+}
+
+void FluidSynthSynthesizer::followOutput(const AudioOutputInfo& now) {
+    output_.periodFrames = now.periodFrames;
+    output_.sampleRate = now.sampleRate;
+    PosixStandardErrorWriter().write(
+        "Tinkella: the sound server changed its rate or period \u2014 " + describe(output_) + "\n");
+    followRate();
+}
+
+void FluidSynthSynthesizer::followRate() {
+    if (loading_ || sampleRate_ == output_.sampleRate) {
+        return;
+    }
+    const std::string path = soundFontPath_ == systemSoundFontPath_ ? "" : soundFontPath_;
+    // Should no font load now, the synthesiser plays on at its rate.
+    read({++latestLoad_, path, true, [rate = std::lround(output_.sampleRate)](const auto& error) {
+              if (!error.empty()) {
+                  PosixStandardErrorWriter().write(
+                      "Tinkella: the synthesiser could not follow its output to " +
+                      std::to_string(rate) + " Hz (" + error + ")\n");
+              }
+          }});
 }
 
 void FluidSynthSynthesizer::discard(std::unique_ptr<FluidSynthInstance> doomed) {
@@ -250,7 +310,8 @@ bool FluidSynthSynthesizer::render(float* left, float* right, std::size_t frames
 }
 
 std::size_t FluidSynthSynthesizer::limiterLatencyFrames() const {
-    return renderer_->limiter().latencyFrames();
+    // The one the audio thread uses is its own; this one is made at the same rate.
+    return PeakLimiter(sampleRate_).latencyFrames();
 }
 
 std::uint64_t FluidSynthSynthesizer::droppedEvents() const {
@@ -261,11 +322,8 @@ std::string FluidSynthSynthesizer::describeOutput() const {
     if (!outputHandle_.isOpen()) {
         return {};
     }
-    char line[160];
-    std::snprintf(line, sizeof line, "synthesiser on %s, %d frames \u00d7 %d at %.0f Hz (%.1f ms)",
-                  output_.driver.c_str(), output_.periodFrames, output_.periods, output_.sampleRate,
-                  output_.bufferMilliseconds());
-    return notOpened_.empty() ? line : line + (" (not opened: " + notOpened_ + ")");
+    const std::string line = describe(output_);
+    return notOpened_.empty() ? line : line + " (not opened: " + notOpened_ + ")";
 }
 
 double FluidSynthSynthesizer::periodMilliseconds() const {

@@ -50,9 +50,10 @@ struct FluidSynthOptions {
 
 // The built-in synthesiser on FluidSynth: a General MIDI synthesiser whose sound font is wholly
 // in memory, our peak limiter, and a FluidSynth audio driver or an output of our own. Messages
-// reach the audio thread through the renderer's queue; a new sound font comes as a whole new
-// synthesiser, made on the worker (see FluidSynthOptions::toMainThread) and handed to the audio
-// thread in one step. Main thread only.
+// reach the audio thread through the renderer's queue; a new sound font, or an output that now
+// runs at another rate, brings a whole new synthesiser, made on the worker (see
+// FluidSynthOptions::toMainThread) and handed to the audio thread in one step, while the one
+// before plays on. Main thread only.
 class FluidSynthSynthesizer final : public Synthesizer {
 public:
     // Loads the sound font (the chosen one, else the system's), then opens the first output of
@@ -81,7 +82,8 @@ public:
     std::string describeOutput() const override;
     double periodMilliseconds() const override;
 
-    // The output's buffering (empty driver when offline), the font in use and the rate (Hz).
+    // The output's buffering (empty driver when offline), the font in use and the rate (Hz) of
+    // the synthesiser in use, which follows the output's.
     const AudioOutputInfo& output() const { return output_; }
     const std::string& soundFontPath() const { return soundFontPath_; }
     double sampleRate() const { return sampleRate_; }
@@ -96,11 +98,24 @@ private:
     // The first synthesiser and its renderer at sampleRate (Hz), once; null when no font loads.
     FluidSynthRenderer* makeRenderer(double sampleRate, std::string& failure);
     void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
-    // Main thread: what the load numbered load read, offered to the audio thread when it is
-    // still the latest.
-    void finishLoad(std::uint64_t load, std::unique_ptr<FluidSynthInstance> next,
-                    const std::string& error, bool systemFont,
-                    const std::function<void(const std::string&)>& done);
+    // A synthesiser to make at the output's rate with the font at path (empty: the system's;
+    // with fallback, the system's too when path does not load), then done on the main thread.
+    struct FontLoad {
+        std::uint64_t number;
+        std::string path;
+        bool fallback;
+        std::function<void(const std::string& error)> done;
+    };
+    void read(FontLoad load);
+    // Main thread: what load read, offered to the audio thread when it is still the latest and
+    // at the output's rate, read again when the rate changed meanwhile.
+    void finishLoad(FontLoad load, std::unique_ptr<FluidSynthInstance> next,
+                    const std::string& error);
+    // Main thread: the output runs at now's rate and period from here on; says so in one line.
+    void followOutput(const AudioOutputInfo& now);
+    // Reads the font in use again at the output's rate when the synthesiser's differs and no
+    // load is under way (that one is made at the new rate).
+    void followRate();
     // Frees doomed off the main thread when the worker is in use.
     void discard(std::unique_ptr<FluidSynthInstance> doomed);
     // Frees the synthesiser the audio thread lets go of once it takes the offered one, waiting
@@ -119,6 +134,7 @@ private:
     std::string chosenFailure_;
     // Numbers the loads: a result that is not the latest is dropped.
     std::atomic<std::uint64_t> latestLoad_{0};
+    bool loading_ = false; // the latest load has not finished
     ChannelState channels_;
     AudioOutputInfo output_;
     // Outputs of our own that failed before the one that opened ("pipewire: ...").

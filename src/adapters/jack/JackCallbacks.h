@@ -24,6 +24,11 @@ public:
 
     // JACK's threads, from the connection's listener.
     void process(jack_nframes_t frames);
+    // The real-time thread, each once a cycle from process() with the port's buffer, or from a
+    // test with a buffer of its own: what reached the destination, into the ring of what was
+    // heard; then what was queued, into the source's buffer (cleared first), as much as fits.
+    void receive(void* buffer);
+    void sendQueued(void* buffer);
     void portRegistered(jack_port_t* port, bool registered);
     void clientRegistered(bool registered);
     void portConnected(jack_port_t* a, jack_port_t* b, bool connected);
@@ -56,8 +61,6 @@ public:
     std::atomic<JackSynthBus*> audio{nullptr};
 
 private:
-    void receive(void* buffer);
-    void sendQueued(void* buffer);
     bool isDestination(jack_port_t* port) const;
     void raise(std::uint8_t change);
     void wake();

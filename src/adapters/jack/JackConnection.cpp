@@ -102,6 +102,8 @@ int JackConnection::wire(jack_client_t* client) {
     jack_set_client_registration_callback(client, &JackConnection::clientRegistered, this);
     jack_set_port_connect_callback(client, &JackConnection::portConnected, this);
     jack_set_port_rename_callback(client, &JackConnection::portRenamed, this);
+    jack_set_sample_rate_callback(client, &JackConnection::formatChanging, this);
+    jack_set_buffer_size_callback(client, &JackConnection::formatChanging, this);
     jack_on_info_shutdown(client, &JackConnection::shutdown, this);
     return jack_activate(client);
 }
@@ -254,6 +256,9 @@ void JackConnection::dispatchPending() {
     if (portAppeared_.exchange(false)) {
         connectAwaiting(client_);
     }
+    if (formatChanged_.exchange(false)) {
+        listener_.formatChanged();
+    }
 }
 
 void JackConnection::adoptReconnected() {
@@ -273,6 +278,8 @@ void JackConnection::adoptReconnected() {
     }
     connectAwaiting(client_);
     listener_.serverBack();
+    // A new server may run at other settings, whether or not it said so.
+    formatChanged_.store(true);
 }
 
 void JackConnection::startReconnecting() {

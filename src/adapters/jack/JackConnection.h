@@ -46,6 +46,10 @@ public:
     // ports are registered again under their names, process() runs, and the remembered
     // connections are restored wherever both ends exist.
     virtual void serverBack() = 0;
+    // The owner's thread, after each serverBack() and whenever the server says its sample rate
+    // or period is about to change: it may now run at another jack_get_sample_rate() or
+    // jack_get_buffer_size() than before.
+    virtual void formatChanged() {}
 };
 
 // One JACK client under a fixed name, kept alive across server restarts: it registers the
@@ -162,6 +166,8 @@ private:
     static void clientRegistered(const char* name, int registered, void* arg);
     static void portConnected(jack_port_id_t a, jack_port_id_t b, int connected, void* arg);
     static void portRenamed(jack_port_id_t id, const char* oldName, const char* newName, void* arg);
+    // The sample-rate and buffer-size callbacks, on whichever JACK thread calls them.
+    static int formatChanging(jack_nframes_t frames, void* arg);
 
     // Between a server's death and the first new open, every client of the process must be
     // closed: libjack's next open otherwise deletes the dead clients under their owners.
@@ -186,6 +192,7 @@ private:
     // and uncounted, once the dead client is closed.
     std::atomic<bool> shutDown_{false};
     std::atomic<bool> portAppeared_{false};
+    std::atomic<bool> formatChanged_{false};
 
     // Shared by the owner's thread and the reconnecting thread.
     mutable std::mutex mutex_;

@@ -81,6 +81,13 @@ void JackConnection::shutdown(jack_status_t, const char*, void* arg) {
     self->wake();
 }
 
+int JackConnection::formatChanging(jack_nframes_t, void* arg) {
+    auto* self = static_cast<JackConnection*>(arg);
+    self->formatChanged_.store(true);
+    self->wake();
+    return 0;
+}
+
 void JackConnection::portRegistered(jack_port_id_t id, int registered, void* arg) {
     auto* self = static_cast<JackConnection*>(arg);
     jack_port_t* port = jack_port_by_id(self->callbackClient_.load(std::memory_order_acquire), id);

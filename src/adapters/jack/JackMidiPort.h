@@ -84,6 +84,11 @@ private:
     void portRenamed(jack_port_t* port) override { callbacks_.portRenamed(port); }
     void serverGone() override;
     void serverBack() override;
+    void formatChanged() override {
+        if (audio_) {
+            audio_->formatChanged();
+        }
+    }
 
     JackCallbacks callbacks_;
     std::shared_ptr<JackSynthBus> audio_;

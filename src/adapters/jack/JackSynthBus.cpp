@@ -11,11 +11,11 @@ namespace tinkella {
 // wake() has nothing to do.
 class JackSynthOutput final : public AudioOutput {
 public:
-    JackSynthOutput(std::shared_ptr<JackSynthBus> bus, std::shared_ptr<void> keep,
-                    AudioOutputInfo info)
-        : bus_(std::move(bus)), keep_(std::move(keep)), info_(std::move(info)) {}
+    JackSynthOutput(std::shared_ptr<JackSynthBus> bus, std::shared_ptr<void> keep)
+        : bus_(std::move(bus)), keep_(std::move(keep)) {}
     // Waits for a cycle inside the renderer to end, so the renderer may go right after.
     ~JackSynthOutput() override {
+        whenFormatChanges({});
         bus_->source_.store(nullptr);
         while (bus_->rendering_.load()) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -24,14 +24,20 @@ public:
     JackSynthOutput(const JackSynthOutput&) = delete;
     JackSynthOutput& operator=(const JackSynthOutput&) = delete;
 
-    AudioOutputInfo info() const override { return info_; }
+    AudioOutputInfo info() const override {
+        const std::lock_guard lock(bus_->formatMutex_);
+        return bus_->format_;
+    }
     void start(AudioRenderer& renderer) override { bus_->source_.store(&renderer); }
     void wake() override {}
+    void whenFormatChanges(std::function<void(const AudioOutputInfo&)> changed) override {
+        const std::lock_guard lock(bus_->formatMutex_);
+        bus_->formatListener_ = std::move(changed);
+    }
 
 private:
     std::shared_ptr<JackSynthBus> bus_;
     std::shared_ptr<void> keep_;
-    AudioOutputInfo info_;
 };
 
 std::shared_ptr<JackSynthBus> JackSynthBus::open(JackConnection& connection, std::string& error) {
@@ -89,23 +95,51 @@ void JackSynthBus::connectToPlayback() {
 }
 
 void JackSynthBus::serverBack() {
+    jack_client_t* client = connection_.client();
+    // By the remembered peers, not the ports' connections: those just restored may not be in
+    // the graph yet.
     for (const JackConnection::Port* port : ports_) {
-        jack_port_t* registered = port->handle();
-        if (!registered || jack_port_connected(registered) > 0) {
-            return;
+        for (const std::string& peer : connection_.rememberedPeers(*port)) {
+            if (!client || jack_port_by_name(client, peer.c_str())) {
+                return;
+            }
         }
     }
     connectToPlayback();
 }
 
-std::unique_ptr<AudioOutput> JackSynthBus::output(std::shared_ptr<void> keep) {
+void JackSynthBus::formatChanged() {
     jack_client_t* client = connection_.client();
-    AudioOutputInfo info{"jack", 0, 2, 0.0};
-    if (client) {
-        info.periodFrames = static_cast<int>(jack_get_buffer_size(client));
-        info.sampleRate = jack_get_sample_rate(client);
+    if (!client) {
+        return;
     }
-    return std::make_unique<JackSynthOutput>(shared_from_this(), std::move(keep), info);
+    const auto periodFrames = static_cast<int>(jack_get_buffer_size(client));
+    const auto sampleRate = static_cast<double>(jack_get_sample_rate(client));
+    std::function<void(const AudioOutputInfo&)> listener;
+    AudioOutputInfo now;
+    {
+        const std::lock_guard lock(formatMutex_);
+        if (periodFrames == format_.periodFrames && sampleRate == format_.sampleRate) {
+            return;
+        }
+        format_.periodFrames = periodFrames;
+        format_.sampleRate = sampleRate;
+        now = format_;
+        listener = formatListener_;
+    }
+    // Outside the lock: the listener may ask the stream again.
+    if (listener) {
+        listener(now);
+    }
+}
+
+std::unique_ptr<AudioOutput> JackSynthBus::output(std::shared_ptr<void> keep) {
+    if (jack_client_t* client = connection_.client()) {
+        const std::lock_guard lock(formatMutex_);
+        format_.periodFrames = static_cast<int>(jack_get_buffer_size(client));
+        format_.sampleRate = jack_get_sample_rate(client);
+    }
+    return std::make_unique<JackSynthOutput>(shared_from_this(), std::move(keep));
 }
 
 } // namespace tinkella

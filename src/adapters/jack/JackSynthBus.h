@@ -5,8 +5,10 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <jack/types.h>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace tinkella {
@@ -32,6 +34,9 @@ public:
     // The owner's thread, from serverBack(): when neither output found a remembered peer (the
     // new server's playback ports have other names), connects them to its physical playback.
     void serverBack();
+    // The owner's thread, from the connection's formatChanged(): when the server runs at another
+    // rate or period than the stream was last told, tells it.
+    void formatChanged();
 
     // The owner's thread, while the connection has a server: the stream that plays a renderer
     // here at the server's rate and period. One at a time; it holds keep (may be null) as long
@@ -49,6 +54,11 @@ private:
     std::atomic<AudioRenderer*> source_{nullptr};
     // Set by process() while it may be inside source_.
     std::atomic<bool> rendering_{false};
+    // The stream's rate and period, and whom to tell of a change: a stream may be made on one
+    // thread and listened to from another, while the owner's thread changes them.
+    mutable std::mutex formatMutex_;
+    AudioOutputInfo format_{"jack", 0, 2, 0.0};
+    std::function<void(const AudioOutputInfo&)> formatListener_;
 };
 
 } // namespace tinkella

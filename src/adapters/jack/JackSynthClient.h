@@ -45,6 +45,11 @@ private:
     void process(jack_nframes_t frames) override;
     void serverGone() override;
     void serverBack() override;
+    void formatChanged() override {
+        if (bus_) {
+            bus_->formatChanged();
+        }
+    }
 
     std::unique_ptr<StandardErrorWriter> standardError_;
     // Before connection_, so that the connection, whose threads reach the bus, goes first.
