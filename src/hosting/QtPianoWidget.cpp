@@ -146,15 +146,22 @@ bool QtPianoWidget::event(QEvent* event) {
 }
 
 bool QtPianoWidget::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (watched->isWindowType() && watched != window()->windowHandle()) {
-        const auto* touch = static_cast<const QTouchEvent*>(event);
-        if (type == QEvent::TouchCancel) {
-            cancelTouches(touch->device(), touch->device() == nullptr, true);
-        } else if (type == QEvent::TouchBegin || type == QEvent::TouchUpdate ||
-                   type == QEvent::TouchEnd) {
-            handleTouchEvent(*touch, false);
-        }
+    if (!watched->isWindowType() || watched == window()->windowHandle()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        handleTouchEvent(*static_cast<const QTouchEvent*>(event), false);
+        break;
+    case QEvent::TouchCancel: {
+        const QInputDevice* device = static_cast<const QTouchEvent*>(event)->device();
+        cancelTouches(device, device == nullptr, true);
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
