@@ -103,6 +103,7 @@ bool QtKeyboardInput::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::WindowDeactivate:
+    case QEvent::WindowBlocked: // by a modal dialog, which then takes every key event
     case QEvent::Hide:
         // Only the watched windows themselves: a child hiding ends nothing.
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&

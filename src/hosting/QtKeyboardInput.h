@@ -17,8 +17,8 @@ class ComputerKeyboard;
 // native scan code), the space bar holds the sustain, and Left / Right arrow move the octave
 // down / up. Watches the whole application's events, so the keys play whichever widget of a
 // watched window has the focus. Releases every held key when the key-up events may stop
-// arriving: the focus leaves the watched windows, one of them is deactivated or hidden, or the
-// application goes inactive. Main thread only.
+// arriving: the focus leaves the watched windows, one of them is deactivated, hidden or blocked by
+// a modal dialog, or the application goes inactive. Main thread only.
 class QtKeyboardInput : public QObject {
     Q_OBJECT
 

@@ -1,17 +1,17 @@
 #include "hosting/QtPianoWidget.h"
 
 #include "adapters/qt/QtPainterDrawContext.h"
+#include "hosting/HoldWatch.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
-#include <QScreen>
 #include <QTouchEvent>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
+#include <set>
 
 namespace tinkella {
 
@@ -39,17 +39,43 @@ std::optional<double> pressureOf(const QMouseEvent* event) {
                                      : pressureOf(event->device(), event->points().front());
 }
 
+// The phase of a point that begins, moves or ends; none for one that stays.
+std::optional<TouchPhase> phaseOf(const QEventPoint& point) {
+    switch (point.state()) {
+    case QEventPoint::State::Pressed:
+        return TouchPhase::began;
+    case QEventPoint::State::Updated:
+        return TouchPhase::moved;
+    case QEventPoint::State::Released:
+        return TouchPhase::ended;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isTouchScreen(const QInputDevice* device) {
+    return device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen;
+}
+
+// The fingers that a widget took from the events of another window, which that window's widget
+// leaves be. Main thread only.
+std::set<std::string>& takenElsewhere() {
+    static std::set<std::string> taken;
+    return taken;
+}
+
 } // namespace
 
 QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
-    : QWidget(parent), view_(view), mode_(mode) {
+    : QWidget(parent), view_(view), mode_(mode),
+      holdWatch_(std::make_unique<HoldWatch>(*this, mode == MouseMode::playsKeys,
+                                             [this] { releaseHeldInput(); })) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A move without the button is how a release that went elsewhere shows; Qt hands such moves
     // only to widgets that track the mouse.
     setMouseTracking(true);
-    if (mode_ == MouseMode::directTouch) {
-        setAttribute(Qt::WA_AcceptTouchEvents);
-    }
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    qApp->installEventFilter(this);
     view_.setHost(this);
     const Rect frame = view_.frame();
     if (frame.size.width > 0 && frame.size.height > 0) {
@@ -60,6 +86,7 @@ QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
 }
 
 QtPianoWidget::~QtPianoWidget() {
+    qApp->removeEventFilter(this);
     view_.setHost(nullptr);
     releaseHeldInput();
 }
@@ -96,13 +123,16 @@ bool QtPianoWidget::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-        if (mode_ != MouseMode::directTouch) {
+    case QEvent::TouchEnd: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        // In the piano window only a touchscreen plays; a touchpad moves the pointer.
+        if (mode_ == MouseMode::playsKeys && !isTouchScreen(touch->device())) {
             break;
         }
-        handleTouchEvent(static_cast<QTouchEvent*>(event));
+        handleTouchEvent(*touch, true);
         event->accept();
         return true;
+    }
     case QEvent::TouchCancel: {
         auto* touch = static_cast<QTouchEvent*>(event);
         cancelTouches(touch->device(), touch->device() == nullptr);
@@ -115,44 +145,84 @@ bool QtPianoWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void QtPianoWidget::handleTouchEvent(QTouchEvent* event) {
-    const QInputDevice* device = event->device();
-    const TouchType type =
-        device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen
-            ? TouchType::direct
-            : TouchType::indirect;
+bool QtPianoWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWindowType() || watched == window()->windowHandle()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        handleTouchEvent(*static_cast<const QTouchEvent*>(event), false);
+        break;
+    case QEvent::TouchCancel: {
+        const QInputDevice* device = static_cast<const QTouchEvent*>(event)->device();
+        cancelTouches(device, device == nullptr, true);
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool QtPianoWidget::takesPress(const QEventPoint& point, const QInputDevice* device,
+                               const std::string& identity, bool ownWindow) const {
+    const QPoint global = point.globalPosition().toPoint();
+    if (ownWindow) {
+        // A touchpad's points lie where the pointer is; a touchscreen's pressed outside this
+        // window went down on another one.
+        return !isTouchScreen(device) ||
+               (!takenElsewhere().contains(identity) &&
+                window()->rect().contains(window()->mapFromGlobal(global)));
+    }
+    return isVisible() && window()->geometry().contains(global) &&
+           QApplication::widgetAt(global) == this;
+}
+
+void QtPianoWidget::handleTouchEvent(const QTouchEvent& event, bool ownWindow) {
+    const QInputDevice* device = event.device();
+    if (!ownWindow && !isTouchScreen(device)) {
+        return;
+    }
+    const TouchType type = isTouchScreen(device) ? TouchType::direct : TouchType::indirect;
     std::vector<TouchRecord> began;
     std::vector<TouchRecord> moved;
     std::vector<TouchRecord> ended;
-    for (const QEventPoint& point : event->points()) {
-        TouchRecord record{touchIdentity(device, point.id()), TouchPhase::began, type,
-                           toView(point.position()), pressureOf(device, point)};
-        switch (point.state()) {
-        case QEventPoint::State::Pressed:
-            heldTouches_[record.identity] = HeldTouch{device, type, record.location};
-            began.push_back(std::move(record));
-            break;
-        case QEventPoint::State::Updated: {
-            const auto held = heldTouches_.find(record.identity);
-            if (held != heldTouches_.end()) {
-                held->second.location = record.location;
-            }
-            record.phase = TouchPhase::moved;
-            moved.push_back(std::move(record));
-            break;
+    for (const QEventPoint& point : event.points()) {
+        const std::optional<TouchPhase> phase = phaseOf(point);
+        std::string identity = touchIdentity(device, point.id());
+        const auto held = heldTouches_.find(identity);
+        if (phase == TouchPhase::began
+                ? !takesPress(point, device, identity, ownWindow)
+                : !phase || held == heldTouches_.end() || held->second.handedOver == ownWindow) {
+            continue;
         }
-        case QEventPoint::State::Released:
-            heldTouches_.erase(record.identity);
-            record.phase = TouchPhase::ended;
+        const Point location =
+            toView(ownWindow ? point.position() : mapFromGlobal(point.globalPosition()));
+        const HeldTouch touch{device, type, location, !ownWindow};
+        TouchRecord record{identity, *phase, type, location, pressureOf(device, point)};
+        if (phase == TouchPhase::began) {
+            watchDevice(device);
+            if (touch.handedOver) {
+                takenElsewhere().insert(identity);
+            }
+        }
+        if (mode_ == MouseMode::playsKeys) {
+            playAsMouse(record, touch);
+        } else if (phase == TouchPhase::began) {
+            heldTouches_[identity] = touch;
+            began.push_back(std::move(record));
+        } else if (phase == TouchPhase::moved) {
+            held->second.location = location;
+            moved.push_back(std::move(record));
+        } else {
+            forgetTouch(held);
             ended.push_back(std::move(record));
-            break;
-        default:
-            break;
         }
     }
-    watchHold();
+    holdChanged();
     if (!began.empty()) {
-        watchDevice(device);
         view_.touchesBegan(began);
     }
     if (!moved.empty()) {
@@ -161,6 +231,29 @@ void QtPianoWidget::handleTouchEvent(QTouchEvent* event) {
     if (!ended.empty()) {
         view_.touchesEnded(ended);
     }
+}
+
+void QtPianoWidget::playAsMouse(const TouchRecord& record, const HeldTouch& touch) {
+    if (record.phase == TouchPhase::began) {
+        if (!mouseHeld_) {
+            heldTouches_[record.identity] = touch;
+            pressMouse(record.location, record.pressure);
+        } else if (touch.handedOver) {
+            takenElsewhere().erase(record.identity);
+        }
+    } else if (record.phase == TouchPhase::moved) {
+        heldTouches_[record.identity].location = record.location;
+        dragMouse(record.location, record.pressure);
+    } else {
+        releaseMouse(record.location);
+    }
+}
+
+void QtPianoWidget::forgetTouch(std::map<std::string, HeldTouch>::iterator held) {
+    if (held->second.handedOver) {
+        takenElsewhere().erase(held->first);
+    }
+    heldTouches_.erase(held);
 }
 
 void QtPianoWidget::watchDevice(const QInputDevice* device) {
@@ -175,27 +268,38 @@ void QtPianoWidget::watchDevice(const QInputDevice* device) {
     });
 }
 
-void QtPianoWidget::cancelTouches(const QInputDevice* device, bool allDevices) {
+void QtPianoWidget::cancelTouches(const QInputDevice* device, bool allDevices,
+                                  bool handedOverOnly) {
     std::vector<TouchRecord> cancelled;
     for (auto held = heldTouches_.begin(); held != heldTouches_.end();) {
-        if (allDevices || held->second.device == device) {
-            cancelled.push_back(TouchRecord{
-                held->first, TouchPhase::cancelled, held->second.type, held->second.location, {}});
-            held = heldTouches_.erase(held);
+        const HeldTouch touch = held->second;
+        if ((allDevices || touch.device == device) && (touch.handedOver || !handedOverOnly)) {
+            cancelled.push_back(
+                TouchRecord{held->first, TouchPhase::cancelled, touch.type, touch.location, {}});
+            forgetTouch(held++);
         } else {
             ++held;
         }
     }
-    watchHold();
-    if (!cancelled.empty()) {
-        view_.touchesCancelled(cancelled);
+    if (cancelled.empty()) {
+        return;
     }
+    if (mode_ == MouseMode::playsKeys) {
+        releaseMouse(cancelled.front().location); // the finger acting as the mouse
+        return;
+    }
+    mouseHeld_ = mouseHeld_ && heldTouches_.contains(mouseTouchIdentity);
+    holdChanged();
+    view_.touchesCancelled(cancelled);
+}
+
+bool QtPianoWidget::takesMouse(const QMouseEvent* event) const {
+    return mode_ == MouseMode::directTouch ? event->deviceType() == QInputDevice::DeviceType::Mouse
+                                           : heldTouches_.empty();
 }
 
 void QtPianoWidget::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton ||
-        (mode_ == MouseMode::directTouch &&
-         event->deviceType() != QInputDevice::DeviceType::Mouse)) {
+    if (event->button() != Qt::LeftButton || !takesMouse(event)) {
         event->ignore();
         return;
     }
@@ -204,7 +308,7 @@ void QtPianoWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void QtPianoWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (!mouseHeld_) {
+    if (!mouseHeld_ || !takesMouse(event)) {
         event->ignore();
         return;
     }
@@ -218,7 +322,7 @@ void QtPianoWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void QtPianoWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !mouseHeld_) {
+    if (event->button() != Qt::LeftButton || !mouseHeld_ || !takesMouse(event)) {
         event->ignore();
         return;
     }
@@ -232,7 +336,7 @@ void QtPianoWidget::pressMouse(Point location, std::optional<double> pressure) {
     if (mode_ == MouseMode::directTouch) {
         heldTouches_[mouseTouchIdentity] = HeldTouch{nullptr, TouchType::direct, location};
     }
-    watchHold();
+    holdChanged();
     if (mode_ == MouseMode::directTouch) {
         view_.touchesBegan({TouchRecord{mouseTouchIdentity, TouchPhase::began, TouchType::direct,
                                         location, pressure}});
@@ -257,8 +361,12 @@ void QtPianoWidget::releaseMouse(Point location) {
     lastMousePoint_ = location;
     if (mode_ == MouseMode::directTouch) {
         heldTouches_.erase(mouseTouchIdentity);
+    } else {
+        while (!heldTouches_.empty()) {
+            forgetTouch(heldTouches_.begin());
+        }
     }
-    watchHold();
+    holdChanged();
     if (mode_ == MouseMode::directTouch) {
         view_.touchesEnded(
             {TouchRecord{mouseTouchIdentity, TouchPhase::ended, TouchType::direct, location, {}}});
@@ -272,11 +380,11 @@ void QtPianoWidget::loseMouse() {
         mouseHeld_ = false;
         const auto held = heldTouches_.find(mouseTouchIdentity);
         if (held == heldTouches_.end()) {
-            watchHold();
+            holdChanged();
         } else {
             const Point location = held->second.location;
             heldTouches_.erase(held);
-            watchHold();
+            holdChanged();
             view_.touchesCancelled({TouchRecord{
                 mouseTouchIdentity, TouchPhase::cancelled, TouchType::direct, location, {}}});
         }
@@ -285,70 +393,8 @@ void QtPianoWidget::loseMouse() {
     releaseMouse(lastMousePoint_);
 }
 
-bool QtPianoWidget::hasLostMouseGrab(const QObject* watched, const QEvent* event) const {
-    if (event->type() == QEvent::UngrabMouse && watched == this) {
-        return true;
-    }
-    const QWidget* grabber = QWidget::mouseGrabber();
-    if (grabber != nullptr && grabber != this) {
-        return true;
-    }
-    const QWidget* popup = QApplication::activePopupWidget();
-    return popup != nullptr && popup != window();
-}
-
-bool QtPianoWidget::canReceiveRelease() const {
-    const QWindow* handle = window()->windowHandle();
-    return isVisible() && handle != nullptr && handle->isExposed() && !window()->isMinimized() &&
-           screen() == holdScreen_;
-}
-
-bool QtPianoWidget::isLeftOutOfInput(const QObject* watched, const QEvent* event) const {
-    switch (event->type()) {
-    case QEvent::ActivationChange:
-        // The window the mouse plays in loses the keyboard and mouse focus; the strip never
-        // has it.
-        if (watched == this && mode_ == MouseMode::playsKeys && !isActiveWindow()) {
-            return true;
-        }
-        break;
-    case QEvent::ApplicationStateChange:
-        if (static_cast<const QApplicationStateChangeEvent*>(event)->applicationState() !=
-            Qt::ApplicationActive) {
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return reachableWhileHeld_ && !canReceiveRelease();
-}
-
-void QtPianoWidget::watchHold() {
-    const bool holding = mouseHeld_ || !heldTouches_.empty();
-    if (holding == watchingHold_) {
-        return;
-    }
-    watchingHold_ = holding;
-    if (holding) {
-        holdScreen_ = screen();
-        reachableWhileHeld_ = canReceiveRelease();
-        qApp->installEventFilter(this);
-    } else {
-        qApp->removeEventFilter(this);
-    }
-}
-
-bool QtPianoWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (mouseHeld_ && hasLostMouseGrab(watched, event)) {
-        loseMouse();
-    }
-    if (watchingHold_ && isLeftOutOfInput(watched, event)) {
-        releaseHeldInput();
-    } else if (watchingHold_ && !reachableWhileHeld_) {
-        reachableWhileHeld_ = canReceiveRelease();
-    }
-    return QWidget::eventFilter(watched, event);
+void QtPianoWidget::holdChanged() {
+    holdWatch_->setHolding(mouseHeld_ || !heldTouches_.empty());
 }
 
 void QtPianoWidget::paintEvent(QPaintEvent*) {

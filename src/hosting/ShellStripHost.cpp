@@ -33,10 +33,14 @@ ShellStripHost::ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView&
     if (qGuiApp != nullptr) {
         connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
                 &ShellStripHost::applicationStateChanged);
+        qGuiApp->installEventFilter(this);
     }
 }
 
 ShellStripHost::~ShellStripHost() {
+    if (qGuiApp != nullptr) {
+        qGuiApp->removeEventFilter(this);
+    }
     surface_->setClient(nullptr);
     releaseHeldInput();
     view_.setHost(nullptr);
@@ -60,6 +64,14 @@ void ShellStripHost::releaseHeldInput() {
     if (!cancelled.empty()) {
         view_.touchesCancelled(cancelled);
     }
+}
+
+bool ShellStripHost::eventFilter(QObject* watched, QEvent* event) {
+    // A modal dialog blocks the application's windows as it opens.
+    if (event->type() == QEvent::WindowBlocked && watched->isWindowType()) {
+        releaseHeldInput();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 Rect ShellStripHost::bounds() const {

@@ -22,7 +22,8 @@ class PianoView;
 // touch handlers, flipping y into the view's coordinates. The surface is shown while the
 // application is active and hidden otherwise, as the strip window is. Every point that began
 // ends or is cancelled: by the surface (leave, cancel, hidden, closed, lost), by
-// releaseHeldInput(), or when the host goes. When the surface's connection is lost, every
+// releaseHeldInput(), when a modal dialog opens (as in the toolkit's windows), or when the host
+// goes. When the surface's connection is lost, every
 // point ends and `lost` hears why; the host shows nothing more. Main thread only.
 class ShellStripHost : public QObject,
                        public StripHost,
@@ -56,6 +57,9 @@ public:
 
     // The identity the view knows a finger by ("mouse" for the mouse).
     static std::string identity(const SurfacePoint& point);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void draw();

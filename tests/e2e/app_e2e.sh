@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program on Xvfb + openbox + a private JACK server with jack_midi_dump on its port: start-up
-# log, windows' places and icons, holds ended on unmap, desktop switch and minimise, Ctrl+Q with a
-# key held, and a quit with the server frozen. A click heard and seen, and the server killed
+# log, windows' places and icons, holds ended on unmap, desktop switch, minimise and the save dialog,
+# Ctrl+Q with a key held, and a quit with the server frozen. A click heard and seen, and the server killed
 # mid-note, are in jack_restart_e2e.sh.
 set -u
 bin=$1
@@ -79,6 +79,20 @@ hold_then() {
 hold_then "window unmapped" xdotool windowunmap --sync "$piano"
 hold_then "desktop switched" xdotool set_desktop 1
 hold_then "window minimised" xdotool windowminimize --sync "$piano"
+# Every note played since the first $1 lines of the dump has had its note-off.
+silent() { tail -n +"$(($1 + 1))" "$work/dump.log" | awk '$2 ~ /^9/ && $4 != "00" {on[$3]++; n++}
+  $2 ~ /^8/ || ($2 ~ /^9/ && $4 == "00") {on[$3]--} END {for (k in on) if (on[k]) exit 1; exit !n}'; }
+# The mouse down on middle C, then on the strip; Ctrl+S (without --clearmodifiers, which would let
+# go of the button) opens the save dialog, the button comes up over it, Esc closes it.
+find_window "Touch Bar" && read -r x y w h < <(geometry "$window") || fail "no strip window"
+for held in "on_middle_c mousedown 1" "xdotool mousemove $((x + w / 2)) $((y + h / 2)) mousedown 1"; do
+  xdotool windowactivate --sync "$piano" 2>/dev/null && sleep 0.3 && before=$(wc -l <"$work/dump.log")
+  ons=$(count ': 90 ') && $held && wait_until 5 more ': 90 ' "$ons" && xdotool key ctrl+s ||
+    fail "$held: no note-on"
+  wait_until 10 find_window '^Save Last Performance$' && read -r x y w h < <(geometry "$window") &&
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) mouseup 1 key Escape || fail "no save dialog"
+  wait_until 5 silent "$before" || fail "$held, the save dialog: a note left sounding"
+done
 grep -q "MIDI: send #[0-9]* MIDIReceivedEventList word=0x2080.* -> 0 (noErr)$" "$work/tinkella.log" ||
   fail "no note-off's send line with the status JACK returned, 0 (noErr)"
 

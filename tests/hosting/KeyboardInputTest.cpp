@@ -37,8 +37,8 @@ struct HoldCase {
     // Steps: <key><event> with key Z, X or Q (by position on QWERTY, labelled as on AZERTY:
     // W, X, A; only the position counts) or S (the space bar) and event +
     // (press), - (release), r (auto-repeat press), R (auto-repeat release), o (press in a window
-    // not watched); or "octave+", "deactivate", "hide", "childhide", "later" (the pending
-    // releases are applied, as they are after the last step).
+    // not watched); or "octave+", "deactivate", "block" (a modal dialog opens), "hide",
+    // "childhide", "later" (the pending releases are applied, as they are after the last step).
     const char* steps;
     std::set<int> held;
     bool sustained;
@@ -54,6 +54,7 @@ TEST(KeyboardInputTest, KeysByPositionAutoRepeatIgnoredAndLosingTheWindowRelease
         {"S+ S- S+", {}, true, 0},
         {"Z+ ZR Zr Z-", {}, false, 1},
         {"Z+ X+ S+ Sr deactivate", {}, false, 2},
+        {"Q+ S+ block", {}, false, 1},
         {"Q+ S+ hide", {}, false, 1},
         {"Q+ S+ childhide", {60}, true, 1},
         {"Z+ octave+ Z- later Z+", {60}, false, 2},
@@ -77,8 +78,9 @@ TEST(KeyboardInputTest, KeysByPositionAutoRepeatIgnoredAndLosingTheWindowRelease
                 } else if (step == "octave+") {
                     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, 114, 0, 0);
                     QCoreApplication::sendEvent(&child, &right);
-                } else if (step == "deactivate") {
-                    QEvent deactivate(QEvent::WindowDeactivate);
+                } else if (step == "deactivate" || step == "block") {
+                    QEvent deactivate(step == "block" ? QEvent::WindowBlocked
+                                                      : QEvent::WindowDeactivate);
                     QCoreApplication::sendEvent(&window, &deactivate);
                 } else if (step == "hide" || step == "childhide") {
                     QHideEvent hide;

@@ -1,6 +1,7 @@
 // The strip on a surface of the desktop's shell, placed by the piano window as the composition
 // says (or docked in it): fingers and the mouse played one to one as direct touches, every point
-// ended however it goes (the surface, panic, the host going), no note left sounding.
+// ended however it goes (the surface, panic, a modal dialog, the host going), no note left
+// sounding.
 #include "hosting/ShellStripHost.h"
 
 #include "hosting/PianoWindowController.h"
@@ -10,7 +11,10 @@
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPointingDevice>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -34,6 +38,12 @@ struct FakeStripSurface : StripSurface {
     bool lost = false;
     int wake = eventfd(0, EFD_CLOEXEC);
 };
+
+void openModalDialog() {
+    QDialog dialog;
+    dialog.setModal(true);
+    dialog.show();
+}
 
 TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
     testing::ensureQtApplication();
@@ -76,6 +86,9 @@ TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
         point(began, false, 1, 100);
         controller->panic();
         EXPECT_EQ(sounding(), 0);
+        point(began, false, 2, 100);
+        openModalDialog();
+        EXPECT_EQ(sounding(), 0);
         // The connection lost under a held finger: the finger ends, the strip docks and plays.
         point(began, false, 3, 300);
         surface->lost = true;
@@ -87,6 +100,16 @@ TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
         auto* dockedStrip =
             controller->window()->findChild<QtPianoWidget*>("com.quorvin.piano.label");
         ASSERT_NE(dockedStrip, nullptr);
+        // The mouse as a finger through a modal dialog, a finger through a popup menu.
+        const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        for (bool dialog : {true, false}) {
+            dialog ? QTest::mousePress(dockedStrip, Qt::LeftButton, {}, QPoint(100, 10))
+                   : void(QTest::touchEvent(dockedStrip, screen.get()).press(0, {300, 10}));
+            EXPECT_EQ(sounding(), 1);
+            QMenu menu;
+            dialog ? openModalDialog() : menu.popup({});
+            EXPECT_EQ(sounding(), 0);
+        }
         QTest::mousePress(dockedStrip, Qt::LeftButton, {}, QPoint(100, 10));
         EXPECT_EQ(sounding(), 1);
         controller.reset();
