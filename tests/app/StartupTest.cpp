@@ -140,7 +140,7 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
 TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStripItsSlidesBendOnceAPeriod) {
     AppHarness app;
     LAUNCH_OR_SKIP(app);
-    app.doubles->audio->periodMilliseconds = 200;
+    app.doubles->audio->periodMilliseconds = 500;
     app.settings().expressionChanged(1);
     QtPianoWidget& strip = dynamic_cast<QtStripWindow&>(*app.piano().strip()).pianoWidget();
     const auto playing = [] {
