@@ -71,11 +71,15 @@ TEST(FluidSynthSynthesizer, ANoteIsNearMinus12dBFSAndATenNoteChordStaysUnderTheC
 }
 
 // Once a note has died away the renderer writes silence without FluidSynth or the limiter, for
-// as long as nothing sounds; the next note sounds in the very buffer it would have anyway.
+// as long as nothing sounds; the next note sounds in the very buffer it would have anyway. A voice
+// that plays too quietly to hear (its channel's volume at 0) is no silence.
 TEST(FluidSynthSynthesizer, SilenceCostsNothingAndTheNextNoteIsOnTime) {
     OfflineSynth synth;
     const FluidSynthRenderer& renderer = synth->renderer();
+    synth->controlChange(0, 7, 0);
     synth->noteOn(0, 60, 127);
+    EXPECT_TRUE(synth.peak(0.5) < 1e-5f && !renderer.isIdle());
+    synth->controlChange(0, 7, 100);
     EXPECT_GT(synth.peak(0.5), 0.05f);
     synth->noteOff(0, 60);
     const std::uint64_t renderedBefore = renderer.renderedBuffers();

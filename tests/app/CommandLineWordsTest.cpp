@@ -36,9 +36,6 @@ TEST(CommandLineWords, OnlyKnownOptionsPassAndDoubleDashEndsThem) {
         EXPECT_NE(o.error.find(c.error), std::string::npos) << o.error;
         EXPECT_EQ(o.midiBackend.value_or(""), c.midi);
     }
-    EXPECT_TRUE(hasDisplay(
-        [](const char* name) { return std::string(name) == "WAYLAND_DISPLAY" ? "w" : nullptr; },
-        false));
 }
 
 TEST(CommandLineWords, OnlyPrintableCharactersAreEchoedAsThemselves) {

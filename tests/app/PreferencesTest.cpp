@@ -115,6 +115,7 @@ TEST(Preferences, EveryStoredValueDecodesIntoItsRange) {
     const auto instrument = decoder(preferences::instrument);
     const auto visible = decoder(preferences::settingsVisible);
     const auto glissando = decoder(preferences::blackKeyGlissando);
+    const auto transpose = decoder(preferences::transpose);
     const struct {
         std::function<double(const DefaultsValue&)> decode;
         DefaultsValue stored;
@@ -131,6 +132,7 @@ TEST(Preferences, EveryStoredValueDecodesIntoItsRange) {
         {visible, DefaultsValue::integer(0), 0},
         {visible, DefaultsValue::text("no thanks"), 1},
         {glissando, DefaultsValue::text("yes"), 1},
+        {transpose, DefaultsValue::integer(99), 24},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.decode(c.stored), c.expected) << c.stored.toString();

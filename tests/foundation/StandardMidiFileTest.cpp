@@ -7,11 +7,12 @@ namespace {
 
 using namespace std::string_literals;
 
-// Leading silence trimmed, ticks of 1/1920 s, variable-length gaps of one to three bytes, a
-// pedal and a note held at the end closed there; All Notes Off closes its channel's notes first.
+// Leading silence trimmed, ticks of 1/1920 s rounded to the nearest, variable-length gaps of one to
+// three bytes, a pedal and a note held at the end closed there, a note-on of velocity 0 taken for
+// a note-off; All Notes Off closes its channel's notes first.
 TEST(StandardMidiFile, SmallPerformanceByteForByte) {
     Performance p;
-    p.played = {{1000, {0x90, 60, 100}}, {251000, {0xB0, 64, 127}}, {501000, {0x80, 60, 0}}};
+    p.played = {{1000, {0x90, 60, 100}}, {250800, {0xB0, 64, 127}}, {501000, {0x90, 60, 0}}};
     p.received = {{251000, {0x92, 64, 90}},
                   {251000, {0x93, 1, 9}},
                   {376000, {0xC2, 5, 0}},
@@ -20,7 +21,7 @@ TEST(StandardMidiFile, SmallPerformanceByteForByte) {
     EXPECT_EQ(standardMidiFile(p),
               "MThd\0\0\0\6\0\1\0\3\3\xC0"s
               "MTrk\0\0\0\x0B\0\xFF\x51\3\x07\xA1\x20\0\xFF\x2F\0"s
-              "MTrk\0\0\0\x24\0\xFF\3\x08Tinkella\0\x90\x3C\x64\x83\x60\xB0\x40\x7F\x83\x60\x80"s
+              "MTrk\0\0\0\x24\0\xFF\3\x08Tinkella\0\x90\x3C\x64\x83\x60\xB0\x40\x7F\x83\x60\x90"s
               "\x3C\0\x81\x8E\x40\xB0\x40\0\0\xFF\x2F\0"s
               "MTrk\0\0\0\x2E\0\xFF\3\x0BTinkella In\x83\x60\x92\x40\x5A\0\x93\1\x09\x81\x70"s
               "\xC2\5\0\x83\1\0\0\xB3\x7B\0\x81\x90\x30\x82\x40\0\0\xFF\x2F\0"s);

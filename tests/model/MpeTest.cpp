@@ -1,6 +1,5 @@
 // MIDI Polyphonic Expression in the keyboard model, checked on what both outputs receive.
 #include "interfaces/MidiMessage.h"
-#include "model/MpeVoiceAllocator.h"
 #include "support/KeyboardDoubles.h"
 
 #include <cstdio>
@@ -50,21 +49,6 @@ struct Mpe : testing::KeyboardDoubles {
     }
 };
 
-TEST(MpeExpressionTest, ChannelsGoFreeLongestFirstAndBendsScaleToFortyEightSemitones) {
-    MpeVoiceAllocator voices;
-    EXPECT_EQ(voices.allocate(60).channel, 1);
-    EXPECT_EQ(voices.allocate(62).channel, 2);
-    EXPECT_EQ(voices.release(60), 1);
-    EXPECT_EQ(voices.allocate(64).channel, 3); // 1 was freed last
-    for (std::uint8_t note = 0; note < 13; voices.allocate(note++)) {
-    }
-    const MpeVoiceAllocator::Allocation full = voices.allocate(100);
-    EXPECT_EQ(std::tuple(full.endedNote, full.channel), std::tuple(62, 2)); // the oldest
-    EXPECT_EQ(MpeExpression::bendValue(2), 8533);
-    EXPECT_EQ(std::tuple(MpeExpression::bendValue(-48), MpeExpression::bendValue(60)),
-              std::tuple(0, 16383));
-}
-
 TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneEachNoteGetsItsOwnChannelMovesCoalesce) {
     Mpe m;
     const Strings config = m.midi();
@@ -74,27 +58,36 @@ TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneEachNoteGetsItsOwnChannelMov
         (Strings{"b0 101 0", "b0 100 6", "b0 6 15", "b0 101 0", "b0 100 0", "b0 6 2", "b0 38 0"}));
     EXPECT_EQ(Strings(config.end() - 2, config.end()), (Strings{"bf 6 48", "bf 38 0"}));
     EXPECT_EQ(m.synth().size(), config.size() + 15); // and the instrument on 15 more channels
-    m.piano.expression().shape(60, 2, 0.5, {});
+    EXPECT_EQ(std::tuple(MpeExpression::bendValue(-48), MpeExpression::bendValue(60)),
+              std::tuple(0, 16383)); // 48 semitones at most either way
+    m.piano.expression().shape(60, 2, 0.5, 0.5);
     m.key(60, true);
     m.key(64, true);
-    const Strings two{"e1 8533", "b1 74 64", "d1 0 0", "91 60 127",
-                      "e2 8192", "b2 74 64", "d2 0 0", "92 64 127"};
+    const Strings two{"e1 8533", "b1 74 64", "d1 64 0", "91 60 127",
+                      "e2 8192", "b2 74 64", "d2 0 0",  "92 64 127"};
     EXPECT_EQ(std::tuple(m.midi(), m.synth()), std::tuple(two, two));
-    m.key(60, false);
+    m.key(60, false); // none left bent or pressed
     EXPECT_EQ(std::tuple(m.midi(), m.synth()),
-              std::tuple(Strings{"81 60 0", "e1 8192"}, Strings{"81 60 0"})); // none left bent
+              std::tuple(Strings{"81 60 0", "e1 8192", "d1 0 0"}, Strings{"81 60 0"}));
     int requests = 0;
     m.piano.expression().setFlushRequest([&requests] { ++requests; });
-    m.key(60, true);
+    m.key(60, true); // on channel 3, free longest: 1 was freed last
     m.midi();
     m.piano.expression().shape(60, 0.5, 0.0, 0.5);
     m.piano.expression().shape(60, 0.75, 1.0, 0.25);
     EXPECT_EQ(std::tuple(requests, m.midi()), std::tuple(1, Strings{}));
     m.piano.expression().flush();
     EXPECT_EQ(m.midi(), (Strings{"e3 8320", "b3 74 127", "d3 32 0"}));
-    m.piano.expression().shape(60, 0.75, 1.0, {});
+    m.piano.expression().shape(60, 0.75, 1.0, {}); // asks again; nothing changed, none invented
     m.piano.expression().flush();
-    EXPECT_EQ(m.midi(), Strings{}); // nothing changed, no pressure invented
+    EXPECT_EQ(std::tuple(requests, m.midi()), std::tuple(2, Strings{}));
+    // Sixteen keys: the 16th note takes the oldest's channel (64's), which ends first on both.
+    for (int note = 70; note < 84; m.key(note++, true)) {
+    }
+    const Strings stolen{"82 64 0", "e2 8192", "b2 74 64", "d2 0 0", "92 83 127"},
+        out = m.midi(), synth = m.synth();
+    EXPECT_EQ(std::tuple(Strings(out.end() - 5, out.end()), Strings(synth.end() - 5, synth.end())),
+              std::tuple(stolen, stolen));
 }
 
 TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRecentresAll) {

@@ -430,6 +430,14 @@ private:
         QCoreApplication::sendEvent(&window(), &event);
     }
     std::string computerKey() {
+        // Now and then a chord of two keys in three: with MPE on, the 16th note takes a channel
+        // from the oldest, which must end on both outputs.
+        if (uniform(0, 15) == 0 && !windowAway_) {
+            for (ScanCode code = 10; code <= 114; ++code) {
+                semitoneForScanCode(code) && uniform(0, 2) ? sendKey(code, true, false) : void();
+            }
+            return "a chord";
+        }
         ScanCode code = 0;
         while (!semitoneForScanCode(code = uniform(10, 114)) && code != 65 && code < 113) {
         }
@@ -468,8 +476,10 @@ private:
         }
         const auto [sender, channel, note] = hold;
         const auto c = std::uint8_t(channel), n = std::uint8_t(note);
+        // A note ends by a note-off, or from message 12 by a note-on of velocity 0.
+        const auto end = what < 12 ? ump::noteOffWord(n, c) : ump::noteOnWord(n, 0, c);
         receive(sender, what < 8    ? ump::noteOnWord(n, std::uint8_t(uniform(1, 127)), c)
-                        : what < 16 ? ump::noteOffWord(n, c)
+                        : what < 16 ? end
                         : what < 18 ? ump::controlChangeWord(64, (what & 1) * 127, c)
                         : what < 19 ? ump::midi1Word(0xC0 | c, n, 0)
                                     : 0);

@@ -25,6 +25,7 @@ struct AudioJournal {
     std::string output;                  // what describeOutput() says
     std::vector<std::string> soundFonts; // every loadSoundFont path, in order
     std::string unloadableFont;          // this path fails to load
+    double periodMilliseconds = 0;       // the audio period the synthesiser reports
 };
 
 class FakeSynthesizer : public Synthesizer {
@@ -64,6 +65,7 @@ public:
     }
     bool render(float*, float*, std::size_t) override { return false; }
     std::string describeOutput() const override { return journal_->output; }
+    double periodMilliseconds() const override { return journal_->periodMilliseconds; }
 
 private:
     void record(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {

@@ -257,7 +257,7 @@ TEST_F(PianoViewTest, VelocityFollowsThePlaceOnTheKeyAndThePressureOnlyWhenSwitc
 }
 
 // With MPE the pitch follows the keys' centres, black keys included, from where the press began;
-// a slide keeps its note and bends it, on the window and on the strip alike.
+// a slide keeps its note (as transposed when it began) and bends it, on the window and strip alike.
 TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
     for (const bool strip : {false, true}) {
         PianoView& v = makeView(strip, 3500, 100); // middle C's centre at 1775, D's at 1825
@@ -270,6 +270,7 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
         controller.setTranspose(strip ? 2 : 0); // the transposed note is the one bent
         controller.setExpression(true);
         strip ? v.touchesBegan({touch("f", TouchPhase::began, 1775)}) : v.mouseDown({1775, 10});
+        controller.setTranspose(0);
         strip ? v.touchesMoved({touch("f", TouchPhase::moved, 1825)}) : v.mouseDragged({1825, 10});
         EXPECT_TRUE(c.isPressed() && !controller.keys()[62].isPressed());
         controller.expression().flush();
@@ -278,7 +279,6 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
         strip ? v.touchesEnded({touch("f", TouchPhase::ended, 1825)}) : v.mouseUp({1825, 10});
         controller.setExpression(false);
     }
-    controller.setTranspose(0);
 }
 
 // Keeps the texts drawn and the rectangles filled in a colour neither grey 0.92 nor white.
