@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # MPE on the real program (Xvfb, openbox, private JACK): configuration at connection; a mouse slide
 # from middle C to D bends only its channel, to +2 semitones, heard going from 262 to 294 Hz; a
-# computer key held beside it sounds on a channel of its own.
+# computer key held beside it sounds on a channel of its own. The ninth click, on MIDI channel 10,
+# plays the piano, not a drum kit. A sender on "Tinkella In" ($2) bends, presses and retunes every
+# channel: its own only, and only until it goes, Esc, or Expression is switched off.
 set -u
 bin=$1
+sender=$2
 source "$(dirname "$0")/lib.sh"
 export XDG_CONFIG_HOME=$work/config
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -45,4 +48,39 @@ done)
 echo "last bend $bend on channel $ch; heard (Hz, every 0.2 s): $heard"
 echo "$heard" | awk '{for (i = 1; i <= NF; i++) {c = c || ($i > 259.0 && $i < 264.2)
   d = d || (c && $i > 290.7 && $i < 296.6)}} END {exit !d}' || fail "not heard going from 262 to 294 Hz"
+
+# Records what the command after $1 plays: true when its strongest frequency is middle C's (±1 %).
+take() {
+  xdotool windowactivate --sync "$piano" 2>/dev/null
+  jack_rec -f "$work/$1.wav" -d 2 -b 16 Tinkella:left Tinkella:right >/dev/null 2>&1 &
+  local recording=$! f && sleep 0.5 && "${@:2}" && wait "$recording"
+  f=$(sox "$work/$1.wav" -n remix 1 silence 1 0.005 2% trim 0 0.5 rate 4000 stat -freq 2>&1 |
+    awk '$1 > 100 && $1 < 1500 && $2 > m {m = $2; f = $1} END {print f + 0}')
+  echo "$1: strongest at $f Hz" && awk -v f="$f" 'BEGIN {exit !(f > 259 && f < 264.2)}'
+}
+click() { on_middle_c mousedown 1 sleep 0.6 mouseup 1; }
+# A sender ($1) on "Tinkella In", after Tinkella's MPE configuration; send() waits until lines left.
+open_sender() { exec 7> >("$sender" "Tinkella:Tinkella In" >"$work/$1.out" 2>&1) && out=$work/$1.out sent=0
+  pids+=($!) && wait_until 10 grep -qsx connected "$out" && sleep 0.5 || fail "$1 did not connect"; }
+send() { printf '%s\n' "$@" >&7 && sent=$((sent + $#)) && wait_until 10 eval '[ "$(grep -c ^sent "$out")" -ge $sent ]'; }
+note() { send "9$1 3c 7f" && sleep 0.6 && send "8$1 3c 00"; }
+# On every channel: bend range (RPN 0) 2, coarse (2) and fine tuning (1) up, a tuning program (3).
+retune() { for c in 0 1 2 3 4 5 6 7 8 9 a b c d e f; do send "b$c 65 00" "b$c 64 00" "b$c 06 02" \
+  "b$c 64 02" "b$c 06 4c" "b$c 64 01" "b$c 26 7f" "b$c 06 7f" "b$c 64 03" "b$c 06 05"; done; }
+
+piano=$window && wait_until 10 find_window '^Settings$' || fail "settings panel not shown"
+for _ in $(seq 15); do grep -q ": 98 3c 7f" "$work/dump.log" && break; click; done
+take ninth click && seen ": 99 3c 7f" || fail "the ninth note (MIDI channel 10) is not the piano's middle C"
+open_sender first && retune
+take player-retuned click || fail "the sender's tunings reached the player's middle C"
+exec 7>&- && wait_until 10 eval '! jack_lsp | grep -q midi_send' && sleep 0.5 && open_sender second
+take after-sender note 1 || fail "a sender's tunings outlived it"
+retune && xdotool windowactivate --sync "$piano" key Escape && sleep 0.5
+take after-esc note 1 || fail "a sender's tunings outlived Esc"
+send "e0 00 00" "d0 7f" && read -r x y _ < <(geometry "$window") # Keyboard tab, Expression: Off
+xdotool mousemove $((x + 225)) $((y + 38)) click 1 sleep 0.5 mousemove $((x + 265)) $((y + 69)) \
+  click 1 sleep 0.5 key Up Return && sleep 0.5
+grep -q "^expression=off" "$XDG_CONFIG_HOME/Quorvin/Tinkella.conf" || fail "Expression not switched off"
+take mpe-off click || fail "the sender's bend reached the player's middle C"
+take sender-mpe-off note 0 || fail "the sender's bend outlived switching MPE off"
 echo "PASS"
