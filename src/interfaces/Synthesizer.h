@@ -13,9 +13,16 @@ namespace tinkella {
 // returns at once: the messages reach the audio thread through a queue that never drops a
 // note-off or a controller 64, 120 or 123, and are heard in the next buffer the output plays.
 //
-// channel 0..15, note, velocity, controller, value and program 0..127.
+// channel 0..31: two sets of 16 MIDI channels, as behind two MIDI ports; note, velocity,
+// controller, value and program 0..127. Every channel starts melodic at bank 0 and program 0, its
+// bend centred, no pressure, no tuning, and a bend range (registered parameter 0) of 2 semitones
+// on the first channel of each 16 and of 48 on the others, ready for an MPE zone. Registered
+// parameters 0, 1 and 2 (bend range, fine and coarse tuning) are applied; other registered and
+// non-registered parameters may be ignored.
 class Synthesizer {
 public:
+    static constexpr std::uint8_t channelCount = 32;
+
     virtual ~Synthesizer() = default;
 
     virtual void noteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) = 0;

@@ -20,7 +20,14 @@ bool IncomingNotes::senderGone(MidiSender sender) {
     };
     std::erase_if(pedals_, [&gone](const auto& pedal) { return gone(pedal.first); });
     sound_.setSustain(isSustaining(), midiIn);
-    return release([&gone](const Hold& h) { return gone(h.sender); });
+    const bool changed = release([&gone](const Hold& h) { return gone(h.sender); });
+    std::uint16_t shaped = 0;
+    std::erase_if(shaped_, [&](const auto& channels) {
+        shaped |= gone(channels.first) ? channels.second : 0;
+        return gone(channels.first);
+    });
+    sound_.restoreChannels(midiIn, shaped);
+    return changed;
 }
 
 bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
@@ -39,22 +46,21 @@ bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::s
     case ump::noteOffStatus:
         return unhold(h);
     case ump::programChangeStatus:
-        sound_.setInstrument(data1 + 1);
+        // On every channel of the MIDI input per channel, otherwise on the first.
+        sound_.programChange(data1, midiIn);
+        shaped_[sender] |= perChannel_ ? 0xFFFF : 1;
         return false;
     case ump::pitchBendStatus:
     case ump::channelPressureStatus:
-        if (perChannel_) {
-            sound_.channelMessage(status, data1, data2);
-        }
+        shape(sender, status, data1, data2);
         return false;
     case ump::controlChangeStatus:
         // Timbre, and the parameter numbers and data entry by which a controller sets its bend
-        // range (RPN 0).
-        if (perChannel_ &&
-            (data1 == ump::timbreController || data1 == ump::dataEntryMsbController ||
-             data1 == ump::dataEntryLsbController || data1 == ump::parameterLsbController ||
-             data1 == ump::parameterMsbController)) {
-            sound_.channelMessage(status, data1, data2);
+        // range and tuning (RPN 0, 1 and 2) on its own channels.
+        if (data1 == ump::timbreController || data1 == ump::dataEntryMsbController ||
+            data1 == ump::dataEntryLsbController || data1 == ump::parameterLsbController ||
+            data1 == ump::parameterMsbController) {
+            shape(sender, status, data1, data2);
         }
         if (data1 == ump::sustainController) {
             setPedal({sender, channel}, data2 >= pedalDownFrom);
@@ -66,6 +72,14 @@ bool IncomingNotes::receive(MidiSender sender, const std::uint8_t* bytes, std::s
         return false;
     default:
         return false;
+    }
+}
+
+void IncomingNotes::shape(MidiSender sender, std::uint8_t status, std::uint8_t data1,
+                          std::uint8_t data2) {
+    if (perChannel_) {
+        sound_.channelMessage(status, data1, data2, midiIn);
+        shaped_[sender] |= static_cast<std::uint16_t>(1U << (status & 0x0FU));
     }
 }
 
@@ -117,6 +131,7 @@ void IncomingNotes::forget() {
     holds_.clear();
     holdCount_.fill(0);
     pedals_.clear();
+    shaped_.clear();
     for (PianoKey& key : keys_) {
         key.isHeldByMidiIn = false;
     }

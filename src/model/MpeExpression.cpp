@@ -179,6 +179,7 @@ void MpeExpression::panic() {
         midi_.controlChange(ump::allSoundOffController, 0, channel);
         midi_.controlChange(ump::allNotesOffController, 0, channel);
         midi_.pitchBend(bendCentre, channel);
+        midi_.channelPressure(0, channel);
     }
 }
 

@@ -62,7 +62,7 @@ public:
     // Runs when a value starts waiting for flush(), once until flush() runs.
     void setFlushRequest(std::function<void()> request) { flushRequest_ = std::move(request); }
     // Ends every note this object started on the MIDI output and, for each member channel, sends
-    // All Sound Off, All Notes Off and a centred pitch bend. The caller silences the
+    // All Sound Off, All Notes Off, a centred pitch bend and pressure 0. The caller silences the
     // synthesiser.
     void panic();
 

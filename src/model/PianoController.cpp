@@ -115,6 +115,8 @@ void PianoController::setExpression(bool mpe) {
     }
     endCurrentNotes();
     endIncomingNotes();
+    // The surfaces' channels left bent or pressed by notes that ended go back to rest too.
+    soundController_->restoreChannels(SoundController::Holder::surfaces);
     incoming_.setPerChannel(mpe);
     expression_.setOn(mpe);
     updatePlayingNotesFromPressedKeys();

@@ -96,8 +96,9 @@ public:
     // transposition); a key beyond MIDI's range shapes nothing. Values as MpeExpression::shape.
     void shapeExpression(const PianoKey& key, double bendSemitones, std::optional<double> along,
                          std::optional<double> pressure);
-    // Switches it, ending every note first (the surfaces' and the MIDI input's); held keys then
-    // sound again in the new way.
+    // Switches it, ending every note first (the surfaces' and the MIDI input's) and bringing the
+    // synthesiser's channels back to Tinkella's own configuration; held keys then sound again in
+    // the new way.
     void setExpression(bool mpe);
 
     // Stops everything, whatever the state: clears every pressed flag, the keys held by the

@@ -215,22 +215,21 @@ void MIDIOutput::setEnabled(bool enabled) {
 }
 
 void MIDIOutput::endStartedNotes() {
-    // Copied first: each note-off removes its own entry.
-    const std::vector<std::pair<std::uint8_t, std::uint8_t>> notes(startedNotes_.begin(),
-                                                                   startedNotes_.end());
-    for (const auto& [channel, note] : notes) {
+    // Copied first: each message sent removes its own entry.
+    for (const auto& [channel, note] : std::vector(startedNotes_.begin(), startedNotes_.end())) {
         noteOff(note, channel);
     }
     startedNotes_.clear();
-    const std::vector<std::uint8_t> sustaining(sustainingChannels_.begin(),
-                                               sustainingChannels_.end());
-    for (std::uint8_t channel : sustaining) {
+    for (std::uint8_t channel :
+         std::vector(sustainingChannels_.begin(), sustainingChannels_.end())) {
         controlChange(ump::sustainController, 0, channel);
     }
     sustainingChannels_.clear();
-    const std::vector<std::uint8_t> bent(bentChannels_.begin(), bentChannels_.end());
-    for (std::uint8_t channel : bent) {
+    for (std::uint8_t channel : std::vector(bentChannels_.begin(), bentChannels_.end())) {
         pitchBend(bendCentre, channel);
+    }
+    for (std::uint8_t channel : std::vector(pressedChannels_.begin(), pressedChannels_.end())) {
+        channelPressure(0, channel);
     }
 }
 
@@ -384,10 +383,11 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
         } else if (data1 == ump::sustainController) {
             sustainingChannels_.erase(channel);
         }
-    } else if ((status & 0xF0) == pitchBendStatus && (data1 | data2 << 7) != bendCentre) {
-        bentChannels_.insert(channel);
-    } else if ((status & 0xF0) == pitchBendStatus) {
-        bentChannels_.erase(channel);
+    } else if ((status & 0xF0) == pitchBendStatus || (status & 0xF0) == channelPressureStatus) {
+        const bool bend = (status & 0xF0) == pitchBendStatus;
+        std::set<std::uint8_t>& away = bend ? bentChannels_ : pressedChannels_;
+        (bend ? (data1 | data2 << 7) != bendCentre : data1 != 0) ? void(away.insert(channel))
+                                                                 : void(away.erase(channel));
     } else if ((status & 0xF0) == ump::noteOnStatus && data2 != 0) {
         startedNotes_.insert(key);
     } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
@@ -426,6 +426,7 @@ void MIDIOutput::changed(MidiChange change) {
         startedNotes_.clear();
         sustainingChannels_.clear();
         bentChannels_.clear();
+        pressedChannels_.clear();
         senderGone(0);
         error("the " + port_->displayName() +
               " has gone away \u2014 MIDI and sound on it wait for it to come back");

@@ -64,8 +64,9 @@ public:
     // False before the source is published, and while the MIDI system is gone.
     bool isAvailable() const { return isAvailable_; }
     bool isEnabled() const { return isEnabled_; }
-    // Switching off first ends every note this output started and has not ended and lifts a
-    // sustain it put down, so no note is left sounding in the programs that listen.
+    // Switching off first ends every note this output started and has not ended, lifts a sustain
+    // it put down and recentres and releases the channels it bent or pressed, so no note is left
+    // sounding, bent or pressed in the programs that listen.
     void setEnabled(bool enabled);
 
     // Notes above 127 are refused with an error line. channel: its low four bits are sent.
@@ -155,8 +156,10 @@ private:
     std::set<std::pair<std::uint8_t, std::uint8_t>> startedNotes_;
     // Channels (0..15) whose last accepted sustain message put the pedal down.
     std::set<std::uint8_t> sustainingChannels_;
-    // Channels (0..15) whose last accepted pitch bend was away from the centre.
+    // Channels (0..15) whose last accepted pitch bend was away from the centre, and those whose
+    // last accepted channel pressure was not 0.
     std::set<std::uint8_t> bentChannels_;
+    std::set<std::uint8_t> pressedChannels_;
 };
 
 } // namespace tinkella

@@ -23,7 +23,7 @@ using ump::pitchBendStatus;
 using ump::programChangeStatus;
 using ump::sustainController;
 constexpr std::uint32_t bendCentre = 8192;
-constexpr std::uint32_t bankSelectMSB = 0;
+constexpr std::uint8_t bankSelectMSB = 0;
 constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 constexpr std::size_t mostWaiting = 256;
@@ -188,11 +188,15 @@ void SoundController::reportUnavailable(const std::string& failure) {
     std::fputs(line.c_str(), stderr);
 }
 
-SoundController::SoundController(const SynthesizerOpener& open) : pending_(true) {
+SoundController::SoundController(const SynthesizerOpener& open) : SoundController(Pending{}) {
     attach(SoundController::open(open));
 }
 
-SoundController::SoundController(Pending) : pending_(true) {}
+SoundController::SoundController(Pending) : pending_(true) {
+    for (auto& notes : noteChannels_) {
+        notes.fill(-1);
+    }
+}
 
 void SoundController::attach(Opened opened) {
     if (!pending_) {
@@ -220,10 +224,12 @@ void SoundController::attachSynthesizer(Opened opened) {
         return;
     }
     synthUnit_ = std::move(opened.synthesizer);
-    send(controlChangeStatus | midiChannelInUse_, bankSelectMSB, 0);
-    send(programChangeStatus | midiChannelInUse_, 0, 0);
+    // What the synthesiser starts with anyway, so the channels' record stays as it is.
+    const auto channel = static_cast<std::uint8_t>(midiChannelInUse_);
+    dispatch({channel, controlChangeStatus, bankSelectMSB, 0});
+    dispatch({channel, programChangeStatus, 0, 0});
     for (const Message& message : waiting) {
-        send(message.status, message.data1, message.data2);
+        dispatch(message);
     }
     if (const std::string output = synthUnit_->describeOutput(); !output.empty()) {
         std::fputs(("Tinkella: " + escapedForLog(output) + "\n").c_str(), stderr);
@@ -232,47 +238,55 @@ void SoundController::attachSynthesizer(Opened opened) {
 
 SoundController::~SoundController() = default;
 
-void SoundController::send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-    if (pending_) {
-        // A long wait must still fit the synthesiser's event queue: beyond a few hundred messages,
-        // a note-off drops its waiting note-on instead of following it.
-        if (waiting_.size() >= mostWaiting && (status & 0xF0) == noteOffStatus) {
-            const auto last =
-                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Message& m) {
-                    return (m.status & 0xF0) <= noteOnStatus && m.data1 == data1;
-                });
-            if (last != waiting_.rend() && last->status == (noteOnStatus | (status & 0x0F))) {
-                waiting_.erase(std::next(last).base());
-                return;
-            }
+void SoundController::send(std::uint32_t channel, std::uint32_t status, std::uint32_t data1,
+                           std::uint32_t data2) {
+    const Message message{static_cast<std::uint8_t>(channel), static_cast<std::uint8_t>(status),
+                          static_cast<std::uint8_t>(data1 & 0x7F),
+                          static_cast<std::uint8_t>(data2 & 0x7F)};
+    settings_.sent(message);
+    if (!pending_) {
+        dispatch(message);
+        return;
+    }
+    // A long wait must still fit the synthesiser's event queue: beyond a few hundred messages,
+    // a note-off drops its waiting note-on instead of following it.
+    if (waiting_.size() >= mostWaiting && status == noteOffStatus) {
+        const auto last = std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Message& m) {
+            return m.status <= noteOnStatus && m.data1 == data1;
+        });
+        if (last != waiting_.rend() && last->status == noteOnStatus && last->channel == channel) {
+            waiting_.erase(std::next(last).base());
+            return;
         }
-        waiting_.push_back({status, data1, data2});
-    } else if (synthUnit_) {
-        const auto channel = static_cast<std::uint8_t>(status & 0x0F);
-        const auto d1 = static_cast<std::uint8_t>(data1);
-        const auto d2 = static_cast<std::uint8_t>(data2);
-        switch (status & 0xF0) {
-        case noteOnStatus:
-            synthUnit_->noteOn(channel, d1, d2);
-            break;
-        case noteOffStatus:
-            synthUnit_->noteOff(channel, d1);
-            break;
-        case controlChangeStatus:
-            synthUnit_->controlChange(channel, d1, d2);
-            break;
-        case programChangeStatus:
-            synthUnit_->programChange(channel, d1);
-            break;
-        case pitchBendStatus:
-            synthUnit_->pitchBend(channel, static_cast<std::uint16_t>(d1 | (d2 << 7)));
-            break;
-        case channelPressureStatus:
-            synthUnit_->channelPressure(channel, d1);
-            break;
-        default:
-            break;
-        }
+    }
+    waiting_.push_back(message);
+}
+
+void SoundController::dispatch(const Message& m) {
+    if (!synthUnit_) {
+        return;
+    }
+    switch (m.status) {
+    case noteOnStatus:
+        synthUnit_->noteOn(m.channel, m.data1, m.data2);
+        break;
+    case noteOffStatus:
+        synthUnit_->noteOff(m.channel, m.data1);
+        break;
+    case controlChangeStatus:
+        synthUnit_->controlChange(m.channel, m.data1, m.data2);
+        break;
+    case programChangeStatus:
+        synthUnit_->programChange(m.channel, m.data1);
+        break;
+    case pitchBendStatus:
+        synthUnit_->pitchBend(m.channel, static_cast<std::uint16_t>(m.data1 | (m.data2 << 7)));
+        break;
+    case channelPressureStatus:
+        synthUnit_->channelPressure(m.channel, m.data1);
+        break;
+    default:
+        break;
     }
 }
 
@@ -283,45 +297,51 @@ void SoundController::setMuted(bool muted) {
     isMuted_ = muted;
 }
 
-void SoundController::endAllNotes() {
-    for (std::uint32_t note : soundingNotes_) {
-        send(noteOffStatus | noteChannels_[note], note, 0);
+void SoundController::endNotes(Holder holder) {
+    for (std::uint32_t note = 0; note <= highestMidiNote; ++note) {
+        endNote(note, holder);
     }
-    soundingNotes_.clear();
-    noteHolders_.fill(0);
-    if (isSustaining()) {
-        for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
-            send(controlChangeStatus | channel, allSoundOffController, 0);
+}
+
+void SoundController::endAllNotes() {
+    for (Holder holder : {Holder::surfaces, Holder::midiIn}) {
+        endNotes(holder);
+        for (std::uint32_t channel = 0; pedals_[index(holder)] && channel < channelsInUse();
+             ++channel) {
+            send(channelOf(holder, channel), controlChangeStatus, allSoundOffController, 0);
         }
     }
 }
 
 void SoundController::setSustain(bool down, Holder holder) {
-    const bool before = isSustaining();
-    const auto bit = static_cast<std::uint8_t>(holder);
-    pedalHolders_ = down ? pedalHolders_ | bit : pedalHolders_ & ~bit;
-    if (isSustaining() != before) {
-        for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
-            send(controlChangeStatus | channel, sustainController, down ? pedalDown : 0);
-        }
+    bool& pedal = pedals_[index(holder)];
+    if (pedal == down) {
+        return;
+    }
+    pedal = down;
+    for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
+        send(channelOf(holder, channel), controlChangeStatus, sustainController,
+             down ? pedalDown : 0);
     }
 }
 
 void SoundController::silence() {
-    for (std::uint32_t note : soundingNotes_) {
-        send(noteOffStatus | noteChannels_[note], note, 0);
-    }
-    soundingNotes_.clear();
-    noteHolders_.fill(0);
-    pedalHolders_ = 0;
-    for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
-        send(controlChangeStatus | channel, sustainController, 0);
-        send(controlChangeStatus | channel, allSoundOffController, 0);
-        send(controlChangeStatus | channel, allNotesOffController, 0);
-        if (memberChannels_) {
-            send(pitchBendStatus | channel, bendCentre & 0x7F, bendCentre >> 7);
+    endNotes(Holder::surfaces);
+    endNotes(Holder::midiIn);
+    pedals_.fill(false);
+    for (Holder holder : {Holder::surfaces, Holder::midiIn}) {
+        for (std::uint32_t c = 0; c < channelsInUse(); ++c) {
+            const std::uint32_t channel = channelOf(holder, c);
+            send(channel, controlChangeStatus, sustainController, 0);
+            send(channel, controlChangeStatus, allSoundOffController, 0);
+            send(channel, controlChangeStatus, allNotesOffController, 0);
+            if (memberChannels_) {
+                send(channel, pitchBendStatus, bendCentre & 0x7F, bendCentre >> 7);
+            }
         }
     }
+    restoreChannels(Holder::surfaces);
+    restoreChannels(Holder::midiIn);
 }
 
 void SoundController::setMemberChannels(bool all) {
@@ -330,14 +350,28 @@ void SoundController::setMemberChannels(bool all) {
     }
     memberChannels_ = all;
     for (std::uint32_t channel = 1; all && channel < channelsInUse(); ++channel) {
-        send(programChangeStatus | channel, program_, 0);
+        send(channel, programChangeStatus, program_, 0);
     }
 }
 
-void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                                     Holder holder) {
     const std::uint32_t kind = status & 0xF0U;
     if (kind == pitchBendStatus || kind == channelPressureStatus || kind == controlChangeStatus) {
-        send(status, data1 & 0x7FU, data2 & 0x7FU);
+        send(channelOf(holder, status), kind, data1, data2);
+    }
+}
+
+void SoundController::restoreChannels(Holder holder, std::uint16_t channels) {
+    for (std::uint32_t channel = 0; channel < 16; ++channel) {
+        if ((channels >> channel & 1U) == 0) {
+            continue;
+        }
+        for (const Message& m :
+             settings_.restore(static_cast<std::uint8_t>(channelOf(holder, channel)),
+                               static_cast<std::uint8_t>(program_))) {
+            send(m.channel, m.status, m.data1, m.data2);
+        }
     }
 }
 
@@ -346,8 +380,14 @@ void SoundController::setInstrument(int programNumber) {
         return;
     }
     program_ = static_cast<std::uint32_t>(programNumber - 1);
+    for (std::uint32_t channel = 0; channel < ChannelSettings::channelCount; ++channel) {
+        send(channel, programChangeStatus, program_, 0);
+    }
+}
+
+void SoundController::programChange(std::uint8_t program, Holder holder) {
     for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
-        send(programChangeStatus | channel, program_, 0);
+        send(channelOf(holder, channel), programChangeStatus, program, 0);
     }
 }
 
@@ -365,24 +405,23 @@ void SoundController::playNote(std::uint32_t noteNum, Holder holder, std::uint32
     if (noteNum > highestMidiNote || isMuted_) {
         return;
     }
-    std::uint8_t& holders = noteHolders_[noteNum];
-    if (holders == 0) {
-        noteChannels_[noteNum] = channel & 0x0F;
-        send(noteOnStatus | noteChannels_[noteNum], noteNum,
+    std::int8_t& sounding = noteChannels_[index(holder)][noteNum];
+    if (sounding < 0) {
+        sounding = static_cast<std::int8_t>(channelOf(holder, channel));
+        send(static_cast<std::uint32_t>(sounding), noteOnStatus, noteNum,
              std::clamp<std::uint32_t>(velocity, 1, 127));
         soundingNotes_.insert(noteNum);
     }
-    holders |= static_cast<std::uint8_t>(holder);
 }
 
 void SoundController::endNote(std::uint32_t noteNum, Holder holder) {
-    const auto bit = static_cast<std::uint8_t>(holder);
-    if (noteNum > highestMidiNote || (noteHolders_[noteNum] & bit) == 0) {
+    const std::size_t side = index(holder);
+    if (noteNum > highestMidiNote || noteChannels_[side][noteNum] < 0) {
         return;
     }
-    noteHolders_[noteNum] &= static_cast<std::uint8_t>(~bit);
-    if (noteHolders_[noteNum] == 0) {
-        send(noteOffStatus | noteChannels_[noteNum], noteNum, 0);
+    const std::int8_t channel = std::exchange(noteChannels_[side][noteNum], -1);
+    send(static_cast<std::uint32_t>(channel), noteOffStatus, noteNum, 0);
+    if (noteChannels_[1 - side][noteNum] < 0) {
         soundingNotes_.erase(noteNum);
     }
 }

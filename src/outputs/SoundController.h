@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interfaces/Synthesizer.h"
+#include "outputs/ChannelSettings.h"
 
 #include <array>
 #include <cstdint>
@@ -13,15 +14,15 @@
 
 namespace tinkella {
 
-// The built-in General MIDI synthesiser, played on the first channel, behind note start, note
-// end, mute and program change. Keeps its own record of the notes it started and of who holds
-// each. Main thread only.
+// The built-in General MIDI synthesiser, played by two holders on channels of their own, behind
+// note start, note end, mute and program change. Keeps its own record of the notes it started,
+// of who holds each, and of what shapes each channel (ChannelSettings). Main thread only.
 class SoundController {
 public:
-    // Who holds a note or the sustain pedal: the program's own surfaces, or the MIDI input. A
-    // note sounds (one voice) while either holds it and ends when the last one lets go, and the
-    // pedal stays down while either holds it, so neither cuts the other off.
-    enum class Holder : std::uint8_t { surfaces = 1, midiIn = 2 };
+    // Who plays: the program's own surfaces, on the synthesiser's first 16 channels, or the MIDI
+    // input, on the other 16. Each has its own notes, pedal and channel settings, so that neither
+    // ends, holds, bends or retunes what the other plays.
+    enum class Holder : std::uint8_t { surfaces = 0, midiIn = 1 };
 
     // 129 entries: 0 is absent, n (1..128) is the General MIDI Level 1 name of program n.
     using InstrumentTable = std::array<std::optional<std::string>, 129>;
@@ -50,42 +51,53 @@ public:
     bool isMuted() const { return isMuted_; }
     // The synthesiser every message goes to; null while pending or when none opened.
     Synthesizer* synthUnit() const { return synthUnit_.get(); }
+    // The notes either holder sounds.
     std::size_t soundingNoteCount() const { return soundingNotes_.size(); }
     const std::set<std::uint32_t>& soundingNotes() const { return soundingNotes_; }
 
     // Muting ends every sounding note first; unmuting starts nothing.
     void setMuted(bool muted);
-    // Ends every sounding note; with the sustain down, also the notes it holds (All Sound Off).
+    // Ends every sounding note; with a holder's sustain down, also the notes it holds there
+    // (All Sound Off).
     void endAllNotes();
-    // Sustain pedal (controller 64, 127 down / 0 up) for one holder, sent whenever the combined
-    // state changes, muted or not: notes ended while it is down ring on until it goes up.
+    // Sustain pedal (controller 64, 127 down / 0 up) of one holder, sent to its channels whenever
+    // it changes, muted or not: its notes ended while it is down ring on until it goes up.
     void setSustain(bool down, Holder holder = Holder::surfaces);
-    bool isSustaining() const { return pedalHolders_ != 0; }
-    // Silences at once whatever sounds: a note-off for each sounding note, sustain up, then
-    // All Sound Off and All Notes Off.
+    bool isSustaining() const { return pedals_[0] || pedals_[1]; }
+    // Silences at once whatever sounds: a note-off for each sounding note, then for each holder
+    // sustain up, All Sound Off and All Notes Off, and every channel goes back to Tinkella's own
+    // configuration (restoreChannels()).
     void silence();
-    // programNumber 1..128 sends program change programNumber - 1; other values are ignored.
+    // Tinkella's instrument: programNumber 1..128 sends program change programNumber - 1 to
+    // every channel; other values are ignored.
     void setInstrument(int programNumber);
+    // A program change (0..127) of holder's own, on its channels in use, until they are restored.
+    void programChange(std::uint8_t program, Holder holder);
     // Replaces the sound font with the file at path (empty: the system's General MIDI font);
     // the instrument stays, whatever sounds is cut. done runs on the main thread, perhaps at
     // once, with empty on success, otherwise one line saying why, with the previous font still
     // in use. A later call supersedes one not yet done: its done never runs.
     void loadSoundFont(const std::string& path, std::function<void(const std::string& error)> done);
-    // Notes above 127 are ignored; a muted synthesiser starts nothing. A note some other holder
-    // already sounds is only marked as held by this one too. velocity: 1..127.
-    // channel: where the note starts (0..15); it ends there too.
+    // Notes above 127 are ignored; a muted synthesiser starts nothing, nor does a note the
+    // holder already sounds. velocity: 1..127. channel: the holder's channel where the note
+    // starts (0..15); it ends there too.
     void playNote(std::uint32_t noteNum, Holder holder = Holder::surfaces,
                   std::uint32_t velocity = 127, std::uint8_t channel = 0);
-    // Lets go of a note for holder; it ends when no holder is left.
     void endNote(std::uint32_t noteNum, Holder holder = Holder::surfaces);
 
-    // Whether every channel plays: the instrument, the pedal and silence() then reach all 16
-    // channels, silence() also centring their pitch bends. Switching on sends the instrument
-    // to every channel.
+    // Whether every channel plays: the pedal, programChange() and silence() then reach all 16
+    // channels of each holder, silence() also centring their pitch bends. Switching on sends
+    // the instrument to the surfaces' channels.
     void setMemberChannels(bool all);
-    // A pitch bend (0xE0), channel pressure (0xD0) or control change (0xB0) as it stands, for
-    // the notes of its channel; other messages are ignored. Sent muted or not.
-    void channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // A pitch bend (0xE0), channel pressure (0xD0) or control change (0xB0) as it stands, on
+    // holder's channel (the status's low four bits), for the notes there; other messages are
+    // ignored. Sent muted or not.
+    void channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                        Holder holder = Holder::surfaces);
+    // Brings holder's channels whose bits are set (bit n: its channel n) back to Tinkella's own
+    // configuration: bend centred, pressure 0, timbre 64, the bend range of an MPE zone's manager
+    // or member, no tuning, and the instrument. Sends only what differs.
+    void restoreChannels(Holder holder, std::uint16_t channels = 0xFFFF);
 
     // A pending controller's synthesiser, made by open(): bank 0 and program 0 go first, then
     // the messages that waited, so a note played and let go before sounds briefly; then the
@@ -99,27 +111,37 @@ public:
     bool isPending() const { return pending_; }
 
 private:
+    using Message = ChannelSettings::Message;
+
     void attachSynthesizer(Opened opened);
-    void send(std::uint32_t status, std::uint32_t data1, std::uint32_t data2);
+    // channel 0..31; status: the message's kind.
+    void send(std::uint32_t channel, std::uint32_t status, std::uint32_t data1,
+              std::uint32_t data2);
+    void dispatch(const Message& message);
+    void endNotes(Holder holder);
     static void reportUnavailable(const std::string& failure);
 
-    // The channels the pedal, the instrument and silence() reach: 1, or 16 with member channels.
+    static std::size_t index(Holder holder) { return static_cast<std::size_t>(holder); }
+    // The synthesiser's channel of holder's channel 0..15.
+    static std::uint32_t channelOf(Holder holder, std::uint32_t channel) {
+        return (holder == Holder::midiIn ? 16U : 0U) + (channel & 0x0F);
+    }
+    // The channels of each holder the pedal, programChange() and silence() reach: 1, or 16 with
+    // member channels.
     std::uint32_t channelsInUse() const { return memberChannels_ ? 16 : 1; }
 
     std::uint32_t midiChannelInUse_ = 0;
     bool memberChannels_ = false;
-    std::uint32_t program_ = 0;                    // 0..127, the last program sent
-    std::array<std::uint8_t, 128> noteChannels_{}; // where each sounding note started
-    std::unique_ptr<Synthesizer> synthUnit_;       // runs until the controller goes
+    std::uint32_t program_ = 0;              // 0..127, Tinkella's instrument
+    std::unique_ptr<Synthesizer> synthUnit_; // runs until the controller goes
     bool isMuted_ = false;
-    std::uint8_t pedalHolders_ = 0;               // Holder bits
-    std::array<std::uint8_t, 128> noteHolders_{}; // Holder bits per note
-    std::set<std::uint32_t> soundingNotes_;       // notes with a holder
+    std::array<bool, 2> pedals_{}; // by index(holder)
+    // By index(holder) and note: the synthesiser's channel where the note sounds, or -1.
+    std::array<std::array<std::int8_t, 128>, 2> noteChannels_;
+    std::set<std::uint32_t> soundingNotes_;
+    ChannelSettings settings_;
     bool pending_ = false;
     std::vector<std::function<void()>> whenAttached_;
-    struct Message {
-        std::uint32_t status, data1, data2;
-    };
     std::vector<Message> waiting_; // while pending, in the order sent
 };
 

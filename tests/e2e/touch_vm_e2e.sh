@@ -111,4 +111,14 @@ hard=$(velocity 255) && soft=$(velocity 64) || fail "X11: no velocity read at $S
 echo "touch-vm: middle C at velocity $hard, $soft lighter"
 [ "$soft" -lt "$hard" ] || fail "X11: velocity $soft under a light finger, $hard under a firm one"
 unplugged pressure "down 0 $(slot 46 $strip 15); down 1 $(slot 47 $strip 15)" "+79 +81"
+# MPE: MIDI switched off under a finger pressing middle C leaves the listener no note, no pressure.
+kill "$app_pid" && wait "$app_pid"; plug held-pressure --pressure && mkdir -p "$work/held/Quorvin" || fail "no screen"
+printf '[General]\nexpression=mpe\n' >"$work/held/Quorvin/Tinkella.conf"
+XDG_CONFIG_HOME=$work/held start_app held --audio=none --midi=jack
+published held && connect_dump "$work/held.log" && wait_until 30 find_window '^Settings$' || fail "X11 MPE"
+read -r x y _ <<<"$(geometry "$window")" && mark && finger held-pressure "down 0 $(slot 35 $strip 15)" "+60"
+since() { tail -n +$((marked + 1)) "$work/dump.log" | grep -A9 "$1" | grep -q "$2"; }
+since ": e. " ": d. [1-7]" && xdotool mousemove $((x + 100)) $((y + 340)) click 1 && wait_until 20 played "+60 -60" &&
+  wait_until 5 since ": 8. 3c" ": d. 00" ||
+  fail "X11 MPE: pressure, then MIDI switched off mid-note: '$played'"
 echo "PASS"

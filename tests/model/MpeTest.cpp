@@ -44,8 +44,9 @@ struct Mpe : testing::KeyboardDoubles {
             return describe(ump::statusByte(w), ump::data1(w), ump::data2(w));
         });
     }
-    Strings synth() {
-        return take(journal->steps, [](const auto& s) { return describe(s.a, s.b, s.c); });
+    Strings synth() { // "in ..." on the MIDI input's channels
+        return take(journal->steps,
+                    [](const auto& s) { return (s.port ? "in " : "") + describe(s.a, s.b, s.c); });
     }
 };
 
@@ -99,11 +100,12 @@ TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRe
     m.piano.setExpression(true);
     EXPECT_EQ(m.midi().front(), "80 60 0");
     m.synth();
-    // An MPE controller at the MIDI input sounds on its own channel; nothing of it is sent on.
+    // An MPE controller at the MIDI input sounds on its own channel, apart from the player's;
+    // nothing of it is sent on.
     m.midiPort->receive(1, ump::noteOnWord(62, 90, 3));
     m.midiPort->receive(1, ump::midi1Word(0xE3, 0, 80));
     EXPECT_EQ(std::tuple(m.synth(), m.midi()),
-              std::tuple(Strings{"93 62 90", "e3 10240"}, Strings{}));
+              std::tuple(Strings{"in 93 62 90", "in e3 10240"}, Strings{}));
     m.piano.panic();
     const Strings out = m.midi(), synth = m.synth();
     EXPECT_EQ(out.front(), "81 60 0");

@@ -33,6 +33,7 @@
 #include <QTouchEvent>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
@@ -70,12 +71,38 @@ bool includes(const Notes& big, const Notes& small) {
     return std::includes(big.begin(), big.end(), small.begin(), small.end());
 }
 
-// What a listener on the far side of an output holds, per channel and note, and how far each
-// channel is bent; while the first channel's pedal is down, ended notes ring on. A count above one
+// A channel's program, pressure and pitch as FluidSynth reads messages (data entry takes the last
+// LSB along).
+struct ChannelModel {
+    int range = -1, bend = 8192, fine = 8192, coarse = 64, program = 0, pressure = 0, cc[128] = {};
+    void receive(std::uint32_t kind, std::uint32_t d1, std::uint32_t d2) {
+        const int v = static_cast<int>(d2), parameter = cc[100];
+        if (kind == 0xE0) {
+            bend = static_cast<int>(d1) | v << 7;
+        } else if (kind == 0xD0 || kind == 0xC0) {
+            (kind == 0xD0 ? pressure : program) = static_cast<int>(d1);
+        } else if (kind == 0xB0 && d1 == 6 && cc[101] == 0 && parameter <= 2) {
+            int& value = parameter == 0 ? range : parameter == 1 ? fine : coarse;
+            value = parameter == 1 ? v * 128 + cc[38] : v;
+        } else if (kind == 0xB0) {
+            cc[d1 & 127] = v;
+        }
+    }
+    // Hz of middle C on channel (0..31), whose bend range is at first what Synthesizer promises.
+    double middleC(std::size_t channel) const {
+        const int semitones = range >= 0 ? range : channel % 16 == 0 ? 2 : 48;
+        return 261.6255653 * std::pow(2.0, (coarse - 64 + (fine - 8192) / 8192.0 +
+                                            (bend - 8192) / 8192.0 * semitones) /
+                                               12.0);
+    }
+};
+
+// What a listener on the far side of an output holds, per channel and note, and each channel's
+// state; while a port's first channel's pedal is down, its ended notes ring on. A count above one
 // is a note started twice without an end: a second voice. All Sound Off (120) silences a channel.
 class NoteLedger {
 public:
-    bool pedalDown() const { return pedal_; }
+    bool pedalDown(std::uint32_t port = 0) const { return channels[16 * port].cc[64] >= 64; }
     Notes held() const { // on any channel
         Notes notes;
         for (std::uint32_t i = 0; i < counts_.size(); ++i) {
@@ -87,24 +114,25 @@ public:
     // A channel left bent away from the centre (8192) with no note on it, or an empty text. A note
     // started while the output was off may be bent on a channel that shows no note until it ends.
     std::string bentIdle() const {
-        for (std::size_t c = 0; c < 16; ++c) {
-            if (bends_[c] != 0 && std::all_of(&counts_[c * 128], &counts_[c * 128 + 128],
-                                              [](int n) { return n == 0; })) {
+        for (std::size_t c = 0; c < channels.size(); ++c) {
+            if (channels[c].bend != 8192 && std::all_of(&counts_[c * 128], &counts_[c * 128 + 128],
+                                                        [](int n) { return n == 0; })) {
                 return "channel " + std::to_string(c) + " stays bent by " +
-                       std::to_string(bends_[c]) + " with no note. ";
+                       std::to_string(channels[c].bend - 8192) + " with no note. ";
             }
         }
         return {};
     }
     std::uint64_t noteOns = 0;
+    std::array<ChannelModel, 32> channels{};
 
 protected:
-    void channelMessage(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-        const std::uint32_t channel = status & 0x0FU, kind = status & 0xF0U;
+    void channelMessage(std::uint32_t status, std::uint32_t data1, std::uint32_t data2,
+                        std::uint32_t port = 0) {
+        const std::uint32_t channel = (status & 0x0FU) + 16 * port, kind = status & 0xF0U;
         int* notes = &counts_[channel * 128];
-        pedal_ = status == 0xB0U && data1 == 64 ? data2 >= 64 : pedal_;
         kind == 0xB0U && data1 == 120 ? void(std::fill_n(notes, 128, 0)) : void();
-        bends_[channel] = kind == 0xE0U ? int(data1 | data2 << 7) - 8192 : bends_[channel];
+        channels[channel].receive(kind, data1, data2);
         if ((kind & 0xEFU) != 0x80U || data1 >= 128) {
             return;
         }
@@ -117,9 +145,7 @@ protected:
     }
 
 private:
-    std::array<int, 16 * 128> counts_{};
-    std::array<int, 16> bends_{}; // from the centre
-    bool pedal_ = false;
+    std::array<int, 32 * 128> counts_{};
 };
 
 // A MIDI receiver on the virtual source: every word the fake MIDI system was handed arrives.
@@ -144,7 +170,7 @@ public:
     void forget(AudioJournal& journal) {
         for (const AudioStep& step : journal.steps) {
             if (step.kind == AudioStep::MidiEvent) {
-                channelMessage(step.a, step.b, step.c);
+                channelMessage(step.a, step.b, step.c, step.port);
             }
         }
         journal.steps.clear();
@@ -464,13 +490,16 @@ private:
         std::erase_if(incomingPedals, [&](auto& pedal) { return gone(pedal.first); });
     }
     // From sender 1..3 on channel 0..1, message 0..7 note-on, 8..15 note-off (mostly of a held
-    // note), 16 pedal up, 17 down, 18 program change, 19 the sender gone.
+    // note), 16 pedal up, 17 down, 18 program change, 19 the sender gone, 20..29 shapeIn().
     std::string midiIn() {
         if (!midi_) { // nothing arrives before the input port exists
             return "no MIDI input yet";
         }
         auto hold = std::make_tuple(MidiSender(uniform(1, 3)), uniform(0, 1), uniform(0, 127));
-        const int what = uniform(0, 19);
+        const int what = uniform(0, 29);
+        if (what >= 20) {
+            return shapeIn(std::get<0>(hold), what);
+        }
         if (what >= 8 && what < 16 && !incoming.empty() && uniform(0, 3) != 0) {
             hold = *std::next(incoming.begin(), uniform(0, int(incoming.size()) - 1));
         }
@@ -488,6 +517,26 @@ private:
                    : void(what == 16 && incomingPedals.erase({sender, channel}));
         return "sender " + std::to_string(sender) + " channel " + std::to_string(channel) +
                " message " + std::to_string(what) + " note " + std::to_string(note);
+    }
+
+    // On any channel 20 a pitch bend, 21 pressure, 22..27 a registered parameter (0 bend range,
+    // 1 fine and 2 coarse tuning, 3..5 others), 28..29 a non-registered one, at any value.
+    std::string shapeIn(MidiSender sender, int what) {
+        const auto c = std::uint8_t(uniform(0, 15)), value = std::uint8_t(uniform(0, 127));
+        const auto cc = [&](int controller, int v) {
+            receive(sender, ump::controlChangeWord(std::uint8_t(controller), std::uint8_t(v), c));
+        };
+        if (what < 22) {
+            receive(sender, ump::midi1Word(std::uint8_t((what == 20 ? 0xE0 : 0xD0) | c), value,
+                                           std::uint8_t(uniform(0, 127))));
+        } else {
+            cc(what < 28 ? 101 : 99, what < 28 ? 0 : 120);
+            cc(what < 28 ? 100 : 98, uniform(0, 5));
+            uniform(0, 1) == 0 ? cc(38, uniform(0, 127)) : void();
+            cc(6, value);
+        }
+        return "sender " + std::to_string(sender) + " channel " + std::to_string(c) + " message " +
+               std::to_string(what) + " value " + std::to_string(value);
     }
 
     std::string stripVisibility() {
@@ -591,19 +640,35 @@ protected:
                              describe(may) + " may sound, output " + (on ? "on. " : "off. ");
         };
         const Notes& sounding = model.soundController().soundingNotes();
-        const bool synthPedal = model.isSustained() || !input.incomingPedals.empty();
+        const bool pedalWrong = synthHeard.pedalDown(0) != model.isSustained() ||
+                                synthHeard.pedalDown(1) == input.incomingPedals.empty();
         return agree("the synthesiser", sounding, received, !model.soundController().isMuted(),
                      synthHeard.held() == sounding && synthHeard.maxCount() <= 1) +
                agree("a MIDI receiver", midiHeard.held(), now, MIDIOutput::shared().isEnabled(),
                      midiHeard.maxCount() <= 1) +
-               (synthHeard.pedalDown() != synthPedal ? "the synthesiser's pedal is wrong. " : "") +
+               (pedalWrong ? "the synthesiser's pedal is wrong. " : "") +
                (midiHeard.pedalDown() && !model.isSustained() ? "MIDI's pedal is stuck. " : "") +
                (input.echoed ? "a message received went out of the MIDI output. " : "") +
                (input.panicked &&
                         !(now.empty() && synthHeard.held().empty() && midiHeard.held().empty())
                     ? "keys or notes outlast a panic. "
                     : "") +
-               (input.panicked ? midiHeard.bentIdle() : "");
+               (input.panicked ? midiHeard.bentIdle() + untuned() : "");
+    }
+
+    // After a panic every synthesiser channel plays middle C in tune, with the chosen program.
+    std::string untuned() const {
+        const int program = app.settings().instrumentPopUp()->currentData().toInt() - 1;
+        for (std::size_t c = 0; c < synthHeard.channels.size(); ++c) {
+            const ChannelModel& m = synthHeard.channels[c];
+            if (std::abs(m.middleC(c) - 261.626) > 0.01 || m.program != program || m.cc[0] != 0 ||
+                m.pressure != 0) {
+                return "synthesiser channel " + std::to_string(c) +
+                       " is not middle C in tune with program " + std::to_string(program) +
+                       ", bank 0 and no pressure after a panic. ";
+            }
+        }
+        return {};
     }
 };
 

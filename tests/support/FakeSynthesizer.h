@@ -11,11 +11,12 @@
 namespace tinkella::testing {
 
 // One call that reached the fake synthesiser; for a MidiEvent, a to c are the status byte and the
-// two data bytes (a note-off's velocity 0).
+// two data bytes (a note-off's velocity 0), and port says which 16 channels the status's are
+// (port 1: channels 16..31).
 struct AudioStep {
     enum Kind { Opened, MidiEvent };
     Kind kind;
-    std::uint32_t a = 0, b = 0, c = 0;
+    std::uint32_t a = 0, b = 0, c = 0, port = 0;
 };
 
 // What the fake records and how it misbehaves; shared by the opener, its synthesiser and the test.
@@ -43,21 +44,21 @@ public:
     }
 
     void noteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override {
-        record(0x90U | channel, note, velocity);
+        record(channel, 0x90U, note, velocity);
     }
     void noteOff(std::uint8_t channel, std::uint8_t note) override {
-        record(0x80U | channel, note, 0);
+        record(channel, 0x80U, note, 0);
     }
     void controlChange(std::uint8_t channel, std::uint8_t controller, std::uint8_t value) override {
-        record(0xB0U | channel, controller, value);
+        record(channel, 0xB0U, controller, value);
     }
     void programChange(std::uint8_t channel, std::uint8_t program) override {
-        record(0xC0U | channel, program, 0);
+        record(channel, 0xC0U, program, 0);
     }
     void pitchBend(std::uint8_t ch, std::uint16_t v) override {
-        record(0xE0U | ch, v & 127, v >> 7);
+        record(ch, 0xE0U, v & 127, v >> 7);
     }
-    void channelPressure(std::uint8_t ch, std::uint8_t v) override { record(0xD0U | ch, v, 0); }
+    void channelPressure(std::uint8_t ch, std::uint8_t v) override { record(ch, 0xD0U, v, 0); }
     void loadSoundFont(const std::string& path,
                        std::function<void(const std::string&)> done) override {
         journal_->soundFonts.push_back(path);
@@ -68,8 +69,10 @@ public:
     double periodMilliseconds() const override { return journal_->periodMilliseconds; }
 
 private:
-    void record(std::uint32_t status, std::uint32_t data1, std::uint32_t data2) {
-        journal_->steps.push_back({AudioStep::MidiEvent, status, data1, data2});
+    void record(std::uint8_t channel, std::uint32_t kind, std::uint32_t data1,
+                std::uint32_t data2) {
+        journal_->steps.push_back(
+            {AudioStep::MidiEvent, kind | (channel & 15U), data1, data2, channel / 16U});
     }
 
     std::shared_ptr<AudioJournal> journal_;

@@ -9,6 +9,9 @@ namespace {
 
 using ump::controlChangeStatus;
 using ump::programChangeStatus;
+// Controllers 98 and 99 choose a non-registered parameter, 100 and 101 a registered one.
+constexpr std::uint8_t nonRegisteredLsbController = 98;
+constexpr std::uint8_t registeredLsbController = ump::parameterLsbController;
 // Controllers from here on are channel mode messages (All Sound Off first), not settings.
 constexpr std::uint8_t firstModeController = ump::allSoundOffController;
 
@@ -17,16 +20,21 @@ bool isParameterSequence(int controller) {
     return controller == 6 || controller == 38 || (controller >= 96 && controller <= 101);
 }
 
-// Ready for an MPE zone whose manager is channel 0: the member channels bend ±48 semitones and
-// channel 9 plays melodic programs like the others; controller 74 (timbre) moves the filter's
-// cutoff up to two octaves either way, with its reset value 64 leaving it where the font puts it.
-// Channel 0, the only channel played without MPE, is left as it is.
+// Ready for an MPE zone in each set of 16 channels, whose manager is its first channel: the
+// member channels bend ±48 semitones and channel 9 plays the melodic programs of bank 0 like the
+// others, not the drum kits of bank 128 (the programs themselves are set as the font loads);
+// controller 74 (timbre) moves the filter's cutoff up to two octaves either way, with its reset
+// value 64 leaving it where the font puts it. The managers, channels 0 and 16 (the only ones
+// played without MPE), are left as they are.
 void prepareMemberChannels(fluid_synth_t* synth) {
     constexpr int memberBendRange = 48;
-    for (int channel = 1; channel < 16; ++channel) {
-        fluid_synth_pitch_wheel_sens(synth, channel, memberBendRange);
+    for (int channel = 0; channel < ChannelState::channelCount; ++channel) {
+        if (channel % 16 != 0) {
+            fluid_synth_pitch_wheel_sens(synth, channel, memberBendRange);
+        }
     }
     fluid_synth_set_channel_type(synth, 9, CHANNEL_TYPE_MELODIC);
+    fluid_synth_bank_select(synth, 9, 0);
     fluid_mod_t* timbre = new_fluid_mod();
     if (timbre == nullptr) {
         return;
@@ -48,18 +56,30 @@ ChannelState::ChannelState() {
     }
 }
 
-void ChannelState::note(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-    const std::size_t channel = status & 0x0F;
-    if ((status & 0xF0) == programChangeStatus) {
-        programs_[channel] = data1;
-        programSent_[channel] = true;
-    } else if ((status & 0xF0) == controlChangeStatus && data1 < firstModeController) {
-        controllers_[channel][data1] = data2;
+bool ChannelState::note(int channel, std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    if (channel < 0 || channel >= channelCount) {
+        return false;
     }
+    const auto at = static_cast<std::size_t>(channel);
+    std::array<std::int16_t, 120>& controllers = controllers_[at];
+    if ((status & 0xF0) == programChangeStatus) {
+        programs_[at] = data1;
+        programSent_[at] = true;
+    } else if ((status & 0xF0) == controlChangeStatus && data1 < firstModeController) {
+        controllers[data1] = data2;
+        if (data1 >= nonRegisteredLsbController && data1 <= ump::parameterMsbController) {
+            nonRegistered_[at] = data1 < registeredLsbController;
+        }
+        return data1 != ump::dataEntryMsbController ||
+               (!nonRegistered_[at] && controllers[ump::parameterMsbController] == 0 &&
+                controllers[ump::parameterLsbController] >= 0 &&
+                controllers[ump::parameterLsbController] <= 2);
+    }
+    return true;
 }
 
 void ChannelState::applyTo(fluid_synth_t* synth) const {
-    for (int channel = 0; channel < 16; ++channel) {
+    for (int channel = 0; channel < channelCount; ++channel) {
         for (int controller = 0; controller < firstModeController; ++controller) {
             const std::int16_t value = controllers_[channel][controller];
             if (value != unset && !isParameterSequence(controller)) {
@@ -90,6 +110,8 @@ FluidSynthInstance::make(double sampleRate, double gain, const std::vector<std::
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 0);
     // One thread at a time touches the synthesiser: no lock in each call on the audio thread.
     fluid_settings_setint(settings, "synth.threadsafe-api", 0);
+    // The player's 16 channels and the MIDI input's 16.
+    fluid_settings_setint(settings, "synth.midi-channels", ChannelState::channelCount);
     clearFluidSynthError();
     instance->synth_ = new_fluid_synth(settings);
     if (instance->synth_ == nullptr) {

@@ -11,13 +11,19 @@
 
 namespace tinkella {
 
-// What has been sent to each of the 16 channels that a synthesiser keeps: its program and its
+// What has been sent to each of the 32 channels that a synthesiser keeps: its program and its
 // controllers. A synthesiser made to replace another starts from it.
 class ChannelState {
 public:
+    static constexpr int channelCount = 32;
+
     ChannelState();
-    // A channel message (status, two data bytes) as it is sent.
-    void note(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // A channel message (channel 0..31, status with the channel's low four bits, two data bytes)
+    // as it is sent. Returns whether FluidSynth may be given it: a data entry (controller 6) only
+    // for registered parameters 0..2 (bend range, fine and coarse tuning). For the tuning program
+    // (3) FluidSynth would make a tuning, allocating on the audio thread; non-registered ones set
+    // its generators, which nothing sets back.
+    bool note(int channel, std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
     // Sets synth's channels to what was sent: bank select and the other controllers, then the
     // program. Channel-mode controllers (120 and above) and parameter-number sequences are left
     // out: they are events, not state.
@@ -25,9 +31,10 @@ public:
 
 private:
     static constexpr std::int16_t unset = -1;
-    std::array<std::uint8_t, 16> programs_{};
-    std::array<bool, 16> programSent_{};
-    std::array<std::array<std::int16_t, 120>, 16> controllers_{};
+    std::array<std::uint8_t, channelCount> programs_{};
+    std::array<bool, channelCount> programSent_{};
+    std::array<std::array<std::int16_t, 120>, channelCount> controllers_{};
+    std::array<bool, channelCount> nonRegistered_{}; // chosen last: 99 or 98, not 101 or 100
 };
 
 // One FluidSynth synthesiser with its own settings and one sound font, every sample of which is

@@ -37,6 +37,7 @@ struct Functions {
     decltype(&::fluid_synth_channel_pressure) channelPressure = nullptr;
     decltype(&::fluid_synth_pitch_wheel_sens) pitchWheelSensitivity = nullptr;
     decltype(&::fluid_synth_set_channel_type) setChannelType = nullptr;
+    decltype(&::fluid_synth_bank_select) bankSelect = nullptr;
     decltype(&::fluid_synth_add_default_mod) addDefaultModulator = nullptr;
     decltype(&::new_fluid_mod) newModulator = nullptr;
     decltype(&::delete_fluid_mod) deleteModulator = nullptr;
@@ -91,6 +92,7 @@ Functions open() {
         find(f.channelPressure, "fluid_synth_channel_pressure") &&
         find(f.pitchWheelSensitivity, "fluid_synth_pitch_wheel_sens") &&
         find(f.setChannelType, "fluid_synth_set_channel_type") &&
+        find(f.bankSelect, "fluid_synth_bank_select") &&
         find(f.addDefaultModulator, "fluid_synth_add_default_mod") &&
         find(f.newModulator, "new_fluid_mod") && find(f.deleteModulator, "delete_fluid_mod") &&
         find(f.setModulatorSource1, "fluid_mod_set_source1") &&
@@ -202,6 +204,10 @@ int fluid_synth_pitch_wheel_sens(fluid_synth_t* synth, int channel, int semitone
 
 int fluid_synth_set_channel_type(fluid_synth_t* synth, int channel, int type) {
     return fluid().setChannelType(synth, channel, type);
+}
+
+int fluid_synth_bank_select(fluid_synth_t* synth, int channel, int bank) {
+    return fluid().bankSelect(synth, channel, bank);
 }
 
 int fluid_synth_add_default_mod(fluid_synth_t* synth, const fluid_mod_t* modulator, int mode) {

@@ -83,9 +83,9 @@ void FluidSynthRenderer::takeOffered() {
     }
 }
 
-void FluidSynthRenderer::apply(const MidiEventRing::Event& event) {
+void FluidSynthRenderer::apply(const MidiEventRing::Event& event, int channelBase) {
     fluid_synth_t* synth = current_->synth();
-    const int channel = event.status & 0x0F;
+    const int channel = channelBase + (event.status & 0x0F);
     switch (event.status & 0xF0) {
     case 0x80:
         fluid_synth_noteoff(synth, channel, event.data1);
@@ -113,9 +113,11 @@ void FluidSynthRenderer::apply(const MidiEventRing::Event& event) {
 bool FluidSynthRenderer::applyQueuedEvents() {
     bool any = false;
     MidiEventRing::Event event;
-    while (events_.pop(event)) {
-        apply(event);
-        any = true;
+    for (std::size_t port = 0; port < ports; ++port) {
+        while (events_[port].pop(event)) {
+            apply(event, static_cast<int>(port * 16));
+            any = true;
+        }
     }
     return any;
 }

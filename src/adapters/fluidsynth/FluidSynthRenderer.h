@@ -4,6 +4,7 @@
 #include "foundation/MidiEventRing.h"
 #include "interfaces/AudioOutput.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -26,9 +27,13 @@ public:
     FluidSynthRenderer(const FluidSynthRenderer&) = delete;
     FluidSynthRenderer& operator=(const FluidSynthRenderer&) = delete;
 
-    // Main thread: where MIDI events wait for the audio thread.
-    MidiEventRing& events() { return events_; }
-    const MidiEventRing& events() const { return events_; }
+    // Main thread: where MIDI events wait for the audio thread, one queue for each set of 16
+    // channels (port 0: channels 0..15, port 1: 16..31), each event's status naming its channel
+    // in the set.
+    static constexpr std::size_t ports = 2;
+    MidiEventRing& events(std::size_t port) { return events_[port]; }
+    // Events dropped because the audio thread fell behind.
+    std::uint64_t droppedEvents() const { return events_[0].dropped() + events_[1].dropped(); }
 
     // Main thread: the audio thread renders next instead of the synthesiser it has, from the
     // start of its next buffer, after the one it let go of was collected; the queued events
@@ -59,12 +64,13 @@ public:
 private:
     void takeOffered();
     bool applyQueuedEvents();
-    void apply(const MidiEventRing::Event& event);
+    // channelBase: the channel of the event's set whose status says channel 0.
+    void apply(const MidiEventRing::Event& event, int channelBase);
 
     FluidSynthInstance* current_; // the audio thread's
     std::atomic<FluidSynthInstance*> offered_{nullptr};
     std::atomic<FluidSynthInstance*> released_{nullptr};
-    MidiEventRing events_;
+    std::array<MidiEventRing, ports> events_;
     std::atomic<bool> isIdle_{true};
     std::uint64_t quietFramesToIdle_; // at current_'s rate
     // Frames in a row, up to quietFramesToIdle_, in which no voice played and the output stayed

@@ -19,9 +19,11 @@ namespace tinkella {
 
 namespace {
 
+using ump::channelPressureStatus;
 using ump::controlChangeStatus;
 using ump::noteOffStatus;
 using ump::noteOnStatus;
+using ump::pitchBendStatus;
 using ump::programChangeStatus;
 // How long a new sound font waits for the audio thread to let the old synthesiser go, so that
 // its memory is freed at once; later, the next sound font (or, without the worker, the next
@@ -118,41 +120,45 @@ FluidSynthRenderer* FluidSynthSynthesizer::makeRenderer(double sampleRate, std::
     return renderer_.get();
 }
 
-void FluidSynthSynthesizer::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+void FluidSynthSynthesizer::send(std::uint8_t channel, std::uint8_t kind, std::uint8_t data1,
+                                 std::uint8_t data2) {
     data1 &= 0x7F;
     data2 &= 0x7F;
-    channels_.note(status, data1, data2);
+    const auto status = static_cast<std::uint8_t>(kind | (channel & 0x0F));
+    if (channel >= channelCount || !channels_.note(channel, status, data1, data2)) {
+        return;
+    }
     if (!options_.toMainThread) {
         renderer_->collect();
     }
     // The output hears of the event first, so that one gone quiet to save power asks again.
     outputHandle_.wake();
-    renderer_->events().push({status, data1, data2});
+    renderer_->events(channel / 16).push({status, data1, data2});
 }
 
 void FluidSynthSynthesizer::noteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) {
-    send(noteOnStatus | (channel & 0x0F), note, velocity);
+    send(channel, noteOnStatus, note, velocity);
 }
 
 void FluidSynthSynthesizer::noteOff(std::uint8_t channel, std::uint8_t note) {
-    send(noteOffStatus | (channel & 0x0F), note, 0);
+    send(channel, noteOffStatus, note, 0);
 }
 
 void FluidSynthSynthesizer::controlChange(std::uint8_t channel, std::uint8_t controller,
                                           std::uint8_t value) {
-    send(controlChangeStatus | (channel & 0x0F), controller, value);
+    send(channel, controlChangeStatus, controller, value);
 }
 
 void FluidSynthSynthesizer::programChange(std::uint8_t channel, std::uint8_t program) {
-    send(programChangeStatus | (channel & 0x0F), program, 0);
+    send(channel, programChangeStatus, program, 0);
 }
 
 void FluidSynthSynthesizer::pitchBend(std::uint8_t channel, std::uint16_t value) {
-    send(static_cast<std::uint8_t>(0xE0 | (channel & 0x0F)), value & 0x7F, (value >> 7) & 0x7F);
+    send(channel, pitchBendStatus, value & 0x7F, (value >> 7) & 0x7F);
 }
 
 void FluidSynthSynthesizer::channelPressure(std::uint8_t channel, std::uint8_t value) {
-    send(static_cast<std::uint8_t>(0xD0 | (channel & 0x0F)), value, 0);
+    send(channel, channelPressureStatus, value, 0);
 }
 
 void FluidSynthSynthesizer::loadSoundFont(const std::string& path,
@@ -315,7 +321,7 @@ std::size_t FluidSynthSynthesizer::limiterLatencyFrames() const {
 }
 
 std::uint64_t FluidSynthSynthesizer::droppedEvents() const {
-    return renderer_->events().dropped();
+    return renderer_->droppedEvents();
 }
 
 std::string FluidSynthSynthesizer::describeOutput() const {

@@ -50,7 +50,7 @@ struct FluidSynthOptions {
 
 // The built-in synthesiser on FluidSynth: a General MIDI synthesiser whose sound font is wholly
 // in memory, our peak limiter, and a FluidSynth audio driver or an output of our own. Messages
-// reach the audio thread through the renderer's queue; a new sound font, or an output that now
+// reach the audio thread through the renderer's queues; a new sound font, or an output that now
 // runs at another rate, brings a whole new synthesiser, made on the worker (see
 // FluidSynthOptions::toMainThread) and handed to the audio thread in one step, while the one
 // before plays on. Main thread only.
@@ -97,7 +97,8 @@ private:
     explicit FluidSynthSynthesizer(FluidSynthOptions options);
     // The first synthesiser and its renderer at sampleRate (Hz), once; null when no font loads.
     FluidSynthRenderer* makeRenderer(double sampleRate, std::string& failure);
-    void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // channel 0..31, kind 0x80..0xE0; what ChannelState holds back is dropped.
+    void send(std::uint8_t channel, std::uint8_t kind, std::uint8_t data1, std::uint8_t data2);
     // A synthesiser to make at the output's rate with the font at path (empty: the system's;
     // with fallback, the system's too when path does not load), then done on the main thread.
     struct FontLoad {
