@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interfaces/MidiMessage.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -90,10 +92,10 @@ public:
                                 std::string_view sourceName, std::string_view destinationName,
                                 MidiPortListener& listener) = 0;
 
-    // Sends one MIDI 1.0 channel voice message (status byte first, 2 or 3 bytes) from the source
-    // to every program connected to it, at once. Note-offs and controllers 64, 120 and 123
-    // always leave, even when a flood fills the system's queue.
-    virtual MidiStatus send(const std::uint8_t* bytes, std::size_t size) = 0;
+    // Sends one MIDI 1.0 channel voice message, as message.bytes() gives it, from the source to
+    // every program connected to it, at once. Note-offs and controllers 64, 120 and 123 always
+    // leave, even when a flood fills the system's queue.
+    virtual MidiStatus send(const MidiMessage& message) = 0;
 
     // Readable while something waits for dispatchPending(); -1 when nothing ever does.
     virtual int pollDescriptor() const = 0;

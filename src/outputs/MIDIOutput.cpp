@@ -23,9 +23,9 @@ constexpr std::uint8_t highestDataValue = 127;
 using ump::pedalDownFrom;
 constexpr std::int64_t topologyEvery = 25;
 constexpr std::size_t mostWaiting = 256;
+using ump::bendCentre;
 using ump::channelPressureStatus;
 using ump::pitchBendStatus;
-constexpr std::uint16_t bendCentre = 8192;
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -361,10 +361,7 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
         info("send skipped: MIDI output is switched off");
         return;
     }
-    const std::uint8_t bytes[] = {status, ump::wireDataByte(data1), ump::wireDataByte(data2)};
-    // Channel pressure has one data byte.
-    const std::size_t size = (status & 0xF0) == channelPressureStatus ? 2 : sizeof bytes;
-    const MidiStatus s = port_->send(bytes, size);
+    const MidiStatus s = port_->send({status, data1, data2});
     ++logCounter_;
     // The log names each message by its Universal MIDI Packet word, as the system's texts do.
     const std::uint32_t word = ump::midi1Word(status, data1, data2);

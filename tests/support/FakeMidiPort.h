@@ -60,8 +60,8 @@ public:
         }
         return opened;
     }
-    MidiStatus send(const std::uint8_t* bytes, std::size_t size) override {
-        sent.push_back(ump::midi1WordFromBytes(bytes, size));
+    MidiStatus send(const MidiMessage& message) override {
+        sent.push_back(ump::midi1WordFromBytes(message.bytes().data(), message.size()));
         if (sendStatusSequence.empty()) {
             return sendStatus;
         }

@@ -34,7 +34,7 @@ public:
     MidiPortOpened open(std::string_view clientName, std::string_view manufacturer,
                         std::string_view sourceName, std::string_view destinationName,
                         MidiPortListener& listener) override;
-    MidiStatus send(const std::uint8_t* bytes, std::size_t size) override;
+    MidiStatus send(const MidiMessage& message) override;
     int pollDescriptor() const override { return pollFd_; }
     void dispatchPending() override;
     // The sequencer delivers within send(): nothing is ever left waiting.
