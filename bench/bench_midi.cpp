@@ -135,6 +135,7 @@ public:
     void dispatchPending() override {}
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return "MIDI system"; }
+    std::string describe(tinkella::MidiStatus) const override { return "refused"; }
 };
 
 // One noteOn: its "noteOn" line, the word, the hand-over and its "send #" line, each line to

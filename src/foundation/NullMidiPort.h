@@ -20,6 +20,7 @@ public:
     void dispatchPending() override {}
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return "MIDI system"; }
+    std::string describe(MidiStatus) const override { return "noConnection"; }
 };
 
 } // namespace tinkella

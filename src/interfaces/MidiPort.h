@@ -13,7 +13,8 @@
 namespace tinkella {
 
 // What a call into the MIDI system returned: 0 for success, otherwise a negative errno (ALSA,
-// and the JACK calls that return one) or JACK's non-zero result or jack_status_t bits.
+// and the JACK calls that return one) or JACK's non-zero result or jack_status_t bits. The port
+// that returned it names it (MidiPort::describe).
 using MidiStatus = std::int32_t;
 
 // Identifies a port other programs send from, as far as the system can tell them apart: ALSA,
@@ -107,6 +108,9 @@ public:
 
     // The system as a musician names it ("ALSA sequencer", "JACK server").
     virtual std::string displayName() const = 0;
+    // A non-zero status of this port's calls in the system's own words, for the diagnostic log
+    // ("No such file or directory", "JackFailure|JackServerFailed").
+    virtual std::string describe(MidiStatus status) const = 0;
 };
 
 } // namespace tinkella

@@ -111,8 +111,8 @@ public:
     void waitUntilSent(std::chrono::milliseconds bound);
 
     // The diagnostic log.
-    // "noErr", "paramErr", "noConnection", "serverStartErr", otherwise "OSStatus(<n>)".
-    static std::string describe(MidiStatus status);
+    // "noErr" for 0; otherwise the port's words for its status ("No such file or directory").
+    std::string describe(MidiStatus status) const;
     // One line: message to the system log when level is enabled there, then
     // prefix + message + "\n" to standard error in one write.
     void diag(std::string_view message, LogLevel level, std::string_view prefix);

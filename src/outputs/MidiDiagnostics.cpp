@@ -15,19 +15,8 @@ std::string orQuestionMark(const std::optional<std::string>& text) {
 
 } // namespace
 
-std::string MIDIOutput::describe(MidiStatus status) {
-    switch (status) {
-    case 0:
-        return "noErr";
-    case -50:
-        return "paramErr";
-    case -10860:
-        return "noConnection";
-    case -25300:
-        return "serverStartErr";
-    default:
-        return "OSStatus(" + std::to_string(status) + ")";
-    }
+std::string MIDIOutput::describe(MidiStatus status) const {
+    return status == 0 ? "noErr" : port_->describe(status);
 }
 
 void MIDIOutput::diag(std::string_view message, LogLevel level, std::string_view prefix) {

@@ -36,6 +36,10 @@ void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 } // namespace
 
+std::string AlsaMidiPort::describeStatus(MidiStatus status) {
+    return snd_strerror(status);
+}
+
 std::unique_ptr<AlsaMidiPort> AlsaMidiPort::connect(MidiStatus& status) {
     snd_seq_t* seq = nullptr;
     // A machine without a sequencer is an expected answer here: libasound's own complaint stays

@@ -40,6 +40,9 @@ public:
     // The sequencer delivers within send(): nothing is ever left waiting.
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return "ALSA sequencer"; }
+    std::string describe(MidiStatus status) const override { return describeStatus(status); }
+    // A status of the sequencer's calls (a negative errno) as snd_strerror() names it.
+    static std::string describeStatus(MidiStatus status);
 
 private:
     explicit AlsaMidiPort(snd_seq_t* seq);

@@ -1,6 +1,7 @@
 #include "adapters/jack/JackMidiPort.h"
 
 #include "adapters/jack/JackPortGraph.h"
+#include "adapters/jack/JackStatus.h"
 #include "interfaces/MidiMessage.h"
 
 #include <cerrno>
@@ -19,6 +20,10 @@ namespace {
 constexpr MidiSender jackSender = 1;
 
 } // namespace
+
+std::string JackMidiPort::describeStatus(MidiStatus status) {
+    return describeJackStatus(status);
+}
 
 std::unique_ptr<JackMidiPort> JackMidiPort::connect(std::string_view clientName,
                                                     MidiStatus& status) {

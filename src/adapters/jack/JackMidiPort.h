@@ -54,6 +54,9 @@ public:
     // when the server has gone, and after bound when it runs no cycle (stopped or frozen).
     bool waitUntilSent(std::chrono::milliseconds bound) override;
     std::string displayName() const override { return "JACK server"; }
+    std::string describe(MidiStatus status) const override { return describeStatus(status); }
+    // A status of connect() or of this port's calls: see describeJackStatus().
+    static std::string describeStatus(MidiStatus status);
 
     // The synthesiser's audio outputs on this same client, so that one client carries both and
     // a note reaches both in the same cycle. Registered at once; connected to the first two
