@@ -88,25 +88,12 @@ MIDIOutput& MIDIOutput::shared() {
 }
 
 MIDIOutput::MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink)
-    : port_(port ? std::move(port) : std::make_unique<NullMidiPort>()), sink_(std::move(sink)) {
-    if (!sink_.systemLog) {
-        sink_.systemLog = std::make_unique<NullSystemLog>();
-    }
-    if (!sink_.standardError) {
-        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
-    }
+    : port_(port ? std::move(port) : std::make_unique<NullMidiPort>()), log_(std::move(sink)) {
     start();
 }
 
 MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
-    : pending_(true), port_(std::make_unique<NullMidiPort>()), sink_(std::move(sink)) {
-    if (!sink_.systemLog) {
-        sink_.systemLog = std::make_unique<NullSystemLog>();
-    }
-    if (!sink_.standardError) {
-        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
-    }
-}
+    : pending_(true), port_(std::make_unique<NullMidiPort>()), log_(std::move(sink)) {}
 
 void MIDIOutput::attach(std::unique_ptr<MidiPort> port) {
     if (!pending_) {
@@ -154,8 +141,9 @@ MIDIOutput::~MIDIOutput() = default;
 
 void MIDIOutput::waitUntilSent(std::chrono::milliseconds bound) {
     if (isAvailable_ && !port_->waitUntilSent(bound)) {
-        error("the " + port_->displayName() + " took no MIDI for " + std::to_string(bound.count()) +
-              " ms; the last messages, note-offs among them, did not leave 'Tinkella'");
+        log_.error("the " + port_->displayName() + " took no MIDI for " +
+                   std::to_string(bound.count()) +
+                   " ms; the last messages, note-offs among them, did not leave 'Tinkella'");
     }
 }
 
@@ -165,41 +153,47 @@ void MIDIOutput::start() {
     isEnabled_ = true;
     sentNoteCount_ = 0;
     logCounter_ = 0;
-    info("=== MIDIOutput starting (pid " + std::to_string(::getpid()) + ") ===");
+    log_.info("=== MIDIOutput starting (pid " + std::to_string(::getpid()) + ") ===");
 
     const MidiTopology before = port_->topology();
     if (std::any_of(before.sources.begin(), before.sources.end(),
                     [](const MidiEndpoint& source) { return source.name == sourceName; })) {
-        error("another running instance already publishes 'Tinkella' \u2014 MIDI may not reach "
-              "it. Quit the other copy.");
+        log_.error(
+            "another running instance already publishes 'Tinkella' \u2014 MIDI may not reach "
+            "it. Quit the other copy.");
     }
 
     const MidiPortOpened opened =
         port_->open(clientName, manufacturerName, sourceName, destinationName, *this);
-    info("MIDIClientCreateWithBlock -> " + std::to_string(opened.client) + " (" +
-         describe(opened.client) + ")");
+    log_.info("MIDIClientCreateWithBlock -> " + std::to_string(opened.client) + " (" +
+              MidiDiagnosticLog::describe(opened.client, *port_) + ")");
     if (opened.client != 0) {
-        error("MIDIClientCreateWithBlock failed (" + describe(opened.client) + ")");
+        log_.error("MIDIClientCreateWithBlock failed (" +
+                   MidiDiagnosticLog::describe(opened.client, *port_) + ")");
         return;
     }
-    info("MIDIObjectSetStringProperty(client, manufacturer) -> " +
-         std::to_string(opened.manufacturer));
-    info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " + std::to_string(opened.source) +
-         " (" + describe(opened.source) + ") endpoint=" + std::to_string(opened.sourceHandle));
+    log_.info("MIDIObjectSetStringProperty(client, manufacturer) -> " +
+              std::to_string(opened.manufacturer));
+    log_.info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " +
+              std::to_string(opened.source) + " (" +
+              MidiDiagnosticLog::describe(opened.source, *port_) +
+              ") endpoint=" + std::to_string(opened.sourceHandle));
     if (opened.source != 0) {
-        error("MIDISourceCreateWithProtocol failed (" + describe(opened.source) + ")");
+        log_.error("MIDISourceCreateWithProtocol failed (" +
+                   MidiDiagnosticLog::describe(opened.source, *port_) + ")");
         return;
     }
 
     isAvailable_ = true;
     if (opened.destination != 0) {
-        error("MIDI input 'Tinkella In' not created (" + describe(opened.destination) +
-              "); notes sent to Tinkella are not heard");
+        log_.error("MIDI input 'Tinkella In' not created (" +
+                   MidiDiagnosticLog::describe(opened.destination, *port_) +
+                   "); notes sent to Tinkella are not heard");
     }
-    info("virtual source PUBLISHED: name='Tinkella' uniqueID=" +
-         std::to_string(opened.sourceUniqueId));
-    logTopology("startup");
-    info(banner(static_cast<std::uint32_t>(opened.sourceUniqueId)));
+    log_.info("virtual source PUBLISHED: name='Tinkella' uniqueID=" +
+              std::to_string(opened.sourceUniqueId));
+    log_.logTopology("startup", *port_);
+    log_.info(banner(static_cast<std::uint32_t>(opened.sourceUniqueId)));
 }
 
 void MIDIOutput::setEnabled(bool enabled) {
@@ -246,11 +240,11 @@ void MIDIOutput::panic(std::uint8_t channel) {
                           ump::allNotesOffController, 0);
     }
     if (!isAvailable_) {
-        error("panic skipped: MIDI source unavailable");
+        log_.error("panic skipped: MIDI source unavailable");
         return;
     }
     if (!isEnabled_) {
-        info("panic skipped: MIDI output is switched off");
+        log_.info("panic skipped: MIDI output is switched off");
         return;
     }
     channel &= 0x0F;
@@ -270,12 +264,12 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
         return;
     }
     if (controller > highestDataValue || value > highestDataValue) {
-        error("controlChange rejected: controller " + std::to_string(controller) + " value " +
-              std::to_string(value) + " is out of MIDI range 0-127");
+        log_.error("controlChange rejected: controller " + std::to_string(controller) + " value " +
+                   std::to_string(value) + " is out of MIDI range 0-127");
         return;
     }
-    info("controlChange controller=" + std::to_string(controller) +
-         " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    log_.info("controlChange controller=" + std::to_string(controller) +
+              " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
     send(static_cast<std::uint8_t>(ump::controlChangeStatus + (channel & 0x0F)), controller, value);
 }
 
@@ -286,10 +280,11 @@ void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
         return;
     }
     if (value > 16383) {
-        error("pitchBend rejected: value " + std::to_string(value) + " is out of range 0-16383");
+        log_.error("pitchBend rejected: value " + std::to_string(value) +
+                   " is out of range 0-16383");
         return;
     }
-    info("pitchBend value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    log_.info("pitchBend value=" + std::to_string(value) + " channel=" + std::to_string(channel));
     send(static_cast<std::uint8_t>(pitchBendStatus + (channel & 0x0F)),
          static_cast<std::uint8_t>(value & 0x7F), static_cast<std::uint8_t>(value >> 7));
 }
@@ -300,11 +295,12 @@ void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
         return;
     }
     if (value > highestDataValue) {
-        error("channelPressure rejected: value " + std::to_string(value) +
-              " is out of MIDI range 0-127");
+        log_.error("channelPressure rejected: value " + std::to_string(value) +
+                   " is out of MIDI range 0-127");
         return;
     }
-    info("channelPressure value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    log_.info("channelPressure value=" + std::to_string(value) +
+              " channel=" + std::to_string(channel));
     send(static_cast<std::uint8_t>(channelPressureStatus + (channel & 0x0F)), value, 0);
 }
 
@@ -314,11 +310,12 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
         return;
     }
     if (noteNum > highestMidiNote) {
-        error("noteOn rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
+        log_.error("noteOn rejected: note " + std::to_string(noteNum) +
+                   " is out of MIDI range 0-127");
         return;
     }
-    info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
-         " channel=" + std::to_string(channel));
+    log_.info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
+              " channel=" + std::to_string(channel));
     send(static_cast<std::uint8_t>(ump::noteOnStatus + (channel & 0x0F)), noteNum, velocity);
 }
 
@@ -342,10 +339,11 @@ void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
         return;
     }
     if (noteNum > highestMidiNote) {
-        error("noteOff rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
+        log_.error("noteOff rejected: note " + std::to_string(noteNum) +
+                   " is out of MIDI range 0-127");
         return;
     }
-    info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
+    log_.info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
     send(static_cast<std::uint8_t>(ump::noteOffStatus + (channel & 0x0F)), noteNum, 0);
 }
 
@@ -354,23 +352,24 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
         recorder_->played(status, data1, data2);
     }
     if (!isAvailable_) {
-        error("send skipped: MIDI source unavailable");
+        log_.error("send skipped: MIDI source unavailable");
         return;
     }
     if (!isEnabled_) {
-        info("send skipped: MIDI output is switched off");
+        log_.info("send skipped: MIDI output is switched off");
         return;
     }
     const MidiStatus s = port_->send({status, data1, data2});
     ++logCounter_;
     // The log names each message by its Universal MIDI Packet word, as the system's texts do.
     const std::uint32_t word = ump::midi1Word(status, data1, data2);
-    info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
-         upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
-         upperHex(status) + " data1=" + std::to_string(data1) + " data2=" + std::to_string(data2) +
-         " -> " + std::to_string(s) + " (" + describe(s) + ")");
+    log_.info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
+              upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
+              upperHex(status) + " data1=" + std::to_string(data1) +
+              " data2=" + std::to_string(data2) + " -> " + std::to_string(s) + " (" +
+              MidiDiagnosticLog::describe(s, *port_) + ")");
     if (s != 0) {
-        error("MIDIReceivedEventList failed (" + describe(s) + ")");
+        log_.error("MIDIReceivedEventList failed (" + MidiDiagnosticLog::describe(s, *port_) + ")");
         return;
     }
     const auto channel = static_cast<std::uint8_t>(status & 0x0F);
@@ -392,9 +391,9 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
     }
     ++sentNoteCount_;
     if (sentNoteCount_ == 1) {
-        logTopology("first note sent");
+        log_.logTopology("first note sent", *port_);
     } else if (sentNoteCount_ % topologyEvery == 0) {
-        logTopology("every 25 messages");
+        log_.logTopology("every 25 messages", *port_);
     }
 }
 
@@ -414,7 +413,7 @@ void MIDIOutput::senderGone(MidiSender sender) {
 }
 
 void MIDIOutput::changed(MidiChange change) {
-    info("CoreMIDI notification: id=" + std::to_string(static_cast<std::int32_t>(change)));
+    log_.info("CoreMIDI notification: id=" + std::to_string(static_cast<std::int32_t>(change)));
     // While the system is away nothing can leave the source: say so once and skip every
     // message instead of failing each send. The notes listeners held went with the system.
     if (change == MidiChange::systemGone && isAvailable_) {
@@ -424,12 +423,13 @@ void MIDIOutput::changed(MidiChange change) {
         sustainingChannels_.clear();
         bentChannels_.clear();
         senderGone(0);
-        error("the " + port_->displayName() +
-              " has gone away \u2014 MIDI and sound on it wait for it to come back");
+        log_.error("the " + port_->displayName() +
+                   " has gone away \u2014 MIDI and sound on it wait for it to come back");
     } else if (change == MidiChange::systemBack && systemGone_) {
         isAvailable_ = true;
         systemGone_ = false;
-        info("the " + port_->displayName() + " is back \u2014 MIDI and sound on it play again");
+        log_.info("the " + port_->displayName() +
+                  " is back \u2014 MIDI and sound on it play again");
     } else if (change == MidiChange::connections && connectionListener_) {
         connectionListener_();
     }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "interfaces/MidiPort.h"
-#include "interfaces/StandardError.h"
-#include "interfaces/SystemLog.h"
+#include "outputs/MidiDiagnosticLog.h"
 #include "outputs/PerformanceRecorder.h"
 
 #include <chrono>
@@ -16,13 +15,6 @@
 #include <vector>
 
 namespace tinkella {
-
-// Where the MIDI diagnostic log goes. A missing system log takes nothing; a missing standard
-// error writer means file descriptor 2.
-struct MidiLogSink {
-    std::unique_ptr<SystemLog> systemLog;
-    std::unique_ptr<StandardErrorWriter> standardError;
-};
 
 // The virtual MIDI source "Tinkella": note-on, note-off and control change (sustain, panic)
 // leave it as MIDI 1.0 channel voice messages, and every step is written
@@ -110,17 +102,6 @@ public:
     // answering); listeners then keep those notes until they notice the source has gone.
     void waitUntilSent(std::chrono::milliseconds bound);
 
-    // The diagnostic log.
-    // "noErr" for 0; otherwise the port's words for its status ("No such file or directory").
-    std::string describe(MidiStatus status) const;
-    // One line: message to the system log when level is enabled there, then
-    // prefix + message + "\n" to standard error in one write.
-    void diag(std::string_view message, LogLevel level, std::string_view prefix);
-    void info(std::string_view message) { diag(message, LogLevel::Default, "MIDI: "); }
-    void error(std::string_view message) { diag(message, LogLevel::Error, "MIDI-ERROR: "); }
-    // Dumps every source, destination and device, and whether our own source is among them.
-    void logTopology(std::string_view reason);
-
 private:
     void start();
     // A channel voice message of three bytes; data bytes above 127 leave as 127.
@@ -142,7 +123,7 @@ private:
     bool pending_ = false;
     std::vector<Waiting> waiting_;
     std::unique_ptr<MidiPort> port_;
-    MidiLogSink sink_;
+    MidiDiagnosticLog log_;
     MidiInputListener* inputListener_ = nullptr;
     PerformanceRecorder* recorder_ = nullptr;
     std::function<void()> connectionListener_;
