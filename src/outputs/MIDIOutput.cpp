@@ -22,7 +22,6 @@ constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
 using ump::pedalDownFrom;
 constexpr std::int64_t topologyEvery = 25;
-constexpr std::size_t mostWaiting = 256;
 using ump::bendCentre;
 using ump::channelPressureStatus;
 using ump::pitchBendStatus;
@@ -104,37 +103,7 @@ void MIDIOutput::attach(std::unique_ptr<MidiPort> port) {
         port_ = std::move(port);
     }
     start();
-    const std::vector<Waiting> waiting = std::move(waiting_);
-    waiting_.clear();
-    for (const Waiting& call : waiting) {
-        replay(call);
-    }
-}
-
-void MIDIOutput::replay(const Waiting& call) {
-    switch (call.kind) {
-    case Waiting::NoteOn:
-        noteOn(call.a, call.b, call.c);
-        break;
-    case Waiting::NoteOff:
-        noteOff(call.a, call.c);
-        break;
-    case Waiting::ControlChange:
-        controlChange(call.a, call.b, call.c);
-        break;
-    case Waiting::Panic:
-        panic(call.c);
-        break;
-    case Waiting::Enable:
-        setEnabled(call.a != 0);
-        break;
-    case Waiting::PitchBend:
-        pitchBend(static_cast<std::uint16_t>(call.a | (call.b << 7)), call.c);
-        break;
-    case Waiting::Pressure:
-        channelPressure(call.a, call.c);
-        break;
-    }
+    waiting_.replay(*this);
 }
 
 MIDIOutput::~MIDIOutput() = default;
@@ -198,7 +167,7 @@ void MIDIOutput::start() {
 
 void MIDIOutput::setEnabled(bool enabled) {
     if (pending_) {
-        waiting_.push_back({Waiting::Enable, static_cast<std::uint8_t>(enabled)});
+        waiting_.setEnabled(enabled);
         isEnabled_ = enabled;
         return;
     }
@@ -230,7 +199,7 @@ void MIDIOutput::endStartedNotes() {
 
 void MIDIOutput::panic(std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::Panic, 0, 0, channel});
+        waiting_.panic(channel);
         return;
     }
     // Nothing can leave, or nothing was left on: one line instead of one per message. The
@@ -260,7 +229,7 @@ void MIDIOutput::panic(std::uint8_t channel) {
 
 void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::ControlChange, controller, value, channel});
+        waiting_.controlChange(controller, value, channel);
         return;
     }
     if (controller > highestDataValue || value > highestDataValue) {
@@ -275,8 +244,7 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
 
 void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::PitchBend, static_cast<std::uint8_t>(value & 0x7F),
-                            static_cast<std::uint8_t>((value >> 7) & 0x7F), channel});
+        waiting_.pitchBend(value, channel);
         return;
     }
     if (value > 16383) {
@@ -291,7 +259,7 @@ void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
 
 void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::Pressure, value, 0, channel});
+        waiting_.channelPressure(value, channel);
         return;
     }
     if (value > highestDataValue) {
@@ -306,7 +274,7 @@ void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::NoteOn, noteNum, velocity, channel});
+        waiting_.noteOn(noteNum, velocity, channel);
         return;
     }
     if (noteNum > highestMidiNote) {
@@ -321,21 +289,7 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
     if (pending_) {
-        // A long wait must still fit the MIDI system's queue: beyond a few hundred calls, a
-        // note-off drops its waiting note-on instead of following it.
-        if (waiting_.size() >= mostWaiting) {
-            const auto last =
-                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Waiting& w) {
-                    return w.kind == Waiting::Panic || w.kind == Waiting::Enable ||
-                           ((w.kind == Waiting::NoteOn || w.kind == Waiting::NoteOff) &&
-                            w.a == noteNum && w.c == channel);
-                });
-            if (last != waiting_.rend() && last->kind == Waiting::NoteOn) {
-                waiting_.erase(std::next(last).base());
-                return;
-            }
-        }
-        waiting_.push_back({Waiting::NoteOff, noteNum, 0, channel});
+        waiting_.noteOff(noteNum, channel);
         return;
     }
     if (noteNum > highestMidiNote) {

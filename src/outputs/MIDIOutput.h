@@ -1,7 +1,9 @@
 #pragma once
 
 #include "interfaces/MidiPort.h"
+#include "outputs/MidiCalls.h"
 #include "outputs/MidiDiagnosticLog.h"
+#include "outputs/PendingMidiCalls.h"
 #include "outputs/PerformanceRecorder.h"
 
 #include <chrono>
@@ -21,7 +23,7 @@ namespace tinkella {
 // to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
 // Beside it, on the same client, the virtual destination "Tinkella In" hands what other programs
 // send to an input listener; nothing received is logged or sent on. Main thread only.
-class MIDIOutput : private MidiPortListener {
+class MIDIOutput final : public MidiCalls, private MidiPortListener {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
     // shared port factory and the shared log factory.
@@ -58,21 +60,21 @@ public:
     bool isEnabled() const { return isEnabled_; }
     // Switching off first ends every note this output started and has not ended and lifts a
     // sustain it put down, so no note is left sounding in the programs that listen.
-    void setEnabled(bool enabled);
+    void setEnabled(bool enabled) override;
 
     // Notes above 127 are refused with an error line. channel: its low four bits are sent.
-    void noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel);
-    void noteOff(std::uint8_t noteNum, std::uint8_t channel);
+    void noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) override;
+    void noteOff(std::uint8_t noteNum, std::uint8_t channel) override;
     // controller and value above 127 are refused with an error line.
-    void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel);
+    void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) override;
     // value 0..16383 (8192 centred), above it refused with an error line.
-    void pitchBend(std::uint16_t value, std::uint8_t channel);
+    void pitchBend(std::uint16_t value, std::uint8_t channel) override;
     // value above 127 is refused with an error line.
-    void channelPressure(std::uint8_t value, std::uint8_t channel);
+    void channelPressure(std::uint8_t value, std::uint8_t channel) override;
     // For whatever a listener may still hold, known to this output or not: lifts a sustain
     // this output put down, sends a note-off for each of the 128 notes, then All Sound Off and
     // All Notes Off.
-    void panic(std::uint8_t channel);
+    void panic(std::uint8_t channel) override;
     // Whether a sustain-down this output sent on channel still holds (no sustain-up since).
     bool isSustaining(std::uint8_t channel) const {
         return sustainingChannels_.count(channel & 0x0F) != 0;
@@ -113,15 +115,8 @@ private:
     void senderGone(MidiSender sender) override;
     void changed(MidiChange change) override;
 
-    // While pending: a call that waits for attach(), with its arguments.
-    struct Waiting {
-        enum Kind { NoteOn, NoteOff, ControlChange, Panic, Enable, PitchBend, Pressure } kind;
-        std::uint8_t a = 0, b = 0, c = 0;
-    };
-    void replay(const Waiting& call);
-
     bool pending_ = false;
-    std::vector<Waiting> waiting_;
+    PendingMidiCalls waiting_;
     std::unique_ptr<MidiPort> port_;
     MidiDiagnosticLog log_;
     MidiInputListener* inputListener_ = nullptr;
