@@ -204,9 +204,8 @@ void MIDIOutput::panic(std::uint8_t channel) {
     }
     // Nothing can leave, or nothing was left on: one line instead of one per message. The
     // performance kept still sees every note end.
-    if ((!isAvailable_ || !isEnabled_) && recorder_) {
-        recorder_->played(static_cast<std::uint8_t>(ump::controlChangeStatus | (channel & 0x0F)),
-                          ump::allNotesOffController, 0);
+    if (!isAvailable_ || !isEnabled_) {
+        tap_.panicSkipped(channel);
     }
     if (!isAvailable_) {
         log_.error("panic skipped: MIDI source unavailable");
@@ -239,7 +238,7 @@ void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std:
     }
     log_.info("controlChange controller=" + std::to_string(controller) +
               " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(ump::controlChangeStatus + (channel & 0x0F)), controller, value);
+    send(MidiMessage::controlChange(controller, value, channel));
 }
 
 void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
@@ -253,8 +252,7 @@ void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
         return;
     }
     log_.info("pitchBend value=" + std::to_string(value) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(pitchBendStatus + (channel & 0x0F)),
-         static_cast<std::uint8_t>(value & 0x7F), static_cast<std::uint8_t>(value >> 7));
+    send(MidiMessage::pitchBend(value, channel));
 }
 
 void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
@@ -269,7 +267,7 @@ void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
     }
     log_.info("channelPressure value=" + std::to_string(value) +
               " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(channelPressureStatus + (channel & 0x0F)), value, 0);
+    send(MidiMessage::channelPressure(value, channel));
 }
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
@@ -284,7 +282,7 @@ void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_
     }
     log_.info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
               " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(ump::noteOnStatus + (channel & 0x0F)), noteNum, velocity);
+    send(MidiMessage::noteOn(noteNum, velocity, channel));
 }
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
@@ -298,13 +296,11 @@ void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
         return;
     }
     log_.info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(ump::noteOffStatus + (channel & 0x0F)), noteNum, 0);
+    send(MidiMessage::noteOff(noteNum, channel));
 }
 
-void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-    if (recorder_) {
-        recorder_->played(status, data1, data2);
-    }
+void MIDIOutput::send(const MidiMessage& message) {
+    tap_.played(message);
     if (!isAvailable_) {
         log_.error("send skipped: MIDI source unavailable");
         return;
@@ -313,19 +309,20 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
         log_.info("send skipped: MIDI output is switched off");
         return;
     }
-    const MidiStatus s = port_->send({status, data1, data2});
+    const MidiStatus s = port_->send(message);
     ++logCounter_;
     // The log names each message by its Universal MIDI Packet word, as the system's texts do.
-    const std::uint32_t word = ump::midi1Word(status, data1, data2);
+    const std::uint32_t word = message.word();
     log_.info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
               upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
-              upperHex(status) + " data1=" + std::to_string(data1) +
-              " data2=" + std::to_string(data2) + " -> " + std::to_string(s) + " (" +
+              upperHex(message.status) + " data1=" + std::to_string(message.data1) +
+              " data2=" + std::to_string(message.data2) + " -> " + std::to_string(s) + " (" +
               MidiDiagnosticLog::describe(s, *port_) + ")");
     if (s != 0) {
         log_.error("MIDIReceivedEventList failed (" + MidiDiagnosticLog::describe(s, *port_) + ")");
         return;
     }
+    const std::uint8_t status = message.status, data1 = message.data1, data2 = message.data2;
     const auto channel = static_cast<std::uint8_t>(status & 0x0F);
     const auto key = std::make_pair(channel, data1);
     if ((status & 0xF0) == ump::controlChangeStatus) {
@@ -352,9 +349,7 @@ void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data
 }
 
 void MIDIOutput::received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
-    if (recorder_) {
-        recorder_->received(bytes, size);
-    }
+    tap_.received(bytes, size);
     if (inputListener_) {
         inputListener_->received(sender, bytes, size);
     }

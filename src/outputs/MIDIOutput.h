@@ -4,7 +4,7 @@
 #include "outputs/MidiCalls.h"
 #include "outputs/MidiDiagnosticLog.h"
 #include "outputs/PendingMidiCalls.h"
-#include "outputs/PerformanceRecorder.h"
+#include "outputs/PerformanceTap.h"
 
 #include <chrono>
 #include <cstdint>
@@ -86,7 +86,7 @@ public:
     void setInputListener(MidiInputListener* listener) { inputListener_ = listener; }
     // Keeps every message handed to the source, before it is known whether it can leave, and
     // every one received; it must outlive its time here (null: none).
-    void setRecorder(PerformanceRecorder* recorder) { recorder_ = recorder; }
+    void setRecorder(PerformanceRecorder* recorder) { tap_.setRecorder(recorder); }
     // Runs, after the notification's log line, whenever a connection to or from the port was
     // made or broken. Empty: nothing.
     void setConnectionListener(std::function<void()> listener) {
@@ -106,8 +106,9 @@ public:
 
 private:
     void start();
-    // A channel voice message of three bytes; data bytes above 127 leave as 127.
-    void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // One message of the player: kept, then sent when the source is available and the output
+    // switched on.
+    void send(const MidiMessage& message);
     void endStartedNotes();
 
     // MidiPortListener, from port_->dispatchPending().
@@ -120,7 +121,7 @@ private:
     std::unique_ptr<MidiPort> port_;
     MidiDiagnosticLog log_;
     MidiInputListener* inputListener_ = nullptr;
-    PerformanceRecorder* recorder_ = nullptr;
+    PerformanceTap tap_;
     std::function<void()> connectionListener_;
     bool isAvailable_ = false;
     bool systemGone_ = false; // published, then the system went away
