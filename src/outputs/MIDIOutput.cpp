@@ -5,10 +5,8 @@
 #include "outputs/HexText.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace tinkella {
 
@@ -20,11 +18,7 @@ constexpr std::string_view clientName = "Tinkella";
 constexpr std::string_view manufacturerName = "Quorvin";
 constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
-using ump::pedalDownFrom;
 constexpr std::int64_t topologyEvery = 25;
-using ump::bendCentre;
-using ump::channelPressureStatus;
-using ump::pitchBendStatus;
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -172,29 +166,9 @@ void MIDIOutput::setEnabled(bool enabled) {
         return;
     }
     if (isEnabled_ && !enabled) {
-        endStartedNotes();
+        book_.end(*this);
     }
     isEnabled_ = enabled;
-}
-
-void MIDIOutput::endStartedNotes() {
-    // Copied first: each note-off removes its own entry.
-    const std::vector<std::pair<std::uint8_t, std::uint8_t>> notes(startedNotes_.begin(),
-                                                                   startedNotes_.end());
-    for (const auto& [channel, note] : notes) {
-        noteOff(note, channel);
-    }
-    startedNotes_.clear();
-    const std::vector<std::uint8_t> sustaining(sustainingChannels_.begin(),
-                                               sustainingChannels_.end());
-    for (std::uint8_t channel : sustaining) {
-        controlChange(ump::sustainController, 0, channel);
-    }
-    sustainingChannels_.clear();
-    const std::vector<std::uint8_t> bent(bentChannels_.begin(), bentChannels_.end());
-    for (std::uint8_t channel : bent) {
-        pitchBend(bendCentre, channel);
-    }
 }
 
 void MIDIOutput::panic(std::uint8_t channel) {
@@ -322,24 +296,7 @@ void MIDIOutput::send(const MidiMessage& message) {
         log_.error("MIDIReceivedEventList failed (" + MidiDiagnosticLog::describe(s, *port_) + ")");
         return;
     }
-    const std::uint8_t status = message.status, data1 = message.data1, data2 = message.data2;
-    const auto channel = static_cast<std::uint8_t>(status & 0x0F);
-    const auto key = std::make_pair(channel, data1);
-    if ((status & 0xF0) == ump::controlChangeStatus) {
-        if (data1 == ump::sustainController && data2 >= pedalDownFrom) {
-            sustainingChannels_.insert(channel);
-        } else if (data1 == ump::sustainController) {
-            sustainingChannels_.erase(channel);
-        }
-    } else if ((status & 0xF0) == pitchBendStatus && (data1 | data2 << 7) != bendCentre) {
-        bentChannels_.insert(channel);
-    } else if ((status & 0xF0) == pitchBendStatus) {
-        bentChannels_.erase(channel);
-    } else if ((status & 0xF0) == ump::noteOnStatus && data2 != 0) {
-        startedNotes_.insert(key);
-    } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
-        startedNotes_.erase(key);
-    }
+    book_.sent(message);
     ++sentNoteCount_;
     if (sentNoteCount_ == 1) {
         log_.logTopology("first note sent", *port_);
@@ -368,9 +325,7 @@ void MIDIOutput::changed(MidiChange change) {
     if (change == MidiChange::systemGone && isAvailable_) {
         isAvailable_ = false;
         systemGone_ = true;
-        startedNotes_.clear();
-        sustainingChannels_.clear();
-        bentChannels_.clear();
+        book_.clear();
         senderGone(0);
         log_.error("the " + port_->displayName() +
                    " has gone away \u2014 MIDI and sound on it wait for it to come back");

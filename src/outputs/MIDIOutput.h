@@ -5,16 +5,15 @@
 #include "outputs/MidiDiagnosticLog.h"
 #include "outputs/PendingMidiCalls.h"
 #include "outputs/PerformanceTap.h"
+#include "outputs/SoundingBook.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace tinkella {
 
@@ -76,9 +75,7 @@ public:
     // All Notes Off.
     void panic(std::uint8_t channel) override;
     // Whether a sustain-down this output sent on channel still holds (no sustain-up since).
-    bool isSustaining(std::uint8_t channel) const {
-        return sustainingChannels_.count(channel & 0x0F) != 0;
-    }
+    bool isSustaining(std::uint8_t channel) const { return book_.isSustaining(channel); }
 
     // Hears the destination's messages and the news of senders gone; when the MIDI system goes
     // away it hears every sender gone (sender 0). Replaces the previous listener, which must
@@ -109,7 +106,6 @@ private:
     // One message of the player: kept, then sent when the source is available and the output
     // switched on.
     void send(const MidiMessage& message);
-    void endStartedNotes();
 
     // MidiPortListener, from port_->dispatchPending().
     void received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) override;
@@ -128,12 +124,7 @@ private:
     bool isEnabled_ = true;
     std::int64_t sentNoteCount_ = 0; // messages the MIDI system accepted
     std::int64_t logCounter_ = 0;    // messages handed to the MIDI system, accepted or not
-    // Notes whose note-on was accepted and whose note-off was not yet: (channel 0..15, note).
-    std::set<std::pair<std::uint8_t, std::uint8_t>> startedNotes_;
-    // Channels (0..15) whose last accepted sustain message put the pedal down.
-    std::set<std::uint8_t> sustainingChannels_;
-    // Channels (0..15) whose last accepted pitch bend was away from the centre.
-    std::set<std::uint8_t> bentChannels_;
+    SoundingBook book_;
 };
 
 } // namespace tinkella
