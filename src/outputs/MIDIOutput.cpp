@@ -1,24 +1,13 @@
 #include "outputs/MIDIOutput.h"
 
-#include "foundation/NullMidiPort.h"
-#include "interfaces/MidiMessage.h"
-#include "outputs/HexText.h"
-
-#include <algorithm>
 #include <string>
-#include <unistd.h>
 
 namespace tinkella {
 
 namespace {
 
-constexpr std::string_view sourceName = "Tinkella";
-constexpr std::string_view destinationName = "Tinkella In";
-constexpr std::string_view clientName = "Tinkella";
-constexpr std::string_view manufacturerName = "Quorvin";
 constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
-constexpr std::int64_t topologyEvery = 25;
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -33,26 +22,6 @@ MIDIOutput::LogFactory& sharedLogFactory() {
 bool& sharedArrivesLater() {
     static bool later = false;
     return later;
-}
-
-std::string banner(std::uint32_t uniqueID) {
-    std::string rule;
-    for (int i = 0; i < 61; ++i) {
-        rule += "\u2500";
-    }
-    return "\n"
-           "\u250C" +
-           rule +
-           "\u2510\n"
-           "\u2502 To play into another app, in that app:\n"
-           "\u2502   1. Create a Software Instrument / MIDI track.\n"
-           "\u2502   2. Point the track's input at: 'Tinkella'\n"
-           "\u2502      (uniqueID " +
-           std::to_string(uniqueID) +
-           ", MIDI 1.0, channel 1)\n"
-           "\u2502   3. Play here \u2014 notes appear on that track.\n"
-           "\u2514" +
-           rule + "\u2518";
 }
 
 } // namespace
@@ -80,83 +49,26 @@ MIDIOutput& MIDIOutput::shared() {
     return output;
 }
 
-MIDIOutput::MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink)
-    : port_(port ? std::move(port) : std::make_unique<NullMidiPort>()), log_(std::move(sink)) {
-    start();
+MIDIOutput::MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink) : log_(std::move(sink)) {
+    start(std::move(port));
 }
 
-MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
-    : pending_(true), port_(std::make_unique<NullMidiPort>()), log_(std::move(sink)) {}
+MIDIOutput::MIDIOutput(Pending, MidiLogSink sink) : log_(std::move(sink)), pending_(true) {}
 
 void MIDIOutput::attach(std::unique_ptr<MidiPort> port) {
     if (!pending_) {
         return;
     }
     pending_ = false;
-    if (port) {
-        port_ = std::move(port);
-    }
-    start();
+    start(std::move(port));
     waiting_.replay(*this);
 }
 
 MIDIOutput::~MIDIOutput() = default;
 
-void MIDIOutput::waitUntilSent(std::chrono::milliseconds bound) {
-    if (isAvailable_ && !port_->waitUntilSent(bound)) {
-        log_.error("the " + port_->displayName() + " took no MIDI for " +
-                   std::to_string(bound.count()) +
-                   " ms; the last messages, note-offs among them, did not leave 'Tinkella'");
-    }
-}
-
-void MIDIOutput::start() {
-    isAvailable_ = false;
-    systemGone_ = false;
+void MIDIOutput::start(std::unique_ptr<MidiPort> port) {
     isEnabled_ = true;
-    sentNoteCount_ = 0;
-    logCounter_ = 0;
-    log_.info("=== MIDIOutput starting (pid " + std::to_string(::getpid()) + ") ===");
-
-    const MidiTopology before = port_->topology();
-    if (std::any_of(before.sources.begin(), before.sources.end(),
-                    [](const MidiEndpoint& source) { return source.name == sourceName; })) {
-        log_.error(
-            "another running instance already publishes 'Tinkella' \u2014 MIDI may not reach "
-            "it. Quit the other copy.");
-    }
-
-    const MidiPortOpened opened =
-        port_->open(clientName, manufacturerName, sourceName, destinationName, *this);
-    log_.info("MIDIClientCreateWithBlock -> " + std::to_string(opened.client) + " (" +
-              MidiDiagnosticLog::describe(opened.client, *port_) + ")");
-    if (opened.client != 0) {
-        log_.error("MIDIClientCreateWithBlock failed (" +
-                   MidiDiagnosticLog::describe(opened.client, *port_) + ")");
-        return;
-    }
-    log_.info("MIDIObjectSetStringProperty(client, manufacturer) -> " +
-              std::to_string(opened.manufacturer));
-    log_.info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " +
-              std::to_string(opened.source) + " (" +
-              MidiDiagnosticLog::describe(opened.source, *port_) +
-              ") endpoint=" + std::to_string(opened.sourceHandle));
-    if (opened.source != 0) {
-        log_.error("MIDISourceCreateWithProtocol failed (" +
-                   MidiDiagnosticLog::describe(opened.source, *port_) + ")");
-        return;
-    }
-
-    isAvailable_ = true;
-    if (opened.destination != 0) {
-        log_.error("MIDI input 'Tinkella In' not created (" +
-                   MidiDiagnosticLog::describe(opened.destination, *port_) +
-                   "); notes sent to Tinkella are not heard");
-    }
-    log_.info("virtual source PUBLISHED: name='Tinkella' uniqueID=" +
-              std::to_string(opened.sourceUniqueId));
-    log_.logTopology("startup", *port_);
-    log_.info(banner(static_cast<std::uint32_t>(opened.sourceUniqueId)));
+    source_.publish(std::move(port), *this);
 }
 
 void MIDIOutput::setEnabled(bool enabled) {
@@ -178,10 +90,10 @@ void MIDIOutput::panic(std::uint8_t channel) {
     }
     // Nothing can leave, or nothing was left on: one line instead of one per message. The
     // performance kept still sees every note end.
-    if (!isAvailable_ || !isEnabled_) {
+    if (!source_.isAvailable() || !isEnabled_) {
         tap_.panicSkipped(channel);
     }
-    if (!isAvailable_) {
+    if (!source_.isAvailable()) {
         log_.error("panic skipped: MIDI source unavailable");
         return;
     }
@@ -220,7 +132,7 @@ void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
         waiting_.pitchBend(value, channel);
         return;
     }
-    if (value > 16383) {
+    if (value > ump::highestBend) {
         log_.error("pitchBend rejected: value " + std::to_string(value) +
                    " is out of range 0-16383");
         return;
@@ -275,7 +187,7 @@ void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
 
 void MIDIOutput::send(const MidiMessage& message) {
     tap_.played(message);
-    if (!isAvailable_) {
+    if (!source_.isAvailable()) {
         log_.error("send skipped: MIDI source unavailable");
         return;
     }
@@ -283,25 +195,8 @@ void MIDIOutput::send(const MidiMessage& message) {
         log_.info("send skipped: MIDI output is switched off");
         return;
     }
-    const MidiStatus s = port_->send(message);
-    ++logCounter_;
-    // The log names each message by its Universal MIDI Packet word, as the system's texts do.
-    const std::uint32_t word = message.word();
-    log_.info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
-              upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
-              upperHex(message.status) + " data1=" + std::to_string(message.data1) +
-              " data2=" + std::to_string(message.data2) + " -> " + std::to_string(s) + " (" +
-              MidiDiagnosticLog::describe(s, *port_) + ")");
-    if (s != 0) {
-        log_.error("MIDIReceivedEventList failed (" + MidiDiagnosticLog::describe(s, *port_) + ")");
-        return;
-    }
-    book_.sent(message);
-    ++sentNoteCount_;
-    if (sentNoteCount_ == 1) {
-        log_.logTopology("first note sent", *port_);
-    } else if (sentNoteCount_ % topologyEvery == 0) {
-        log_.logTopology("every 25 messages", *port_);
+    if (source_.send(message)) {
+        book_.sent(message);
     }
 }
 
@@ -322,17 +217,15 @@ void MIDIOutput::changed(MidiChange change) {
     log_.info("CoreMIDI notification: id=" + std::to_string(static_cast<std::int32_t>(change)));
     // While the system is away nothing can leave the source: say so once and skip every
     // message instead of failing each send. The notes listeners held went with the system.
-    if (change == MidiChange::systemGone && isAvailable_) {
-        isAvailable_ = false;
-        systemGone_ = true;
+    if (change == MidiChange::systemGone && source_.isAvailable()) {
+        source_.setSystemGone(true);
         book_.clear();
         senderGone(0);
-        log_.error("the " + port_->displayName() +
+        log_.error("the " + source_.port().displayName() +
                    " has gone away \u2014 MIDI and sound on it wait for it to come back");
-    } else if (change == MidiChange::systemBack && systemGone_) {
-        isAvailable_ = true;
-        systemGone_ = false;
-        log_.info("the " + port_->displayName() +
+    } else if (change == MidiChange::systemBack && source_.isSystemGone()) {
+        source_.setSystemGone(false);
+        log_.info("the " + source_.port().displayName() +
                   " is back \u2014 MIDI and sound on it play again");
     } else if (change == MidiChange::connections && connectionListener_) {
         connectionListener_();
@@ -340,11 +233,11 @@ void MIDIOutput::changed(MidiChange change) {
 }
 
 int MIDIOutput::notificationDescriptor() const {
-    return port_->pollDescriptor();
+    return source_.port().pollDescriptor();
 }
 
 void MIDIOutput::dispatchNotifications() {
-    port_->dispatchPending();
+    source_.port().dispatchPending();
 }
 
 } // namespace tinkella

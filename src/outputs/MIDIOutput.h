@@ -3,6 +3,7 @@
 #include "interfaces/MidiPort.h"
 #include "outputs/MidiCalls.h"
 #include "outputs/MidiDiagnosticLog.h"
+#include "outputs/MidiSource.h"
 #include "outputs/PendingMidiCalls.h"
 #include "outputs/PerformanceTap.h"
 #include "outputs/SoundingBook.h"
@@ -11,8 +12,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <utility>
 
 namespace tinkella {
@@ -22,6 +21,11 @@ namespace tinkella {
 // to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
 // Beside it, on the same client, the virtual destination "Tinkella In" hands what other programs
 // send to an input listener; nothing received is logged or sent on. Main thread only.
+//
+// Each call is checked and logged here, then becomes one MidiMessage that goes to the
+// performance kept (PerformanceTap), to the port (MidiSource) and, once accepted, into the book
+// of what listeners hold (SoundingBook). Calls made before the port is open wait in
+// PendingMidiCalls.
 class MIDIOutput final : public MidiCalls, private MidiPortListener {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
@@ -55,7 +59,7 @@ public:
     MIDIOutput& operator=(const MIDIOutput&) = delete;
 
     // False before the source is published, and while the MIDI system is gone.
-    bool isAvailable() const { return isAvailable_; }
+    bool isAvailable() const { return source_.isAvailable(); }
     bool isEnabled() const { return isEnabled_; }
     // Switching off first ends every note this output started and has not ended and lifts a
     // sustain it put down, so no note is left sounding in the programs that listen.
@@ -99,32 +103,28 @@ public:
     // Before the process ends: waits at most bound for the messages sent so far to leave the
     // source, and says in an error line when some could not (the MIDI system stopped
     // answering); listeners then keep those notes until they notice the source has gone.
-    void waitUntilSent(std::chrono::milliseconds bound);
+    void waitUntilSent(std::chrono::milliseconds bound) { source_.waitUntilSent(bound); }
 
 private:
-    void start();
+    void start(std::unique_ptr<MidiPort> port);
     // One message of the player: kept, then sent when the source is available and the output
     // switched on.
     void send(const MidiMessage& message);
 
-    // MidiPortListener, from port_->dispatchPending().
+    // MidiPortListener, from the port's dispatchPending().
     void received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) override;
     void senderGone(MidiSender sender) override;
     void changed(MidiChange change) override;
 
+    MidiDiagnosticLog log_;
+    MidiSource source_{log_};
     bool pending_ = false;
     PendingMidiCalls waiting_;
-    std::unique_ptr<MidiPort> port_;
-    MidiDiagnosticLog log_;
-    MidiInputListener* inputListener_ = nullptr;
     PerformanceTap tap_;
-    std::function<void()> connectionListener_;
-    bool isAvailable_ = false;
-    bool systemGone_ = false; // published, then the system went away
-    bool isEnabled_ = true;
-    std::int64_t sentNoteCount_ = 0; // messages the MIDI system accepted
-    std::int64_t logCounter_ = 0;    // messages handed to the MIDI system, accepted or not
     SoundingBook book_;
+    MidiInputListener* inputListener_ = nullptr;
+    std::function<void()> connectionListener_;
+    bool isEnabled_ = true;
 };
 
 } // namespace tinkella
