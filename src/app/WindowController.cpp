@@ -299,16 +299,14 @@ void WindowController::bindControls() {
 }
 
 void WindowController::bindExpression() {
-    PianoController& piano = PianoController::sharedInstance();
-    expressionPacer_ = new ExpressionPacer(piano, MIDIOutput::shared(), this);
     bindings_[5] = defaults_.bind(preferences::keyPath(preferences::expression.key),
-                                  [this, &piano](const DefaultsValue& stored) {
-                                      const bool mpe =
-                                          preferences::expression.decode(stored) == "mpe";
+                                  [this](const DefaultsValue& stored) {
                                       const QSignalBlocker blocker(expressionPopUp_);
-                                      expressionPopUp_->setCurrentIndex(mpe ? 1 : 0);
-                                      piano.setExpression(mpe);
+                                      expressionPopUp_->setCurrentIndex(
+                                          preferences::expression.decode(stored) == "mpe" ? 1 : 0);
                                   });
+    expressionPacer_ = new ExpressionPacer(defaults_, PianoController::sharedInstance(),
+                                           MIDIOutput::shared(), this);
 }
 
 void WindowController::expressionChanged(int index) {

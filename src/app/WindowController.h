@@ -109,8 +109,7 @@ private:
     DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
                                BindingOptions options);
     DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
-    // Switches the keyboard model's expression to the stored one and starts the pacer of what
-    // MPE sends.
+    // Shows the stored expression in its pop-up and has it played (ExpressionPacer).
     void bindExpression();
     void syncOutputModeRadios();
     void applyOutputMode();
