@@ -66,12 +66,12 @@ TEST(StartupTest, StoredSettingsReachTheControlsAndOddOnesFallBackToTheDefaults)
         launch(app);
         EXPECT_EQ(app.lastProgram(), c.program);
         EXPECT_DOUBLE_EQ(app.stripView().keyWidth(), c.keyWidth);
-        EXPECT_DOUBLE_EQ(app.settings().keyWidthSlider()->realValue(), c.keyWidth);
+        EXPECT_DOUBLE_EQ(app.settings().general().keyWidthSlider()->realValue(), c.keyWidth);
         EXPECT_FLOAT_EQ(app.stripView().noteOffset(), c.noteOffset);
         EXPECT_FLOAT_EQ(app.piano().noteOffset(), c.noteOffset);
         EXPECT_EQ(app.stripView().blackKeyGlissando(), c.glissando);
-        EXPECT_EQ(app.settings().blackKeyGlissandoCheckbox()->isChecked(), c.glissando);
-        EXPECT_TRUE(app.settings().outputModeRadios()[c.midiOnly ? 0 : 2]->isChecked());
+        EXPECT_EQ(app.settings().general().blackKeyGlissandoCheckbox()->isChecked(), c.glissando);
+        EXPECT_TRUE(app.settings().general().outputModeRadios()[c.midiOnly ? 0 : 2]->isChecked());
         EXPECT_EQ(PianoController::sharedInstance().soundController().isMuted(), c.midiOnly);
         EXPECT_GT(app.piano().pianoWidget()->width(), 0);
         for (const auto& [key, value] : stored) {
@@ -112,8 +112,8 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
     AppHarness app;
     launch(app);
     for (app::RealSlider* slider :
-         {app.settings().keyWidthSlider(), app.settings().noteOffsetSlider(),
-          app.settings().blackKeySlider()}) {
+         {app.settings().general().keyWidthSlider(), app.settings().general().noteOffsetSlider(),
+          app.settings().general().blackKeySlider()}) {
         const auto at = [slider](double fraction) {
             return QPoint(8 + static_cast<int>(fraction * (slider->width() - 16)),
                           slider->height() / 2);
@@ -122,7 +122,7 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
         const QImage before = strip.grab().toImage();
         QTest::mousePress(slider, Qt::LeftButton, {}, at(0.5));
         EXPECT_NE(strip.grab().toImage(), before);
-        const bool zones = slider == app.settings().blackKeySlider();
+        const bool zones = slider == app.settings().general().blackKeySlider();
         EXPECT_EQ(app.stripView().showsBlackKeyTouchArea(), zones);
         EXPECT_EQ(app.stripView().showsOctaveNumber(), !zones);
         QTest::mouseMove(slider, at(0.3));
@@ -194,7 +194,7 @@ TEST(StartupTest, TheSoundFontChoiceSurvivesARestartAndABadOneChangesNothing) {
     for (const std::string& chosen : {good, bad}) {
         AppHarness app(std::make_unique<QtSettingsStore>(file));
         launch(app);
-        app::SoundFontChooser& fonts = app.settings().soundFontChooser();
+        app::SoundFontChooser& fonts = app.settings().general().soundFontChooser();
         app.doubles->audio->unloadableFont = bad;
         ::testing::internal::CaptureStderr();
         fonts.choose(chosen);
@@ -210,13 +210,13 @@ TEST(StartupTest, TheSoundFontChoiceSurvivesARestartAndABadOneChangesNothing) {
     ::testing::internal::CaptureStderr();
     launch(app);
     EXPECT_EQ(lines(::testing::internal::GetCapturedStderr()), 1);
-    EXPECT_EQ(app.settings().soundFontChooser().current(), "");
+    EXPECT_EQ(app.settings().general().soundFontChooser().current(), "");
     EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(bad));
     // The velocity box reaches both views; a cancelled file dialog changes nothing.
-    app.settings().velocityCheckbox()->click();
+    app.settings().general().velocityCheckbox()->click();
     EXPECT_TRUE(app.stripView().velocityFromTouch() &&
                 app.piano().pianoView()->velocityFromTouch());
-    QComboBox* popUp = app.settings().soundFontChooser().popUp();
+    QComboBox* popUp = app.settings().general().soundFontChooser().popUp();
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     popUp->activated(popUp->count() - 1);
     EXPECT_EQ(popUp->currentIndex(), 1);
