@@ -35,6 +35,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppInfo.h"
 #include "app/Composition.h"
+#include "app/KeyboardTab.h"
 #include "app/WindowController.h"
 #include "foundation/PeakLimiter.h"
 #include "hosting/PianoWindowController.h"
@@ -493,7 +494,7 @@ int main(int argc, char** argv) {
     }
 
     // Slides with MPE on: the note-on first, then one move of a quarter key to the right.
-    delegate.settingsWindowController()->expressionChanged(1);
+    delegate.settingsWindowController()->keyboard().expressionChanged(1);
     QCoreApplication::processEvents();
     Series slides;
     for (int i = -warmUp; i < presses / 3; ++i) {

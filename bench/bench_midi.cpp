@@ -90,7 +90,7 @@ void BM_JackMessagesDelivered(benchmark::State& state) {
         return;
     }
     constexpr std::uint64_t batch = 10000;
-    const std::uint8_t noteOn[] = {0x90, 60, 100};
+    const auto noteOn = tinkella::MidiMessage::noteOn(60, 100, 0);
     std::uint64_t sent = 0;
     std::uint64_t refused = 0;
     for (auto _ : state) {
@@ -99,7 +99,7 @@ void BM_JackMessagesDelivered(benchmark::State& state) {
         std::uint64_t accepted = 0;
         for (std::uint64_t i = 0; i < batch; ++i) {
             tinkella::MidiStatus result = 0;
-            while ((result = port->send(noteOn, sizeof noteOn)) == -ENOBUFS) {
+            while ((result = port->send(noteOn)) == -ENOBUFS) {
                 std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
             ++(result == 0 ? accepted : refused);
@@ -130,11 +130,12 @@ public:
                                   std::string_view, tinkella::MidiPortListener&) override {
         return {0, 0, 0, 2, 2, 0};
     }
-    tinkella::MidiStatus send(const std::uint8_t*, std::size_t) override { return 0; }
+    tinkella::MidiStatus send(const tinkella::MidiMessage&) override { return 0; }
     int pollDescriptor() const override { return -1; }
     void dispatchPending() override {}
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return "MIDI system"; }
+    std::string describe(tinkella::MidiStatus) const override { return "refused"; }
 };
 
 // One noteOn: its "noteOn" line, the word, the hand-over and its "send #" line, each line to

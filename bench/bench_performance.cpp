@@ -8,6 +8,7 @@
 #include "app/PerformanceFile.h"
 #include "foundation/ReplaceFile.h"
 #include "foundation/StandardMidiFile.h"
+#include "interfaces/MidiMessage.h"
 #include "outputs/PerformanceRecorder.h"
 
 #include <QFile>
@@ -68,7 +69,7 @@ void play(PerformanceRecorder& recorder, std::int64_t& now, const std::vector<Pl
     for (const Played& event : events) {
         now = event.time;
         if (event.received) {
-            recorder.received(event.bytes, event.bytes[0] >= 0xC0 ? 2 : 3);
+            recorder.received(event.bytes, ump::messageLength(event.bytes[0]));
         } else {
             recorder.played(event.bytes[0], event.bytes[1], event.bytes[2]);
         }

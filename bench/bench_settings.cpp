@@ -1,11 +1,11 @@
 // Preferences: what one change costs. A key-size drag writes the setting on every step, so a
 // write to the settings file and its delivery to every bound reader are on the path of each
 // slider step; so is a whole step of the real slider with the application running.
+#include "adapters/qt/QtSettingsStore.h"
 #include "app/AppHarness.h"
 #include "app/RealSlider.h"
 #include "foundation/DefaultsController.h"
 #include "model/Preferences.h"
-#include "adapters/qt/QtSettingsStore.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -66,7 +66,7 @@ void BM_KeySizeSliderStep(benchmark::State& state) {
     }
     tinkella::testing::AppHarness app(std::move(store));
     app.launch();
-    tinkella::app::RealSlider* slider = app.settings().keyWidthSlider();
+    tinkella::app::RealSlider* slider = app.settings().general().keyWidthSlider();
     int steps = slider->toSteps(9.5);
     for (auto _ : state) {
         steps = steps >= slider->maximum() ? 0 : steps + 125;

@@ -28,7 +28,8 @@ MidiBackendChoice chooseMidiBackend(const std::vector<MidiBackend>& table,
             return choice;
         }
         failures += (failures.empty() ? "" : ", ") + backend.name + ": " +
-                    std::to_string(status != 0 ? status : -1);
+                    (status != 0 && backend.describe ? backend.describe(status)
+                                                     : std::to_string(status != 0 ? status : -1));
     }
     if (!known) {
         std::string names;

@@ -11,20 +11,23 @@
 
 namespace tinkella {
 
-// One way to reach a MIDI system: a stable name ("alsa", "jack") and an opener that returns
-// a port connected to it, or null with a non-zero status.
+// One way to reach a MIDI system: a stable name ("alsa", "jack"), an opener that returns a port
+// connected to it, or null with a non-zero status, and the system's words for that status
+// (without them, the number stands).
 struct MidiBackend {
     std::string name;
     std::function<std::unique_ptr<MidiPort>(MidiStatus& status)> open;
+    std::function<std::string(MidiStatus status)> describe;
 };
 
 struct MidiBackendChoice {
     std::unique_ptr<MidiPort> port; // null when none opened or "none" was asked for
     std::string name;               // the backend that opened, "none", or empty
-    // One line for the user naming what failed ("alsa: -2, jack: 17"), empty when the first
-    // backend tried opened.
+    // One line for the user naming what failed ("alsa: No such file or directory, jack:
+    // JackFailure|JackServerFailed"), empty when the first backend tried opened.
     std::string report;
-    // The backends that did not open before the chosen one ("alsa: -2"); empty when none failed.
+    // The backends that did not open before the chosen one ("alsa: No such file or directory");
+    // empty when none failed.
     std::string failures;
 };
 

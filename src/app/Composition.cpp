@@ -38,11 +38,13 @@ const std::vector<MidiBackend>& midiBackends() {
         {"alsa",
          [](MidiStatus& status) -> std::unique_ptr<MidiPort> {
              return AlsaMidiPort::connect(status);
-         }},
+         },
+         &AlsaMidiPort::describeStatus},
         {"jack",
          [](MidiStatus& status) -> std::unique_ptr<MidiPort> {
              return JackMidiPort::connect("Tinkella", status);
-         }},
+         },
+         &JackMidiPort::describeStatus},
     };
     return table;
 }

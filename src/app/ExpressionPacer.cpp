@@ -2,6 +2,7 @@
 
 #include "interfaces/Synthesizer.h"
 #include "model/PianoController.h"
+#include "model/Preferences.h"
 #include "outputs/MIDIOutput.h"
 #include "outputs/SoundController.h"
 
@@ -11,7 +12,8 @@
 
 namespace tinkella::app {
 
-ExpressionPacer::ExpressionPacer(PianoController& piano, MIDIOutput& midiOutput, QObject* parent)
+ExpressionPacer::ExpressionPacer(DefaultsController& defaults, PianoController& piano,
+                                 MIDIOutput& midiOutput, QObject* parent)
     : QObject(parent), piano_(piano), midiOutput_(midiOutput), flush_(new QTimer(this)) {
     flush_->setSingleShot(true);
     flush_->setTimerType(Qt::PreciseTimer);
@@ -29,6 +31,10 @@ ExpressionPacer::ExpressionPacer(PianoController& piano, MIDIOutput& midiOutput,
     midiOutput_.setConnectionListener([this] {
         QTimer::singleShot(100, this, [this] { piano_.expression().sendConfiguration(); });
     });
+    binding_ = defaults.bind(
+        preferences::keyPath(preferences::expression.key), [this](const DefaultsValue& stored) {
+            piano_.setExpression(preferences::expression.decode(stored) == "mpe");
+        });
 }
 
 ExpressionPacer::~ExpressionPacer() {

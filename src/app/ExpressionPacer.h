@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/DefaultsController.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 
@@ -12,18 +14,21 @@ class PianoController;
 
 namespace tinkella::app {
 
-// Paces what MPE sends between note starts and ends, on the main thread:
+// Plays the stored expression setting ("expression": "off" or "mpe"): switches the keyboard
+// model to it at once and whenever it changes, and paces what MPE sends between note starts and
+// ends, on the main thread:
 // - coalesced expression values leave on the next turn of the event loop after the first move
 //   that changed them, but no sooner than one audio period (whole milliseconds, rounded up)
 //   after the previous flush: one message per sounding note and kind for all the moves in
 //   between, so no more than one per period reaches the synthesiser's queue;
 // - a new connection to the MIDI source learns the zone's layout 100 ms after it is reported,
 //   since a JACK connection carries data only a cycle or two after that.
-// The keyboard model and the MIDI output must outlive it; it unhooks itself from both when it
-// goes.
+// The defaults, the keyboard model and the MIDI output must outlive it; it unhooks itself from
+// all three when it goes.
 class ExpressionPacer : public QObject {
 public:
-    ExpressionPacer(PianoController& piano, MIDIOutput& midiOutput, QObject* parent);
+    ExpressionPacer(DefaultsController& defaults, PianoController& piano, MIDIOutput& midiOutput,
+                    QObject* parent);
     ~ExpressionPacer() override;
     ExpressionPacer(const ExpressionPacer&) = delete;
     ExpressionPacer& operator=(const ExpressionPacer&) = delete;
@@ -33,6 +38,7 @@ private:
     MIDIOutput& midiOutput_;
     QTimer* flush_ = nullptr; // a child of this pacer
     QElapsedTimer lastFlush_;
+    DefaultsBinding binding_;
 };
 
 } // namespace tinkella::app

@@ -1,23 +1,14 @@
 #pragma once
 
 #include "foundation/DefaultsController.h"
-#include "model/Preferences.h"
 
 #include <QMenuBar>
 #include <QObject>
-#include <QPointer>
-#include <array>
 #include <memory>
-#include <string>
+#include <vector>
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QEvent;
 class QLabel;
-class QLayout;
-class QRadioButton;
-class QTimer;
 class QWidget;
 
 namespace tinkella {
@@ -27,19 +18,20 @@ class PianoWindowController;
 namespace tinkella::app {
 
 class ExpressionPacer;
-class KeyboardAidsGroup;
-class RealSlider;
-class SoundFontChooser;
+class GeneralTab;
+class KeyboardTab;
+class SettingsTab;
 
 // The settings panel and the wiring it is responsible for: registers the preference defaults,
-// binds the panel's controls to them, sends the stored instrument to the synthesiser, applies
-// the output mode to both outputs, and creates and owns the piano window, to which it hands
-// the strip's piano view.
+// puts the panel together from its tabs (each binding its own controls), has the expression
+// setting played (ExpressionPacer), applies the output mode to both outputs, and creates and
+// owns the piano window, to which it hands the strip's piano view.
 //
-// The panel is a fixed-size utility window titled "Settings" (380 × 385 points); it hides while
-// the application is inactive and comes back when it is active again, and writes false under
-// "settingsVisible" only when the user closes it. Uses the shared defaults controller, keyboard
-// model, MIDI output, notification centre and strip controller. Main thread only.
+// The panel is a fixed-size utility window titled "Settings" (380 × 385 points): the credit
+// line over the tabs' bar and the page of the tab chosen. It hides while the application is
+// inactive and comes back when it is active again, and writes false under "settingsVisible"
+// only when the user closes it. Uses the shared defaults controller, keyboard model, MIDI
+// output and strip controller. Main thread only.
 class WindowController : public QObject {
     Q_OBJECT
 
@@ -50,11 +42,10 @@ public:
     static constexpr int panelLeft = 1183;
     static constexpr int panelBottom = 132;
     static constexpr const char* creditLine = "Tinkella by Quorvin";
-    static constexpr const char* explanatoryText = "Tinkella can control GarageBand and other apps";
 
-    // Builds the panel (not shown), registers the defaults, sends the stored instrument, binds
-    // the controls, applies the output mode, then creates the piano window, gives it mainMenu
-    // (when there is one) and shows it.
+    // Builds the panel (not shown) after registering the defaults; its tabs send the stored
+    // instrument and bind their controls; then the expression is played as stored, the output
+    // mode applied, and the piano window created, given mainMenu (when there is one) and shown.
     explicit WindowController(std::unique_ptr<QMenuBar> mainMenu = nullptr);
     ~WindowController() override;
     WindowController(const WindowController&) = delete;
@@ -66,54 +57,18 @@ public:
     // Shows the panel, makes it the active window and brings it to the front.
     void showWindow();
     bool shouldShowSettingsAtLaunch() const;
-    OutputMode currentOutputMode() const;
 
-    // The controls, for the menu, the tests and the accessibility tree.
-    QComboBox* instrumentPopUp() const { return instrumentPopUp_; }
-    RealSlider* blackKeySlider() const { return blackKeySlider_; }
-    RealSlider* keyWidthSlider() const { return keyWidthSlider_; }
-    RealSlider* noteOffsetSlider() const { return noteOffsetSlider_; }
-    QCheckBox* blackKeyGlissandoCheckbox() const { return blackKeyGlissandoCheckbox_; }
-    QCheckBox* velocityCheckbox() const { return velocityCheckbox_; }
-    SoundFontChooser& soundFontChooser() const { return *soundFontChooser_; }
-    // "Off" (index 0) or "MPE" (index 1).
-    QComboBox* expressionPopUp() const { return expressionPopUp_; }
-    const std::array<QRadioButton*, 3>& outputModeRadios() const { return outputModeRadios_; }
-    QLabel* explanatoryNote() const { return explanatoryNote_; }
+    // The tabs, for the menu, the tests and the accessibility tree.
+    GeneralTab& general() const { return *general_; }
+    KeyboardTab& keyboard() const { return *keyboard_; }
     QLabel* creditLabel() const { return creditLabel_; }
-    KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
-
-    // The actions. The slider ones take the phase of the user's gesture that caused them.
-    enum class SliderPhase { pressed, moved, released };
-    void instrumentChanged();
-    void blackKeySliderChanged(SliderPhase phase);
-    void keyWidthSliderChanged(SliderPhase phase);
-    void noteOffsetSliderChanged(SliderPhase phase);
-    void blackKeyGlissandoChanged() {}
-    // tag: the clicked radio button's tag; anything but 0, 1 and 2 is ignored.
-    void outputModeChanged(int tag);
-    // index: the expression pop-up's item (0 off, 1 MPE).
-    void expressionChanged(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void configureControls();
-    QLayout* makeContentView();
-    // The credit line over two tabs: the general settings and the keyboard group.
-    QLayout* makeTabs(QLayout* general);
-    QLayout* makeRow(const QString& label, QWidget* control, int width);
-    void bindControls();
-    // The control shows the setting's decoded value and writes the user's changes to it.
-    DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
-                               BindingOptions options);
-    DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
-    // Switches the keyboard model's expression to the stored one and starts the pacer of what
-    // MPE sends.
-    void bindExpression();
-    void syncOutputModeRadios();
-    void applyOutputMode();
+    // The credit line over the tabs' bar and their pages.
+    void makeContentView(const std::vector<SettingsTab*>& tabs);
     void settingsPanelWillClose();
     void applicationStateChanged(Qt::ApplicationState state);
     void placePanel();
@@ -121,22 +76,10 @@ private:
     DefaultsController& defaults_;
     std::unique_ptr<PianoWindowController> keyboardWindow_;
     std::unique_ptr<QWidget> panel_;
-    // The controls are children of the panel.
-    QComboBox* instrumentPopUp_ = nullptr;
-    RealSlider* blackKeySlider_ = nullptr;
-    RealSlider* keyWidthSlider_ = nullptr;
-    RealSlider* noteOffsetSlider_ = nullptr;
-    QCheckBox* blackKeyGlissandoCheckbox_ = nullptr;
-    QCheckBox* velocityCheckbox_ = nullptr;
-    SoundFontChooser* soundFontChooser_ = nullptr; // a child of this controller
-    std::array<QRadioButton*, 3> outputModeRadios_{};
-    QButtonGroup* outputModeGroup_ = nullptr;
-    QLabel* explanatoryNote_ = nullptr;
-    QLabel* creditLabel_ = nullptr;
-    QComboBox* expressionPopUp_ = nullptr;
+    QLabel* creditLabel_ = nullptr; // a child of the panel
+    GeneralTab* general_ = nullptr; // the tabs are children of this controller
+    KeyboardTab* keyboard_ = nullptr;
     ExpressionPacer* expressionPacer_ = nullptr; // a child of this controller
-    KeyboardAidsGroup* keyboardAids_ = nullptr;  // a child of this controller
-    std::array<DefaultsBinding, 6> bindings_;
     bool hiddenForDeactivation_ = false;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interfaces/MidiMessage.h"
+
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -21,12 +23,7 @@ namespace tinkella {
 // taken what was folded.
 class MidiEventRing {
 public:
-    struct Event {
-        std::uint8_t status = 0;
-        std::uint8_t data1 = 0;
-        std::uint8_t data2 = 0;
-        friend bool operator==(const Event&, const Event&) = default;
-    };
+    using Event = MidiMessage;
     static constexpr std::size_t capacity = 2048; // a power of two
 
     MidiEventRing();

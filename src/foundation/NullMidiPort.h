@@ -15,11 +15,12 @@ public:
                         MidiPortListener&) override {
         return {noConnection, noConnection, noConnection, 0, 0, noConnection};
     }
-    MidiStatus send(const std::uint8_t*, std::size_t) override { return noConnection; }
+    MidiStatus send(const MidiMessage&) override { return noConnection; }
     int pollDescriptor() const override { return -1; }
     void dispatchPending() override {}
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return "MIDI system"; }
+    std::string describe(MidiStatus) const override { return "noConnection"; }
 };
 
 } // namespace tinkella

@@ -19,21 +19,12 @@ void appendBigEndian(std::string& out, std::uint32_t value, int bytes) {
     }
 }
 
-// Bytes a channel voice message takes with its status byte; 0 for anything else.
-std::size_t messageSize(std::uint8_t status) {
-    if (status < 0x80 || status >= 0xF0) {
-        return 0;
-    }
-    const std::uint8_t kind = status & 0xF0;
-    return kind == 0xC0 || kind == 0xD0 ? 2 : 3;
-}
-
 // One track's events in ticks since the origin, and the notes and pedals it leaves held.
 class TrackWriter {
 public:
     // Data bytes above 127 keep their low seven bits, so that no reader takes one for a status.
     void message(std::uint32_t tick, const std::uint8_t* given) {
-        const std::size_t size = messageSize(given[0]);
+        const std::size_t size = ump::messageLength(given[0]);
         if (size == 0) {
             return;
         }

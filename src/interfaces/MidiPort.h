@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interfaces/MidiMessage.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +13,8 @@
 namespace tinkella {
 
 // What a call into the MIDI system returned: 0 for success, otherwise a negative errno (ALSA,
-// and the JACK calls that return one) or JACK's non-zero result or jack_status_t bits.
+// and the JACK calls that return one) or JACK's non-zero result or jack_status_t bits. The port
+// that returned it names it (MidiPort::describe).
 using MidiStatus = std::int32_t;
 
 // Identifies a port other programs send from, as far as the system can tell them apart: ALSA,
@@ -90,10 +93,10 @@ public:
                                 std::string_view sourceName, std::string_view destinationName,
                                 MidiPortListener& listener) = 0;
 
-    // Sends one MIDI 1.0 channel voice message (status byte first, 2 or 3 bytes) from the source
-    // to every program connected to it, at once. Note-offs and controllers 64, 120 and 123
-    // always leave, even when a flood fills the system's queue.
-    virtual MidiStatus send(const std::uint8_t* bytes, std::size_t size) = 0;
+    // Sends one MIDI 1.0 channel voice message, as message.bytes() gives it, from the source to
+    // every program connected to it, at once. Note-offs and controllers 64, 120 and 123 always
+    // leave, even when a flood fills the system's queue.
+    virtual MidiStatus send(const MidiMessage& message) = 0;
 
     // Readable while something waits for dispatchPending(); -1 when nothing ever does.
     virtual int pollDescriptor() const = 0;
@@ -105,6 +108,9 @@ public:
 
     // The system as a musician names it ("ALSA sequencer", "JACK server").
     virtual std::string displayName() const = 0;
+    // A non-zero status of this port's calls in the system's own words, for the diagnostic log
+    // ("No such file or directory", "JackFailure|JackServerFailed").
+    virtual std::string describe(MidiStatus status) const = 0;
 };
 
 } // namespace tinkella

@@ -12,6 +12,7 @@ namespace tinkella {
 
 namespace {
 
+using ump::bendCentre;
 using ump::channelPressureStatus;
 using ump::pitchBendStatus;
 // Registered parameter numbers: pitch-bend sensitivity and the MPE configuration message.

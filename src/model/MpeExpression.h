@@ -27,7 +27,6 @@ public:
     // Pitch-bend range of the member channels and of the manager channel, in semitones.
     static constexpr int memberBendRange = 48;
     static constexpr int managerBendRange = 2;
-    static constexpr std::uint16_t bendCentre = 8192;
     static constexpr std::uint8_t timbreController = ump::timbreController;
 
     // sound and midi must outlive this object.
@@ -68,7 +67,7 @@ public:
 
 private:
     struct Expression {
-        std::uint16_t bend = bendCentre;
+        std::uint16_t bend = ump::bendCentre;
         std::uint8_t timbre = 64;
         std::optional<std::uint8_t> pressure;
     };

@@ -11,7 +11,6 @@ namespace {
 using namespace ump;
 constexpr std::uint8_t nonRegisteredMsbController = 99;
 constexpr std::uint8_t nonRegisteredLsbController = 98;
-constexpr std::uint16_t bendCentre = 8192;
 constexpr std::uint8_t timbreNeutral = 64;
 constexpr std::uint8_t tuningCentre = 64; // fine (MSB) and coarse tuning: no change
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interfaces/MidiMessage.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -35,7 +37,7 @@ private:
     static constexpr std::uint8_t none = 127; // no parameter chosen
 
     struct Channel {
-        std::uint16_t bend = 8192;
+        std::uint16_t bend = ump::bendCentre;
         std::uint8_t pressure = 0, timbre = 64, program = 0;
         // The parameter that data entry sets, as controllers 101 and 100 chose it; absent after
         // a non-registered parameter was chosen.

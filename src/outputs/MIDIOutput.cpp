@@ -1,31 +1,13 @@
 #include "outputs/MIDIOutput.h"
 
-#include "foundation/NullMidiPort.h"
-#include "interfaces/MidiMessage.h"
-#include "outputs/HexText.h"
-
-#include <algorithm>
-#include <iterator>
 #include <string>
-#include <unistd.h>
-#include <vector>
 
 namespace tinkella {
 
 namespace {
 
-constexpr std::string_view sourceName = "Tinkella";
-constexpr std::string_view destinationName = "Tinkella In";
-constexpr std::string_view clientName = "Tinkella";
-constexpr std::string_view manufacturerName = "Quorvin";
 constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
-using ump::pedalDownFrom;
-constexpr std::int64_t topologyEvery = 25;
-constexpr std::size_t mostWaiting = 256;
-using ump::channelPressureStatus;
-using ump::pitchBendStatus;
-constexpr std::uint16_t bendCentre = 8192;
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -40,26 +22,6 @@ MIDIOutput::LogFactory& sharedLogFactory() {
 bool& sharedArrivesLater() {
     static bool later = false;
     return later;
-}
-
-std::string banner(std::uint32_t uniqueID) {
-    std::string rule;
-    for (int i = 0; i < 61; ++i) {
-        rule += "\u2500";
-    }
-    return "\n"
-           "\u250C" +
-           rule +
-           "\u2510\n"
-           "\u2502 To play into another app, in that app:\n"
-           "\u2502   1. Create a Software Instrument / MIDI track.\n"
-           "\u2502   2. Point the track's input at: 'Tinkella'\n"
-           "\u2502      (uniqueID " +
-           std::to_string(uniqueID) +
-           ", MIDI 1.0, channel 1)\n"
-           "\u2502   3. Play here \u2014 notes appear on that track.\n"
-           "\u2514" +
-           rule + "\u2518";
 }
 
 } // namespace
@@ -87,169 +49,56 @@ MIDIOutput& MIDIOutput::shared() {
     return output;
 }
 
-MIDIOutput::MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink)
-    : port_(port ? std::move(port) : std::make_unique<NullMidiPort>()), sink_(std::move(sink)) {
-    if (!sink_.systemLog) {
-        sink_.systemLog = std::make_unique<NullSystemLog>();
-    }
-    if (!sink_.standardError) {
-        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
-    }
-    start();
+MIDIOutput::MIDIOutput(std::unique_ptr<MidiPort> port, MidiLogSink sink) : log_(std::move(sink)) {
+    start(std::move(port));
 }
 
-MIDIOutput::MIDIOutput(Pending, MidiLogSink sink)
-    : pending_(true), port_(std::make_unique<NullMidiPort>()), sink_(std::move(sink)) {
-    if (!sink_.systemLog) {
-        sink_.systemLog = std::make_unique<NullSystemLog>();
-    }
-    if (!sink_.standardError) {
-        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
-    }
-}
+MIDIOutput::MIDIOutput(Pending, MidiLogSink sink) : log_(std::move(sink)), pending_(true) {}
 
 void MIDIOutput::attach(std::unique_ptr<MidiPort> port) {
     if (!pending_) {
         return;
     }
     pending_ = false;
-    if (port) {
-        port_ = std::move(port);
-    }
-    start();
-    const std::vector<Waiting> waiting = std::move(waiting_);
-    waiting_.clear();
-    for (const Waiting& call : waiting) {
-        replay(call);
-    }
-}
-
-void MIDIOutput::replay(const Waiting& call) {
-    switch (call.kind) {
-    case Waiting::NoteOn:
-        noteOn(call.a, call.b, call.c);
-        break;
-    case Waiting::NoteOff:
-        noteOff(call.a, call.c);
-        break;
-    case Waiting::ControlChange:
-        controlChange(call.a, call.b, call.c);
-        break;
-    case Waiting::Panic:
-        panic(call.c);
-        break;
-    case Waiting::Enable:
-        setEnabled(call.a != 0);
-        break;
-    case Waiting::PitchBend:
-        pitchBend(static_cast<std::uint16_t>(call.a | (call.b << 7)), call.c);
-        break;
-    case Waiting::Pressure:
-        channelPressure(call.a, call.c);
-        break;
-    }
+    start(std::move(port));
+    waiting_.replay(*this);
 }
 
 MIDIOutput::~MIDIOutput() = default;
 
-void MIDIOutput::waitUntilSent(std::chrono::milliseconds bound) {
-    if (isAvailable_ && !port_->waitUntilSent(bound)) {
-        error("the " + port_->displayName() + " took no MIDI for " + std::to_string(bound.count()) +
-              " ms; the last messages, note-offs among them, did not leave 'Tinkella'");
-    }
-}
-
-void MIDIOutput::start() {
-    isAvailable_ = false;
-    systemGone_ = false;
+void MIDIOutput::start(std::unique_ptr<MidiPort> port) {
     isEnabled_ = true;
-    sentNoteCount_ = 0;
-    logCounter_ = 0;
-    info("=== MIDIOutput starting (pid " + std::to_string(::getpid()) + ") ===");
-
-    const MidiTopology before = port_->topology();
-    if (std::any_of(before.sources.begin(), before.sources.end(),
-                    [](const MidiEndpoint& source) { return source.name == sourceName; })) {
-        error("another running instance already publishes 'Tinkella' \u2014 MIDI may not reach "
-              "it. Quit the other copy.");
-    }
-
-    const MidiPortOpened opened =
-        port_->open(clientName, manufacturerName, sourceName, destinationName, *this);
-    info("MIDIClientCreateWithBlock -> " + std::to_string(opened.client) + " (" +
-         describe(opened.client) + ")");
-    if (opened.client != 0) {
-        error("MIDIClientCreateWithBlock failed (" + describe(opened.client) + ")");
-        return;
-    }
-    info("MIDIObjectSetStringProperty(client, manufacturer) -> " +
-         std::to_string(opened.manufacturer));
-    info("MIDISourceCreateWithProtocol('Tinkella', MIDI 1.0) -> " + std::to_string(opened.source) +
-         " (" + describe(opened.source) + ") endpoint=" + std::to_string(opened.sourceHandle));
-    if (opened.source != 0) {
-        error("MIDISourceCreateWithProtocol failed (" + describe(opened.source) + ")");
-        return;
-    }
-
-    isAvailable_ = true;
-    if (opened.destination != 0) {
-        error("MIDI input 'Tinkella In' not created (" + describe(opened.destination) +
-              "); notes sent to Tinkella are not heard");
-    }
-    info("virtual source PUBLISHED: name='Tinkella' uniqueID=" +
-         std::to_string(opened.sourceUniqueId));
-    logTopology("startup");
-    info(banner(static_cast<std::uint32_t>(opened.sourceUniqueId)));
+    source_.publish(std::move(port), *this);
 }
 
 void MIDIOutput::setEnabled(bool enabled) {
     if (pending_) {
-        waiting_.push_back({Waiting::Enable, static_cast<std::uint8_t>(enabled)});
+        waiting_.setEnabled(enabled);
         isEnabled_ = enabled;
         return;
     }
     if (isEnabled_ && !enabled) {
-        endStartedNotes();
+        book_.end(*this);
     }
     isEnabled_ = enabled;
 }
 
-void MIDIOutput::endStartedNotes() {
-    // Copied first: each message sent removes its own entry.
-    for (const auto& [channel, note] : std::vector(startedNotes_.begin(), startedNotes_.end())) {
-        noteOff(note, channel);
-    }
-    startedNotes_.clear();
-    for (std::uint8_t channel :
-         std::vector(sustainingChannels_.begin(), sustainingChannels_.end())) {
-        controlChange(ump::sustainController, 0, channel);
-    }
-    sustainingChannels_.clear();
-    for (std::uint8_t channel : std::vector(bentChannels_.begin(), bentChannels_.end())) {
-        pitchBend(bendCentre, channel);
-    }
-    for (std::uint8_t channel : std::vector(pressedChannels_.begin(), pressedChannels_.end())) {
-        channelPressure(0, channel);
-    }
-}
-
 void MIDIOutput::panic(std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::Panic, 0, 0, channel});
+        waiting_.panic(channel);
         return;
     }
     // Nothing can leave, or nothing was left on: one line instead of one per message. The
     // performance kept still sees every note end.
-    if ((!isAvailable_ || !isEnabled_) && recorder_) {
-        recorder_->played(static_cast<std::uint8_t>(ump::controlChangeStatus | (channel & 0x0F)),
-                          ump::allNotesOffController, 0);
+    if (!source_.isAvailable() || !isEnabled_) {
+        tap_.panicSkipped(channel);
     }
-    if (!isAvailable_) {
-        error("panic skipped: MIDI source unavailable");
+    if (!source_.isAvailable()) {
+        log_.error("panic skipped: MIDI source unavailable");
         return;
     }
     if (!isEnabled_) {
-        info("panic skipped: MIDI output is switched off");
+        log_.info("panic skipped: MIDI output is switched off");
         return;
     }
     channel &= 0x0F;
@@ -265,146 +114,94 @@ void MIDIOutput::panic(std::uint8_t channel) {
 
 void MIDIOutput::controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::ControlChange, controller, value, channel});
+        waiting_.controlChange(controller, value, channel);
         return;
     }
     if (controller > highestDataValue || value > highestDataValue) {
-        error("controlChange rejected: controller " + std::to_string(controller) + " value " +
-              std::to_string(value) + " is out of MIDI range 0-127");
+        log_.error("controlChange rejected: controller " + std::to_string(controller) + " value " +
+                   std::to_string(value) + " is out of MIDI range 0-127");
         return;
     }
-    info("controlChange controller=" + std::to_string(controller) +
-         " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(ump::controlChangeStatus + (channel & 0x0F)), controller, value);
+    log_.info("controlChange controller=" + std::to_string(controller) +
+              " value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    send(MidiMessage::controlChange(controller, value, channel));
 }
 
 void MIDIOutput::pitchBend(std::uint16_t value, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::PitchBend, static_cast<std::uint8_t>(value & 0x7F),
-                            static_cast<std::uint8_t>((value >> 7) & 0x7F), channel});
+        waiting_.pitchBend(value, channel);
         return;
     }
-    if (value > 16383) {
-        error("pitchBend rejected: value " + std::to_string(value) + " is out of range 0-16383");
+    if (value > ump::highestBend) {
+        log_.error("pitchBend rejected: value " + std::to_string(value) +
+                   " is out of range 0-16383");
         return;
     }
-    info("pitchBend value=" + std::to_string(value) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(pitchBendStatus + (channel & 0x0F)),
-         static_cast<std::uint8_t>(value & 0x7F), static_cast<std::uint8_t>(value >> 7));
+    log_.info("pitchBend value=" + std::to_string(value) + " channel=" + std::to_string(channel));
+    send(MidiMessage::pitchBend(value, channel));
 }
 
 void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::Pressure, value, 0, channel});
+        waiting_.channelPressure(value, channel);
         return;
     }
     if (value > highestDataValue) {
-        error("channelPressure rejected: value " + std::to_string(value) +
-              " is out of MIDI range 0-127");
+        log_.error("channelPressure rejected: value " + std::to_string(value) +
+                   " is out of MIDI range 0-127");
         return;
     }
-    info("channelPressure value=" + std::to_string(value) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(channelPressureStatus + (channel & 0x0F)), value, 0);
+    log_.info("channelPressure value=" + std::to_string(value) +
+              " channel=" + std::to_string(channel));
+    send(MidiMessage::channelPressure(value, channel));
 }
 
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
     if (pending_) {
-        waiting_.push_back({Waiting::NoteOn, noteNum, velocity, channel});
+        waiting_.noteOn(noteNum, velocity, channel);
         return;
     }
     if (noteNum > highestMidiNote) {
-        error("noteOn rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
+        log_.error("noteOn rejected: note " + std::to_string(noteNum) +
+                   " is out of MIDI range 0-127");
         return;
     }
-    info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
-         " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(ump::noteOnStatus + (channel & 0x0F)), noteNum, velocity);
+    log_.info("noteOn  note=" + std::to_string(noteNum) + " velocity=" + std::to_string(velocity) +
+              " channel=" + std::to_string(channel));
+    send(MidiMessage::noteOn(noteNum, velocity, channel));
 }
 
 void MIDIOutput::noteOff(std::uint8_t noteNum, std::uint8_t channel) {
     if (pending_) {
-        // A long wait must still fit the MIDI system's queue: beyond a few hundred calls, a
-        // note-off drops its waiting note-on instead of following it.
-        if (waiting_.size() >= mostWaiting) {
-            const auto last =
-                std::find_if(waiting_.rbegin(), waiting_.rend(), [&](const Waiting& w) {
-                    return w.kind == Waiting::Panic || w.kind == Waiting::Enable ||
-                           ((w.kind == Waiting::NoteOn || w.kind == Waiting::NoteOff) &&
-                            w.a == noteNum && w.c == channel);
-                });
-            if (last != waiting_.rend() && last->kind == Waiting::NoteOn) {
-                waiting_.erase(std::next(last).base());
-                return;
-            }
-        }
-        waiting_.push_back({Waiting::NoteOff, noteNum, 0, channel});
+        waiting_.noteOff(noteNum, channel);
         return;
     }
     if (noteNum > highestMidiNote) {
-        error("noteOff rejected: note " + std::to_string(noteNum) + " is out of MIDI range 0-127");
+        log_.error("noteOff rejected: note " + std::to_string(noteNum) +
+                   " is out of MIDI range 0-127");
         return;
     }
-    info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
-    send(static_cast<std::uint8_t>(ump::noteOffStatus + (channel & 0x0F)), noteNum, 0);
+    log_.info("noteOff note=" + std::to_string(noteNum) + " channel=" + std::to_string(channel));
+    send(MidiMessage::noteOff(noteNum, channel));
 }
 
-void MIDIOutput::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-    if (recorder_) {
-        recorder_->played(status, data1, data2);
-    }
-    if (!isAvailable_) {
-        error("send skipped: MIDI source unavailable");
+void MIDIOutput::send(const MidiMessage& message) {
+    tap_.played(message);
+    if (!source_.isAvailable()) {
+        log_.error("send skipped: MIDI source unavailable");
         return;
     }
     if (!isEnabled_) {
-        info("send skipped: MIDI output is switched off");
+        log_.info("send skipped: MIDI output is switched off");
         return;
     }
-    const std::uint8_t bytes[] = {status, ump::wireDataByte(data1), ump::wireDataByte(data2)};
-    // Channel pressure has one data byte.
-    const std::size_t size = (status & 0xF0) == channelPressureStatus ? 2 : sizeof bytes;
-    const MidiStatus s = port_->send(bytes, size);
-    ++logCounter_;
-    // The log names each message by its Universal MIDI Packet word, as the system's texts do.
-    const std::uint32_t word = ump::midi1Word(status, data1, data2);
-    info("send #" + std::to_string(logCounter_) + " MIDIReceivedEventList word=0x" +
-         upperHex(word) + " mt=" + std::to_string(ump::messageType(word)) + " status=0x" +
-         upperHex(status) + " data1=" + std::to_string(data1) + " data2=" + std::to_string(data2) +
-         " -> " + std::to_string(s) + " (" + describe(s) + ")");
-    if (s != 0) {
-        error("MIDIReceivedEventList failed (" + describe(s) + ")");
-        return;
-    }
-    const auto channel = static_cast<std::uint8_t>(status & 0x0F);
-    const auto key = std::make_pair(channel, data1);
-    if ((status & 0xF0) == ump::controlChangeStatus) {
-        if (data1 == ump::sustainController && data2 >= pedalDownFrom) {
-            sustainingChannels_.insert(channel);
-        } else if (data1 == ump::sustainController) {
-            sustainingChannels_.erase(channel);
-        }
-    } else if ((status & 0xF0) == pitchBendStatus || (status & 0xF0) == channelPressureStatus) {
-        const bool bend = (status & 0xF0) == pitchBendStatus;
-        std::set<std::uint8_t>& away = bend ? bentChannels_ : pressedChannels_;
-        (bend ? (data1 | data2 << 7) != bendCentre : data1 != 0) ? void(away.insert(channel))
-                                                                 : void(away.erase(channel));
-    } else if ((status & 0xF0) == ump::noteOnStatus && data2 != 0) {
-        startedNotes_.insert(key);
-    } else if ((status & 0xF0) == ump::noteOffStatus || (status & 0xF0) == ump::noteOnStatus) {
-        startedNotes_.erase(key);
-    }
-    ++sentNoteCount_;
-    if (sentNoteCount_ == 1) {
-        logTopology("first note sent");
-    } else if (sentNoteCount_ % topologyEvery == 0) {
-        logTopology("every 25 messages");
+    if (source_.send(message)) {
+        book_.sent(message);
     }
 }
 
 void MIDIOutput::received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) {
-    if (recorder_) {
-        recorder_->received(bytes, size);
-    }
+    tap_.received(bytes, size);
     if (inputListener_) {
         inputListener_->received(sender, bytes, size);
     }
@@ -417,34 +214,30 @@ void MIDIOutput::senderGone(MidiSender sender) {
 }
 
 void MIDIOutput::changed(MidiChange change) {
-    info("CoreMIDI notification: id=" + std::to_string(static_cast<std::int32_t>(change)));
+    log_.info("CoreMIDI notification: id=" + std::to_string(static_cast<std::int32_t>(change)));
     // While the system is away nothing can leave the source: say so once and skip every
     // message instead of failing each send. The notes listeners held went with the system.
-    if (change == MidiChange::systemGone && isAvailable_) {
-        isAvailable_ = false;
-        systemGone_ = true;
-        startedNotes_.clear();
-        sustainingChannels_.clear();
-        bentChannels_.clear();
-        pressedChannels_.clear();
+    if (change == MidiChange::systemGone && source_.isAvailable()) {
+        source_.setSystemGone(true);
+        book_.clear();
         senderGone(0);
-        error("the " + port_->displayName() +
-              " has gone away \u2014 MIDI and sound on it wait for it to come back");
-    } else if (change == MidiChange::systemBack && systemGone_) {
-        isAvailable_ = true;
-        systemGone_ = false;
-        info("the " + port_->displayName() + " is back \u2014 MIDI and sound on it play again");
+        log_.error("the " + source_.port().displayName() +
+                   " has gone away \u2014 MIDI and sound on it wait for it to come back");
+    } else if (change == MidiChange::systemBack && source_.isSystemGone()) {
+        source_.setSystemGone(false);
+        log_.info("the " + source_.port().displayName() +
+                  " is back \u2014 MIDI and sound on it play again");
     } else if (change == MidiChange::connections && connectionListener_) {
         connectionListener_();
     }
 }
 
 int MIDIOutput::notificationDescriptor() const {
-    return port_->pollDescriptor();
+    return source_.port().pollDescriptor();
 }
 
 void MIDIOutput::dispatchNotifications() {
-    port_->dispatchPending();
+    source_.port().dispatchPending();
 }
 
 } // namespace tinkella

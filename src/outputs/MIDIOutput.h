@@ -1,35 +1,32 @@
 #pragma once
 
 #include "interfaces/MidiPort.h"
-#include "interfaces/StandardError.h"
-#include "interfaces/SystemLog.h"
-#include "outputs/PerformanceRecorder.h"
+#include "outputs/MidiCalls.h"
+#include "outputs/MidiDiagnosticLog.h"
+#include "outputs/MidiSource.h"
+#include "outputs/PendingMidiCalls.h"
+#include "outputs/PerformanceTap.h"
+#include "outputs/SoundingBook.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <set>
-#include <string>
-#include <string_view>
 #include <utility>
-#include <vector>
 
 namespace tinkella {
-
-// Where the MIDI diagnostic log goes. A missing system log takes nothing; a missing standard
-// error writer means file descriptor 2.
-struct MidiLogSink {
-    std::unique_ptr<SystemLog> systemLog;
-    std::unique_ptr<StandardErrorWriter> standardError;
-};
 
 // The virtual MIDI source "Tinkella": note-on, note-off and control change (sustain, panic)
 // leave it as MIDI 1.0 channel voice messages, and every step is written
 // to the MIDI diagnostic log (system log plus standard error, "MIDI: " and "MIDI-ERROR: " lines).
 // Beside it, on the same client, the virtual destination "Tinkella In" hands what other programs
 // send to an input listener; nothing received is logged or sent on. Main thread only.
-class MIDIOutput : private MidiPortListener {
+//
+// Each call is checked and logged here, then becomes one MidiMessage that goes to the
+// performance kept (PerformanceTap), to the port (MidiSource) and, once accepted, into the book
+// of what listeners hold (SoundingBook). Calls made before the port is open wait in
+// PendingMidiCalls.
+class MIDIOutput final : public MidiCalls, private MidiPortListener {
 public:
     // The one output of the process, built on first use (thread-safe, at most once) from the
     // shared port factory and the shared log factory.
@@ -62,30 +59,28 @@ public:
     MIDIOutput& operator=(const MIDIOutput&) = delete;
 
     // False before the source is published, and while the MIDI system is gone.
-    bool isAvailable() const { return isAvailable_; }
+    bool isAvailable() const { return source_.isAvailable(); }
     bool isEnabled() const { return isEnabled_; }
     // Switching off first ends every note this output started and has not ended, lifts a sustain
     // it put down and recentres and releases the channels it bent or pressed, so no note is left
     // sounding, bent or pressed in the programs that listen.
-    void setEnabled(bool enabled);
+    void setEnabled(bool enabled) override;
 
     // Notes above 127 are refused with an error line. channel: its low four bits are sent.
-    void noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel);
-    void noteOff(std::uint8_t noteNum, std::uint8_t channel);
+    void noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) override;
+    void noteOff(std::uint8_t noteNum, std::uint8_t channel) override;
     // controller and value above 127 are refused with an error line.
-    void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel);
+    void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) override;
     // value 0..16383 (8192 centred), above it refused with an error line.
-    void pitchBend(std::uint16_t value, std::uint8_t channel);
+    void pitchBend(std::uint16_t value, std::uint8_t channel) override;
     // value above 127 is refused with an error line.
-    void channelPressure(std::uint8_t value, std::uint8_t channel);
+    void channelPressure(std::uint8_t value, std::uint8_t channel) override;
     // For whatever a listener may still hold, known to this output or not: lifts a sustain
     // this output put down, sends a note-off for each of the 128 notes, then All Sound Off and
     // All Notes Off.
-    void panic(std::uint8_t channel);
+    void panic(std::uint8_t channel) override;
     // Whether a sustain-down this output sent on channel still holds (no sustain-up since).
-    bool isSustaining(std::uint8_t channel) const {
-        return sustainingChannels_.count(channel & 0x0F) != 0;
-    }
+    bool isSustaining(std::uint8_t channel) const { return book_.isSustaining(channel); }
 
     // Hears the destination's messages and the news of senders gone; when the MIDI system goes
     // away it hears every sender gone (sender 0). Replaces the previous listener, which must
@@ -93,7 +88,7 @@ public:
     void setInputListener(MidiInputListener* listener) { inputListener_ = listener; }
     // Keeps every message handed to the source, before it is known whether it can leave, and
     // every one received; it must outlive its time here (null: none).
-    void setRecorder(PerformanceRecorder* recorder) { recorder_ = recorder; }
+    void setRecorder(PerformanceRecorder* recorder) { tap_.setRecorder(recorder); }
     // Runs, after the notification's log line, whenever a connection to or from the port was
     // made or broken. Empty: nothing.
     void setConnectionListener(std::function<void()> listener) {
@@ -109,57 +104,28 @@ public:
     // Before the process ends: waits at most bound for the messages sent so far to leave the
     // source, and says in an error line when some could not (the MIDI system stopped
     // answering); listeners then keep those notes until they notice the source has gone.
-    void waitUntilSent(std::chrono::milliseconds bound);
-
-    // The diagnostic log.
-    // "noErr", "paramErr", "noConnection", "serverStartErr", otherwise "OSStatus(<n>)".
-    static std::string describe(MidiStatus status);
-    // One line: message to the system log when level is enabled there, then
-    // prefix + message + "\n" to standard error in one write.
-    void diag(std::string_view message, LogLevel level, std::string_view prefix);
-    void info(std::string_view message) { diag(message, LogLevel::Default, "MIDI: "); }
-    void error(std::string_view message) { diag(message, LogLevel::Error, "MIDI-ERROR: "); }
-    // Dumps every source, destination and device, and whether our own source is among them.
-    void logTopology(std::string_view reason);
+    void waitUntilSent(std::chrono::milliseconds bound) { source_.waitUntilSent(bound); }
 
 private:
-    void start();
-    // A channel voice message of three bytes; data bytes above 127 leave as 127.
-    void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
-    void endStartedNotes();
+    void start(std::unique_ptr<MidiPort> port);
+    // One message of the player: kept, then sent when the source is available and the output
+    // switched on.
+    void send(const MidiMessage& message);
 
-    // MidiPortListener, from port_->dispatchPending().
+    // MidiPortListener, from the port's dispatchPending().
     void received(MidiSender sender, const std::uint8_t* bytes, std::size_t size) override;
     void senderGone(MidiSender sender) override;
     void changed(MidiChange change) override;
 
-    // While pending: a call that waits for attach(), with its arguments.
-    struct Waiting {
-        enum Kind { NoteOn, NoteOff, ControlChange, Panic, Enable, PitchBend, Pressure } kind;
-        std::uint8_t a = 0, b = 0, c = 0;
-    };
-    void replay(const Waiting& call);
-
+    MidiDiagnosticLog log_;
+    MidiSource source_{log_};
     bool pending_ = false;
-    std::vector<Waiting> waiting_;
-    std::unique_ptr<MidiPort> port_;
-    MidiLogSink sink_;
+    PendingMidiCalls waiting_;
+    PerformanceTap tap_;
+    SoundingBook book_;
     MidiInputListener* inputListener_ = nullptr;
-    PerformanceRecorder* recorder_ = nullptr;
     std::function<void()> connectionListener_;
-    bool isAvailable_ = false;
-    bool systemGone_ = false; // published, then the system went away
     bool isEnabled_ = true;
-    std::int64_t sentNoteCount_ = 0; // messages the MIDI system accepted
-    std::int64_t logCounter_ = 0;    // messages handed to the MIDI system, accepted or not
-    // Notes whose note-on was accepted and whose note-off was not yet: (channel 0..15, note).
-    std::set<std::pair<std::uint8_t, std::uint8_t>> startedNotes_;
-    // Channels (0..15) whose last accepted sustain message put the pedal down.
-    std::set<std::uint8_t> sustainingChannels_;
-    // Channels (0..15) whose last accepted pitch bend was away from the centre, and those whose
-    // last accepted channel pressure was not 0.
-    std::set<std::uint8_t> bentChannels_;
-    std::set<std::uint8_t> pressedChannels_;
 };
 
 } // namespace tinkella

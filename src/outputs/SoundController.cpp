@@ -15,6 +15,7 @@ namespace {
 
 using ump::allNotesOffController;
 using ump::allSoundOffController;
+using ump::bendCentre;
 using ump::channelPressureStatus;
 using ump::controlChangeStatus;
 using ump::noteOffStatus;
@@ -22,7 +23,6 @@ using ump::noteOnStatus;
 using ump::pitchBendStatus;
 using ump::programChangeStatus;
 using ump::sustainController;
-constexpr std::uint32_t bendCentre = 8192;
 constexpr std::uint8_t bankSelectMSB = 0;
 constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;

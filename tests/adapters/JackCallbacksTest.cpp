@@ -17,8 +17,7 @@ TEST(JackCallbacks, AFloodedQueueToTheSourceRefusesOnlyNoteOns) {
     jack_set_error_function([](const char*) {}); // the full buffer's complaint
     JackCallbacks callbacks;
     const auto refused = [&](std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-        const std::uint8_t bytes[] = {status, data1, data2};
-        return callbacks.queue(bytes, sizeof bytes) ? 0 : status;
+        return callbacks.queue(MidiMessage{status, data1, data2}) ? 0 : status;
     };
     std::vector<int> refusals = {refused(0xB0, 64, 127)};
     for (int i = 0; i < 2 * 16 * 128; ++i) {

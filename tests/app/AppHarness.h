@@ -7,6 +7,7 @@
 // harness restores both outputs and clears the records, so launches may follow one another.
 
 #include "app/AppDelegate.h"
+#include "app/GeneralTab.h"
 #include "app/WindowController.h"
 #include "foundation/DefaultsController.h"
 #include "hosting/PianoWindowController.h"

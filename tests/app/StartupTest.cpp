@@ -2,6 +2,7 @@
 // launches from stored settings (good and odd), the panel's controls and its menu command.
 #include "adapters/qt/QtSettingsStore.h"
 #include "app/AppHarness.h"
+#include "app/KeyboardTab.h"
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
 #include "hosting/QtStripWindow.h"
@@ -66,12 +67,12 @@ TEST(StartupTest, StoredSettingsReachTheControlsAndOddOnesFallBackToTheDefaults)
         LAUNCH_OR_SKIP(app);
         EXPECT_EQ(app.lastProgram(), c.program);
         EXPECT_DOUBLE_EQ(app.stripView().keyWidth(), c.keyWidth);
-        EXPECT_DOUBLE_EQ(app.settings().keyWidthSlider()->realValue(), c.keyWidth);
+        EXPECT_DOUBLE_EQ(app.settings().general().keyWidthSlider()->realValue(), c.keyWidth);
         EXPECT_FLOAT_EQ(app.stripView().noteOffset(), c.noteOffset);
         EXPECT_FLOAT_EQ(app.piano().noteOffset(), c.noteOffset);
         EXPECT_EQ(app.stripView().blackKeyGlissando(), c.glissando);
-        EXPECT_EQ(app.settings().blackKeyGlissandoCheckbox()->isChecked(), c.glissando);
-        EXPECT_TRUE(app.settings().outputModeRadios()[c.midiOnly ? 0 : 2]->isChecked());
+        EXPECT_EQ(app.settings().general().blackKeyGlissandoCheckbox()->isChecked(), c.glissando);
+        EXPECT_TRUE(app.settings().general().outputModeRadios()[c.midiOnly ? 0 : 2]->isChecked());
         EXPECT_EQ(PianoController::sharedInstance().soundController().isMuted(), c.midiOnly);
         EXPECT_GT(app.piano().pianoWidget()->width(), 0);
         for (const auto& [key, value] : stored) {
@@ -112,8 +113,8 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
     AppHarness app;
     LAUNCH_OR_SKIP(app);
     for (app::RealSlider* slider :
-         {app.settings().keyWidthSlider(), app.settings().noteOffsetSlider(),
-          app.settings().blackKeySlider()}) {
+         {app.settings().general().keyWidthSlider(), app.settings().general().noteOffsetSlider(),
+          app.settings().general().blackKeySlider()}) {
         const auto at = [slider](double fraction) {
             return QPoint(8 + static_cast<int>(fraction * (slider->width() - 16)),
                           slider->height() / 2);
@@ -122,7 +123,7 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
         const QImage before = strip.grab().toImage();
         QTest::mousePress(slider, Qt::LeftButton, {}, at(0.5));
         EXPECT_NE(strip.grab().toImage(), before);
-        const bool zones = slider == app.settings().blackKeySlider();
+        const bool zones = slider == app.settings().general().blackKeySlider();
         EXPECT_EQ(app.stripView().showsBlackKeyTouchArea(), zones);
         EXPECT_EQ(app.stripView().showsOctaveNumber(), !zones);
         QTest::mouseMove(slider, at(0.3));
@@ -141,7 +142,7 @@ TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStripItsSlidesBendOnceAPeriod) {
     AppHarness app;
     LAUNCH_OR_SKIP(app);
     app.doubles->audio->periodMilliseconds = 500;
-    app.settings().expressionChanged(1);
+    app.settings().keyboard().expressionChanged(1);
     QtPianoWidget& strip = dynamic_cast<QtStripWindow&>(*app.piano().strip()).pianoWidget();
     const auto playing = [] {
         const auto& keys = PianoController::sharedInstance().keys();
@@ -162,7 +163,7 @@ TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStripItsSlidesBendOnceAPeriod) {
         EXPECT_EQ(std::tuple(sent.size(), ump::statusByte(sent[0])), std::tuple(1U, 0xE1)) << x;
     }
     QTest::mouseRelease(&strip, Qt::LeftButton, {}, at + QPoint(60, 0));
-    app.settings().expressionChanged(0);
+    app.settings().keyboard().expressionChanged(0);
     EXPECT_EQ(playing(), 0);
     QTest::mousePress(&strip, Qt::LeftButton, {}, at);
     strip.window()->hide();
@@ -207,7 +208,7 @@ TEST(StartupTest, TheSoundFontChoiceSurvivesARestartAndABadOneChangesNothing) {
     for (const std::string& chosen : {good, bad}) {
         AppHarness app(std::make_unique<QtSettingsStore>(file));
         LAUNCH_OR_SKIP(app);
-        app::SoundFontChooser& fonts = app.settings().soundFontChooser();
+        app::SoundFontChooser& fonts = app.settings().general().soundFontChooser();
         app.doubles->audio->unloadableFont = bad;
         ::testing::internal::CaptureStderr();
         fonts.choose(chosen);
@@ -223,13 +224,13 @@ TEST(StartupTest, TheSoundFontChoiceSurvivesARestartAndABadOneChangesNothing) {
     ::testing::internal::CaptureStderr();
     LAUNCH_OR_SKIP(app);
     EXPECT_EQ(lines(::testing::internal::GetCapturedStderr()), 1);
-    EXPECT_EQ(app.settings().soundFontChooser().current(), "");
+    EXPECT_EQ(app.settings().general().soundFontChooser().current(), "");
     EXPECT_EQ(app.store().read("soundFont"), DefaultsValue::text(bad));
     // The velocity box reaches both views; a cancelled file dialog changes nothing.
-    app.settings().velocityCheckbox()->click();
+    app.settings().general().velocityCheckbox()->click();
     EXPECT_TRUE(app.stripView().velocityFromTouch() &&
                 app.piano().pianoView()->velocityFromTouch());
-    QComboBox* popUp = app.settings().soundFontChooser().popUp();
+    QComboBox* popUp = app.settings().general().soundFontChooser().popUp();
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     popUp->activated(popUp->count() - 1);
     EXPECT_EQ(popUp->currentIndex(), 1);

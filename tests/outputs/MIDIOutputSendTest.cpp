@@ -71,17 +71,21 @@ TEST(MIDIOutputLog, LinesAreWrittenInTheirFormats) {
           "MIDI: send #1 MIDIReceivedEventList word=0x20810A00 mt=2 status=0x81 data1=10 "
           "data2=0 -> 0 (noErr)"}},
         {"refused",
-         [](FakeMidiPort& m) { m.sendStatus = -10860; },
+         [](FakeMidiPort& m) {
+             m.sendStatusSequence = {-10860, -50};
+         },
          [](MIDIOutput& o, FakeMidiPort&) {
              o.noteOn(128, 1, 0), o.noteOn(0, 200, 0), o.noteOff(200, 0),
-                 o.controlChange(128, 0, 0);
+                 o.controlChange(128, 0, 0), o.noteOn(1, 1, 0);
          },
          {"MIDI-ERROR: noteOn rejected: note 128 is out of MIDI range 0-127",
           "MIDI: send #1 MIDIReceivedEventList word=0x209000C8 mt=2 status=0x90 data1=0 "
           "data2=200 -> -10860 (noConnection)",
           "MIDI-ERROR: MIDIReceivedEventList failed (noConnection)",
           "MIDI-ERROR: noteOff rejected: note 200 is out of MIDI range 0-127",
-          "MIDI-ERROR: controlChange rejected: controller 128 value 0 is out of MIDI range 0-127"}},
+          "MIDI-ERROR: controlChange rejected: controller 128 value 0 is out of MIDI range 0-127",
+          "MIDI: send #2 MIDIReceivedEventList word=0x20900101 mt=2 status=0x90 data1=1 data2=1 "
+          "-> -50 (No CSI structure available)"}},
         {"switched off",
          {},
          [](MIDIOutput& o, FakeMidiPort&) { o.setEnabled(false), o.noteOn(60, 127, 0); },

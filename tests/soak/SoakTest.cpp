@@ -6,6 +6,8 @@
 // a failure prints both and the last steps.
 #include "app/AppDelegate.h"
 #include "app/Composition.h"
+#include "app/GeneralTab.h"
+#include "app/KeyboardTab.h"
 #include "app/RealSlider.h"
 #include "app/WindowController.h"
 #include "foundation/DefaultsController.h"
@@ -555,32 +557,33 @@ private:
             incoming.clear();
             incomingPedals.clear();
         }
-        settings_.expressionChanged(index);
+        settings_.keyboard().expressionChanged(index);
         return index == 1 ? "MPE on" : "MPE off";
     }
     std::string outputMode() {
         const int tag = uniform(0, 2);
-        settings_.outputModeChanged(tag);
+        settings_.general().outputModeChanged(tag);
         return "output mode " + std::to_string(tag);
     }
     // A slider of the panel (key width, note offset, black keys' touch area) moved anywhere on
     // its range, or the glissando switched, whatever is held: keys under the fingers and the
     // mouse change at once.
     std::string layout() {
-        app::RealSlider* sliders[] = {settings_.keyWidthSlider(), settings_.noteOffsetSlider(),
-                                      settings_.blackKeySlider()};
+        app::RealSlider* sliders[] = {settings_.general().keyWidthSlider(),
+                                      settings_.general().noteOffsetSlider(),
+                                      settings_.general().blackKeySlider()};
         const int which = uniform(0, 3);
         if (which == 3) {
-            settings_.blackKeyGlissandoCheckbox()->click();
+            settings_.general().blackKeyGlissandoCheckbox()->click();
             return "glissando switched";
         }
         sliders[which]->setValue(uniform(sliders[which]->minimum(), sliders[which]->maximum()));
         return "slider " + std::to_string(which) + " at " + std::to_string(sliders[which]->value());
     }
     std::string instrument() {
-        QComboBox& popUp = *settings_.instrumentPopUp();
+        QComboBox& popUp = *settings_.general().instrumentPopUp();
         popUp.setCurrentIndex(uniform(0, popUp.count() - 1));
-        settings_.instrumentChanged();
+        settings_.general().instrumentChanged();
         return "instrument " + std::to_string(popUp.currentIndex());
     }
 
@@ -658,7 +661,7 @@ protected:
 
     // After a panic every synthesiser channel plays middle C in tune, with the chosen program.
     std::string untuned() const {
-        const int program = app.settings().instrumentPopUp()->currentData().toInt() - 1;
+        const int program = app.settings().general().instrumentPopUp()->currentData().toInt() - 1;
         for (std::size_t c = 0; c < synthHeard.channels.size(); ++c) {
             const ChannelModel& m = synthHeard.channels[c];
             if (std::abs(m.middleC(c) - 261.626) > 0.01 || m.program != program || m.cc[0] != 0 ||

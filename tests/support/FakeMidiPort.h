@@ -1,9 +1,11 @@
 #pragma once
 
+#include "foundation/NullMidiPort.h"
 #include "interfaces/MidiMessage.h"
 #include "interfaces/MidiPort.h"
 
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <optional>
 #include <string>
@@ -60,8 +62,8 @@ public:
         }
         return opened;
     }
-    MidiStatus send(const std::uint8_t* bytes, std::size_t size) override {
-        sent.push_back(ump::midi1WordFromBytes(bytes, size));
+    MidiStatus send(const MidiMessage& message) override {
+        sent.push_back(ump::midi1WordFromBytes(message.bytes().data(), message.size()));
         if (sendStatusSequence.empty()) {
             return sendStatus;
         }
@@ -77,6 +79,10 @@ public:
     }
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return name; }
+    // A refusal as the absent system names it, any other status as an errno.
+    std::string describe(MidiStatus status) const override {
+        return status == NullMidiPort::noConnection ? "noConnection" : std::strerror(-status);
+    }
 
 private:
     MidiPortListener* listener_ = nullptr;

@@ -36,6 +36,10 @@ void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 } // namespace
 
+std::string AlsaMidiPort::describeStatus(MidiStatus status) {
+    return snd_strerror(status);
+}
+
 std::unique_ptr<AlsaMidiPort> AlsaMidiPort::connect(MidiStatus& status) {
     snd_seq_t* seq = nullptr;
     // A machine without a sequencer is an expected answer here: libasound's own complaint stays
@@ -173,15 +177,17 @@ MidiPortOpened AlsaMidiPort::open(std::string_view clientName, std::string_view,
     return opened;
 }
 
-MidiStatus AlsaMidiPort::send(const std::uint8_t* bytes, std::size_t size) {
+MidiStatus AlsaMidiPort::send(const MidiMessage& message) {
     if (sourcePort_ < 0 || !encoder_) {
         return -EINVAL;
     }
     snd_seq_event_t event;
     snd_seq_ev_clear(&event);
     snd_midi_event_reset_encode(encoder_);
-    if (ump::midi1WordFromBytes(bytes, size) == 0 ||
-        snd_midi_event_encode(encoder_, bytes, static_cast<long>(size), &event) <= 0 ||
+    const auto bytes = message.bytes();
+    if (message.size() == 0 ||
+        snd_midi_event_encode(encoder_, bytes.data(), static_cast<long>(message.size()), &event) <=
+            0 ||
         event.type == SND_SEQ_EVENT_NONE) {
         return -EINVAL;
     }

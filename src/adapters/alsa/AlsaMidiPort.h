@@ -34,12 +34,15 @@ public:
     MidiPortOpened open(std::string_view clientName, std::string_view manufacturer,
                         std::string_view sourceName, std::string_view destinationName,
                         MidiPortListener& listener) override;
-    MidiStatus send(const std::uint8_t* bytes, std::size_t size) override;
+    MidiStatus send(const MidiMessage& message) override;
     int pollDescriptor() const override { return pollFd_; }
     void dispatchPending() override;
     // The sequencer delivers within send(): nothing is ever left waiting.
     bool waitUntilSent(std::chrono::milliseconds) override { return true; }
     std::string displayName() const override { return "ALSA sequencer"; }
+    std::string describe(MidiStatus status) const override { return describeStatus(status); }
+    // A status of the sequencer's calls (a negative errno) as snd_strerror() names it.
+    static std::string describeStatus(MidiStatus status);
 
 private:
     explicit AlsaMidiPort(snd_seq_t* seq);

@@ -8,19 +8,8 @@
 
 namespace tinkella {
 
-namespace {
-
-// The bytes of a channel voice message with this status byte: program change and channel
-// pressure have one data byte, the others two.
-std::size_t messageSize(std::uint8_t status) {
-    const std::uint8_t kind = status & 0xF0;
-    return kind == ump::programChangeStatus || kind == ump::channelPressureStatus ? 2 : 3;
-}
-
-} // namespace
-
-bool JackCallbacks::queue(const std::uint8_t* bytes, std::size_t size) {
-    if (!outgoing_.push({bytes[0], bytes[1], size > 2 ? bytes[2] : std::uint8_t{0}})) {
+bool JackCallbacks::queue(const MidiMessage& message) {
+    if (!outgoing_.push(message)) {
         return false;
     }
     queued_.store(queued_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
@@ -39,7 +28,7 @@ bool JackCallbacks::takeReceived(std::uint8_t (&bytes)[3], std::size_t& size) {
     bytes[0] = event.status;
     bytes[1] = event.data1;
     bytes[2] = event.data2;
-    size = messageSize(event.status);
+    size = event.size();
     return true;
 }
 
@@ -96,11 +85,9 @@ void JackCallbacks::receive(void* buffer) {
         }
         // Anything but a channel voice message (SysEx, clock) is left out; a full ring drops
         // the message and counts it.
-        const std::uint32_t word = ump::midi1WordFromBytes(event.buffer, event.size);
-        if (word != 0) {
-            received =
-                incoming_.push({ump::statusByte(word), ump::data1(word), ump::data2(word)}) ||
-                received;
+        const MidiMessage message = MidiMessage::fromBytes(event.buffer, event.size);
+        if (message.size() != 0) {
+            received = incoming_.push(message) || received;
         }
     }
     if (received) {
@@ -122,9 +109,8 @@ void JackCallbacks::sendQueued(void* buffer) {
         if (hasCarried_) {
             event = carried_;
         }
-        const std::uint8_t bytes[] = {event.status, event.data1, event.data2};
         // A full port buffer leaves the rest for the next cycle, in order.
-        hasCarried_ = jack_midi_event_write(buffer, 0, bytes, messageSize(event.status)) != 0;
+        hasCarried_ = jack_midi_event_write(buffer, 0, event.bytes().data(), event.size()) != 0;
         if (hasCarried_) {
             carried_ = event;
             return;

@@ -35,7 +35,7 @@ public:
     void portRenamed(jack_port_t* port);
 
     // Main thread. What the process callback sends from the source, and what it heard.
-    bool queue(const std::uint8_t* bytes, std::size_t size);
+    bool queue(const MidiMessage& message);
     // Whether queued messages are still waiting for a cycle to write them.
     bool hasQueued() const;
     std::uint64_t cycles() const { return cycles_.load(std::memory_order_acquire); }

@@ -55,9 +55,10 @@ JackConnection::open(std::string_view clientName, JackConnectionListener& listen
         status = jackStatus != 0 ? static_cast<int>(jackStatus) : -ECONNREFUSED;
         return nullptr;
     }
-    if (const int result = connection->wire(client); result != 0) {
+    if (connection->wire(client) != 0) {
         connection->close(client);
-        status = result;
+        // JACK's calls answer -1, no errno; its status bit for a failed operation says so.
+        status = JackFailure;
         return nullptr;
     }
     connection->client_ = client;

@@ -1,6 +1,7 @@
 #include "adapters/jack/JackMidiPort.h"
 
 #include "adapters/jack/JackPortGraph.h"
+#include "adapters/jack/JackStatus.h"
 #include "interfaces/MidiMessage.h"
 
 #include <cerrno>
@@ -19,6 +20,10 @@ namespace {
 constexpr MidiSender jackSender = 1;
 
 } // namespace
+
+std::string JackMidiPort::describeStatus(MidiStatus status) {
+    return describeJackStatus(status);
+}
 
 std::unique_ptr<JackMidiPort> JackMidiPort::connect(std::string_view clientName,
                                                     MidiStatus& status) {
@@ -81,15 +86,14 @@ MidiPortOpened JackMidiPort::open(std::string_view, std::string_view manufacture
     return opened;
 }
 
-MidiStatus JackMidiPort::send(const std::uint8_t* bytes, std::size_t size) {
+MidiStatus JackMidiPort::send(const MidiMessage& message) {
     if (!connection_->isConnected()) {
         return -ENOTCONN;
     }
-    if (callbacks_.source.load(std::memory_order_acquire) == nullptr ||
-        ump::midi1WordFromBytes(bytes, size) == 0) {
+    if (callbacks_.source.load(std::memory_order_acquire) == nullptr || message.size() == 0) {
         return -EINVAL;
     }
-    return callbacks_.queue(bytes, size) ? 0 : -ENOBUFS;
+    return callbacks_.queue(message.onWire()) ? 0 : -ENOBUFS;
 }
 
 void JackMidiPort::dispatchPending() {

@@ -45,8 +45,8 @@ public:
                         std::string_view sourceName, std::string_view destinationName,
                         MidiPortListener& listener) override;
     // Refuses (nothing queued) when the server has gone, before the source exists, when the
-    // bytes are not a MIDI 1.0 channel voice message, or when the ring is full (-ENOBUFS).
-    MidiStatus send(const std::uint8_t* bytes, std::size_t size) override;
+    // message is not a MIDI 1.0 channel voice message, or when the ring is full (-ENOBUFS).
+    MidiStatus send(const MidiMessage& message) override;
     int pollDescriptor() const override { return connection_->pollDescriptor(); }
     void dispatchPending() override;
     // Waits for the process callback to take every queued message and for one more cycle to
@@ -54,6 +54,9 @@ public:
     // when the server has gone, and after bound when it runs no cycle (stopped or frozen).
     bool waitUntilSent(std::chrono::milliseconds bound) override;
     std::string displayName() const override { return "JACK server"; }
+    std::string describe(MidiStatus status) const override { return describeStatus(status); }
+    // A status of connect() or of this port's calls: see describeJackStatus().
+    static std::string describeStatus(MidiStatus status);
 
     // The synthesiser's audio outputs on this same client, so that one client carries both and
     // a note reaches both in the same cycle. Registered at once; connected to the first two

@@ -1,5 +1,7 @@
 #include "adapters/jack/JackSynthClient.h"
 
+#include "adapters/jack/JackStatus.h"
+
 #include <jack/jack.h>
 
 namespace tinkella {
@@ -12,7 +14,7 @@ JackSynthClient::open(std::string_view clientName,
     synth->connection_ = JackConnection::open(clientName, *synth, status);
     if (!synth->connection_) {
         if (status < 0 || (status & JackServerFailed) == 0) {
-            error = "JACK refused the client (status " + std::to_string(status) + ")";
+            error = "JACK refused the client (" + describeJackStatus(status) + ")";
         }
         return nullptr;
     }

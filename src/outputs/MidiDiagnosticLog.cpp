@@ -1,8 +1,9 @@
-// The MIDI output's diagnostic log: the line writer, status names and the topology dump.
+#include "outputs/MidiDiagnosticLog.h"
+
 #include "foundation/LogText.h"
-#include "outputs/MIDIOutput.h"
 
 #include <string>
+#include <utility>
 
 namespace tinkella {
 
@@ -17,22 +18,20 @@ std::string orQuestionMark(const std::optional<std::string>& text) {
 
 } // namespace
 
-std::string MIDIOutput::describe(MidiStatus status) {
-    switch (status) {
-    case 0:
-        return "noErr";
-    case -50:
-        return "paramErr";
-    case -10860:
-        return "noConnection";
-    case -25300:
-        return "serverStartErr";
-    default:
-        return "OSStatus(" + std::to_string(status) + ")";
+MidiDiagnosticLog::MidiDiagnosticLog(MidiLogSink sink) : sink_(std::move(sink)) {
+    if (!sink_.systemLog) {
+        sink_.systemLog = std::make_unique<NullSystemLog>();
+    }
+    if (!sink_.standardError) {
+        sink_.standardError = std::make_unique<PosixStandardErrorWriter>();
     }
 }
 
-void MIDIOutput::diag(std::string_view message, LogLevel level, std::string_view prefix) {
+std::string MidiDiagnosticLog::describe(MidiStatus status, const MidiPort& port) {
+    return status == 0 ? "noErr" : port.describe(status);
+}
+
+void MidiDiagnosticLog::diag(std::string_view message, LogLevel level, std::string_view prefix) {
     if (sink_.systemLog->isLevelEnabled(level)) {
         sink_.systemLog->write(level, message);
     }
@@ -42,8 +41,8 @@ void MIDIOutput::diag(std::string_view message, LogLevel level, std::string_view
     sink_.standardError->write(line);
 }
 
-void MIDIOutput::logTopology(std::string_view reason) {
-    const MidiTopology topology = port_->topology();
+void MidiDiagnosticLog::logTopology(std::string_view reason, MidiPort& port) {
+    const MidiTopology topology = port.topology();
     bool visible = false;
     std::int32_t uniqueID = 0;
     for (const MidiEndpoint& source : topology.sources) {

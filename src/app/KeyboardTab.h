@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/SettingsTab.h"
+#include "foundation/DefaultsController.h"
+
+class QComboBox;
+
+namespace tinkella::app {
+
+class KeyboardAidsGroup;
+
+// The settings panel's "Keyboard" tab: how the keys play (Expression: Off or MPE) first, then
+// the keyboard aids (KeyboardAidsGroup). The pop-up shows the stored "expression" and writes the
+// user's choice; what the keyboard does with it is ExpressionPacer's. Main thread only.
+class KeyboardTab final : public SettingsTab {
+    Q_OBJECT
+
+public:
+    // defaults must outlive the tab.
+    KeyboardTab(DefaultsController& defaults, QObject* parent);
+
+    QString title() const override { return tr("Keyboard"); }
+    QWidget* page() const override { return page_; }
+
+    // "Off" (index 0) or "MPE" (index 1).
+    QComboBox* expressionPopUp() const { return expressionPopUp_; }
+    KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
+
+    // index: the expression pop-up's item (0 off, 1 MPE).
+    void expressionChanged(int index);
+
+private:
+    DefaultsController& defaults_;
+    QWidget* page_ = nullptr;                   // owned by the panel once laid out
+    QComboBox* expressionPopUp_ = nullptr;      // a child of the page
+    KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this tab
+    DefaultsBinding binding_;
+};
+
+} // namespace tinkella::app
