@@ -10,6 +10,7 @@ bin=$1
 command -v qmidinet >/dev/null || { echo "skipped: qmidinet is not installed"; exit 77; }
 source "$(dirname "$0")/lib.sh"
 net_dir=$work
+# shellcheck source=../../bench/network-pair.sh
 source "$(dirname "$0")/../../bench/network-pair.sh"
 export XDG_CONFIG_HOME=$work/config
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -41,7 +42,8 @@ far_heard() {
   return 1
 }
 all_far_received() {
-  local log i=0 counts=($1)
+  local log i=0 counts
+  read -ra counts <<<"$1"
   for log in "$work"/far-*.log; do
     tail -n +"$((counts[i++] + 1))" "$log" | awk -v p="$2" 'BEGIN {n = split(p, want, ",")}
       j < n && index($0, want[j + 1]) {j++} END {exit j < n}' || return 1
@@ -49,5 +51,5 @@ all_far_received() {
 }
 far_heard "mousedown 1 sleep 0.6 mouseup 1" "90 3c 7f" "80 3c 00" ||
   fail "a click on middle C did not arrive on the other computer as note-on and note-off"
-for log in "$work"/far-*.log; do echo "${log##*/}:" $(cut -d: -f2 "$log" | cut -d@ -f1); done
+for log in "$work"/far-*.log; do echo "${log##*/}: $(cut -d: -f2 "$log" | cut -d@ -f1 | tr -d '\n')"; done
 echo "PASS"
