@@ -130,7 +130,9 @@ net_down() {
     [ -z "${net_near:-}" ] || timeout 3 jack_unload netmanager "$net_near" >/dev/null 2>&1
     for ((i = ${#net_pids[@]} - 1; i >= 0; i--)); do net_stop "${net_pids[i]}"; done
     for i in "${net_gateways[@]}"; do net_stop "$i"; done
-    net_pids=() net_gateways=()
+    # QmidiNet, stopped after its server, leaves its client's semaphore behind.
+    for i in "${net_servers[@]}"; do rm -f /dev/shm/jack_sem.[0-9]*_"$i"_*; done
+    net_pids=() net_gateways=() net_servers=()
     ip netns del "$net_a" 2>/dev/null
     ip netns del "$net_b" 2>/dev/null
 }
