@@ -27,9 +27,9 @@ sleep 0.1
 
 # Plays the xdotool gesture $1 on middle C until each far listener has received the bytes $2,
 # $3… in this order after the lines it had: five tries at most, as a busy machine's dummy
-# server can miss a cycle, and QmidiNet, on a loaded machine, loses a note in four or more
-# (bench/README.md). (The pitch wheel's return to the centre, e0 00 40, is checked through this
-# path the same way.)
+# server can miss a cycle, and QmidiNet, which resends nothing, lost up to half the notes of a
+# fast run on a loaded machine (bench/README.md). (The pitch wheel's return to the centre,
+# e0 00 40, is checked through this path the same way.)
 far_heard() {
   local gesture=$1 log before=()
   shift
