@@ -4,6 +4,8 @@
 # shellcheck shell=bash
 work=$(mktemp -d)
 server="tinkella-$(basename "$0" .sh)-$$-$RANDOM"
+# jack_lsp (JACK 1.9.21) aborts against a server name of 24, 40 or 56 characters.
+case ${#server} in 24 | 40 | 56) server+=_ ;; esac
 pids=()
 export JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=$server XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
