@@ -158,13 +158,14 @@ TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
     o.output->noteOn(62, 127, 3);
     o.output->noteOn(64, 127, 0);
     o.output->noteOn(70, 127, 0);
+    o.output->channelPressure(90, 3);
     o.output->noteOff(64, 0);
     o.midi->sendStatusSequence = {-5, -5};
     o.output->noteOff(70, 0);
     o.output->noteOn(72, 127, 0);
     o.midi->sent.clear();
     o.output->setEnabled(false);
-    EXPECT_THAT(o.midi->sent, ElementsAre(0x20803C00u, 0x20804600u, 0x20833E00u));
+    EXPECT_THAT(o.midi->sent, ElementsAre(0x20803C00u, 0x20804600u, 0x20833E00u, 0x20D30000u));
     o.midi->sent.clear();
     o.output->setEnabled(true);
     o.output->setEnabled(false);
@@ -173,9 +174,9 @@ TEST(MIDIOutputMend, SwitchingOffEndsEveryNoteAListenerStillHolds) {
     o.output->panic(0);
     o.midi->receive(1, 0x20914000u);
     const Performance p = recorder.performance();
-    ASSERT_EQ(p.played.size(), 12u);
-    EXPECT_EQ(p.played[10].bytes[1], 74);
-    EXPECT_EQ(p.played[11].bytes[1], 123);
+    ASSERT_EQ(p.played.size(), 14u);
+    EXPECT_EQ(p.played[12].bytes[1], 74);
+    EXPECT_EQ(p.played[13].bytes[1], 123);
     EXPECT_EQ(p.received.at(0).bytes[0], 0x91);
 }
 
