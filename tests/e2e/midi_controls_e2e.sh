@@ -90,4 +90,7 @@ wait_until 5 eval 'grep -o ": e4 .. .." "$work/dump.log" | tail -1 | grep -qx ":
 before=$(lines ": b4 07 ")
 xdotool mousemove $((x + 38)) $((y + 19 + 20)) click 1 sleep 0.3 key Up Up
 wait_until 5 eval '[ "$(lines ": b4 07 ")" -gt "$before" ]' || fail "the volume knob sent no controller 7"
+xdotool windowactivate --sync "$panel" 2>/dev/null
+xdotool mousemove $((px + 266)) $((py + 38)) click 1 sleep 0.5
+import -window "$panel" "$artefacts/midi-controls-midi-tab.png"
 echo "PASS"

@@ -135,6 +135,10 @@ TEST(PlayerChannelTest, WheelsSendRangeBendAndModulationThePitchWheelRecentresOn
     shown = bendRangeOn5(12);
     shown.insert(shown.end(), {"b4 1 100", "e4 8192"});
     EXPECT_EQ(m.midi(), shown);
+    // Moving on with the wheel held down leaves the old channel centred.
+    m.player().setPitchWheel(0);
+    m.piano.setChannel(5);
+    EXPECT_EQ(m.midi().at(1), "e4 8192");
 }
 
 TEST(PlayerChannelTest, KnobsSendTheirControllersWhileShownWithMpeTheWheelBendsTheZone) {
