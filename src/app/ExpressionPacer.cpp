@@ -14,7 +14,7 @@ namespace tinkella::app {
 
 ExpressionPacer::ExpressionPacer(DefaultsController& defaults, PianoController& piano,
                                  MIDIOutput& midiOutput, QObject* parent)
-    : QObject(parent), piano_(piano), midiOutput_(midiOutput), flush_(new QTimer(this)) {
+    : QObject(parent), piano_(piano), flush_(new QTimer(this)) {
     flush_->setSingleShot(true);
     flush_->setTimerType(Qt::PreciseTimer);
     lastFlush_.start();
@@ -28,7 +28,7 @@ ExpressionPacer::ExpressionPacer(DefaultsController& defaults, PianoController& 
         const auto wait = static_cast<qint64>(std::ceil(period)) - lastFlush_.elapsed();
         flush_->start(static_cast<int>(std::max<qint64>(wait, 0)));
     });
-    midiOutput_.setConnectionListener([this] {
+    connections_ = midiOutput.observeConnections([this] {
         QTimer::singleShot(100, this, [this] { piano_.expression().sendConfiguration(); });
     });
     binding_ = defaults.bind(
@@ -39,7 +39,6 @@ ExpressionPacer::ExpressionPacer(DefaultsController& defaults, PianoController& 
 
 ExpressionPacer::~ExpressionPacer() {
     piano_.expression().setFlushRequest({});
-    midiOutput_.setConnectionListener({});
 }
 
 } // namespace tinkella::app

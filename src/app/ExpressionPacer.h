@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/DefaultsController.h"
+#include "foundation/NotificationCenter.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -35,10 +36,10 @@ public:
 
 private:
     PianoController& piano_;
-    MIDIOutput& midiOutput_;
     QTimer* flush_ = nullptr; // a child of this pacer
     QElapsedTimer lastFlush_;
     DefaultsBinding binding_;
+    ObserverRegistration connections_;
 };
 
 } // namespace tinkella::app

@@ -172,8 +172,9 @@ void GeneralTab::bindControls() {
     bindings_[0] = bindSlider(blackKeySlider_, preferences::blackKeyTouchArea, {});
     bindings_[1] = bindSlider(keyWidthSlider_, preferences::keyWidth, BindingOptions{true});
     bindings_[2] = bindSlider(noteOffsetSlider_, preferences::noteOffset, {});
-    bindings_[3] = bindCheckbox(blackKeyGlissandoCheckbox_, preferences::blackKeyGlissando);
-    bindings_[4] = bindCheckbox(velocityCheckbox_, preferences::velocityFromTouch);
+    bindings_[3] =
+        bindCheckbox(defaults_, blackKeyGlissandoCheckbox_, preferences::blackKeyGlissando);
+    bindings_[4] = bindCheckbox(defaults_, velocityCheckbox_, preferences::velocityFromTouch);
     syncOutputModeRadios();
 }
 
@@ -187,17 +188,6 @@ DefaultsBinding GeneralTab::bindSlider(RealSlider* slider,
     });
     return preferences::bind<double>(
         defaults_, setting, [slider](double value) { slider->setRealValue(value); }, options);
-}
-
-DefaultsBinding GeneralTab::bindCheckbox(QCheckBox* checkbox,
-                                         const preferences::Setting<bool>& setting) {
-    connect(checkbox, &QCheckBox::clicked, this, [this, &setting](bool checked) {
-        defaults_.setObject(DefaultsValue::boolean(checked), setting);
-    });
-    return preferences::bind<bool>(defaults_, setting, [checkbox](bool checked) {
-        const QSignalBlocker blocker(checkbox);
-        checkbox->setChecked(checked);
-    });
 }
 
 void GeneralTab::syncOutputModeRadios() {

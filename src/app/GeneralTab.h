@@ -68,7 +68,6 @@ private:
     // The control shows the setting's decoded value and writes the user's changes to it.
     DefaultsBinding bindSlider(RealSlider* slider, const preferences::Setting<double>& setting,
                                BindingOptions options);
-    DefaultsBinding bindCheckbox(QCheckBox* checkbox, const preferences::Setting<bool>& setting);
     void syncOutputModeRadios();
 
     DefaultsController& defaults_;

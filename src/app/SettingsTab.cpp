@@ -1,8 +1,11 @@
 #include "app/SettingsTab.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QWidget>
 
 namespace tinkella::app {
@@ -21,6 +24,29 @@ QWidget* SettingsTab::makeRow(const QString& label, QWidget* control, int width)
     layout->addStretch(1);
     layout->addWidget(control, 0, Qt::AlignVCenter);
     return row;
+}
+
+DefaultsBinding SettingsTab::bindCheckbox(DefaultsController& defaults, QCheckBox* checkbox,
+                                          const preferences::Setting<bool>& setting) {
+    connect(checkbox, &QCheckBox::clicked, this, [&defaults, &setting](bool checked) {
+        defaults.setObject(DefaultsValue::boolean(checked), setting);
+    });
+    return preferences::bind<bool>(defaults, setting, [checkbox](bool checked) {
+        const QSignalBlocker blocker(checkbox);
+        checkbox->setChecked(checked);
+    });
+}
+
+DefaultsBinding SettingsTab::bindField(DefaultsController& defaults, QSpinBox* field,
+                                       const preferences::Setting<int>& setting) {
+    field->setRange(setting.minimum, setting.maximum);
+    connect(field, &QSpinBox::valueChanged, this, [&defaults, &setting](int value) {
+        defaults.setObject(DefaultsValue::integer(value), setting);
+    });
+    return preferences::bind<int>(defaults, setting, [field](int value) {
+        const QSignalBlocker blocker(field);
+        field->setValue(value);
+    });
 }
 
 } // namespace tinkella::app

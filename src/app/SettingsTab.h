@@ -1,8 +1,13 @@
 #pragma once
 
+#include "foundation/DefaultsController.h"
+#include "model/Preferences.h"
+
 #include <QObject>
 #include <QString>
 
+class QCheckBox;
+class QSpinBox;
 class QWidget;
 
 namespace tinkella::app {
@@ -29,6 +34,12 @@ protected:
     // A row of the column: label at the left edge, control at the right edge with its width
     // fixed, in the regular system font.
     static QWidget* makeRow(const QString& label, QWidget* control, int width);
+    // The control shows the setting's decoded value and writes the user's changes to it; a spin
+    // box takes the setting's range.
+    DefaultsBinding bindCheckbox(DefaultsController& defaults, QCheckBox* checkbox,
+                                 const preferences::Setting<bool>& setting);
+    DefaultsBinding bindField(DefaultsController& defaults, QSpinBox* field,
+                              const preferences::Setting<int>& setting);
 };
 
 } // namespace tinkella::app

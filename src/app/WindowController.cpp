@@ -1,8 +1,10 @@
 #include "app/WindowController.h"
 
+#include "app/ChannelPacer.h"
 #include "app/ExpressionPacer.h"
 #include "app/GeneralTab.h"
 #include "app/KeyboardTab.h"
+#include "app/MidiTab.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/TouchBarController.h"
 #include "model/PianoController.h"
@@ -39,12 +41,15 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     makeContentView({
         general_ = new GeneralTab(defaults_, this),
         keyboard_ = new KeyboardTab(defaults_, this),
+        midi_ = new MidiTab(defaults_, this),
     });
     panel_->setFixedSize(panelWidth, panelHeight);
     placePanel();
 
     expressionPacer_ = new ExpressionPacer(defaults_, PianoController::sharedInstance(),
                                            MIDIOutput::shared(), this);
+    channelPacer_ =
+        new ChannelPacer(defaults_, PianoController::sharedInstance(), MIDIOutput::shared(), this);
     general_->applyOutputMode();
 
     keyboardWindow_ = std::make_unique<PianoWindowController>();

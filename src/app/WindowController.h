@@ -17,15 +17,18 @@ class PianoWindowController;
 
 namespace tinkella::app {
 
+class ChannelPacer;
 class ExpressionPacer;
 class GeneralTab;
 class KeyboardTab;
+class MidiTab;
 class SettingsTab;
 
 // The settings panel and the wiring it is responsible for: registers the preference defaults,
 // puts the panel together from its tabs (each binding its own controls), has the expression
-// setting played (ExpressionPacer), applies the output mode to both outputs, and creates and
-// owns the piano window, to which it hands the strip's piano view.
+// setting and the player's channel's settings played (ExpressionPacer, ChannelPacer), applies
+// the output mode to both outputs, and creates and owns the piano window, to which it hands the
+// strip's piano view.
 //
 // The panel is a fixed-size utility window titled "Settings" (380 × 385 points): the credit
 // line over the tabs' bar and the page of the tab chosen. It hides while the application is
@@ -61,6 +64,7 @@ public:
     // The tabs, for the menu, the tests and the accessibility tree.
     GeneralTab& general() const { return *general_; }
     KeyboardTab& keyboard() const { return *keyboard_; }
+    MidiTab& midi() const { return *midi_; }
     QLabel* creditLabel() const { return creditLabel_; }
 
 protected:
@@ -79,7 +83,9 @@ private:
     QLabel* creditLabel_ = nullptr; // a child of the panel
     GeneralTab* general_ = nullptr; // the tabs are children of this controller
     KeyboardTab* keyboard_ = nullptr;
-    ExpressionPacer* expressionPacer_ = nullptr; // a child of this controller
+    MidiTab* midi_ = nullptr;
+    ExpressionPacer* expressionPacer_ = nullptr; // children of this controller
+    ChannelPacer* channelPacer_ = nullptr;
     bool hiddenForDeactivation_ = false;
 };
 

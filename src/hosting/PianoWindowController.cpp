@@ -2,10 +2,12 @@
 
 #include "foundation/NotificationCenter.h"
 #include "hosting/ChordDisplay.h"
+#include "hosting/ControllerKnobs.h"
 #include "hosting/KeyboardScroll.h"
 #include "hosting/PianoWindowFrame.h"
 #include "hosting/QtKeyboardInput.h"
 #include "hosting/QtPianoWidget.h"
+#include "hosting/QtWheelWidget.h"
 #include "hosting/StripHost.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
@@ -13,6 +15,7 @@
 #include "view/PianoView.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -75,6 +78,14 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
                                           [this](int semitones) { setTranspose(semitones); });
     bindings_[7] = preferences::bind<bool>(defaults_, preferences::showChord,
                                            [this](bool shown) { chordDisplay_->setShown(shown); });
+    bindings_[8] = preferences::bind<bool>(defaults_, preferences::showWheels, [this](bool shown) {
+        for (QtWheelWidget* wheel : wheels_) {
+            wheel->setVisible(shown);
+        }
+    });
+    bindings_[9] =
+        preferences::bind<bool>(defaults_, preferences::showControllers,
+                                [this](bool shown) { knobs_->row()->setVisible(shown); });
 
     computerKeyboard_ = std::make_unique<ComputerKeyboard>(pianoController_);
     keyboardInput_ = std::make_unique<QtKeyboardInput>(*computerKeyboard_);
@@ -118,12 +129,36 @@ void PianoWindowController::setUpContentView() {
     clip->setBackgroundRole(QPalette::Window);
     clip->setAutoFillBackground(true);
 
-    // The strip, where it is docked, goes below the scroll area in this layout.
+    // The knobs over the wheels and the keys; the strip, where it is docked, goes below them in
+    // this layout. Hidden, the wheels and knobs take no room.
     auto* container = new QWidget;
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(scrollView_);
+    knobs_ = std::make_unique<ControllerKnobs>(defaults_);
+    knobs_->row()->hide();
+    layout->addWidget(knobs_->row());
+    auto* keys = new QHBoxLayout;
+    keys->setSpacing(0);
+    const std::array<QString, 2> labels{QObject::tr("Pitch"), QObject::tr("Mod")};
+    const std::array<QString, 2> tips{
+        QObject::tr("Pitch bend: drag up or down, or Up / Down with the focus; springs back to "
+                    "the centre when let go"),
+        QObject::tr("Modulation (controller 1): drag up or down, or Up / Down with the focus; "
+                    "stays where it is left")};
+    for (std::size_t i = 0; i < wheels_.size(); ++i) {
+        wheels_[i] =
+            new QtWheelWidget(i == 0 ? WheelView::Kind::pitch : WheelView::Kind::modulation,
+                              pianoController_.player());
+        wheels_[i]->view().setLabel(labels[i].toStdString());
+        wheels_[i]->setToolTip(tips[i]);
+        wheels_[i]->setAccessibleName(i == 0 ? QObject::tr("Pitch bend wheel")
+                                             : QObject::tr("Modulation wheel"));
+        wheels_[i]->hide();
+        keys->addWidget(wheels_[i]);
+    }
+    keys->addWidget(scrollView_);
+    layout->addLayout(keys);
     window()->setCentralWidget(container);
 }
 
@@ -188,6 +223,9 @@ void PianoWindowController::showWindow() {
 
 void PianoWindowController::panic() {
     pianoWidget_->releaseHeldInput();
+    for (QtWheelWidget* wheel : wheels_) {
+        wheel->releaseHeldInput();
+    }
     if (strip_ != nullptr) {
         strip_->releaseHeldInput();
     }

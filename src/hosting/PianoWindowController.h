@@ -14,6 +14,7 @@ namespace tinkella {
 
 class ChordDisplay;
 class ComputerKeyboard;
+class ControllerKnobs;
 class KeyboardScroll;
 class NotificationCenter;
 class PianoController;
@@ -21,14 +22,17 @@ class PianoView;
 class PianoWindowFrame;
 class QtKeyboardInput;
 class QtPianoWidget;
+class QtWheelWidget;
 class StripHost;
 
 // The piano window: the whole keyboard at a key width derived from the "keyWidth" preference,
 // in a window that scrolls horizontally and is played with the mouse. Its scroll position and
 // the "noteOffset" preference are two views of one value: the preference scrolls the window,
-// and scrolling by hand writes the preference (sampled every 0.04 s). Puts the three rooms
-// together: the window's frame (PianoWindowFrame), the scroll position as the note offset
-// (KeyboardScroll) and the host that shows the strip's piano view (StripHost).
+// and scrolling by hand writes the preference (sampled every 0.04 s). Puts the rooms together:
+// the window's frame (PianoWindowFrame), the scroll position as the note offset
+// (KeyboardScroll), the host that shows the strip's piano view (StripHost), and, where the
+// settings show them, the pitch-bend and modulation wheels left of the keys (QtWheelWidget)
+// and the controller knobs above them (ControllerKnobs).
 //
 // Owns the window (never destroyed while the controller lives; a close request minimises it),
 // its piano view and the strip's host. Main thread only.
@@ -83,11 +87,14 @@ public:
 
     // The chord name shown over the keyboard.
     ChordDisplay& chordDisplay() const { return *chordDisplay_; }
+    // The wheels (0 pitch, 1 modulation) and the knobs, shown or not.
+    QtWheelWidget* wheel(std::size_t index) const { return wheels_[index]; }
+    ControllerKnobs& knobs() const { return *knobs_; }
 
     // The computer keyboard surface, played while the window (or the strip) has the focus.
     ComputerKeyboard& computerKeyboard() const { return *computerKeyboard_; }
     // Stops every note whatever the state: every surface lets go of what it holds (the mouse,
-    // the strip's fingers, the computer keyboard), then the keyboard model's panic.
+    // the strip's fingers, the computer keyboard, the wheels), then the keyboard model's panic.
     void panic();
 
 private:
@@ -105,7 +112,9 @@ private:
     QtPianoWidget* pianoWidget_ = nullptr; // owned by the window
     std::unique_ptr<KeyboardScroll> scroll_;
     PianoView* stripPianoView_ = nullptr;
-    std::array<DefaultsBinding, 8> bindings_;
+    std::array<QtWheelWidget*, 2> wheels_{}; // owned by the window
+    std::unique_ptr<ControllerKnobs> knobs_;
+    std::array<DefaultsBinding, 10> bindings_;
     preferences::KeyLabels keyLabels_ = preferences::KeyLabels::octave;
     std::size_t scale_ = 0;
     int scaleRoot_ = 0;

@@ -2,6 +2,7 @@
 
 #include "adapters/qt/QtPainterDrawContext.h"
 #include "hosting/HoldWatch.h"
+#include "hosting/TouchFingers.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,20 +12,12 @@
 #include <QTouchEvent>
 #include <QWindow>
 #include <algorithm>
-#include <set>
 
 namespace tinkella {
 
 const std::string QtPianoWidget::mouseTouchIdentity = "mouse";
 
 namespace {
-
-std::string touchIdentity(const QInputDevice* device, int pointId) {
-    // The window system's id of the device alone may be shared by devices made up in tests; the
-    // device object itself is unique while any of its points is down.
-    return "touch " + std::to_string(device != nullptr ? device->systemId() : 0) + "/" +
-           std::to_string(reinterpret_cast<std::uintptr_t>(device)) + "/" + std::to_string(pointId);
-}
 
 // The point's pressure 0..1 when its device measures pressure.
 std::optional<double> pressureOf(const QInputDevice* device, const QEventPoint& point) {
@@ -51,17 +44,6 @@ std::optional<TouchPhase> phaseOf(const QEventPoint& point) {
     default:
         return std::nullopt;
     }
-}
-
-bool isTouchScreen(const QInputDevice* device) {
-    return device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen;
-}
-
-// The fingers that a widget took from the events of another window, which that window's widget
-// leaves be. Main thread only.
-std::set<std::string>& takenElsewhere() {
-    static std::set<std::string> taken;
-    return taken;
 }
 
 } // namespace
@@ -173,7 +155,7 @@ bool QtPianoWidget::takesPress(const QEventPoint& point, const QInputDevice* dev
         // A touchpad's points lie where the pointer is; a touchscreen's pressed outside this
         // window went down on another one.
         return !isTouchScreen(device) ||
-               (!takenElsewhere().contains(identity) &&
+               (!fingersTakenElsewhere().contains(identity) &&
                 window()->rect().contains(window()->mapFromGlobal(global)));
     }
     return isVisible() && window()->geometry().contains(global) &&
@@ -205,7 +187,7 @@ void QtPianoWidget::handleTouchEvent(const QTouchEvent& event, bool ownWindow) {
         if (phase == TouchPhase::began) {
             watchDevice(device);
             if (touch.handedOver) {
-                takenElsewhere().insert(identity);
+                fingersTakenElsewhere().insert(identity);
             }
         }
         if (mode_ == MouseMode::playsKeys) {
@@ -239,7 +221,7 @@ void QtPianoWidget::playAsMouse(const TouchRecord& record, const HeldTouch& touc
             heldTouches_[record.identity] = touch;
             pressMouse(record.location, record.pressure);
         } else if (touch.handedOver) {
-            takenElsewhere().erase(record.identity);
+            fingersTakenElsewhere().erase(record.identity);
         }
     } else if (record.phase == TouchPhase::moved) {
         heldTouches_[record.identity].location = record.location;
@@ -251,7 +233,7 @@ void QtPianoWidget::playAsMouse(const TouchRecord& record, const HeldTouch& touc
 
 void QtPianoWidget::forgetTouch(std::map<std::string, HeldTouch>::iterator held) {
     if (held->second.handedOver) {
-        takenElsewhere().erase(held->first);
+        fingersTakenElsewhere().erase(held->first);
     }
     heldTouches_.erase(held);
 }

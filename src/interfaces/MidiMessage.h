@@ -28,6 +28,9 @@ constexpr std::uint8_t pedalDownFrom = 64;          // the lowest sustain value 
 constexpr std::uint8_t allSoundOffController = 120; // value 0; silences at once, tails too
 constexpr std::uint8_t allNotesOffController = 123; // value 0; as a note-off for every note
 constexpr std::uint8_t timbreController = 74;       // MPE's third dimension, 64 neutral
+constexpr std::uint8_t bankSelectController = 0;    // bank's high seven bits; 32 the low seven
+constexpr std::uint8_t bankSelectLsbController = 32;
+constexpr std::uint8_t modulationController = 1;
 // Registered parameters: 101/100 choose one, 6/38 enter its value.
 constexpr std::uint8_t parameterMsbController = 101;
 constexpr std::uint8_t parameterLsbController = 100;
@@ -155,6 +158,9 @@ struct MidiMessage {
     }
     static constexpr MidiMessage channelPressure(std::uint8_t value, std::uint8_t channel) {
         return make(ump::channelPressureStatus, channel, value);
+    }
+    static constexpr MidiMessage programChange(std::uint8_t program, std::uint8_t channel) {
+        return make(ump::programChangeStatus, channel, program);
     }
     // The message in the first count bytes, as on the wire, with data bytes of seven bits; a
     // message of status 0 when they hold none (see ump::midi1WordFromBytes).

@@ -4,15 +4,13 @@
 #include "outputs/MIDIOutput.h"
 #include "outputs/SoundController.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
 namespace tinkella {
 
 namespace {
-
-constexpr std::uint8_t fullVelocity = 127;
-constexpr std::uint8_t firstChannel = 0;
 
 PianoController::SoundFactory& sharedSoundFactory() {
     static PianoController::SoundFactory factory;
@@ -54,7 +52,8 @@ PianoController::PianoController(std::unique_ptr<SoundController> soundControlle
                                  MIDIOutput& midiOutput, NotificationCenter& center)
     : soundController_(std::move(soundController)), keys_(buildKeys()),
       incoming_(keys_, *soundController_), midiOutput_(midiOutput),
-      expression_(*soundController_, midiOutput), center_(center) {
+      expression_(*soundController_, midiOutput), player_(*soundController_, midiOutput),
+      center_(center) {
     midiOutput_.setInputListener(this);
 }
 
@@ -84,7 +83,7 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
                 startNote(static_cast<std::uint32_t>(startedOn), key.velocity);
             }
             key.playing = true;
-            key.velocity = fullVelocity;
+            key.velocity = velocity_;
         } else if (!pressed && key.playing) {
             endNoteOf(key);
         }
@@ -96,8 +95,9 @@ void PianoController::startNote(std::uint32_t note, std::uint8_t velocity) {
         expression_.noteOn(static_cast<std::uint8_t>(note), velocity);
         return;
     }
-    soundController_->playNote(note, SoundController::Holder::surfaces, velocity);
-    midiOutput_.noteOn(static_cast<std::uint8_t>(note), velocity, firstChannel);
+    soundController_->playNote(note, SoundController::Holder::surfaces, velocity,
+                               player_.channel());
+    midiOutput_.noteOn(static_cast<std::uint8_t>(note), velocity, player_.channel());
 }
 
 void PianoController::endNote(std::uint32_t note) {
@@ -106,7 +106,40 @@ void PianoController::endNote(std::uint32_t note) {
         return;
     }
     soundController_->endNote(note);
-    midiOutput_.noteOff(static_cast<std::uint8_t>(note), firstChannel);
+    midiOutput_.noteOff(static_cast<std::uint8_t>(note), player_.channel());
+}
+
+void PianoController::withPedalLifted(const std::function<void()>& move) {
+    const bool keyboard = sustainedByKeyboard_;
+    const bool menu = sustainedByMenu_;
+    setSustained(SustainSource::keyboard, false);
+    setSustained(SustainSource::menu, false);
+    move();
+    setSustained(SustainSource::keyboard, keyboard);
+    setSustained(SustainSource::menu, menu);
+}
+
+void PianoController::setChannel(std::uint8_t channel) {
+    channel &= 0x0F;
+    if (channel == player_.channel()) {
+        return;
+    }
+    if (expression_.isOn()) {
+        player_.setChannel(channel, true);
+        return;
+    }
+    endCurrentNotes();
+    withPedalLifted([this, channel] { player_.setChannel(channel, false); });
+    updatePlayingNotesFromPressedKeys();
+}
+
+void PianoController::setVelocity(std::uint8_t velocity) {
+    velocity_ = std::clamp<std::uint8_t>(velocity, 1, 127);
+    for (PianoKey& key : keys_) {
+        if (!key.playing) {
+            key.velocity = velocity_;
+        }
+    }
 }
 
 void PianoController::setExpression(bool mpe) {
@@ -115,10 +148,14 @@ void PianoController::setExpression(bool mpe) {
     }
     endCurrentNotes();
     endIncomingNotes();
-    // The surfaces' channels left bent or pressed by notes that ended go back to rest too.
-    soundController_->restoreChannels(SoundController::Holder::surfaces);
-    incoming_.setPerChannel(mpe);
-    expression_.setOn(mpe);
+    withPedalLifted([this, mpe] {
+        // The surfaces' channels left bent or pressed by notes that ended go back to rest too.
+        soundController_->restoreChannels(SoundController::Holder::surfaces);
+        incoming_.setPerChannel(mpe);
+        expression_.setOn(mpe);
+        player_.setChannel(player_.channel(), mpe);
+        player_.synthRestored();
+    });
     updatePlayingNotesFromPressedKeys();
     notifyPressedKeysChanged();
 }
@@ -187,7 +224,7 @@ void PianoController::setSustained(SustainSource source, bool down) {
         return;
     }
     soundController_->setSustain(down);
-    midiOutput_.controlChange(ump::sustainController, down ? 127 : 0, firstChannel);
+    midiOutput_.controlChange(ump::sustainController, down ? 127 : 0, player_.activeChannel());
 }
 
 void PianoController::panic() {
@@ -204,7 +241,9 @@ void PianoController::panic() {
     if (expression_.isOn()) {
         expression_.panic();
     }
-    midiOutput_.panic(firstChannel);
+    midiOutput_.panic(player_.activeChannel());
+    player_.panic();
+    player_.synthRestored();
     notifyPressedKeysChanged();
 }
 

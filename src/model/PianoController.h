@@ -6,6 +6,7 @@
 #include "model/IncomingNotes.h"
 #include "model/MpeExpression.h"
 #include "model/PianoKey.h"
+#include "model/PlayerChannel.h"
 
 #include <array>
 #include <cstdint>
@@ -103,24 +104,39 @@ public:
 
     // Stops everything, whatever the state: clears every pressed flag, the keys held by the
     // MIDI input and every sustain source, silences the synthesiser at once, sends the MIDI
-    // output's panic on the first channel, and posts PressedPianoKeysChanged. The surfaces should
-    // drop what they hold first, so that their next update does not press the keys again.
+    // output's panic on the player's active channel, recentres the pitch wheel, and posts
+    // PressedPianoKeysChanged. The surfaces should drop what they hold first, so that their next
+    // update does not press the keys again.
     void panic();
 
+    // The player's channel and its controls (wheels, knobs, program out).
+    PlayerChannel& player() { return player_; }
+    // The MIDI channel (0..15) the keys play on without MPE, on both outputs: every note ends
+    // first and held keys sound again there; a sustain held down moves along.
+    void setChannel(std::uint8_t channel);
+    // The velocity (1..127, 127 at first) of every note whose surface does not measure it.
+    void setVelocity(std::uint8_t velocity);
+    std::uint8_t velocity() const { return velocity_; }
+
 private:
-    // One note of a key to both outputs, on the first channel or, with MPE, on its own.
+    // One note of a key to both outputs, on the player's channel or, with MPE, on its own.
     void startNote(std::uint32_t note, std::uint8_t velocity);
     void endNote(std::uint32_t note);
     // The key's note with the transposition now, or -1 beyond 0..127.
     std::int16_t soundingNoteOf(const PianoKey& key) const;
     // Ends the note the key started (if it sounded) on both outputs.
     void endNoteOf(PianoKey& key);
+    // Lifts a sustain held down, runs move (which moves where the keyboard plays) and puts the
+    // sustain down again, so that no channel is left sustained.
+    void withPedalLifted(const std::function<void()>& move);
 
     std::unique_ptr<SoundController> soundController_;
     std::vector<PianoKey> keys_;
     IncomingNotes incoming_;
     MIDIOutput& midiOutput_;
     MpeExpression expression_;
+    PlayerChannel player_;
+    std::uint8_t velocity_ = 127;
     NotificationCenter& center_;
     bool sustainedByKeyboard_ = false;
     bool sustainedByMenu_ = false;

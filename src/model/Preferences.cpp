@@ -1,5 +1,7 @@
 #include "model/Preferences.h"
 
+#include "interfaces/MidiMessage.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -58,6 +60,19 @@ int clampedInteger(const Setting<int>& setting, const DefaultsValue& stored) {
     }
     return static_cast<int>(
         std::lround(std::clamp<double>(*number, setting.minimum, setting.maximum)));
+}
+
+bool isKnobController(int controller) {
+    return controller > ump::bankSelectController && controller < ump::allSoundOffController &&
+           controller != ump::dataEntryMsbController &&
+           controller != ump::bankSelectLsbController &&
+           controller != ump::dataEntryLsbController && controller != ump::sustainController &&
+           (controller < 96 || controller > ump::parameterMsbController);
+}
+
+int knobControllerOf(const Setting<int>& setting, const DefaultsValue& stored) {
+    const int controller = clampedInteger(setting, stored);
+    return isKnobController(controller) ? controller : setting.registered;
 }
 
 std::size_t ChoiceSetting::decode(const DefaultsValue& stored) const {

@@ -168,6 +168,53 @@ inline constexpr Setting<int> scaleRoot{"scaleRoot", Kind::integer, 0, 0, 11, cl
 inline constexpr Setting<bool> showChord{"showChord", Kind::boolean, false,
                                          false,       true,          anyBoolean};
 
+// The MIDI tab: the player's channel and velocity, program out, the wheels and the knobs.
+// MIDI channel 1..16 the keyboard plays on without MPE, on both outputs.
+inline constexpr Setting<int> midiChannel{"midiChannel", Kind::integer, 1, 1, 16, clampedInteger};
+// The velocity of every note whose surface does not measure it.
+inline constexpr Setting<int> velocity{"velocity", Kind::integer, 127, 1, 127, clampedInteger};
+// Whether the instrument chosen also goes to the MIDI output, after bank select of this bank.
+inline constexpr Setting<bool> sendProgram{"sendProgram", Kind::boolean, false,
+                                           false,         true,          anyBoolean};
+inline constexpr Setting<int> bank{"bank", Kind::integer, 0, 0, 16383, clampedInteger};
+// Whether the piano window shows the pitch-bend and modulation wheels, and the pitch wheel's
+// range in semitones.
+inline constexpr Setting<bool> showWheels{"showWheels", Kind::boolean, false,
+                                          false,        true,          anyBoolean};
+inline constexpr Setting<int> bendRange{"bendRange", Kind::integer, 2, 1, 24, clampedInteger};
+// Whether the piano window shows the row of controller knobs.
+inline constexpr Setting<bool> showControllers{"showControllers", Kind::boolean, false, false, true,
+                                               anyBoolean};
+// Whether a knob may send controller: not bank select (0, 32) nor data entry and the parameter
+// numbers (6, 38, 96..101), which program out and the bend range send in sequences of their
+// own, nor the sustain pedal (64), which the space bar holds, nor a channel mode message
+// (120..127).
+bool isKnobController(int controller);
+// clampedInteger() into 1..119, then the registered default for a controller no knob may send.
+int knobControllerOf(const Setting<int>& setting, const DefaultsValue& stored);
+// Knob n (1..8) sends controller "knob<n>Controller" at "knob<n>Value"; the defaults are the
+// General MIDI controllers a sound is shaped with, each at the value a receiver starts at.
+inline constexpr std::array<Setting<int>, 8> knobControllers{{
+    {"knob1Controller", Kind::integer, 7, 1, 119, knobControllerOf},  // volume
+    {"knob2Controller", Kind::integer, 10, 1, 119, knobControllerOf}, // pan
+    {"knob3Controller", Kind::integer, 11, 1, 119, knobControllerOf}, // expression
+    {"knob4Controller", Kind::integer, 71, 1, 119, knobControllerOf}, // resonance
+    {"knob5Controller", Kind::integer, 74, 1, 119, knobControllerOf}, // brightness
+    {"knob6Controller", Kind::integer, 91, 1, 119, knobControllerOf}, // reverb
+    {"knob7Controller", Kind::integer, 93, 1, 119, knobControllerOf}, // chorus
+    {"knob8Controller", Kind::integer, 72, 1, 119, knobControllerOf}, // release
+}};
+inline constexpr std::array<Setting<int>, 8> knobValues{{
+    {"knob1Value", Kind::integer, 100, 0, 127, clampedInteger},
+    {"knob2Value", Kind::integer, 64, 0, 127, clampedInteger},
+    {"knob3Value", Kind::integer, 127, 0, 127, clampedInteger},
+    {"knob4Value", Kind::integer, 64, 0, 127, clampedInteger},
+    {"knob5Value", Kind::integer, 64, 0, 127, clampedInteger},
+    {"knob6Value", Kind::integer, 40, 0, 127, clampedInteger},
+    {"knob7Value", Kind::integer, 0, 0, 127, clampedInteger},
+    {"knob8Value", Kind::integer, 64, 0, 127, clampedInteger},
+}};
+
 // Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
@@ -185,6 +232,18 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(scale);
     visit(scaleRoot);
     visit(showChord);
+
+    visit(midiChannel);
+    visit(velocity);
+    visit(sendProgram);
+    visit(bank);
+    visit(showWheels);
+    visit(bendRange);
+    visit(showControllers);
+    for (std::size_t i = 0; i < knobControllers.size(); ++i) {
+        visit(knobControllers[i]);
+        visit(knobValues[i]);
+    }
 }
 
 // "values." followed by the key: the path readers bind to.

@@ -16,6 +16,18 @@ constexpr std::uint8_t tuningCentre = 64; // fine (MSB) and coarse tuning: no ch
 
 } // namespace
 
+std::uint8_t ChannelSettings::bendRange(std::uint8_t channel) const {
+    const std::uint8_t own = channel < channelCount ? channels_[channel].ownRange : 0;
+    return own != 0 ? own : defaultBendRange(channel);
+}
+
+void ChannelSettings::setOwnBendRange(std::uint8_t channel, std::uint8_t semitones) {
+    if (channel < channelCount && semitones != bendRange(channel)) {
+        channels_[channel].ownRange = semitones;
+        channels_[channel].retuned = true;
+    }
+}
+
 void ChannelSettings::sent(const Message& message) {
     if (message.channel >= channelCount) {
         return;

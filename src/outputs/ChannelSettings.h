@@ -22,9 +22,15 @@ public:
         std::uint8_t channel, status, data1, data2;
     };
 
-    // Tinkella's bend range on channel in semitones: 2 on the first channel of each 16 (an MPE
-    // zone's manager, or the only channel played without MPE), 48 on the others (its members).
-    static std::uint8_t bendRange(std::uint8_t channel) { return channel % 16 == 0 ? 2 : 48; }
+    // Tinkella's bend range on channel in semitones unless setOwnBendRange() changed it: 2 on the
+    // first channel of each 16 (an MPE zone's manager), 48 on the others (its members).
+    static std::uint8_t defaultBendRange(std::uint8_t channel) {
+        return channel % 16 == 0 ? 2 : 48;
+    }
+    std::uint8_t bendRange(std::uint8_t channel) const;
+    // Makes semitones (1..127) Tinkella's own bend range on channel (the player's channel plays
+    // the pitch wheel's range); when that changes it, the channel's next restore() sends it.
+    void setOwnBendRange(std::uint8_t channel, std::uint8_t semitones);
 
     // A message as it is sent, in order.
     void sent(const Message& message);
@@ -43,7 +49,8 @@ private:
         // a non-registered parameter was chosen.
         std::uint8_t parameterMsb = none, parameterLsb = none;
         bool nonRegistered = false;
-        bool retuned = false; // the bend range or tuning may differ from Tinkella's own
+        bool retuned = false;      // the bend range or tuning may differ from Tinkella's own
+        std::uint8_t ownRange = 0; // 0: defaultBendRange()
     };
     std::array<Channel, channelCount> channels_{};
 };

@@ -1,6 +1,7 @@
 #include "outputs/MIDIOutput.h"
 
 #include <string>
+#include <string_view>
 
 namespace tinkella {
 
@@ -8,6 +9,7 @@ namespace {
 
 constexpr std::uint8_t highestMidiNote = 127;
 constexpr std::uint8_t highestDataValue = 127;
+constexpr std::string_view connectionsChanged = "MidiConnectionsChanged";
 
 MIDIOutput::PortFactory& sharedPortFactory() {
     static MIDIOutput::PortFactory factory;
@@ -156,6 +158,21 @@ void MIDIOutput::channelPressure(std::uint8_t value, std::uint8_t channel) {
     send(MidiMessage::channelPressure(value, channel));
 }
 
+void MIDIOutput::programChange(std::uint8_t program, std::uint8_t channel) {
+    if (pending_) {
+        waiting_.programChange(program, channel);
+        return;
+    }
+    if (program > highestDataValue) {
+        log_.error("programChange rejected: program " + std::to_string(program) +
+                   " is out of MIDI range 0-127");
+        return;
+    }
+    log_.info("programChange program=" + std::to_string(program) +
+              " channel=" + std::to_string(channel));
+    send(MidiMessage::programChange(program, channel));
+}
+
 void MIDIOutput::noteOn(std::uint8_t noteNum, std::uint8_t velocity, std::uint8_t channel) {
     if (pending_) {
         waiting_.noteOn(noteNum, velocity, channel);
@@ -227,9 +244,14 @@ void MIDIOutput::changed(MidiChange change) {
         source_.setSystemGone(false);
         log_.info("the " + source_.port().displayName() +
                   " is back \u2014 MIDI and sound on it play again");
-    } else if (change == MidiChange::connections && connectionListener_) {
-        connectionListener_();
+    } else if (change == MidiChange::connections) {
+        connections_.post(connectionsChanged);
     }
+}
+
+ObserverRegistration MIDIOutput::observeConnections(std::function<void()> observer) {
+    return connections_.addObserver(
+        connectionsChanged, [observer = std::move(observer)](const Notification&) { observer(); });
 }
 
 int MIDIOutput::notificationDescriptor() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/NotificationCenter.h"
 #include "interfaces/MidiPort.h"
 #include "outputs/MidiCalls.h"
 #include "outputs/MidiDiagnosticLog.h"
@@ -75,6 +76,8 @@ public:
     void pitchBend(std::uint16_t value, std::uint8_t channel) override;
     // value above 127 is refused with an error line.
     void channelPressure(std::uint8_t value, std::uint8_t channel) override;
+    // program above 127 is refused with an error line.
+    void programChange(std::uint8_t program, std::uint8_t channel) override;
     // For whatever a listener may still hold, known to this output or not: lifts a sustain
     // this output put down, sends a note-off for each of the 128 notes, then All Sound Off and
     // All Notes Off.
@@ -89,11 +92,10 @@ public:
     // Keeps every message handed to the source, before it is known whether it can leave, and
     // every one received; it must outlive its time here (null: none).
     void setRecorder(PerformanceRecorder* recorder) { tap_.setRecorder(recorder); }
-    // Runs, after the notification's log line, whenever a connection to or from the port was
-    // made or broken. Empty: nothing.
-    void setConnectionListener(std::function<void()> listener) {
-        connectionListener_ = std::move(listener);
-    }
+    // Runs observer, after the notification's log line, whenever a connection to or from the
+    // port was made or broken, until the registration goes; several observers run in the order
+    // they were added.
+    [[nodiscard]] ObserverRegistration observeConnections(std::function<void()> observer);
 
     // The MIDI system's notifications and received messages: watch this descriptor (-1: nothing to
     // watch) and call dispatchNotifications() when it is readable; the handler's lines are written
@@ -124,7 +126,7 @@ private:
     PerformanceTap tap_;
     SoundingBook book_;
     MidiInputListener* inputListener_ = nullptr;
-    std::function<void()> connectionListener_;
+    NotificationCenter connections_; // of connectionsChanged only
     bool isEnabled_ = true;
 };
 

@@ -18,6 +18,8 @@ public:
     // value 0..16383 (8192 centred).
     virtual void pitchBend(std::uint16_t value, std::uint8_t channel) = 0;
     virtual void channelPressure(std::uint8_t value, std::uint8_t channel) = 0;
+    // program 0..127, the General MIDI program number less one.
+    virtual void programChange(std::uint8_t program, std::uint8_t channel) = 0;
     virtual void panic(std::uint8_t channel) = 0;
     virtual void setEnabled(bool enabled) = 0;
 };

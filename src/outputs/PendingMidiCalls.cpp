@@ -38,6 +38,10 @@ void PendingMidiCalls::channelPressure(std::uint8_t value, std::uint8_t channel)
     calls_.push_back({Call::Pressure, value, 0, channel});
 }
 
+void PendingMidiCalls::programChange(std::uint8_t program, std::uint8_t channel) {
+    calls_.push_back({Call::Program, program, 0, channel});
+}
+
 void PendingMidiCalls::panic(std::uint8_t channel) {
     calls_.push_back({Call::Panic, 0, 0, channel});
 }
@@ -71,6 +75,9 @@ void PendingMidiCalls::replay(MidiCalls& output) {
             break;
         case Call::Pressure:
             output.channelPressure(a, call.channel);
+            break;
+        case Call::Program:
+            output.programChange(a, call.channel);
             break;
         }
     }

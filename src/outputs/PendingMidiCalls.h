@@ -21,6 +21,7 @@ public:
     void controlChange(std::uint8_t controller, std::uint8_t value, std::uint8_t channel) override;
     void pitchBend(std::uint16_t value, std::uint8_t channel) override;
     void channelPressure(std::uint8_t value, std::uint8_t channel) override;
+    void programChange(std::uint8_t program, std::uint8_t channel) override;
     void panic(std::uint8_t channel) override;
     void setEnabled(bool enabled) override;
 
@@ -33,7 +34,16 @@ private:
     // One waiting call: a is the note, controller or value, b the velocity or the controller's
     // value.
     struct Call {
-        enum Kind { NoteOn, NoteOff, ControlChange, Panic, Enable, PitchBend, Pressure } kind;
+        enum Kind {
+            NoteOn,
+            NoteOff,
+            ControlChange,
+            Panic,
+            Enable,
+            PitchBend,
+            Pressure,
+            Program
+        } kind;
         std::uint16_t a = 0;
         std::uint8_t b = 0;
         std::uint8_t channel = 0;

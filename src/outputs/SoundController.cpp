@@ -4,6 +4,7 @@
 #include "interfaces/MidiMessage.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -28,148 +29,7 @@ constexpr std::uint32_t pedalDown = 127;
 constexpr std::uint32_t highestMidiNote = 127;
 constexpr std::size_t mostWaiting = 256;
 
-SoundController::InstrumentTable setupInstruments() {
-    static constexpr const char* names[128] = {"Acoustic Grand Piano",
-                                               "Bright Acoustic Piano",
-                                               "Electric Grand Piano",
-                                               "Honky-tonk Piano",
-                                               "Electric Piano 1",
-                                               "Electric Piano 2",
-                                               "Harpsichord",
-                                               "Clavi",
-                                               "Celesta",
-                                               "Glockenspiel",
-                                               "Music Box",
-                                               "Vibraphone",
-                                               "Marimba",
-                                               "Xylophone",
-                                               "Tubular Bells",
-                                               "Dulcimer",
-                                               "Drawbar Organ",
-                                               "Percussive Organ",
-                                               "Rock Organ",
-                                               "Church Organ",
-                                               "Reed Organ",
-                                               "Accordion",
-                                               "Harmonica",
-                                               "Tango Accordion",
-                                               "Acoustic Guitar (nylon)",
-                                               "Acoustic Guitar (steel)",
-                                               "Electric Guitar (jazz)",
-                                               "Electric Guitar (clean)",
-                                               "Electric Guitar (muted)",
-                                               "Overdriven Guitar",
-                                               "Distortion Guitar",
-                                               "Guitar harmonics",
-                                               "Acoustic Bass",
-                                               "Electric Bass (finger)",
-                                               "Electric Bass (pick)",
-                                               "Fretless Bass",
-                                               "Slap Bass 1",
-                                               "Slap Bass 2",
-                                               "Synth Bass 1",
-                                               "Synth Bass 2",
-                                               "Violin",
-                                               "Viola",
-                                               "Cello",
-                                               "Contrabass",
-                                               "Tremolo Strings",
-                                               "Pizzicato Strings",
-                                               "Orchestral Harp",
-                                               "Timpani",
-                                               "String Ensemble 1",
-                                               "String Ensemble 2",
-                                               "SynthStrings 1",
-                                               "SynthStrings 2",
-                                               "Choir Aahs",
-                                               "Voice Oohs",
-                                               "Synth Voice",
-                                               "Orchestra Hit",
-                                               "Trumpet",
-                                               "Trombone",
-                                               "Tuba",
-                                               "Muted Trumpet",
-                                               "French Horn",
-                                               "Brass Section",
-                                               "SynthBrass 1",
-                                               "SynthBrass 2",
-                                               "Soprano Sax",
-                                               "Alto Sax",
-                                               "Tenor Sax",
-                                               "Baritone Sax",
-                                               "Oboe",
-                                               "English Horn",
-                                               "Bassoon",
-                                               "Clarinet",
-                                               "Piccolo",
-                                               "Flute",
-                                               "Recorder",
-                                               "Pan Flute",
-                                               "Blown Bottle",
-                                               "Shakuhachi",
-                                               "Whistle",
-                                               "Ocarina",
-                                               "Lead 1 (square)",
-                                               "Lead 2 (sawtooth)",
-                                               "Lead 3 (calliope)",
-                                               "Lead 4 (chiff)",
-                                               "Lead 5 (charang)",
-                                               "Lead 6 (voice)",
-                                               "Lead 7 (fifths)",
-                                               "Lead 8 (bass + lead)",
-                                               "Pad 1 (new age)",
-                                               "Pad 2 (warm)",
-                                               "Pad 3 (polysynth)",
-                                               "Pad 4 (choir)",
-                                               "Pad 5 (bowed)",
-                                               "Pad 6 (metallic)",
-                                               "Pad 7 (halo)",
-                                               "Pad 8 (sweep)",
-                                               "FX 1 (rain)",
-                                               "FX 2 (soundtrack)",
-                                               "FX 3 (crystal)",
-                                               "FX 4 (atmosphere)",
-                                               "FX 5 (brightness)",
-                                               "FX 6 (goblins)",
-                                               "FX 7 (echoes)",
-                                               "FX 8 (sci-fi)",
-                                               "Sitar",
-                                               "Banjo",
-                                               "Shamisen",
-                                               "Koto",
-                                               "Kalimba",
-                                               "Bag pipe",
-                                               "Fiddle",
-                                               "Shanai",
-                                               "Tinkle Bell",
-                                               "Agogo",
-                                               "Steel Drums",
-                                               "Woodblock",
-                                               "Taiko Drum",
-                                               "Melodic Tom",
-                                               "Synth Drum",
-                                               "Reverse Cymbal",
-                                               "Guitar Fret Noise",
-                                               "Breath Noise",
-                                               "Seashore",
-                                               "Bird Tweet",
-                                               "Telephone Ring",
-                                               "Helicopter",
-                                               "Applause",
-                                               "Gunshot"};
-    SoundController::InstrumentTable table;
-    for (std::size_t i = 0; i < 128; ++i) {
-        table[i + 1] = names[i];
-    }
-    return table;
-}
-
 } // namespace
-
-const SoundController::InstrumentTable& SoundController::instruments() {
-    static const InstrumentTable table = setupInstruments();
-    return table;
-}
 
 SoundController::Opened SoundController::open(const SynthesizerOpener& open) {
     Opened opened;
@@ -193,6 +53,7 @@ SoundController::SoundController(const SynthesizerOpener& open) : SoundControlle
 }
 
 SoundController::SoundController(Pending) : pending_(true) {
+    ownBends_.fill(bendCentre);
     for (auto& notes : noteChannels_) {
         notes.fill(-1);
     }
@@ -225,9 +86,8 @@ void SoundController::attachSynthesizer(Opened opened) {
     }
     synthUnit_ = std::move(opened.synthesizer);
     // What the synthesiser starts with anyway, so the channels' record stays as it is.
-    const auto channel = static_cast<std::uint8_t>(midiChannelInUse_);
-    dispatch({channel, controlChangeStatus, bankSelectMSB, 0});
-    dispatch({channel, programChangeStatus, 0, 0});
+    dispatch({0, controlChangeStatus, bankSelectMSB, 0});
+    dispatch({0, programChangeStatus, 0, 0});
     for (const Message& message : waiting) {
         dispatch(message);
     }
@@ -306,9 +166,10 @@ void SoundController::endNotes(Holder holder) {
 void SoundController::endAllNotes() {
     for (Holder holder : {Holder::surfaces, Holder::midiIn}) {
         endNotes(holder);
-        for (std::uint32_t channel = 0; pedals_[index(holder)] && channel < channelsInUse();
-             ++channel) {
-            send(channelOf(holder, channel), controlChangeStatus, allSoundOffController, 0);
+        if (pedals_[index(holder)]) {
+            forEachChannelInUse(holder, [this](std::uint32_t channel) {
+                send(channel, controlChangeStatus, allSoundOffController, 0);
+            });
         }
     }
 }
@@ -319,26 +180,26 @@ void SoundController::setSustain(bool down, Holder holder) {
         return;
     }
     pedal = down;
-    for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
-        send(channelOf(holder, channel), controlChangeStatus, sustainController,
-             down ? pedalDown : 0);
-    }
+    forEachChannelInUse(holder, [this, down](std::uint32_t channel) {
+        send(channel, controlChangeStatus, sustainController, down ? pedalDown : 0);
+    });
 }
 
 void SoundController::silence() {
     endNotes(Holder::surfaces);
     endNotes(Holder::midiIn);
     pedals_.fill(false);
+    zoneBend_ = bendCentre;
+    ownBends_.fill(bendCentre);
     for (Holder holder : {Holder::surfaces, Holder::midiIn}) {
-        for (std::uint32_t c = 0; c < channelsInUse(); ++c) {
-            const std::uint32_t channel = channelOf(holder, c);
+        forEachChannelInUse(holder, [this](std::uint32_t channel) {
             send(channel, controlChangeStatus, sustainController, 0);
             send(channel, controlChangeStatus, allSoundOffController, 0);
             send(channel, controlChangeStatus, allNotesOffController, 0);
             if (memberChannels_) {
                 send(channel, pitchBendStatus, bendCentre & 0x7F, bendCentre >> 7);
             }
-        }
+        });
     }
     restoreChannels(Holder::surfaces);
     restoreChannels(Holder::midiIn);
@@ -349,17 +210,79 @@ void SoundController::setMemberChannels(bool all) {
         return;
     }
     memberChannels_ = all;
-    for (std::uint32_t channel = 1; all && channel < channelsInUse(); ++channel) {
+    zoneBend_ = bendCentre;
+    ownBends_.fill(bendCentre);
+    for (std::uint32_t channel = 1; all && channel < 16; ++channel) {
         send(channel, programChangeStatus, program_, 0);
     }
+    applyBendRanges();
 }
 
 void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
                                      Holder holder) {
     const std::uint32_t kind = status & 0xF0U;
-    if (kind == pitchBendStatus || kind == channelPressureStatus || kind == controlChangeStatus) {
-        send(channelOf(holder, status), kind, data1, data2);
+    const std::uint32_t channel = channelOf(holder, status);
+    if (kind == pitchBendStatus && memberChannels_ && holder == Holder::surfaces) {
+        const auto bend = static_cast<std::uint16_t>(data1 | data2 << 7);
+        ownBends_[channel] = bend;
+        const std::uint16_t heard = channel == 0 ? bend : withZoneBend(channel, bend);
+        send(channel, kind, heard & 0x7FU, heard >> 7);
+    } else if (kind == pitchBendStatus || kind == channelPressureStatus ||
+               kind == controlChangeStatus) {
+        send(channel, kind, data1, data2);
     }
+}
+
+std::uint16_t SoundController::withZoneBend(std::uint32_t channel, std::uint16_t bend) const {
+    const auto semitones = [this](std::uint32_t c, std::uint16_t value) {
+        return (value - double{bendCentre}) / bendCentre *
+               settings_.bendRange(static_cast<std::uint8_t>(c));
+    };
+    const double sum = semitones(channel, bend) + semitones(0, zoneBend_);
+    const double value =
+        bendCentre + sum / settings_.bendRange(static_cast<std::uint8_t>(channel)) * bendCentre;
+    return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 16383L));
+}
+
+void SoundController::playerMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    const std::uint32_t kind = status & 0xF0U;
+    if (kind == pitchBendStatus && memberChannels_) {
+        zoneBend_ = static_cast<std::uint16_t>(data1 | data2 << 7);
+        for (std::uint32_t channel = 1; channel < 16; ++channel) {
+            const std::uint16_t heard = withZoneBend(channel, ownBends_[channel]);
+            send(channel, kind, heard & 0x7FU, heard >> 7);
+        }
+    }
+    if (kind == pitchBendStatus || kind == controlChangeStatus) {
+        forEachChannelInUse(Holder::surfaces, [&](std::uint32_t channel) {
+            if (kind == controlChangeStatus || channel == 0 || !memberChannels_) {
+                send(channel, kind, data1, data2);
+            }
+        });
+    }
+}
+
+void SoundController::setPlayerChannel(std::uint8_t channel) {
+    midiChannelInUse_ = channel & 0x0FU;
+    applyBendRanges();
+}
+
+void SoundController::setBendRange(std::uint8_t semitones) {
+    bendRange_ = semitones;
+    applyBendRanges();
+}
+
+void SoundController::applyBendRanges() {
+    std::uint16_t changed = 0;
+    for (std::uint8_t channel = 0; channel < 16; ++channel) {
+        const std::uint8_t own = !memberChannels_ && channel == midiChannelInUse_
+                                     ? bendRange_
+                                     : ChannelSettings::defaultBendRange(channel);
+        const std::uint8_t before = settings_.bendRange(channel);
+        settings_.setOwnBendRange(channel, own);
+        changed |= static_cast<std::uint16_t>((before != own ? 1U : 0U) << channel);
+    }
+    restoreChannels(Holder::surfaces, changed);
 }
 
 void SoundController::restoreChannels(Holder holder, std::uint16_t channels) {
@@ -386,9 +309,9 @@ void SoundController::setInstrument(int programNumber) {
 }
 
 void SoundController::programChange(std::uint8_t program, Holder holder) {
-    for (std::uint32_t channel = 0; channel < channelsInUse(); ++channel) {
-        send(channelOf(holder, channel), programChangeStatus, program, 0);
-    }
+    forEachChannelInUse(holder, [this, program](std::uint32_t channel) {
+        send(channel, programChangeStatus, program, 0);
+    });
 }
 
 void SoundController::loadSoundFont(const std::string& path,

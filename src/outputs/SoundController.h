@@ -95,9 +95,25 @@ public:
     void channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
                         Holder holder = Holder::surfaces);
     // Brings holder's channels whose bits are set (bit n: its channel n) back to Tinkella's own
-    // configuration: bend centred, pressure 0, timbre 64, the bend range of an MPE zone's manager
-    // or member, no tuning, and the instrument. Sends only what differs.
+    // configuration: bend centred, pressure 0, timbre 64, the bend range of the player's channel
+    // or of an MPE zone's manager or member, no tuning, and the instrument. Sends only what
+    // differs.
     void restoreChannels(Holder holder, std::uint16_t channels = 0xFFFF);
+
+    // The surfaces' channel without member channels, 0..15 (MIDI channel 1..16), 0 at first: their
+    // notes start there unless told otherwise, the pedal, programChange() and silence() reach it,
+    // and it keeps the bend range of setBendRange(). The caller ends the surfaces' notes and lifts
+    // their pedal first.
+    void setPlayerChannel(std::uint8_t channel);
+    std::uint8_t playerChannel() const { return static_cast<std::uint8_t>(midiChannelInUse_); }
+    // The player's channel's bend range in semitones (1..24, 2 at first), sent to it as
+    // registered parameter 0 when it changes, and restored with the channel.
+    void setBendRange(std::uint8_t semitones);
+    // A control change (0xB0) or pitch bend (0xE0) of the surfaces' whole keyboard, the channel
+    // in status ignored: to the player's channel; with member channels a control change to all
+    // 16, and a pitch bend added to each member channel's own bend (as an MPE zone's manager
+    // channel bends the zone). Sent muted or not.
+    void playerMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
 
     // A pending controller's synthesiser, made by open(): bank 0 and program 0 go first, then
     // the messages that waited, so a note played and let go before sounds briefly; then the
@@ -126,12 +142,28 @@ private:
     static std::uint32_t channelOf(Holder holder, std::uint32_t channel) {
         return (holder == Holder::midiIn ? 16U : 0U) + (channel & 0x0F);
     }
-    // The channels of each holder the pedal, programChange() and silence() reach: 1, or 16 with
-    // member channels.
-    std::uint32_t channelsInUse() const { return memberChannels_ ? 16 : 1; }
+    // Runs f with each synthesiser channel of holder the pedal, programChange(), silence() and
+    // player messages reach: its first (the player's, for the surfaces), or all 16 with member
+    // channels.
+    template <typename F> void forEachChannelInUse(Holder holder, F f) const {
+        const std::uint32_t first = holder == Holder::surfaces ? midiChannelInUse_ : 0;
+        for (std::uint32_t channel = 0; channel < 16; ++channel) {
+            if (memberChannels_ || channel == first) {
+                f(channelOf(holder, channel));
+            }
+        }
+    }
+    // Gives every surfaces channel the bend range it is to keep and restores those that change.
+    void applyBendRanges();
+    // A member channel's own bend with the zone's added, both 0..16383.
+    std::uint16_t withZoneBend(std::uint32_t channel, std::uint16_t bend) const;
 
-    std::uint32_t midiChannelInUse_ = 0;
+    std::uint32_t midiChannelInUse_ = 0; // the player's channel
+    std::uint8_t bendRange_ = 2;         // of the player's channel
     bool memberChannels_ = false;
+    // With member channels: the zone's bend and each surfaces channel's own, before the zone's.
+    std::uint16_t zoneBend_ = ump::bendCentre;
+    std::array<std::uint16_t, 16> ownBends_{};
     std::uint32_t program_ = 0;              // 0..127, Tinkella's instrument
     std::unique_ptr<Synthesizer> synthUnit_; // runs until the controller goes
     bool isMuted_ = false;

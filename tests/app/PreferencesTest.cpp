@@ -133,6 +133,18 @@ TEST(Preferences, EveryStoredValueDecodesIntoItsRange) {
         {visible, DefaultsValue::text("no thanks"), 1},
         {glissando, DefaultsValue::text("yes"), 1},
         {transpose, DefaultsValue::integer(99), 24},
+
+        {decoder(preferences::midiChannel), DefaultsValue::integer(0), 1},
+        {decoder(preferences::midiChannel), DefaultsValue::real(16.6), 16},
+        {decoder(preferences::velocity), DefaultsValue::integer(-5), 1},
+        {decoder(preferences::bank), DefaultsValue::integer(99999), 16383},
+        {decoder(preferences::bendRange), DefaultsValue::integer(48), 24},
+        // A knob never takes the pedal, a parameter number or bank select: its own default.
+        {decoder(preferences::knobControllers[0]), DefaultsValue::integer(64), 7},
+        {decoder(preferences::knobControllers[1]), DefaultsValue::integer(100), 10},
+        {decoder(preferences::knobControllers[2]), DefaultsValue::integer(32), 11},
+        {decoder(preferences::knobControllers[3]), DefaultsValue::integer(95), 95},
+        {decoder(preferences::knobValues[0]), DefaultsValue::integer(200), 127},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.decode(c.stored), c.expected) << c.stored.toString();

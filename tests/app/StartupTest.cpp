@@ -3,9 +3,12 @@
 #include "adapters/qt/QtSettingsStore.h"
 #include "app/AppHarness.h"
 #include "app/KeyboardTab.h"
+#include "app/MidiTab.h"
 #include "app/RealSlider.h"
 #include "app/SoundFontChooser.h"
+#include "hosting/ControllerKnobs.h"
 #include "hosting/QtStripWindow.h"
+#include "hosting/QtWheelWidget.h"
 #include "interfaces/MidiMessage.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -79,6 +83,44 @@ TEST(StartupTest, StoredSettingsReachTheControlsAndOddOnesFallBackToTheDefaults)
             EXPECT_EQ(app.store().read(key).toString(), value.toString()) << key;
         }
     }
+}
+
+// The MIDI tab shows the stored channel, velocity and program out; the stored wheels and knobs
+// are shown and play on that channel; a new listener hears the instrument again; a wheel
+// dragged with the mouse bends and springs back to the centre exactly.
+TEST(StartupTest, TheMidiTabsSettingsPlayOnTheStoredChannelAndReachANewListener) {
+    using V = DefaultsValue;
+    AppHarness app({{"midiChannel", V::integer(5)},
+                    {"velocity", V::integer(90)},
+                    {"sendProgram", V::boolean(true)},
+                    {"instrument", V::integer(41)},
+                    {"showWheels", V::boolean(true)},
+                    {"showControllers", V::boolean(true)}});
+    LAUNCH_OR_SKIP(app);
+    const app::MidiTab& tab = app.settings().midi();
+    EXPECT_EQ(std::tuple(tab.channelField()->value(), tab.velocityField()->value(),
+                         tab.programCheckbox()->isChecked(), tab.bendRangeField()->value()),
+              std::tuple(5, 90, true, 2));
+    const auto sent = [&app](std::uint32_t word) {
+        const std::vector<std::uint32_t>& words = app.doubles->midi->sent;
+        return std::count(words.begin(), words.end(), word);
+    };
+    const std::uint32_t violin = ump::midi1Word(0xC4, 40, 0);
+    EXPECT_EQ(sent(violin), 1);
+    EXPECT_EQ(sent(ump::controlChangeWord(7, 100, 4)), 1); // the volume knob
+    app.doubles->midi->queueChange(MidiChange::connections);
+    MIDIOutput::shared().dispatchNotifications();
+    QTest::qWait(200);
+    EXPECT_EQ(sent(violin), 2);
+
+    QtWheelWidget* pitch = app.piano().wheel(0);
+    ASSERT_TRUE(pitch->isVisible() && app.piano().knobs().row()->isVisible());
+    const QPoint middle(pitch->width() / 2, pitch->height() / 2);
+    QTest::mousePress(pitch, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(pitch, middle - QPoint(0, pitch->height()));
+    EXPECT_EQ(app.doubles->midi->sent.back(), ump::midi1Word(0xE4, 127, 127));
+    QTest::mouseRelease(pitch, Qt::LeftButton, {}, middle - QPoint(0, pitch->height()));
+    EXPECT_EQ(app.doubles->midi->sent.back(), ump::midi1Word(0xE4, 0, 64));
 }
 
 // The first launch publishes MIDI before the synthesiser starts and writes no default.

@@ -8,12 +8,15 @@
 #include "app/Composition.h"
 #include "app/GeneralTab.h"
 #include "app/KeyboardTab.h"
+#include "app/MidiTab.h"
 #include "app/RealSlider.h"
 #include "app/WindowController.h"
 #include "foundation/DefaultsController.h"
+#include "hosting/ControllerKnobs.h"
 #include "hosting/PianoWindowController.h"
 #include "hosting/QtPianoWidget.h"
 #include "hosting/QtStripWindow.h"
+#include "hosting/QtWheelWidget.h"
 #include "interfaces/MidiMessage.h"
 #include "model/ComputerKeyboard.h"
 #include "model/PianoController.h"
@@ -26,11 +29,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDial>
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QSpinBox>
 #include <QTest>
 #include <QTouchEvent>
 #include <algorithm>
@@ -104,7 +109,18 @@ struct ChannelModel {
 // is a note started twice without an end: a second voice. All Sound Off (120) silences a channel.
 class NoteLedger {
 public:
-    bool pedalDown(std::uint32_t port = 0) const { return channels[16 * port].cc[64] >= 64; }
+    bool pedalDown(std::uint32_t port = 0, std::uint32_t channel = 0) const {
+        return channels[16 * port + channel].cc[64] >= 64;
+    }
+    // Whether a channel of the port other than channel holds its pedal down.
+    bool pedalDownBeside(std::uint32_t channel) const {
+        for (std::uint32_t c = 0; c < 16; ++c) {
+            if (c != channel && pedalDown(0, c)) {
+                return true;
+            }
+        }
+        return false;
+    }
     Notes held() const { // on any channel
         Notes notes;
         for (std::uint32_t i = 0; i < counts_.size(); ++i) {
@@ -268,9 +284,10 @@ public:
                                                          {93, &SoakInput::layout},
                                                          {95, &SoakInput::stripVisibility},
                                                          {96, &SoakInput::deactivateWindow},
-                                                         {100, &SoakInput::pianoWindowAway}};
+                                                         {100, &SoakInput::pianoWindowAway},
+                                                         {106, &SoakInput::playerChannel}};
         echoed = panicked = false;
-        const int pick = uniform(0, 99);
+        const int pick = uniform(0, 105);
         return (this->*std::find_if(std::begin(steps), std::end(steps), [pick](auto& s) {
                            return pick < s.first;
                        })->second)();
@@ -294,6 +311,8 @@ public:
             sendKey(code, false, false);
         }
         piano_.computerKeyboard().applyPendingReleases();
+        piano_.wheel(0)->releaseHeldInput();
+        piano_.wheel(1)->releaseHeldInput();
         if (midi_) {
             receive(0, 0); // every sender gone
         }
@@ -546,6 +565,9 @@ private:
         stripWindow().applicationStateChanged(stripShown_ ? Qt::ApplicationActive
                                                           : Qt::ApplicationInactive);
         fingers_.clear(); // none go down while the strip is hidden
+        // Shown, it is exposed before a finger can land on it: a hold on a window never exposed
+        // is not released when it hides (HoldWatch), and no real finger makes one.
+        QCoreApplication::processEvents();
         return stripShown_ ? "strip shown" : "strip hidden";
     }
 
@@ -585,6 +607,50 @@ private:
         popUp.setCurrentIndex(uniform(0, popUp.count() - 1));
         settings_.general().instrumentChanged();
         return "instrument " + std::to_string(popUp.currentIndex());
+    }
+
+    // The MIDI tab and what it shows, whatever is held: the channel (held keys move to it), the
+    // velocity, the wheels and knobs shown or not, the bend range; a wheel rolled by a pointer
+    // that may stay on it; a knob turned; program out switched.
+    std::string playerChannel() {
+        app::MidiTab& tab = settings_.midi();
+        const int what = uniform(0, 7);
+        const auto field = [this](QSpinBox* box) {
+            box->setValue(uniform(box->minimum(), box->maximum()));
+            return std::to_string(box->value());
+        };
+        switch (what) {
+        case 0:
+            return "channel " + field(tab.channelField());
+        case 1:
+            return "velocity " + field(tab.velocityField());
+        case 2:
+            return "bend range " + field(tab.bendRangeField());
+        case 3:
+        case 4: {
+            QCheckBox* box = std::array{tab.wheelsCheckbox(), tab.controllersCheckbox(),
+                                        tab.programCheckbox()}[uniform(0, what == 3 ? 1 : 2)];
+            box->click();
+            return box->text().toStdString() + (box->isChecked() ? " on" : " off");
+        }
+        case 5:
+            piano_.knobs().knob(static_cast<std::size_t>(uniform(0, 7)))->setValue(uniform(0, 127));
+            return "knob turned";
+        default: {
+            WheelView& wheel = piano_.wheel(static_cast<std::size_t>(uniform(0, 1)))->view();
+            const std::string pointer = "soak " + std::to_string(uniform(0, 1));
+            const auto y = [this] {
+                return real(-100, 400);
+            };
+            wheel.press(pointer, {10, y()});
+            wheel.move(pointer, {10, y()});
+            if (uniform(0, 1) == 0) {
+                wheel.release(pointer);
+            }
+            return std::string(wheel.kind() == WheelView::Kind::pitch ? "pitch" : "modulation") +
+                   " wheel at " + std::to_string(wheel.value()) + " by " + pointer;
+        }
+        }
     }
 
     app::WindowController& settings_;
@@ -643,14 +709,18 @@ protected:
                              describe(may) + " may sound, output " + (on ? "on. " : "off. ");
         };
         const Notes& sounding = model.soundController().soundingNotes();
-        const bool pedalWrong = synthHeard.pedalDown(0) != model.isSustained() ||
+        const std::uint32_t active = model.player().activeChannel();
+        const bool pedalWrong = synthHeard.pedalDown(0, active) != model.isSustained() ||
                                 synthHeard.pedalDown(1) == input.incomingPedals.empty();
         return agree("the synthesiser", sounding, received, !model.soundController().isMuted(),
                      synthHeard.held() == sounding && synthHeard.maxCount() <= 1) +
                agree("a MIDI receiver", midiHeard.held(), now, MIDIOutput::shared().isEnabled(),
                      midiHeard.maxCount() <= 1) +
                (pedalWrong ? "the synthesiser's pedal is wrong. " : "") +
-               (midiHeard.pedalDown() && !model.isSustained() ? "MIDI's pedal is stuck. " : "") +
+               ((midiHeard.pedalDown(0, active) && !model.isSustained()) ||
+                        midiHeard.pedalDownBeside(active)
+                    ? "MIDI's pedal is stuck. "
+                    : "") +
                (input.echoed ? "a message received went out of the MIDI output. " : "") +
                (input.panicked &&
                         !(now.empty() && synthHeard.held().empty() && midiHeard.held().empty())
@@ -699,6 +769,10 @@ TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
                        describe(synthHeard.held()) + " sound after everything was released";
         }
         problem += step == steps ? midiHeard.bentIdle() : "";
+        // The wheel let go leaves the synthesiser's channel of the player unbent too.
+        problem += step == steps && synthHeard.channels[model.player().activeChannel()].bend != 8192
+                       ? "the synthesiser's player channel stays bent. "
+                       : "";
         if (!problem.empty()) {
             problem += "\n  replay: TINKELLA_SOAK_SEED=" + std::to_string(seed) +
                        " TINKELLA_SOAK_STEPS=" + std::to_string(step + 1) + "\n  last steps:";

@@ -1,0 +1,58 @@
+#include "app/MidiTab.h"
+
+#include "model/Preferences.h"
+
+#include <QCheckBox>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace tinkella::app {
+
+MidiTab::MidiTab(DefaultsController& defaults, QObject* parent)
+    : SettingsTab(parent), channel_(new QSpinBox), velocity_(new QSpinBox),
+      program_(new QCheckBox(tr("Send the instrument as program and bank"))), bank_(new QSpinBox),
+      wheels_(new QCheckBox(tr("Show pitch-bend and modulation wheels"))), bendRange_(new QSpinBox),
+      controllers_(new QCheckBox(tr("Show controller knobs"))) {
+    channel_->setToolTip(tr("The MIDI channel your notes, pedal, wheels and knobs go out on, and "
+                            "the built-in synthesiser plays (with MPE off)"));
+    velocity_->setToolTip(tr("The velocity of every note while \"Velocity from touch position\" "
+                             "is off, and of the computer keyboard's notes always"));
+    program_->setToolTip(tr("Also sends the instrument chosen on the General tab to the MIDI "
+                            "output: bank select, then program change, when chosen, at start "
+                            "and when a program connects"));
+    bank_->setToolTip(tr("The bank sent before the program (controllers 0 and 32)"));
+    wheels_->setToolTip(tr("Pitch-bend and modulation wheels at the left end of the piano "
+                           "window, played with the mouse or a finger"));
+    bendRange_->setToolTip(tr("How far the pitch wheel bends at either end (sent as registered "
+                              "parameter 0)"));
+    bendRange_->setSuffix(tr(" semitones"));
+    controllers_->setToolTip(tr("Eight controller knobs above the keys; right-click a knob to "
+                                "choose its controller"));
+
+    page_ = new QWidget;
+    auto* column = new QVBoxLayout(page_);
+    column->setContentsMargins(0, 8, 0, 0);
+    column->setSpacing(4);
+    column->addWidget(makeRow(tr("Channel"), channel_, 154));
+    column->addWidget(makeRow(tr("Velocity"), velocity_, 154));
+    column->addSpacing(8);
+    column->addWidget(program_, 0, Qt::AlignLeft);
+    column->addWidget(makeRow(tr("Bank"), bank_, 154));
+    column->addSpacing(8);
+    column->addWidget(wheels_, 0, Qt::AlignLeft);
+    column->addWidget(makeRow(tr("Bend range"), bendRange_, 154));
+    column->addSpacing(8);
+    column->addWidget(controllers_, 0, Qt::AlignLeft);
+    column->addStretch(1);
+
+    bindings_ = {bindField(defaults, channel_, preferences::midiChannel),
+                 bindField(defaults, velocity_, preferences::velocity),
+                 bindCheckbox(defaults, program_, preferences::sendProgram),
+                 bindField(defaults, bank_, preferences::bank),
+                 bindCheckbox(defaults, wheels_, preferences::showWheels),
+                 bindField(defaults, bendRange_, preferences::bendRange),
+                 bindCheckbox(defaults, controllers_, preferences::showControllers)};
+}
+
+} // namespace tinkella::app
