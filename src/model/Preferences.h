@@ -168,6 +168,22 @@ inline constexpr Setting<int> scaleRoot{"scaleRoot", Kind::integer, 0, 0, 11, cl
 inline constexpr Setting<bool> showChord{"showChord", Kind::boolean, false,
                                          false,       true,          anyBoolean};
 
+// How MPE plays (see MpeExpression). pitchRounding: how fast a resting finger's pitch glides to
+// its key's centre (PitchRounding::Rate, in the order of the names); timbre: controller 74 from
+// where the finger is along its key, or relative to where it touched down (64 there); the zone
+// (lower: managed on channel 1; upper: on channel 16), its member channels and their pitch-bend
+// range in semitones.
+inline constexpr std::array<std::string_view, 4> pitchRoundingNames{"off", "slow", "medium",
+                                                                    "fast"};
+inline constexpr ChoiceSetting pitchRounding{"pitchRounding", pitchRoundingNames, 2};
+inline constexpr std::array<std::string_view, 2> timbreNames{"absolute", "relative"};
+inline constexpr ChoiceSetting timbre{"timbre", timbreNames, 0};
+inline constexpr std::array<std::string_view, 2> mpeZoneNames{"lower", "upper"};
+inline constexpr ChoiceSetting mpeZone{"mpeZone", mpeZoneNames, 0};
+inline constexpr Setting<int> mpeMembers{"mpeMembers", Kind::integer, 15, 1, 15, clampedInteger};
+inline constexpr Setting<int> mpeBendRange{"mpeBendRange", Kind::integer, 48, 1, 96,
+                                           clampedInteger};
+
 // Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
@@ -185,6 +201,11 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(scale);
     visit(scaleRoot);
     visit(showChord);
+    visit(pitchRounding);
+    visit(timbre);
+    visit(mpeZone);
+    visit(mpeMembers);
+    visit(mpeBendRange);
 }
 
 // "values." followed by the key: the path readers bind to.

@@ -16,6 +16,16 @@ constexpr std::uint8_t tuningCentre = 64; // fine (MSB) and coarse tuning: no ch
 
 } // namespace
 
+ChannelSettings::ChannelSettings() {
+    channels_[0].range = channels_[16].range = 2;
+}
+
+void ChannelSettings::setBendRange(std::uint8_t channel, std::uint8_t semitones) {
+    if (channel < channelCount) {
+        channels_[channel].range = semitones;
+    }
+}
+
 void ChannelSettings::sent(const Message& message) {
     if (message.channel >= channelCount) {
         return;

@@ -22,9 +22,14 @@ public:
         std::uint8_t channel, status, data1, data2;
     };
 
-    // Tinkella's bend range on channel in semitones: 2 on the first channel of each 16 (an MPE
-    // zone's manager, or the only channel played without MPE), 48 on the others (its members).
-    static std::uint8_t bendRange(std::uint8_t channel) { return channel % 16 == 0 ? 2 : 48; }
+    ChannelSettings();
+
+    // Tinkella's bend range on channel in semitones: at first 2 on the first channel of each 16
+    // (an MPE zone's manager, or the only channel played without MPE), 48 on the others (its
+    // members).
+    std::uint8_t bendRange(std::uint8_t channel) const { return channels_[channel % 32].range; }
+    // Makes semitones Tinkella's own bend range on channel 0..31, from the next message on.
+    void setBendRange(std::uint8_t channel, std::uint8_t semitones);
 
     // A message as it is sent, in order.
     void sent(const Message& message);
@@ -43,7 +48,8 @@ private:
         // a non-registered parameter was chosen.
         std::uint8_t parameterMsb = none, parameterLsb = none;
         bool nonRegistered = false;
-        bool retuned = false; // the bend range or tuning may differ from Tinkella's own
+        bool retuned = false;    // the bend range or tuning may differ from Tinkella's own
+        std::uint8_t range = 48; // Tinkella's own bend range
     };
     std::array<Channel, channelCount> channels_{};
 };

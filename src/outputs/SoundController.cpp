@@ -354,6 +354,12 @@ void SoundController::setMemberChannels(bool all) {
     }
 }
 
+void SoundController::setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange) {
+    for (std::uint8_t channel = 0; channel < 16; ++channel) {
+        settings_.setBendRange(channel, channel == manager ? 2 : memberRange);
+    }
+}
+
 void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
                                      Holder holder) {
     const std::uint32_t kind = status & 0xF0U;
