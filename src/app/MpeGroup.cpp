@@ -34,7 +34,7 @@ MpeGroup::MpeGroup(DefaultsController& defaults, QObject* parent)
       timbre_(popUp({tr("Absolute"), tr("Relative")})), zone_(popUp({tr("Lower"), tr("Upper")})),
       bendRange_(field(preferences::mpeBendRange)), members_(field(preferences::mpeMembers)) {
     box_->setObjectName(QStringLiteral("mpe"));
-    bendRange_->setSuffix(tr(" semitones"));
+    bendRange_->setToolTip(tr("Pitch-bend range of the member channels, in semitones either way"));
     for (QSpinBox* box : {bendRange_, members_}) {
         box->setKeyboardTracking(false); // a number typed is taken once complete
     }
@@ -44,8 +44,12 @@ MpeGroup::MpeGroup(DefaultsController& defaults, QObject* parent)
     members_->setToolTip(tr("Member channels of the zone"));
 
     auto* grid = new QGridLayout(box_);
-    grid->setContentsMargins(8, 4, 8, 4);
-    grid->setVerticalSpacing(4);
+    grid->setContentsMargins(8, 2, 8, 2);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(1, 1); // the right-hand pair keeps its size: a word and a number
+    for (QWidget* narrow : std::initializer_list<QWidget*>{zone_, members_}) {
+        narrow->setFixedWidth(76);
+    }
     grid->addWidget(new QLabel(tr("Pitch rounding")), 0, 0);
     grid->addWidget(rounding_, 0, 1, 1, 3);
     grid->addWidget(new QLabel(tr("Timbre")), 1, 0);

@@ -22,7 +22,7 @@ class MpeGroup : public QObject {
 
 public:
     // Height of the group in points, for the panel's fixed size.
-    static constexpr int height = 120;
+    static constexpr int height = 104;
 
     explicit MpeGroup(DefaultsController& defaults, QObject* parent = nullptr);
 
