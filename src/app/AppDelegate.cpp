@@ -143,6 +143,8 @@ void AppDelegate::applicationWillTerminate() {
         PianoController::sharedInstance().setSustained(SustainSource::menu, false);
         PianoController::sharedInstance().endIncomingNotes();
         PianoController::sharedInstance().endCurrentNotes();
+        // MPE's channels keep their last note's bend until the next note; there is none now.
+        PianoController::sharedInstance().expression().recentre();
         // Long enough for many JACK cycles, short enough that a frozen server does not hold the
         // quit up noticeably.
         MIDIOutput::shared().waitUntilSent(std::chrono::milliseconds(300));

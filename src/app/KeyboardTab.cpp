@@ -1,6 +1,7 @@
 #include "app/KeyboardTab.h"
 
 #include "app/KeyboardAidsGroup.h"
+#include "app/MpeGroup.h"
 #include "model/Preferences.h"
 
 #include <QComboBox>
@@ -13,7 +14,7 @@ namespace tinkella::app {
 
 KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     : SettingsTab(parent), defaults_(defaults), expressionPopUp_(new QComboBox),
-      keyboardAids_(new KeyboardAidsGroup(defaults, this)) {
+      keyboardAids_(new KeyboardAidsGroup(defaults, this)), mpe_(new MpeGroup(defaults, this)) {
     expressionPopUp_->addItems({tr("Off"), tr("MPE")});
     connect(expressionPopUp_, &QComboBox::activated, this, &KeyboardTab::expressionChanged);
 
@@ -22,6 +23,8 @@ KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     keyboard->setContentsMargins(0, 8, 0, 0);
     // How the keys play comes first; the General page keeps its rows as they always were.
     keyboard->addWidget(makeRow(tr("Expression"), expressionPopUp_, 194));
+    keyboard->addSpacing(4);
+    keyboard->addWidget(mpe_->box());
     keyboard->addSpacing(4);
     keyboard->addWidget(keyboardAids_->box());
     keyboard->addStretch(1);

@@ -8,10 +8,12 @@ class QComboBox;
 namespace tinkella::app {
 
 class KeyboardAidsGroup;
+class MpeGroup;
 
-// The settings panel's "Keyboard" tab: how the keys play (Expression: Off or MPE) first, then
-// the keyboard aids (KeyboardAidsGroup). The pop-up shows the stored "expression" and writes the
-// user's choice; what the keyboard does with it is ExpressionPacer's. Main thread only.
+// The settings panel's "Keyboard" tab: how the keys play (Expression: Off or MPE, and how MPE
+// plays: MpeGroup) first, then the keyboard aids (KeyboardAidsGroup). The pop-up shows the stored
+// "expression" and writes the user's choice; what the keyboard does with it is ExpressionPacer's.
+// Main thread only.
 class KeyboardTab final : public SettingsTab {
     Q_OBJECT
 
@@ -25,6 +27,7 @@ public:
     // "Off" (index 0) or "MPE" (index 1).
     QComboBox* expressionPopUp() const { return expressionPopUp_; }
     KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
+    MpeGroup& mpe() const { return *mpe_; }
 
     // index: the expression pop-up's item (0 off, 1 MPE).
     void expressionChanged(int index);
@@ -34,6 +37,7 @@ private:
     QWidget* page_ = nullptr;                   // owned by the panel once laid out
     QComboBox* expressionPopUp_ = nullptr;      // a child of the page
     KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this tab
+    MpeGroup* mpe_ = nullptr;                   // a child of this tab
     DefaultsBinding binding_;
 };
 

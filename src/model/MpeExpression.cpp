@@ -36,20 +36,49 @@ void MpeExpression::setOn(bool on) {
     if (on == on_) {
         return;
     }
+    if (!on) {
+        recentre();
+        parameter(zone_.manager(), zoneParameter, 0);
+    }
     on_ = on;
-    voices_.reset();
-    wanted_.fill({});
-    sent_.fill({});
+    reset();
     sound_.setMemberChannels(on);
+    sound_.setOwnBendRanges(on ? zone_.manager() : 0, on ? zone_.bendRange : MpeZone{}.bendRange);
     sendConfiguration();
 }
 
-std::uint16_t MpeExpression::bendValue(double semitones) {
-    if (!std::isfinite(semitones)) {
+void MpeExpression::setZone(const MpeZone& zone) {
+    if (zone == zone_) {
+        return;
+    }
+    if (on_) {
+        recentre();
+        if (zone.upper != zone_.upper) {
+            parameter(zone_.manager(), zoneParameter, 0);
+        }
+    }
+    zone_ = zone;
+    reset();
+    if (on_) {
+        sound_.setOwnBendRanges(zone_.manager(), zone_.bendRange);
+        sendConfiguration();
+    }
+}
+
+void MpeExpression::reset() {
+    voices_.reset(zone_);
+    wanted_.fill({});
+    touchedAlong_.fill({});
+    sent_.fill({});
+    rounding_.forgetAll();
+}
+
+std::uint16_t MpeExpression::bendValue(double semitones, int range) {
+    if (!std::isfinite(semitones) || range <= 0) {
         return bendCentre;
     }
-    const double range = memberBendRange;
-    const double value = bendCentre + std::clamp(semitones, -range, range) / range * bendCentre;
+    const double r = range;
+    const double value = bendCentre + std::clamp(semitones, -r, r) / r * bendCentre;
     return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 16383L));
 }
 
@@ -83,12 +112,10 @@ void MpeExpression::sendConfiguration() {
     if (!on_) {
         return;
     }
-    parameter(MpeVoiceAllocator::managerChannel, zoneParameter,
-              MpeVoiceAllocator::memberChannelCount);
-    parameter(MpeVoiceAllocator::managerChannel, bendRangeParameter, managerBendRange);
-    for (std::uint8_t i = 0; i < MpeVoiceAllocator::memberChannelCount; ++i) {
-        parameter(static_cast<std::uint8_t>(MpeVoiceAllocator::firstMemberChannel + i),
-                  bendRangeParameter, memberBendRange);
+    parameter(zone_.manager(), zoneParameter, zone_.members);
+    parameter(zone_.manager(), bendRangeParameter, managerBendRange);
+    for (std::uint8_t i = 0; i < zone_.members; ++i) {
+        parameter(zone_.member(i), bendRangeParameter, zone_.bendRange);
     }
 }
 
@@ -120,19 +147,22 @@ void MpeExpression::noteOn(std::uint8_t note, std::uint8_t velocity) {
 }
 
 void MpeExpression::endNote(std::uint8_t note, std::uint8_t channel) {
+    // No listener's release stays pressed. The bend stays: the release tail keeps its pitch, and
+    // the channel's next note sets its own first.
+    Expression& sent = sent_[channel];
+    if (sent.pressure.value_or(0) != 0) {
+        send(static_cast<std::uint8_t>(channelPressureStatus | channel), 0, 0);
+        sent.pressure = 0;
+    }
     sound_.endNote(note, SoundController::Holder::surfaces);
     midi_.noteOff(note, channel);
+    forget(note);
+}
+
+void MpeExpression::forget(std::uint8_t note) {
     wanted_[note] = {};
-    // A listener is left with no channel bent or pressed. The synthesiser keeps its values for
-    // the release tail; the channel's next note sets them all again first.
-    Expression& sent = sent_[channel];
-    if (sent.bend != bendCentre) {
-        midi_.pitchBend(bendCentre, channel);
-    }
-    if (sent.pressure.value_or(0) != 0) {
-        midi_.channelPressure(0, channel);
-    }
-    sent = {};
+    touchedAlong_[note].reset();
+    rounding_.forget(note);
 }
 
 void MpeExpression::noteOff(std::uint8_t note) {
@@ -147,16 +177,43 @@ void MpeExpression::shape(std::uint8_t note, double bendSemitones, std::optional
         return;
     }
     Expression& wanted = wanted_[note];
-    wanted.bend = bendValue(bendSemitones);
+    wanted.bend = bendValue(rounding_.follow(note, bendSemitones, clock_()), zone_.bendRange);
     if (along && std::isfinite(*along)) {
-        wanted.timbre = unitToMidi(*along);
+        std::optional<double>& touched = touchedAlong_[note];
+        touched = touched.value_or(*along);
+        wanted.timbre = unitToMidi(relativeTimbre_ ? 0.5 + *along - *touched : *along);
     }
     if (pressure && std::isfinite(*pressure)) {
         wanted.pressure = unitToMidi(*pressure);
     }
+    requestFlush(note);
+    if (!roundingRequested_ && roundingRequest_ && rounding_.isMoving()) {
+        roundingRequested_ = true;
+        roundingRequest_();
+    }
+}
+
+void MpeExpression::requestFlush(std::uint8_t note) {
     if (!flushRequested_ && voices_.channelOf(note) && flushRequest_) {
         flushRequested_ = true;
         flushRequest_();
+    }
+}
+
+void MpeExpression::advanceRounding() {
+    roundingRequested_ = false;
+    rounding_.advance(clock_());
+    for (const auto& [note, channel] : voices_.busy()) {
+        const std::optional<double> bend = rounding_.bend(note);
+        const std::uint16_t value = bend ? bendValue(*bend, zone_.bendRange) : wanted_[note].bend;
+        if (value != wanted_[note].bend) {
+            wanted_[note].bend = value;
+            requestFlush(note);
+        }
+    }
+    if (roundingRequest_ && rounding_.isMoving()) {
+        roundingRequested_ = true;
+        roundingRequest_();
     }
 }
 
@@ -167,16 +224,31 @@ void MpeExpression::flush() {
     }
 }
 
+void MpeExpression::recentre() {
+    for (std::uint8_t i = 0; i < zone_.members; ++i) {
+        const std::uint8_t channel = zone_.member(i);
+        Expression& sent = sent_[channel];
+        if (sent.bend != bendCentre) {
+            midi_.pitchBend(bendCentre, channel);
+        }
+        if (sent.pressure.value_or(0) != 0) {
+            midi_.channelPressure(0, channel);
+        }
+        sent = {};
+    }
+}
+
 void MpeExpression::panic() {
     const std::vector<std::pair<std::uint8_t, std::uint8_t>> sounding = voices_.busy();
     for (const auto& [note, channel] : sounding) {
+        if (sent_[channel].pressure.value_or(0) != 0) {
+            midi_.channelPressure(0, channel);
+        }
         midi_.noteOff(note, channel);
     }
-    voices_.reset();
-    wanted_.fill({});
-    sent_.fill({});
-    for (std::uint8_t i = 0; i < MpeVoiceAllocator::memberChannelCount; ++i) {
-        const auto channel = static_cast<std::uint8_t>(MpeVoiceAllocator::firstMemberChannel + i);
+    reset();
+    for (std::uint8_t i = 0; i < zone_.members; ++i) {
+        const std::uint8_t channel = zone_.member(i);
         midi_.controlChange(ump::allSoundOffController, 0, channel);
         midi_.controlChange(ump::allNotesOffController, 0, channel);
         midi_.pitchBend(bendCentre, channel);

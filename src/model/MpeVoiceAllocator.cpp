@@ -5,14 +5,14 @@
 namespace tinkella {
 
 MpeVoiceAllocator::MpeVoiceAllocator() {
-    reset();
+    reset(MpeZone{});
 }
 
-void MpeVoiceAllocator::reset() {
+void MpeVoiceAllocator::reset(const MpeZone& zone) {
     free_.clear();
     busy_.clear();
-    for (std::uint8_t i = 0; i < memberChannelCount; ++i) {
-        free_.push_back(static_cast<std::uint8_t>(firstMemberChannel + i));
+    for (std::uint8_t i = 0; i < zone.members; ++i) {
+        free_.push_back(zone.member(i));
     }
 }
 

@@ -8,19 +8,34 @@
 
 namespace tinkella {
 
-// Hands each sounding note a member channel of the lower MPE zone: channel 0 (the first MIDI
-// channel) manages the zone, channels 1..15 carry one note each. A new note takes the member
-// channel that has been free longest; with all fifteen busy, the note that started first gives
-// its channel up. Main thread only.
+// The MPE zone the keyboard plays in: its manager channel and member channels (0 is the first
+// MIDI channel), and the member channels' pitch-bend range.
+struct MpeZone {
+    static constexpr std::uint8_t maximumMembers = 15;
+    static constexpr std::uint8_t maximumBendRange = 96;
+
+    // The lower zone is managed on the first channel, its members counting up from the second;
+    // the upper zone on the sixteenth, its members counting down from the fifteenth.
+    bool upper = false;
+    std::uint8_t members = maximumMembers; // 1..15
+    std::uint8_t bendRange = 48;           // semitones, 1..96
+
+    std::uint8_t manager() const { return upper ? 15 : 0; }
+    // Member channel i (0 .. members - 1).
+    std::uint8_t member(std::uint8_t i) const {
+        return static_cast<std::uint8_t>(upper ? 14 - i : 1 + i);
+    }
+    bool operator==(const MpeZone&) const = default;
+};
+
+// Hands each sounding note a member channel of the zone. A new note takes the member channel that
+// has been free longest; with all of them busy, the note that started first gives its channel up.
+// Main thread only.
 class MpeVoiceAllocator {
 public:
-    static constexpr std::uint8_t managerChannel = 0;
-    static constexpr std::uint8_t firstMemberChannel = 1;
-    static constexpr std::uint8_t memberChannelCount = 15;
-
     struct Allocation {
         std::uint8_t channel;
-        // The note that had the channel and must end first, when all fifteen were busy.
+        // The note that had the channel and must end first, when all members were busy.
         std::optional<std::uint8_t> endedNote;
     };
 
@@ -33,8 +48,8 @@ public:
     std::optional<std::uint8_t> channelOf(std::uint8_t note) const;
     // (note, channel) of every sounding note, oldest first.
     const std::vector<std::pair<std::uint8_t, std::uint8_t>>& busy() const { return busy_; }
-    // Every channel free again, in channel order.
-    void reset();
+    // Every member channel of zone free again, in the zone's order.
+    void reset(const MpeZone& zone);
 
 private:
     std::deque<std::uint8_t> free_; // front: free longest

@@ -160,6 +160,18 @@ void PianoController::setExpression(bool mpe) {
     notifyPressedKeysChanged();
 }
 
+void PianoController::setMpeZone(const MpeZone& zone) {
+    if (zone == expression_.zone() || !expression_.isOn()) {
+        expression_.setZone(zone);
+        return;
+    }
+    endCurrentNotes();
+    soundController_->restoreChannels(SoundController::Holder::surfaces);
+    expression_.setZone(zone);
+    updatePlayingNotesFromPressedKeys();
+    notifyPressedKeysChanged();
+}
+
 std::int16_t PianoController::soundingNoteOf(const PianoKey& key) const {
     const std::int64_t note = key.note + transpose_;
     return note >= 0 && note <= 127 ? static_cast<std::int16_t>(note) : std::int16_t{-1};

@@ -101,6 +101,9 @@ public:
     // synthesiser's channels back to Tinkella's own configuration; held keys then sound again in
     // the new way.
     void setExpression(bool mpe);
+    // The MPE zone from now on; with MPE on, every note ends first and held keys then sound again
+    // in the new zone.
+    void setMpeZone(const MpeZone& zone);
 
     // Stops everything, whatever the state: clears every pressed flag, the keys held by the
     // MIDI input and every sustain source, silences the synthesiser at once, sends the MIDI

@@ -215,6 +215,22 @@ inline constexpr std::array<Setting<int>, 8> knobValues{{
     {"knob8Value", Kind::integer, 64, 0, 127, clampedInteger},
 }};
 
+// How MPE plays (see MpeExpression). pitchRounding: how fast a resting finger's pitch glides to
+// its key's centre (PitchRounding::Rate, in the order of the names); timbre: controller 74 from
+// where the finger is along its key, or relative to where it touched down (64 there); the zone
+// (lower: managed on channel 1; upper: on channel 16), its member channels and their pitch-bend
+// range in semitones.
+inline constexpr std::array<std::string_view, 4> pitchRoundingNames{"off", "slow", "medium",
+                                                                    "fast"};
+inline constexpr ChoiceSetting pitchRounding{"pitchRounding", pitchRoundingNames, 2};
+inline constexpr std::array<std::string_view, 2> timbreNames{"absolute", "relative"};
+inline constexpr ChoiceSetting timbre{"timbre", timbreNames, 0};
+inline constexpr std::array<std::string_view, 2> mpeZoneNames{"lower", "upper"};
+inline constexpr ChoiceSetting mpeZone{"mpeZone", mpeZoneNames, 0};
+inline constexpr Setting<int> mpeMembers{"mpeMembers", Kind::integer, 15, 1, 15, clampedInteger};
+inline constexpr Setting<int> mpeBendRange{"mpeBendRange", Kind::integer, 48, 1, 96,
+                                           clampedInteger};
+
 // Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
@@ -244,6 +260,12 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
         visit(knobControllers[i]);
         visit(knobValues[i]);
     }
+
+    visit(pitchRounding);
+    visit(timbre);
+    visit(mpeZone);
+    visit(mpeMembers);
+    visit(mpeBendRange);
 }
 
 // "values." followed by the key: the path readers bind to.

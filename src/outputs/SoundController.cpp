@@ -212,9 +212,17 @@ void SoundController::setMemberChannels(bool all) {
     memberChannels_ = all;
     zoneBend_ = bendCentre;
     ownBends_.fill(bendCentre);
-    for (std::uint32_t channel = 1; all && channel < 16; ++channel) {
-        send(channel, programChangeStatus, program_, 0);
+    for (std::uint32_t channel = 0; all && channel < 16; ++channel) {
+        if (channel != midiChannelInUse_) {
+            send(channel, programChangeStatus, program_, 0);
+        }
     }
+    applyBendRanges();
+}
+
+void SoundController::setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange) {
+    manager_ = manager & 0x0FU;
+    memberRange_ = memberRange;
     applyBendRanges();
 }
 
@@ -225,7 +233,7 @@ void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, st
     if (kind == pitchBendStatus && memberChannels_ && holder == Holder::surfaces) {
         const auto bend = static_cast<std::uint16_t>(data1 | data2 << 7);
         ownBends_[channel] = bend;
-        const std::uint16_t heard = channel == 0 ? bend : withZoneBend(channel, bend);
+        const std::uint16_t heard = channel == manager_ ? bend : withZoneBend(channel, bend);
         send(channel, kind, heard & 0x7FU, heard >> 7);
     } else if (kind == pitchBendStatus || kind == channelPressureStatus ||
                kind == controlChangeStatus) {
@@ -238,7 +246,7 @@ std::uint16_t SoundController::withZoneBend(std::uint32_t channel, std::uint16_t
         return (value - double{bendCentre}) / bendCentre *
                settings_.bendRange(static_cast<std::uint8_t>(c));
     };
-    const double sum = semitones(channel, bend) + semitones(0, zoneBend_);
+    const double sum = semitones(channel, bend) + semitones(manager_, zoneBend_);
     const double value =
         bendCentre + sum / settings_.bendRange(static_cast<std::uint8_t>(channel)) * bendCentre;
     return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 16383L));
@@ -248,14 +256,17 @@ void SoundController::playerMessage(std::uint8_t status, std::uint8_t data1, std
     const std::uint32_t kind = status & 0xF0U;
     if (kind == pitchBendStatus && memberChannels_) {
         zoneBend_ = static_cast<std::uint16_t>(data1 | data2 << 7);
-        for (std::uint32_t channel = 1; channel < 16; ++channel) {
+        for (std::uint32_t channel = 0; channel < 16; ++channel) {
+            if (channel == manager_) {
+                continue;
+            }
             const std::uint16_t heard = withZoneBend(channel, ownBends_[channel]);
             send(channel, kind, heard & 0x7FU, heard >> 7);
         }
     }
     if (kind == pitchBendStatus || kind == controlChangeStatus) {
         forEachChannelInUse(Holder::surfaces, [&](std::uint32_t channel) {
-            if (kind == controlChangeStatus || channel == 0 || !memberChannels_) {
+            if (kind == controlChangeStatus || channel == manager_ || !memberChannels_) {
                 send(channel, kind, data1, data2);
             }
         });
@@ -275,9 +286,11 @@ void SoundController::setBendRange(std::uint8_t semitones) {
 void SoundController::applyBendRanges() {
     std::uint16_t changed = 0;
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
-        const std::uint8_t own = !memberChannels_ && channel == midiChannelInUse_
-                                     ? bendRange_
-                                     : ChannelSettings::defaultBendRange(channel);
+        const std::uint8_t own = !memberChannels_ ? (channel == midiChannelInUse_
+                                                         ? bendRange_
+                                                         : ChannelSettings::defaultBendRange(channel))
+                                 : channel == manager_ ? ChannelSettings::defaultBendRange(0)
+                                                       : memberRange_;
         const std::uint8_t before = settings_.bendRange(channel);
         settings_.setOwnBendRange(channel, own);
         changed |= static_cast<std::uint16_t>((before != own ? 1U : 0U) << channel);

@@ -89,6 +89,9 @@ public:
     // channels of each holder, silence() also centring their pitch bends. Switching on sends
     // the instrument to the surfaces' channels.
     void setMemberChannels(bool all);
+    // Tinkella's own bend ranges on the surfaces' channels, which restoreChannels() brings them
+    // back to: 2 semitones on the manager channel (0..15), memberRange on the others.
+    void setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange);
     // A pitch bend (0xE0), channel pressure (0xD0) or control change (0xB0) as it stands, on
     // holder's channel (the status's low four bits), for the notes there; other messages are
     // ignored. Sent muted or not.
@@ -160,6 +163,8 @@ private:
 
     std::uint32_t midiChannelInUse_ = 0; // the player's channel
     std::uint8_t bendRange_ = 2;         // of the player's channel
+    std::uint32_t manager_ = 0;          // the MPE zone's manager channel, 0 or 15
+    std::uint8_t memberRange_ = 48;      // the MPE zone's members' bend range
     bool memberChannels_ = false;
     // With member channels: the zone's bend and each surfaces channel's own, before the zone's.
     std::uint16_t zoneBend_ = ump::bendCentre;

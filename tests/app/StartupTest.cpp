@@ -179,7 +179,8 @@ TEST(StartupTest, PanelControlsWriteWhileDraggedAndShowWhatTheyChange) {
 }
 
 // The mouse is one more finger on the strip. With MPE its slide bends, every time, but no sooner
-// than a period after the last bend (a long period here, so that a loaded machine cannot blur it).
+// than a period after the last bend (a long period here, so that a loaded machine cannot blur it);
+// each move here rests nearest another key, and pitch rounding takes the last to its key's centre.
 TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStripItsSlidesBendOnceAPeriod) {
     AppHarness app;
     LAUNCH_OR_SKIP(app);
@@ -194,17 +195,20 @@ TEST(StartupTest, TheMouseIsOneMoreFingerOnTheStripItsSlidesBendOnceAPeriod) {
     QTest::mousePress(&strip, Qt::LeftButton, {}, at);
     EXPECT_EQ(playing(), 1);
     std::vector<std::uint32_t>& sent = app.doubles->midi->sent;
-    for (const int x : {20, 40, 60}) {
+    for (const int x : {30, 90, 140}) {
         QMouseEvent drag(QEvent::MouseMove, at + QPoint(x, 0), strip.mapToGlobal(at + QPoint(x, 0)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         sent.clear();
         QCoreApplication::sendEvent(&strip, &drag);
         QCoreApplication::processEvents();
-        EXPECT_TRUE(x == 20 || sent.empty()) << "sooner than a period after the last bend";
+        EXPECT_TRUE(x == 30 || sent.empty()) << "sooner than a period after the last bend";
         ASSERT_TRUE(QTest::qWaitFor([&sent] { return !sent.empty(); })) << x;
         EXPECT_EQ(std::tuple(sent.size(), ump::statusByte(sent[0])), std::tuple(1U, 0xE1)) << x;
     }
-    QTest::mouseRelease(&strip, Qt::LeftButton, {}, at + QPoint(60, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&sent] { // resting, it ends on a key: 5 semitones up
+        return ump::data1(sent.back()) + (ump::data2(sent.back()) << 7) == 9045;
+    }));
+    QTest::mouseRelease(&strip, Qt::LeftButton, {}, at + QPoint(140, 0));
     app.settings().keyboard().expressionChanged(0);
     EXPECT_EQ(playing(), 0);
     QTest::mousePress(&strip, Qt::LeftButton, {}, at);

@@ -59,17 +59,18 @@ TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneEachNoteGetsItsOwnChannelMov
         (Strings{"b0 101 0", "b0 100 6", "b0 6 15", "b0 101 0", "b0 100 0", "b0 6 2", "b0 38 0"}));
     EXPECT_EQ(Strings(config.end() - 2, config.end()), (Strings{"bf 6 48", "bf 38 0"}));
     EXPECT_EQ(m.synth().size(), config.size() + 15); // and the instrument on 15 more channels
-    EXPECT_EQ(std::tuple(MpeExpression::bendValue(-48), MpeExpression::bendValue(60)),
-              std::tuple(0, 16383)); // 48 semitones at most either way
+    EXPECT_EQ(std::tuple(MpeExpression::bendValue(-48, 48), MpeExpression::bendValue(60, 48),
+                         MpeExpression::bendValue(2, 12)),
+              std::tuple(0, 16383, 9557)); // the range at most either way
     m.piano.expression().shape(60, 2, 0.5, 0.5);
     m.key(60, true);
     m.key(64, true);
     const Strings two{"e1 8533", "b1 74 64", "d1 64 0", "91 60 127",
                       "e2 8192", "b2 74 64", "d2 0 0",  "92 64 127"};
     EXPECT_EQ(std::tuple(m.midi(), m.synth()), std::tuple(two, two));
-    m.key(60, false); // none left bent or pressed
-    EXPECT_EQ(std::tuple(m.midi(), m.synth()),
-              std::tuple(Strings{"81 60 0", "e1 8192", "d1 0 0"}, Strings{"81 60 0"}));
+    m.key(60, false); // pressure released first; the bend stays for the release tail
+    const Strings off{"d1 0 0", "81 60 0"};
+    EXPECT_EQ(std::tuple(m.midi(), m.synth()), std::tuple(off, off));
     int requests = 0;
     m.piano.expression().setFlushRequest([&requests] { ++requests; });
     m.key(60, true); // on channel 3, free longest: 1 was freed last
@@ -93,10 +94,12 @@ TEST(MpeExpressionTest, SwitchingOnConfiguresTheZoneEachNoteGetsItsOwnChannelMov
 
 TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRecentresAll) {
     Mpe m;
+    m.piano.expression().shape(60, 1, {}, {});
     m.key(60, true);
     m.midi();
-    m.piano.setExpression(false);
-    EXPECT_EQ(m.midi(), (Strings{"81 60 0", "90 60 127"}));
+    m.piano.setExpression(false); // recentred after the note, and the zone ended (RPN 6 = 0)
+    EXPECT_EQ(m.midi(),
+              (Strings{"81 60 0", "e1 8192", "b0 101 0", "b0 100 6", "b0 6 0", "90 60 127"}));
     m.piano.setExpression(true);
     EXPECT_EQ(m.midi().front(), "80 60 0");
     m.synth();
@@ -116,6 +119,59 @@ TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRe
             EXPECT_EQ(std::count(synth.begin(), synth.end(), wanted), 1) << wanted;
         }
     }
+}
+
+// The upper zone counts its members down from channel 15 under its manager, channel 16, at its
+// own bend range; a resting finger glides to its key's centre at the chosen rate, unless rounding
+// is off; relative timbre starts at 64; quitting recentres what notes left bent or pressed.
+TEST(MpeExpressionTest, ZonesRangesPitchRoundingRelativeTimbreAndRecentringAtQuit) {
+    Mpe m;
+    MpeExpression& e = m.piano.expression();
+    m.midi();
+    m.piano.setMpeZone({.upper = true, .members = 3, .bendRange = 12});
+    const Strings config = m.midi();
+    EXPECT_EQ(Strings(config.begin(), config.begin() + 6),
+              (Strings{"b0 101 0", "b0 100 6", "b0 6 0", "bf 101 0", "bf 100 6", "bf 6 3"}));
+    EXPECT_EQ(std::tuple(config.size(), config[config.size() - 2]), std::tuple(22U, "bc 6 12"));
+    PitchRounding::Clock::time_point now{};
+    e.setClock([&now] { return now; });
+    const auto at = [&](int ms) {
+        now = PitchRounding::Clock::time_point{} + std::chrono::milliseconds(ms);
+        e.advanceRounding();
+        e.flush();
+        return m.midi();
+    };
+    m.key(60, true);
+    EXPECT_EQ(m.midi().back(), "9e 60 127");
+    Strings bends;
+    const auto run = [&](std::initializer_list<int> times) {
+        for (const int ms : times) {
+            const Strings out = at(ms);
+            bends.push_back(std::to_string(ms) + ":" + (out.empty() ? "-" : out.back()));
+        }
+        return std::exchange(bends, {});
+    };
+    e.shape(60, 1.7, {}, {}); // a slide that rests off D's centre glides there in 50 ms
+    EXPECT_EQ(run({0, 59, 85, 110, 500}),
+              (Strings{"0:ee 9353", "59:-", "85:ee 9455", "110:ee 9557", "500:-"}));
+    e.shape(60, 1.2, {}, {}); // moving on leaves the key's centre within 50 ms, then rounds again
+    EXPECT_EQ(run({510, 560, 2000}), (Strings{"510:ee 9448", "560:ee 9011", "2000:ee 8875"}));
+    e.setPitchRounding(PitchRounding::Rate::off);
+    e.setRelativeTimbre(true);
+    e.shape(62, 0, 0.8, {});
+    m.key(62, true);
+    e.shape(62, 0.3, 0.9, {});
+    m.key(64, true);
+    m.key(65, true); // the fourth note takes the oldest's channel
+    EXPECT_EQ(m.midi(), (Strings{"ed 8192", "bd 74 64", "dd 0 0", "9d 62 127", "ec 8192",
+                                 "bc 74 64", "dc 0 0", "9c 64 127", "8e 60 0", "ee 8192",
+                                 "be 74 64", "de 0 0", "9e 65 127"}));
+    EXPECT_EQ(at(3000), (Strings{"ed 8397", "bd 74 76"})); // relative; stays off-centre
+    EXPECT_EQ(run({4000}), Strings{"4000:-"});
+    m.piano.endCurrentNotes();
+    m.midi();
+    e.recentre();
+    EXPECT_EQ(m.midi(), Strings{"ed 8192"});
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "app/GeneralTab.h"
 #include "app/KeyboardTab.h"
 #include "app/MidiTab.h"
+#include "app/MpeGroup.h"
 #include "app/RealSlider.h"
 #include "app/WindowController.h"
 #include "foundation/DefaultsController.h"
@@ -572,8 +573,11 @@ private:
     }
 
     // MPE on or off, whatever is held: held keys sound again on the new channels; a switch ends
-    // what the MIDI input holds, as when every sender goes.
+    // what the MIDI input holds, as when every sender goes. Or, as often, how MPE plays.
     std::string expression() {
+        if (uniform(0, 1) == 0) {
+            return mpeSetting();
+        }
         const int index = uniform(0, 1);
         if (PianoController::sharedInstance().expression().isOn() != (index == 1)) {
             incoming.clear();
@@ -581,6 +585,22 @@ private:
         }
         settings_.keyboard().expressionChanged(index);
         return index == 1 ? "MPE on" : "MPE off";
+    }
+    // How MPE plays, chosen on the Keyboard tab whatever is held: pitch rounding, timbre, zone,
+    // members or bend range. A new zone or range ends the held notes and sounds them again there.
+    std::string mpeSetting() {
+        app::MpeGroup& mpe = settings_.keyboard().mpe();
+        QComboBox* popUps[] = {mpe.pitchRoundingPopUp(), mpe.timbrePopUp(), mpe.zonePopUp()};
+        QSpinBox* fields[] = {mpe.bendRangeField(), mpe.membersField()};
+        const int which = uniform(0, 4);
+        if (which < 3) {
+            const int index = uniform(0, popUps[which]->count() - 1);
+            emit popUps[which]->activated(index);
+            return "MPE pop-up " + std::to_string(which) + " item " + std::to_string(index);
+        }
+        QSpinBox* field = fields[which - 3];
+        field->setValue(uniform(field->minimum(), field->maximum()));
+        return (which == 3 ? "bend range " : "members ") + std::to_string(field->value());
     }
     std::string outputMode() {
         const int tag = uniform(0, 2);
@@ -768,11 +788,15 @@ TEST_F(SoakTest, RandomPlayingNeverLeavesANoteSoundingThatNoKeyHolds) {
             problem += "keys " + describe(playing) + ", synthesiser " +
                        describe(synthHeard.held()) + " sound after everything was released";
         }
-        problem += step == steps ? midiHeard.bentIdle() : "";
-        // The wheel let go leaves the synthesiser's channel of the player unbent too.
-        problem += step == steps && synthHeard.channels[model.player().activeChannel()].bend != 8192
-                       ? "the synthesiser's player channel stays bent. "
-                       : "";
+        if (step == steps) { // quitting recentres what the last notes left bent
+            app.delegate.applicationWillTerminate();
+            midiHeard.catchUp(*app.midiPort);
+            problem += midiHeard.bentIdle();
+            // The wheel let go leaves the synthesiser's channel of the player unbent too.
+            problem += synthHeard.channels[model.player().activeChannel()].bend != 8192
+                           ? "the synthesiser's player channel stays bent. "
+                           : "";
+        }
         if (!problem.empty()) {
             problem += "\n  replay: TINKELLA_SOAK_SEED=" + std::to_string(seed) +
                        " TINKELLA_SOAK_STEPS=" + std::to_string(step + 1) + "\n  last steps:";

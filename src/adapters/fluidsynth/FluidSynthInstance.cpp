@@ -54,6 +54,7 @@ ChannelState::ChannelState() {
     for (auto& channel : controllers_) {
         channel.fill(unset);
     }
+    bendRanges_.fill(unset);
 }
 
 bool ChannelState::note(int channel, std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
@@ -70,9 +71,14 @@ bool ChannelState::note(int channel, std::uint8_t status, std::uint8_t data1, st
         if (data1 >= nonRegisteredLsbController && data1 <= ump::parameterMsbController) {
             nonRegistered_[at] = data1 < registeredLsbController;
         }
+        const bool registered =
+            !nonRegistered_[at] && controllers[ump::parameterMsbController] == 0;
+        if (data1 == ump::dataEntryMsbController && registered &&
+            controllers[ump::parameterLsbController] == 0) {
+            bendRanges_[at] = data2;
+        }
         return data1 != ump::dataEntryMsbController ||
-               (!nonRegistered_[at] && controllers[ump::parameterMsbController] == 0 &&
-                controllers[ump::parameterLsbController] >= 0 &&
+               (registered && controllers[ump::parameterLsbController] >= 0 &&
                 controllers[ump::parameterLsbController] <= 2);
     }
     return true;
@@ -83,6 +89,16 @@ void ChannelState::applyTo(fluid_synth_t* synth) const {
         for (int controller = 0; controller < firstModeController; ++controller) {
             const std::int16_t value = controllers_[channel][controller];
             if (value != unset && !isParameterSequence(controller)) {
+                fluid_synth_cc(synth, channel, controller, value);
+            }
+        }
+        if (bendRanges_[channel] != unset) {
+            const int entries[][2] = {{ump::parameterMsbController, 0},
+                                      {ump::parameterLsbController, 0},
+                                      {ump::dataEntryMsbController, bendRanges_[channel]},
+                                      {ump::parameterMsbController, 127},
+                                      {ump::parameterLsbController, 127}};
+            for (const auto& [controller, value] : entries) {
                 fluid_synth_cc(synth, channel, controller, value);
             }
         }

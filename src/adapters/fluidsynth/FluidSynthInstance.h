@@ -24,9 +24,10 @@ public:
     // (3) FluidSynth would make a tuning, allocating on the audio thread; non-registered ones set
     // its generators, which nothing sets back.
     bool note(int channel, std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
-    // Sets synth's channels to what was sent: bank select and the other controllers, then the
-    // program. Channel-mode controllers (120 and above) and parameter-number sequences are left
-    // out: they are events, not state.
+    // Sets synth's channels to what was sent: bank select and the other controllers, the bend
+    // range last entered (registered parameter 0), then the program. Channel-mode controllers
+    // (120 and above) and the other parameter-number sequences are left out: they are events,
+    // not state.
     void applyTo(fluid_synth_t* synth) const;
 
 private:
@@ -34,7 +35,8 @@ private:
     std::array<std::uint8_t, channelCount> programs_{};
     std::array<bool, channelCount> programSent_{};
     std::array<std::array<std::int16_t, 120>, channelCount> controllers_{};
-    std::array<bool, channelCount> nonRegistered_{}; // chosen last: 99 or 98, not 101 or 100
+    std::array<bool, channelCount> nonRegistered_{};      // chosen last: 99 or 98, not 101 or 100
+    std::array<std::int16_t, channelCount> bendRanges_{}; // semitones entered, or unset
 };
 
 // One FluidSynth synthesiser with its own settings and one sound font, every sample of which is
