@@ -168,6 +168,11 @@ inline constexpr Setting<int> scaleRoot{"scaleRoot", Kind::integer, 0, 0, 11, cl
 inline constexpr Setting<bool> showChord{"showChord", Kind::boolean, false,
                                          false,       true,          anyBoolean};
 
+// Accessibility: the keys drawn black and white with strong outlines, held keys in colours
+// that colour-blind players tell apart from the MIDI input's (view/KeyPalette.h).
+inline constexpr Setting<bool> highContrast{"highContrast", Kind::boolean, false,
+                                            false,          true,          anyBoolean};
+
 // Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
@@ -185,6 +190,7 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(scale);
     visit(scaleRoot);
     visit(showChord);
+    visit(highContrast);
 }
 
 // "values." followed by the key: the path readers bind to.
