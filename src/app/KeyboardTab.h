@@ -3,6 +3,7 @@
 #include "app/SettingsTab.h"
 #include "foundation/DefaultsController.h"
 
+class QCheckBox;
 class QComboBox;
 
 namespace tinkella::app {
@@ -10,8 +11,9 @@ namespace tinkella::app {
 class KeyboardAidsGroup;
 
 // The settings panel's "Keyboard" tab: how the keys play (Expression: Off or MPE) first, then
-// the keyboard aids (KeyboardAidsGroup). The pop-up shows the stored "expression" and writes the
-// user's choice; what the keyboard does with it is ExpressionPacer's. Main thread only.
+// the keyboard aids (KeyboardAidsGroup), then high-contrast keys. The pop-up shows the stored
+// "expression" and writes the user's choice; what the keyboard does with it is
+// ExpressionPacer's. Main thread only.
 class KeyboardTab final : public SettingsTab {
     Q_OBJECT
 
@@ -25,6 +27,7 @@ public:
     // "Off" (index 0) or "MPE" (index 1).
     QComboBox* expressionPopUp() const { return expressionPopUp_; }
     KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
+    QCheckBox* highContrastCheckbox() const { return highContrast_; }
 
     // index: the expression pop-up's item (0 off, 1 MPE).
     void expressionChanged(int index);
@@ -34,7 +37,9 @@ private:
     QWidget* page_ = nullptr;                   // owned by the panel once laid out
     QComboBox* expressionPopUp_ = nullptr;      // a child of the page
     KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this tab
+    QCheckBox* highContrast_ = nullptr;         // a child of the page
     DefaultsBinding binding_;
+    DefaultsBinding highContrastBinding_;
 };
 
 } // namespace tinkella::app

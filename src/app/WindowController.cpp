@@ -15,10 +15,12 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace tinkella::app {
 
@@ -40,7 +42,11 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
         general_ = new GeneralTab(defaults_, this),
         keyboard_ = new KeyboardTab(defaults_, this),
     });
-    panel_->setFixedSize(panelWidth, panelHeight);
+    // A language whose texts need more room than English makes the panel taller, and wider up
+    // to maxPanelWidth; in English the content fits panelWidth x panelHeight.
+    const QSize needed = panel_->sizeHint();
+    panel_->setFixedSize(std::clamp(needed.width(), panelWidth, maxPanelWidth),
+                         std::max(needed.height(), panelHeight));
     placePanel();
 
     expressionPacer_ = new ExpressionPacer(defaults_, PianoController::sharedInstance(),
@@ -50,7 +56,15 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     keyboardWindow_ = std::make_unique<PianoWindowController>();
     keyboardWindow_->setStripPianoView(&TouchBarController::sharedInstance().pianoView());
     if (mainMenu) {
-        keyboardWindow_->window()->setMenuBar(mainMenu.release());
+        QMenuBar* bar = mainMenu.release();
+        keyboardWindow_->window()->setMenuBar(bar);
+        // F10 opens the first menu, from where the arrows reach every command.
+        auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), keyboardWindow_->window());
+        connect(openMenus, &QShortcut::activated, bar, [bar] {
+            if (!bar->actions().isEmpty()) {
+                bar->setActiveAction(bar->actions().constFirst());
+            }
+        });
     }
     keyboardWindow_->showWindow();
 }
@@ -76,6 +90,7 @@ void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
         pages->addWidget(tab->page());
         bar->addTab(tab->title());
     }
+    bar->setAccessibleName(tr("Settings pages"));
     bar->setDrawBase(false);
     bar->setExpanding(false);
     bar->setFixedHeight(24);
@@ -97,11 +112,13 @@ void WindowController::placePanel() {
         return;
     }
     const QRect area = screen->geometry();
+    const int width = panel_->width();
+    const int height = panel_->height();
     int x = area.left() + panelLeft;
-    int y = area.top() + area.height() - panelBottom - panelHeight;
-    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - panelWidth));
-    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - panelHeight));
-    panel_->setGeometry(x, y, panelWidth, panelHeight);
+    int y = area.top() + area.height() - panelBottom - height;
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - width));
+    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - height));
+    panel_->setGeometry(x, y, width, height);
 }
 
 bool WindowController::shouldShowSettingsAtLaunch() const {

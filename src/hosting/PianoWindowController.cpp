@@ -12,6 +12,7 @@
 #include "model/Preferences.h"
 #include "view/PianoView.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScrollArea>
@@ -75,6 +76,10 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
                                           [this](int semitones) { setTranspose(semitones); });
     bindings_[7] = preferences::bind<bool>(defaults_, preferences::showChord,
                                            [this](bool shown) { chordDisplay_->setShown(shown); });
+    bindings_[8] = preferences::bind<bool>(defaults_, preferences::highContrast, [this](bool high) {
+        highContrast_ = high;
+        applyKeyMarkings();
+    });
 
     computerKeyboard_ = std::make_unique<ComputerKeyboard>(pianoController_);
     keyboardInput_ = std::make_unique<QtKeyboardInput>(*computerKeyboard_);
@@ -144,6 +149,10 @@ void PianoWindowController::setNoteOffset(float noteOffset) {
     scroll_->setNoteOffset(noteOffset);
 }
 
+void PianoWindowController::scrollByOctaves(int octaves) {
+    scroll_->scrollByOctaves(octaves);
+}
+
 void PianoWindowController::willStartLiveScroll() {
     scroll_->willStartLiveScroll();
 }
@@ -157,6 +166,7 @@ void PianoWindowController::applyKeyMarkings() {
         if (view != nullptr) {
             view->setKeyLabels(keyLabels_);
             view->setScale(scale_, scaleRoot_);
+            view->setHighContrast(highContrast_);
             view->setNeedsDisplay();
         }
     }
@@ -164,10 +174,12 @@ void PianoWindowController::applyKeyMarkings() {
 
 void PianoWindowController::setTranspose(int semitones) {
     pianoController_.setTranspose(semitones);
+    const QString signedSemitones =
+        QStringLiteral("%1%2").arg(semitones > 0 ? "+" : "").arg(semitones);
     window()->setWindowTitle(semitones == 0 ? QStringLiteral("Tinkella")
-                                            : QStringLiteral("Tinkella — Transpose %1%2")
-                                                  .arg(semitones > 0 ? "+" : "")
-                                                  .arg(semitones));
+                                            : QCoreApplication::translate("PianoWindowController",
+                                                                          "Tinkella — Transpose %1")
+                                                  .arg(signedSemitones));
 }
 
 void PianoWindowController::showWindow() {

@@ -2,6 +2,7 @@
 
 #include "adapters/qt/QtPainterDrawContext.h"
 #include "hosting/HoldWatch.h"
+#include "hosting/KeyboardAccessibility.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -75,6 +76,9 @@ QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
     // only to widgets that track the mouse.
     setMouseTracking(true);
     setAttribute(Qt::WA_AcceptTouchEvents);
+    // Reached with Tab, so that a screen reader can rest on the keyboard and read its keys.
+    setFocusPolicy(Qt::TabFocus);
+    installKeyboardAccessibility();
     qApp->installEventFilter(this);
     view_.setHost(this);
     const Rect frame = view_.frame();
@@ -97,6 +101,7 @@ Rect QtPianoWidget::bounds() const {
 
 void QtPianoWidget::setNeedsDisplay() {
     update();
+    emit displayChanged();
 }
 
 QSize QtPianoWidget::sizeHint() const {
