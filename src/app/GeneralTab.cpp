@@ -292,4 +292,8 @@ void GeneralTab::outputModeChanged(int tag) {
     applyOutputMode();
 }
 
+QWidget* GeneralTab::firstControl() const {
+    return instrumentPopUp_;
+}
+
 } // namespace tinkella::app

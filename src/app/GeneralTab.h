@@ -34,6 +34,7 @@ public:
     GeneralTab(DefaultsController& defaults, QObject* parent);
 
     QString title() const override { return tr("General"); }
+    QWidget* firstControl() const override;
     QWidget* page() const override { return page_; }
 
     // The controls, for the menu, the tests and the accessibility tree.

@@ -61,4 +61,8 @@ void KeyboardTab::expressionChanged(int index) {
     defaults_.setObject(DefaultsValue::text(index == 1 ? "mpe" : "off"), preferences::expression);
 }
 
+QWidget* KeyboardTab::firstControl() const {
+    return expressionPopUp_;
+}
+
 } // namespace tinkella::app

@@ -22,6 +22,7 @@ public:
     KeyboardTab(DefaultsController& defaults, QObject* parent);
 
     QString title() const override { return tr("Keyboard"); }
+    QWidget* firstControl() const override;
     QWidget* page() const override { return page_; }
 
     // "Off" (index 0) or "MPE" (index 1).

@@ -27,6 +27,8 @@ public:
     // The tab's title, translated.
     virtual QString title() const = 0;
     virtual QWidget* page() const = 0;
+    // Where the keyboard focus starts when the panel opens on this tab; null: Qt's choice.
+    virtual QWidget* firstControl() const { return nullptr; }
 
     // What a screen reader says of a control: its name (the words beside it or on it) and what
     // it does. Every control of the panel goes through here (makeRow does for its rows), so none

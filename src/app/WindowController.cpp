@@ -76,6 +76,7 @@ WindowController::~WindowController() {
 }
 
 void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
+    tabs_ = tabs;
     creditLabel_ = new QLabel(tr(creditLine));
     creditLabel_->setFont(QApplication::font());
     creditLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -130,6 +131,12 @@ void WindowController::showWindow() {
     panel_->show();
     panel_->raise();
     panel_->activateWindow();
+    // Opened from the keyboard, the panel starts at its page's first control.
+    const int shown = panel_->findChild<QStackedWidget*>()->currentIndex();
+    QWidget* first = shown >= 0 ? tabs_[static_cast<std::size_t>(shown)]->firstControl() : nullptr;
+    if (panel_->focusWidget() == nullptr && first != nullptr) {
+        first->setFocus();
+    }
 }
 
 bool WindowController::eventFilter(QObject* watched, QEvent* event) {

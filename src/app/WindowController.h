@@ -80,8 +80,9 @@ private:
     DefaultsController& defaults_;
     std::unique_ptr<PianoWindowController> keyboardWindow_;
     std::unique_ptr<QWidget> panel_;
-    QLabel* creditLabel_ = nullptr; // a child of the panel
-    GeneralTab* general_ = nullptr; // the tabs are children of this controller
+    QLabel* creditLabel_ = nullptr;  // a child of the panel
+    std::vector<SettingsTab*> tabs_; // in their order on the bar; children of this object
+    GeneralTab* general_ = nullptr;  // the tabs are children of this controller
     KeyboardTab* keyboard_ = nullptr;
     ExpressionPacer* expressionPacer_ = nullptr; // a child of this controller
     bool hiddenForDeactivation_ = false;
