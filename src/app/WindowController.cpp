@@ -81,7 +81,8 @@ void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
     creditLabel_->setFont(QApplication::font());
     creditLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     creditLabel_->setTextInteractionFlags(Qt::NoTextInteraction);
-    creditLabel_->setFixedHeight(17);
+    // 17 points in English; a script whose font has taller lines takes what it needs.
+    creditLabel_->setFixedHeight(std::max(17, creditLabel_->sizeHint().height()));
 
     auto* pages = new QStackedWidget;
     // The tabs take the room between the credit line and the first row.

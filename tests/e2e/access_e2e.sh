@@ -27,38 +27,28 @@ cat >"$work/reader.py" <<'PY'
 import subprocess, sys, time
 import pyatspi
 
-def find(root, test, depth=0):
-    if root is None or depth > 12:
-        return None
-    if test(root):
-        return root
-    for child in root:
-        found = find(child, test, depth + 1)
-        if found is not None:
-            return found
-    return None
-
-def all_focused(root, depth=0, out=None):
-    out = [] if out is None else out
-    if root.getState().contains(pyatspi.STATE_FOCUSED):
-        out.append(root)
-    for child in root:
-        if child is not None and depth < 12:
-            all_focused(child, depth + 1, out)
-    return out
+def objects(root, depth=0):
+    yield root
+    for child in root if depth < 12 else ():
+        if child is not None:
+            yield from objects(child, depth + 1)
 
 def application():
     for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name.lower() == "tinkella":
-                return app
+        app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "tinkella"), None)
+        if app is not None:
+            return app
         time.sleep(0.1)
     sys.exit("no application tinkella on the accessibility bus")
 
+def name(control):
+    # A pop-up names its choice; the label beside it names the control ("labelled by").
+    labels = [r.getTarget(0).name for r in control.getRelationSet()
+              if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    return labels[0] if labels else control.name
+
 app = application()
-keyboard = find(app, lambda o: o.name == "Piano keyboard")
-if keyboard is None:
-    sys.exit("no 'Piano keyboard'")
+keyboard = next(o for o in objects(app) if o.name == "Piano keyboard")
 keys = {key.name: key for key in keyboard}
 command = sys.argv[1]
 if command == "keys":
@@ -68,43 +58,27 @@ if command == "pressed":
     sys.exit(0 if keys["C5"].getState().contains(pyatspi.STATE_PRESSED) else 1)
 if command == "press":
     action = keys["C5"].queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    print("C5 actions:", names)
-    action.doAction(names.index("Press"))
-    sys.exit(0)
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
 if command == "tab":
-    panel = next((w for w in app if w.name == "Settings"), None)
-    if panel is None:
-        sys.exit("no window Settings among " + ", ".join(f"{w.name}/{w.getRoleName()}" for w in app))
-    # The tab bar's current tab keeps reading focused; the control that has the focus is the other.
-    focused = lambda: next((o for o in all_focused(panel)
-                            if o.getRole() not in (pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_FRAME)), None)
-    def name(control):
-        # A pop-up names its choice; the label beside it names the control ("labelled by").
-        for relation in control.getRelationSet():
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-                return relation.getTarget(0).name
-        return control.name
+    panel = next(w for w in app if w.name == "Settings")
     walk = []
     for _ in range(40):
         subprocess.run(["xdotool", "key", "Tab"], check=True)
         time.sleep(0.3)
-        control = focused()
-        if control is None:
-            continue
-        box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        entry = (name(control), control.getRoleName(), box.y, box.x)
-        if walk and entry == walk[0]:
+        # The tab bar's current tab keeps reading focused; the control with the focus is the other.
+        control = next((o for o in objects(panel) if o.getState().contains(pyatspi.STATE_FOCUSED)
+                        and o.getRole() not in (pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_FRAME)), None)
+        box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) if control else None
+        entry = control and (name(control), control.getRoleName(), box.y, box.x)
+        if entry and walk and entry == walk[0]:
             break
-        walk.append(entry)
-    for entry in walk:
-        print("  %-40s %-12s y=%d x=%d" % entry)
+        walk += [entry] if entry else []
+    print("\n".join("  %-40s %-12s y=%d x=%d" % entry for entry in walk))
     # The cycle starts anywhere: turned to begin at the topmost control, it reads down the page.
     start = walk.index(min(walk, key=lambda e: (e[2], e[3])))
     cycle = walk[start:] + walk[:start]
     ordered = all((a[2], a[3]) <= (b[2], b[3]) for a, b in zip(cycle, cycle[1:]))
-    unnamed = [e for e in walk if not e[0]]
-    sys.exit(0 if len(walk) >= 9 and ordered and not unnamed else 1)
+    sys.exit(0 if len(walk) >= 9 and ordered and all(e[0] for e in walk) else 1)
 PY
 reader() { /usr/bin/python3 "$work/reader.py" "$@"; }
 
