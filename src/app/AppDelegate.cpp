@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/Composition.h"
+#include "app/HelpWindows.h"
 #include "app/LibraryVersions.h"
 #include "app/MainMenu.h"
 #include "app/PerformanceFile.h"
@@ -103,6 +104,22 @@ void AppDelegate::applicationWillFinishLaunching() {
         savePerformanceFromMenu(settingsWindowController_
                                     ? settingsWindowController_->keyboardWindow()->window()
                                     : nullptr);
+    };
+    handlers.scrollOctave = [this](int octaves) {
+        if (settingsWindowController_) {
+            settingsWindowController_->keyboardWindow()->scrollByOctaves(octaves);
+        }
+    };
+    handlers.showHelp = [this] {
+        showManual(helpParent());
+    };
+    handlers.showShortcuts = [this] {
+        QWidget* parent = helpParent();
+        if (auto* window = qobject_cast<QMainWindow*>(parent); window && window->menuBar()) {
+            showShortcuts(parent, *window->menuBar());
+        } else if (mainMenu_) {
+            showShortcuts(parent, *mainMenu_);
+        }
     };
     handlers.transpose = [](int step) {
         DefaultsController& defaults = DefaultsController::shared();
@@ -211,16 +228,20 @@ void AppDelegate::showPianoWindow() {
     }
 }
 
+QWidget* AppDelegate::helpParent() const {
+    return settingsWindowController_ && settingsWindowController_->keyboardWindow()
+               ? settingsWindowController_->keyboardWindow()->window()
+               : nullptr;
+}
+
 void AppDelegate::showAbout() {
-    QWidget* parent = settingsWindowController_ && settingsWindowController_->keyboardWindow()
-                          ? settingsWindowController_->keyboardWindow()->window()
-                          : nullptr;
+    QWidget* parent = helpParent();
     QMessageBox::about(
-        parent, QStringLiteral("About Tinkella"),
-        QStringLiteral("<b>Tinkella</b> %1<br>A 120-key piano keyboard for the touch strip and "
-                       "the mouse, sending every note out of the MIDI source "
-                       "\"Tinkella\".<br><br>Sound by the FluidSynth synthesiser with the "
-                       "system's General MIDI sound font.<br>%2<br><br>By Quorvin.")
+        parent, tr("About Tinkella"),
+        tr("<b>Tinkella</b> %1<br>A 120-key piano keyboard for the touch strip and the mouse, "
+           "sending every note out of the MIDI source \"Tinkella\".<br><br>Sound by the "
+           "FluidSynth synthesiser with the system's General MIDI sound font.<br>%2<br><br>By "
+           "Quorvin.")
             .arg(QString::fromUtf8(applicationVersion()),
                  QString::fromStdString(libraryVersions()).toHtmlEscaped()));
 }
@@ -235,20 +256,24 @@ void AppDelegate::showKeyboardMapping() {
     const auto name = [](int note) {
         return QStringLiteral("C%1").arg(note / 12 - 1);
     };
+    const QString intro = tr(
+        "While the piano window is active, two rows of the computer keyboard play an octave and a "
+        "half. Keys count by where they are, not by their labels, so any layout plays alike; the "
+        "letters are those of a US keyboard.");
+    const QString upTo = tr("%1 up to %2");
     QMessageBox::information(
-        piano->window(), QStringLiteral("Computer Keyboard"),
-        QStringLiteral(
-            "<p>While the piano window is active, two rows of the computer keyboard play an "
-            "octave and a half. Keys count by where they are, not by their labels, so any layout "
-            "plays alike; the letters are those of a US keyboard.</p>"
-            "<table cellpadding=3>"
-            "<tr><td><b>Z S X D C V G B H N J M ,</b></td><td>%1 up to %2</td></tr>"
-            "<tr><td><b>Q 2 W 3 E R 5 T 6 Y 7 U I</b></td><td>%2 up to %3</td></tr>"
-            "<tr><td><b>\u2190 / \u2192</b></td><td>octave down / up</td></tr>"
-            "<tr><td><b>Space</b></td><td>sustain, while held</td></tr>"
-            "<tr><td><b>Esc</b></td><td>panic: every note stops</td></tr>"
-            "</table>")
-            .arg(name(base), name(base + 12), name(base + 24)));
+        piano->window(), tr("Computer Keyboard"),
+        QStringLiteral("<p>%1</p>"
+                       "<table cellpadding=3>"
+                       "<tr><td><b>Z S X D C V G B H N J M ,</b></td><td>%2</td></tr>"
+                       "<tr><td><b>Q 2 W 3 E R 5 T 6 Y 7 U I</b></td><td>%3</td></tr>"
+                       "<tr><td><b>\u2190 / \u2192</b></td><td>%4</td></tr>"
+                       "<tr><td><b>%5</b></td><td>%6</td></tr>"
+                       "<tr><td><b>Esc</b></td><td>%7</td></tr>"
+                       "</table>")
+            .arg(intro, upTo.arg(name(base), name(base + 12)),
+                 upTo.arg(name(base + 12), name(base + 24)), tr("octave down / up"), tr("Space"),
+                 tr("sustain, while held"), tr("panic: every note stops")));
 }
 
 void AppDelegate::hideApplication() {

@@ -58,6 +58,8 @@ protected:
 private:
     void announceWindowsShown();
     void startOpeningOutputs();
+    // The piano window, which the help and message windows stand over; null before it exists.
+    QWidget* helpParent() const;
     void showAbout();
     // "Computer Keyboard…": which keys play which notes at the current octave.
     void showKeyboardMapping();

@@ -14,8 +14,8 @@ namespace tinkella::app {
 
 ExpressionPacer::ExpressionPacer(DefaultsController& defaults, PianoController& piano,
                                  MIDIOutput& midiOutput, QObject* parent)
-    : QObject(parent), defaults_(defaults), piano_(piano),
-      flush_(new QTimer(this)), round_(new QTimer(this)) {
+    : QObject(parent), defaults_(defaults), piano_(piano), flush_(new QTimer(this)),
+      round_(new QTimer(this)) {
     for (QTimer* timer : {flush_, round_}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);

@@ -25,8 +25,17 @@ namespace {
 // The small system font is 11 points where the regular one is 13.
 constexpr double smallFontRatio = 11.0 / 13.0;
 
-constexpr std::array<const char*, 3> radioTitles{"Send MIDI events only",
-                                                 "Use built-in synthesiser only", "Enable both"};
+constexpr std::array<const char*, 3> radioTitles{
+    QT_TRANSLATE_NOOP("tinkella::app::GeneralTab", "Send MIDI events only"),
+    QT_TRANSLATE_NOOP("tinkella::app::GeneralTab", "Use built-in synthesiser only"),
+    QT_TRANSLATE_NOOP("tinkella::app::GeneralTab", "Enable both")};
+constexpr std::array<const char*, 3> radioDescriptions{
+    QT_TRANSLATE_NOOP("tinkella::app::GeneralTab",
+                      "Notes go only to other programs, through the MIDI port Tinkella"),
+    QT_TRANSLATE_NOOP("tinkella::app::GeneralTab",
+                      "Notes sound only from the built-in synthesiser"),
+    QT_TRANSLATE_NOOP("tinkella::app::GeneralTab",
+                      "Notes sound from the built-in synthesiser and go to other programs")};
 
 PianoView& stripPianoView() {
     return TouchBarController::sharedInstance().pianoView();
@@ -104,16 +113,25 @@ void GeneralTab::makePage() {
     controls->setContentsMargins(0, 0, 0, 0);
     controls->setSpacing(4);
     QComboBox* fontPopUp = soundFontChooser_->popUp();
-    const std::array<std::pair<QString, QWidget*>, 5> rows{{
-        {tr("Instrument"), instrumentPopUp_},
-        {tr("Sound font"), fontPopUp},
-        {tr("Octave"), noteOffsetSlider_},
-        {tr("Key size"), keyWidthSlider_},
-        {tr("Black key area on Touch Bar"), blackKeySlider_},
+    struct Row {
+        QString title;
+        QWidget* control;
+        QString description;
+    };
+    const std::array<Row, 5> rows{{
+        {tr("Instrument"), instrumentPopUp_,
+         tr("The General MIDI instrument the built-in synthesiser plays")},
+        {tr("Sound font"), fontPopUp,
+         tr("The sound font the built-in synthesiser plays from; Other… chooses a file")},
+        {tr("Octave"), noteOffsetSlider_, tr("Scrolls the keyboard along its 120 keys")},
+        {tr("Key size"), keyWidthSlider_,
+         tr("The width of the keys on the strip and in the piano window")},
+        {tr("Black key area on Touch Bar"), blackKeySlider_,
+         tr("How wide the touch zone of a black key on the strip is")},
     }};
-    for (const auto& [title, control] : rows) {
+    for (const auto& [title, control, description] : rows) {
         const bool popUp = control == instrumentPopUp_ || control == fontPopUp;
-        controls->addWidget(makeRow(title, control, popUp ? 194 : 154));
+        controls->addWidget(makeRow(title, control, popUp ? 194 : 154, description));
         if (control == fontPopUp) {
             soundFontChooser_->status()->setFixedSize(columnWidth, 14);
             controls->addWidget(soundFontChooser_->status());
@@ -154,6 +172,17 @@ void GeneralTab::makePage() {
     main->addSpacing(24);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
+
+    describe(blackKeyGlissandoCheckbox_, blackKeyGlissandoCheckbox_->text(),
+             tr("A finger sliding along the strip also plays the black keys it crosses"));
+    describe(velocityCheckbox_, velocityCheckbox_->text(),
+             tr("Louder near a key's front edge, softer towards its back"));
+    for (std::size_t i = 0; i < outputModeRadios_.size(); ++i) {
+        describe(outputModeRadios_[i], outputModeRadios_[i]->text(), tr(radioDescriptions[i]));
+    }
+    setTabOrder({instrumentPopUp_, fontPopUp, noteOffsetSlider_, keyWidthSlider_, blackKeySlider_,
+                 blackKeyGlissandoCheckbox_, velocityCheckbox_, outputModeRadios_[0],
+                 outputModeRadios_[1], outputModeRadios_[2]});
 }
 
 void GeneralTab::bindControls() {
@@ -251,6 +280,10 @@ void GeneralTab::outputModeChanged(int tag) {
     defaults_.setObject(DefaultsValue::integer(tag), preferences::outputMode);
     syncOutputModeRadios();
     applyOutputMode();
+}
+
+QWidget* GeneralTab::firstControl() const {
+    return instrumentPopUp_;
 }
 
 } // namespace tinkella::app

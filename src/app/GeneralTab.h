@@ -27,12 +27,14 @@ class GeneralTab final : public SettingsTab {
     Q_OBJECT
 
 public:
-    static constexpr const char* explanatoryText = "Tinkella can control GarageBand and other apps";
+    static constexpr const char* explanatoryText = QT_TRANSLATE_NOOP(
+        "tinkella::app::GeneralTab", "Tinkella can control GarageBand and other apps");
 
     // defaults must outlive the tab.
     GeneralTab(DefaultsController& defaults, QObject* parent);
 
     QString title() const override { return tr("General"); }
+    QWidget* firstControl() const override;
     QWidget* page() const override { return page_; }
 
     // The controls, for the menu, the tests and the accessibility tree.

@@ -1,5 +1,6 @@
 #include "app/KeyboardAidsGroup.h"
 
+#include "app/SettingsTab.h"
 #include "model/NoteNames.h"
 #include "model/Preferences.h"
 
@@ -16,16 +17,26 @@ namespace tinkella::app {
 namespace {
 
 // In the order of preferences::keyLabelNames and preferences::scaleNames.
-constexpr std::array<const char*, 5> keyLabelTitles{"Octave while resizing", "C keys", "All keys",
-                                                    "All keys in solfège", "None"};
-constexpr std::array<const char*, 10> scaleTitles{
-    "None",   "Major",      "Natural minor",    "Harmonic minor",   "Melodic minor",
-    "Dorian", "Mixolydian", "Major pentatonic", "Minor pentatonic", "Blues"};
+#define AIDS(text) QT_TRANSLATE_NOOP("tinkella::app::KeyboardAidsGroup", text)
+constexpr std::array<const char*, 5> keyLabelTitles{AIDS("Octave while resizing"), AIDS("C keys"),
+                                                    AIDS("All keys"), AIDS("All keys in solfège"),
+                                                    AIDS("None")};
+constexpr std::array<const char*, 10> scaleTitles{AIDS("None"),
+                                                  AIDS("Major"),
+                                                  AIDS("Natural minor"),
+                                                  AIDS("Harmonic minor"),
+                                                  AIDS("Melodic minor"),
+                                                  AIDS("Dorian"),
+                                                  AIDS("Mixolydian"),
+                                                  AIDS("Major pentatonic"),
+                                                  AIDS("Minor pentatonic"),
+                                                  AIDS("Blues")};
+#undef AIDS
 
 template <std::size_t N> QComboBox* popUp(const std::array<const char*, N>& titles) {
     auto* box = new QComboBox;
     for (const char* title : titles) {
-        box->addItem(QObject::tr(title));
+        box->addItem(KeyboardAidsGroup::tr(title));
     }
     return box;
 }
@@ -47,15 +58,29 @@ KeyboardAidsGroup::KeyboardAidsGroup(DefaultsController& defaults, QObject* pare
     auto* grid = new QGridLayout(box_);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setVerticalSpacing(4);
-    grid->addWidget(new QLabel(tr("Key names")), 0, 0);
+    const auto label = [](const QString& text, QWidget* buddy) {
+        auto* title = new QLabel(text);
+        title->setBuddy(buddy);
+        return title;
+    };
+    grid->addWidget(label(tr("Key names"), keyLabels_), 0, 0);
     grid->addWidget(keyLabels_, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("Transpose")), 1, 0);
+    grid->addWidget(label(tr("Transpose"), transpose_), 1, 0);
     grid->addWidget(transpose_, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("Scale")), 2, 0);
+    grid->addWidget(label(tr("Scale"), scaleRoot_), 2, 0);
     grid->addWidget(scaleRoot_, 2, 1);
     grid->addWidget(scale_, 2, 2);
     grid->addWidget(chord_, 3, 0, 1, 3);
     box_->setFixedHeight(height);
+    SettingsTab::describe(keyLabels_, tr("Key names"), tr("What the keys are labelled with"));
+    SettingsTab::describe(transpose_, tr("Transpose"),
+                          tr("Semitones added to every note you play"));
+    SettingsTab::describe(scaleRoot_, tr("Scale root"),
+                          tr("The root of the scale shown on the keys"));
+    SettingsTab::describe(scale_, tr("Scale"),
+                          tr("Keys outside the scale are drawn dimmer; nothing played changes"));
+    SettingsTab::describe(chord_, chord_->text(),
+                          tr("The piano window names the chord or interval that sounds"));
 
     using preferences::keyLabels, preferences::scale, preferences::scaleRoot,
         preferences::showChord, preferences::transpose;
@@ -89,6 +114,10 @@ KeyboardAidsGroup::KeyboardAidsGroup(DefaultsController& defaults, QObject* pare
         const QSignalBlocker quiet(chord_);
         chord_->setChecked(on);
     });
+}
+
+std::vector<QWidget*> KeyboardAidsGroup::controls() const {
+    return {keyLabels_, transpose_, scaleRoot_, scale_, chord_};
 }
 
 } // namespace tinkella::app

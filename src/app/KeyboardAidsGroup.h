@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QSpinBox;
+class QWidget;
 
 namespace tinkella::app {
 
@@ -31,6 +33,8 @@ public:
     QComboBox* scalePopUp() const { return scale_; }
     QComboBox* scaleRootPopUp() const { return scaleRoot_; }
     QCheckBox* chordCheckbox() const { return chord_; }
+    // The group's controls in their order on the page, for the tab order.
+    std::vector<QWidget*> controls() const;
 
 private:
     DefaultsController& defaults_;

@@ -4,6 +4,7 @@
 #include "app/MpeGroup.h"
 #include "model/Preferences.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QSignalBlocker>
@@ -14,7 +15,8 @@ namespace tinkella::app {
 
 KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     : SettingsTab(parent), defaults_(defaults), expressionPopUp_(new QComboBox),
-      keyboardAids_(new KeyboardAidsGroup(defaults, this)), mpe_(new MpeGroup(defaults, this)) {
+      keyboardAids_(new KeyboardAidsGroup(defaults, this)), mpe_(new MpeGroup(defaults, this)),
+      highContrast_(new QCheckBox(tr("High contrast keys"))) {
     expressionPopUp_->addItems({tr("Off"), tr("MPE")});
     connect(expressionPopUp_, &QComboBox::activated, this, &KeyboardTab::expressionChanged);
 
@@ -22,12 +24,35 @@ KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     auto* keyboard = new QVBoxLayout(page_);
     keyboard->setContentsMargins(0, 8, 0, 0);
     // How the keys play comes first; the General page keeps its rows as they always were.
-    keyboard->addWidget(makeRow(tr("Expression"), expressionPopUp_, 194));
+    keyboard->addWidget(makeRow(tr("Expression"), expressionPopUp_, 194,
+                                tr("Off, or MPE: each note on a MIDI channel of its own, bent by "
+                                   "sliding along the keys")));
     keyboard->addSpacing(4);
     keyboard->addWidget(mpe_->box());
     keyboard->addSpacing(4);
     keyboard->addWidget(keyboardAids_->box());
+    keyboard->addSpacing(4);
+    keyboard->addWidget(highContrast_, 0, Qt::AlignLeft);
     keyboard->addStretch(1);
+    describe(highContrast_, highContrast_->text(),
+             tr("Black and white keys with strong outlines; your keys light in orange, notes "
+                "from MIDI in in blue"));
+    std::vector<QWidget*> order{expressionPopUp_,       mpe_->pitchRoundingPopUp(),
+                                mpe_->timbrePopUp(),    mpe_->zonePopUp(),
+                                mpe_->bendRangeField(), mpe_->membersField()};
+    for (QWidget* control : keyboardAids_->controls()) {
+        order.push_back(control);
+    }
+    order.push_back(highContrast_);
+    setTabOrder(order);
+    connect(highContrast_, &QCheckBox::clicked, this, [this](bool on) {
+        defaults_.setObject(DefaultsValue::boolean(on), preferences::highContrast);
+    });
+    highContrastBinding_ =
+        preferences::bind<bool>(defaults_, preferences::highContrast, [this](bool on) {
+            const QSignalBlocker quiet(highContrast_);
+            highContrast_->setChecked(on);
+        });
 
     binding_ = defaults_.bind(preferences::keyPath(preferences::expression.key),
                               [this](const DefaultsValue& stored) {
@@ -39,6 +64,10 @@ KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
 
 void KeyboardTab::expressionChanged(int index) {
     defaults_.setObject(DefaultsValue::text(index == 1 ? "mpe" : "off"), preferences::expression);
+}
+
+QWidget* KeyboardTab::firstControl() const {
+    return expressionPopUp_;
 }
 
 } // namespace tinkella::app

@@ -3,6 +3,7 @@
 #include "app/SettingsTab.h"
 #include "foundation/DefaultsController.h"
 
+class QCheckBox;
 class QComboBox;
 
 namespace tinkella::app {
@@ -11,9 +12,9 @@ class KeyboardAidsGroup;
 class MpeGroup;
 
 // The settings panel's "Keyboard" tab: how the keys play (Expression: Off or MPE, and how MPE
-// plays: MpeGroup) first, then the keyboard aids (KeyboardAidsGroup). The pop-up shows the stored
-// "expression" and writes the user's choice; what the keyboard does with it is ExpressionPacer's.
-// Main thread only.
+// plays: MpeGroup) first, then the keyboard aids (KeyboardAidsGroup), then high-contrast keys.
+// The pop-up shows the stored "expression" and writes the user's choice; what the keyboard does
+// with it is ExpressionPacer's. Main thread only.
 class KeyboardTab final : public SettingsTab {
     Q_OBJECT
 
@@ -22,12 +23,14 @@ public:
     KeyboardTab(DefaultsController& defaults, QObject* parent);
 
     QString title() const override { return tr("Keyboard"); }
+    QWidget* firstControl() const override;
     QWidget* page() const override { return page_; }
 
     // "Off" (index 0) or "MPE" (index 1).
     QComboBox* expressionPopUp() const { return expressionPopUp_; }
     KeyboardAidsGroup& keyboardAids() const { return *keyboardAids_; }
     MpeGroup& mpe() const { return *mpe_; }
+    QCheckBox* highContrastCheckbox() const { return highContrast_; }
 
     // index: the expression pop-up's item (0 off, 1 MPE).
     void expressionChanged(int index);
@@ -38,7 +41,9 @@ private:
     QComboBox* expressionPopUp_ = nullptr;      // a child of the page
     KeyboardAidsGroup* keyboardAids_ = nullptr; // a child of this tab
     MpeGroup* mpe_ = nullptr;                   // a child of this tab
+    QCheckBox* highContrast_ = nullptr;         // a child of the page
     DefaultsBinding binding_;
+    DefaultsBinding highContrastBinding_;
 };
 
 } // namespace tinkella::app

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,70 +80,83 @@ QStringList windowMenuEntries() {
 std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
     auto bar = std::make_unique<QMenuBar>();
 
-    QMenu* appMenu = bar->addMenu(QStringLiteral("Tinkella"));
-    addItem(appMenu, QStringLiteral("About Tinkella"), {}, handlers.about)
+    QMenu* appMenu = bar->addMenu(QCoreApplication::translate("MainMenu", "Tinkella"));
+    addItem(appMenu, QCoreApplication::translate("MainMenu", "About Tinkella"),
+            QKeySequence(Qt::SHIFT | Qt::Key_F1), handlers.about)
         ->setMenuRole(QAction::AboutRole);
     appMenu->addSeparator();
-    addItem(appMenu, QStringLiteral("Settings\u2026"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
-            handlers.showSettings)
+    addItem(appMenu, QCoreApplication::translate("MainMenu", "Settings\u2026"),
+            QKeySequence(Qt::CTRL | Qt::Key_Comma), handlers.showSettings)
         ->setMenuRole(QAction::PreferencesRole);
     appMenu->addSeparator();
-    QMenu* services = appMenu->addMenu(QStringLiteral("Services"));
-    services->setTitle(QStringLiteral("Services"));
+    QMenu* services = appMenu->addMenu(QCoreApplication::translate("MainMenu", "Services"));
     services->menuAction()->setEnabled(false);
     appMenu->addSeparator();
-    addItem(appMenu, QStringLiteral("Hide Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_H),
-            handlers.hide);
-    addItem(appMenu, QStringLiteral("Hide Others"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H),
-            {})
+    addItem(appMenu, QCoreApplication::translate("MainMenu", "Hide Tinkella"),
+            QKeySequence(Qt::CTRL | Qt::Key_H), handlers.hide);
+    addItem(appMenu, QCoreApplication::translate("MainMenu", "Hide Others"),
+            QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), {})
         ->setEnabled(false);
-    addItem(appMenu, QStringLiteral("Show All"), {}, handlers.showAll);
+    addItem(appMenu, QCoreApplication::translate("MainMenu", "Show All"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), handlers.showAll);
     appMenu->addSeparator();
     // No QuitRole: Qt would then close every window before quitting.
-    addItem(appMenu, QStringLiteral("Quit Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-            handlers.quit)
+    addItem(appMenu, QCoreApplication::translate("MainMenu", "Quit Tinkella"),
+            QKeySequence(Qt::CTRL | Qt::Key_Q), handlers.quit)
         ->setMenuRole(QAction::NoRole);
 
-    QMenu* windowMenu = bar->addMenu(QStringLiteral("Window"));
-    addItem(windowMenu, QStringLiteral("Tinkella"), QKeySequence(Qt::CTRL | Qt::Key_1),
-            handlers.showPianoWindow);
+    QMenu* windowMenu = bar->addMenu(QCoreApplication::translate("MainMenu", "Window"));
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Tinkella"),
+            QKeySequence(Qt::CTRL | Qt::Key_1), handlers.showPianoWindow);
     windowMenu->addSeparator();
-    addItem(windowMenu, QStringLiteral("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
-            handlers.minimize);
-    addItem(windowMenu, QStringLiteral("Zoom"), {}, handlers.zoom);
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Minimize"),
+            QKeySequence(Qt::CTRL | Qt::Key_M), handlers.minimize);
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Zoom"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), handlers.zoom);
     windowMenu->addSeparator();
-    addItem(windowMenu, QStringLiteral("Bring All to Front"), {}, handlers.bringAllToFront);
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Bring All to Front"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), handlers.bringAllToFront);
     QAction* listStart = windowMenu->addSeparator();
     QAction* listEnd = windowMenu->addSeparator();
-    QAction* sustain = windowMenu->addAction(QStringLiteral("Sustain"));
+    QAction* sustain = addItem(windowMenu, QCoreApplication::translate("MainMenu", "Sustain"),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space), {});
     sustain->setCheckable(true);
     if (handlers.sustain) {
         QObject::connect(sustain, &QAction::toggled, sustain,
                          [handler = handlers.sustain](bool on) { handler(on); });
     }
-    QAction* panic = addItem(windowMenu, QStringLiteral("Panic"), {}, handlers.panic);
+    QAction* panic =
+        addItem(windowMenu, QCoreApplication::translate("MainMenu", "Panic"), {}, handlers.panic);
     // Esc acts in the piano window only (the window that holds this bar); elsewhere it keeps
     // its usual meaning.
     panic->setShortcut(QKeySequence(Qt::Key_Escape));
     panic->setShortcutContext(Qt::WindowShortcut);
-    addItem(windowMenu, QStringLiteral("Computer Keyboard\u2026"), {},
-            handlers.showKeyboardMapping);
-    addItem(windowMenu, QStringLiteral("Save Last Performance\u2026"),
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Computer Keyboard\u2026"),
+            QKeySequence(Qt::CTRL | Qt::Key_K), handlers.showKeyboardMapping);
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Save Last Performance\u2026"),
             QKeySequence(Qt::CTRL | Qt::Key_S), handlers.saveLastPerformance);
     windowMenu->addSeparator();
-    const auto transposeBy = [handler = handlers.transpose](int step) {
+    const auto stepBy = [](const std::function<void(int)>& handler, int step) {
         return [handler, step] {
             if (handler) {
                 handler(step);
             }
         };
     };
-    addItem(windowMenu, QStringLiteral("Transpose Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-            transposeBy(1));
-    addItem(windowMenu, QStringLiteral("Transpose Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
-            transposeBy(-1));
-    addItem(windowMenu, QStringLiteral("Reset Transpose"), QKeySequence(Qt::CTRL | Qt::Key_0),
-            transposeBy(0));
+    const auto transposeBy = [&](int step) {
+        return stepBy(handlers.transpose, step);
+    };
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Transpose Up"),
+            QKeySequence(Qt::CTRL | Qt::Key_Up), transposeBy(1));
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Transpose Down"),
+            QKeySequence(Qt::CTRL | Qt::Key_Down), transposeBy(-1));
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Reset Transpose"),
+            QKeySequence(Qt::CTRL | Qt::Key_0), transposeBy(0));
+    windowMenu->addSeparator();
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Scroll Left an Octave"),
+            QKeySequence(Qt::CTRL | Qt::Key_Left), stepBy(handlers.scrollOctave, -1));
+    addItem(windowMenu, QCoreApplication::translate("MainMenu", "Scroll Right an Octave"),
+            QKeySequence(Qt::CTRL | Qt::Key_Right), stepBy(handlers.scrollOctave, 1));
     QObject::connect(windowMenu, &QMenu::aboutToShow, windowMenu,
                      [windowMenu, listStart, listEnd, sustain, isSustained = handlers.isSustained] {
                          fillWindowList(windowMenu, listStart, listEnd);
@@ -152,8 +166,31 @@ std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers) {
                          }
                      });
 
-    bar->addMenu(QStringLiteral("Help"));
+    QMenu* help = bar->addMenu(QCoreApplication::translate("MainMenu", "Help"));
+    addItem(help, QCoreApplication::translate("MainMenu", "Tinkella Help"),
+            QKeySequence(Qt::Key_F1), handlers.showHelp);
+    addItem(help, QCoreApplication::translate("MainMenu", "Keyboard Shortcuts"),
+            QKeySequence(Qt::CTRL | Qt::Key_F1), handlers.showShortcuts);
     return bar;
+}
+
+std::vector<MenuShortcut> menuShortcuts(const QMenuBar& bar) {
+    std::vector<MenuShortcut> shortcuts;
+    for (const QAction* top : bar.actions()) {
+        const QMenu* menu = top->menu();
+        if (menu == nullptr) {
+            continue;
+        }
+        for (const QAction* action : menu->actions()) {
+            if (!action->shortcut().isEmpty()) {
+                QString command = action->text();
+                command.remove(QChar(0x2026));
+                shortcuts.push_back({menu->title(), command,
+                                     action->shortcut().toString(QKeySequence::NativeText)});
+            }
+        }
+    }
+    return shortcuts;
 }
 
 } // namespace tinkella::app

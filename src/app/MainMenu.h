@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMenu;
 class QMenuBar;
@@ -29,6 +30,11 @@ struct MainMenuHandlers {
     std::function<void()> saveLastPerformance;
     // Transpose Up (+1), Transpose Down (-1) and Reset Transpose (0).
     std::function<void(int)> transpose;
+    // Scroll the piano window's keyboard an octave left (-1) or right (+1).
+    std::function<void(int)> scrollOctave;
+    // Help > Tinkella Help, Help > Keyboard Shortcuts.
+    std::function<void()> showHelp;
+    std::function<void()> showShortcuts;
 };
 
 // The menu bar, built in code: the application menu "Tinkella" (About, Settings…, Services,
@@ -36,11 +42,22 @@ struct MainMenuHandlers {
 // Zoom, Bring All to Front, then the application's windows, listed afresh each time it opens,
 // then the playing commands: Sustain, Panic (Esc, in the piano window), Computer Keyboard… and
 // Save Last Performance… (Ctrl+S), then Transpose Up, Transpose Down and Reset Transpose
-// (Ctrl+Up, Ctrl+Down, Ctrl+0))
-// and an empty "Help" menu. Command is Ctrl here; every shortcut works in every window of the
-// application. "Services" and "Hide Others" have nothing to act on outside their home
-// desktop and stay disabled. Main thread only.
+// (Ctrl+Up, Ctrl+Down, Ctrl+0), then Scroll Left an Octave and Scroll Right an Octave (Ctrl+Left,
+// Ctrl+Right)) and the "Help" menu (Tinkella Help, F1; Keyboard Shortcuts, Ctrl+F1). Command is
+// Ctrl here; every command has a shortcut (menuShortcuts() lists them), and every shortcut
+// works in every window of the application but Esc. "Services" and "Hide Others" have nothing
+// to act on outside their home desktop and stay disabled. The titles are translated. Main
+// thread only.
 std::unique_ptr<QMenuBar> makeMainMenu(const MainMenuHandlers& handlers);
+
+// Every command of the bar that has a shortcut, in menu order: the menu's title, the item's
+// title (without its ellipsis) and the shortcut as the desktop shows it.
+struct MenuShortcut {
+    QString menu;
+    QString command;
+    QString shortcut;
+};
+std::vector<MenuShortcut> menuShortcuts(const QMenuBar& bar);
 
 // The titles of the windows listed at the end of the Window menu: every visible, framed
 // top-level window with a title (the strip is left out), in the order the toolkit keeps them.

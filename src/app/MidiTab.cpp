@@ -34,17 +34,21 @@ MidiTab::MidiTab(DefaultsController& defaults, QObject* parent)
     auto* column = new QVBoxLayout(page_);
     column->setContentsMargins(0, 8, 0, 0);
     column->setSpacing(4);
-    column->addWidget(makeRow(tr("Channel"), channel_, 154));
-    column->addWidget(makeRow(tr("Velocity"), velocity_, 154));
+    column->addWidget(makeRow(tr("Channel"), channel_, 154, channel_->toolTip()));
+    column->addWidget(makeRow(tr("Velocity"), velocity_, 154, velocity_->toolTip()));
     column->addSpacing(8);
     column->addWidget(program_, 0, Qt::AlignLeft);
-    column->addWidget(makeRow(tr("Bank"), bank_, 154));
+    column->addWidget(makeRow(tr("Bank"), bank_, 154, bank_->toolTip()));
     column->addSpacing(8);
     column->addWidget(wheels_, 0, Qt::AlignLeft);
-    column->addWidget(makeRow(tr("Bend range"), bendRange_, 154));
+    column->addWidget(makeRow(tr("Bend range"), bendRange_, 154, bendRange_->toolTip()));
     column->addSpacing(8);
     column->addWidget(controllers_, 0, Qt::AlignLeft);
     column->addStretch(1);
+    for (QCheckBox* box : {program_, wheels_, controllers_}) {
+        describe(box, box->text(), box->toolTip());
+    }
+    setTabOrder({channel_, velocity_, program_, bank_, wheels_, bendRange_, controllers_});
 
     bindings_ = {bindField(defaults, channel_, preferences::midiChannel),
                  bindField(defaults, velocity_, preferences::velocity),
@@ -53,6 +57,10 @@ MidiTab::MidiTab(DefaultsController& defaults, QObject* parent)
                  bindCheckbox(defaults, wheels_, preferences::showWheels),
                  bindField(defaults, bendRange_, preferences::bendRange),
                  bindCheckbox(defaults, controllers_, preferences::showControllers)};
+}
+
+QWidget* MidiTab::firstControl() const {
+    return channel_;
 }
 
 } // namespace tinkella::app

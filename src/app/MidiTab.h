@@ -24,6 +24,7 @@ public:
 
     QString title() const override { return tr("MIDI"); }
     QWidget* page() const override { return page_; }
+    QWidget* firstControl() const override;
 
     // The controls, for the tests and the accessibility tree.
     QSpinBox* channelField() const { return channel_; }

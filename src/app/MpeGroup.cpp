@@ -1,5 +1,6 @@
 #include "app/MpeGroup.h"
 
+#include "app/SettingsTab.h"
 #include "model/Preferences.h"
 
 #include <QComboBox>
@@ -50,15 +51,22 @@ MpeGroup::MpeGroup(DefaultsController& defaults, QObject* parent)
     for (QWidget* narrow : std::initializer_list<QWidget*>{zone_, members_}) {
         narrow->setFixedWidth(76);
     }
-    grid->addWidget(new QLabel(tr("Pitch rounding")), 0, 0);
+    // Each label names its control for screen readers and is its buddy.
+    const auto labelled = [grid](const QString& title, QWidget* control, int row, int column) {
+        auto* label = new QLabel(title);
+        label->setBuddy(control);
+        SettingsTab::describe(control, title, control->toolTip());
+        grid->addWidget(label, row, column);
+    };
+    labelled(tr("Pitch rounding"), rounding_, 0, 0);
     grid->addWidget(rounding_, 0, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("Timbre")), 1, 0);
+    labelled(tr("Timbre"), timbre_, 1, 0);
     grid->addWidget(timbre_, 1, 1);
-    grid->addWidget(new QLabel(tr("Zone")), 1, 2);
+    labelled(tr("Zone"), zone_, 1, 2);
     grid->addWidget(zone_, 1, 3);
-    grid->addWidget(new QLabel(tr("Bend range")), 2, 0);
+    labelled(tr("Bend range"), bendRange_, 2, 0);
     grid->addWidget(bendRange_, 2, 1);
-    grid->addWidget(new QLabel(tr("Members")), 2, 2);
+    labelled(tr("Members"), members_, 2, 2);
     grid->addWidget(members_, 2, 3);
     box_->setFixedHeight(height);
 

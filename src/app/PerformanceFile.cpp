@@ -5,6 +5,7 @@
 #include "foundation/StandardMidiFile.h"
 #include "outputs/PerformanceRecorder.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,20 +46,23 @@ void savePerformanceFromMenu(QWidget* parent) {
         folder = QDir::homePath();
     }
     const QString name =
-        QStringLiteral("Tinkella %1.mid")
+        QCoreApplication::translate("PerformanceFile", "Tinkella %1.mid")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm")));
     const QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save Last Performance"), QDir(folder).filePath(name),
-        QStringLiteral("MIDI files (*.mid *.midi)"));
+        parent, QCoreApplication::translate("PerformanceFile", "Save Last Performance"),
+        QDir(folder).filePath(name),
+        QCoreApplication::translate("PerformanceFile", "MIDI files (*.mid *.midi)"));
     if (path.isEmpty()) {
         return;
     }
     const QString reason =
         savePerformance(PerformanceRecorder::shared(), QFile::encodeName(path).toStdString());
     if (!reason.isEmpty()) {
-        QMessageBox::warning(parent, QStringLiteral("Save Last Performance"),
-                             QStringLiteral("The last performance could not be saved to %1: %2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+        QMessageBox::warning(
+            parent, QCoreApplication::translate("PerformanceFile", "Save Last Performance"),
+            QCoreApplication::translate("PerformanceFile",
+                                        "The last performance could not be saved to %1: %2")
+                .arg(QDir::toNativeSeparators(path), reason));
     }
 }
 

@@ -3,15 +3,13 @@
 #include "adapters/qt/QtSettingsStore.h"
 #include "app/AppInfo.h"
 #include "app/FreedesktopApplication.h"
+#include "app/InstanceSocket.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
-#include <QTimer>
 #include <cstdio>
 #include <unistd.h>
 
@@ -23,10 +21,6 @@ namespace {
 constexpr uint doNotQueue = 4;
 constexpr uint primaryOwner = 1;
 constexpr uint alreadyOwner = 4;
-// An activation line is a few hundred bytes; anything longer is not one of ours.
-constexpr qint64 longestLine = 4096;
-// A connected launch that sends nothing is dropped after this long.
-constexpr int idleConnectionMs = 5000;
 constexpr char answerLine[] = "ok\n";
 
 enum class Claim {
@@ -41,31 +35,11 @@ Activation launchActivation() {
             qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString()};
 }
 
-// Sends one activation over the socket and waits for the answer, each step bounded.
-Claim askOverSocket(const QString& path) {
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(SingleInstance::answerTimeoutMs)) {
-        const bool nobodyListens = socket.error() == QLocalSocket::ConnectionRefusedError ||
-                                   socket.error() == QLocalSocket::ServerNotFoundError;
-        return nobodyListens ? Claim::Unavailable : Claim::Unreachable;
-    }
-    socket.write(activationLine(launchActivation()).c_str());
-    if (!socket.waitForBytesWritten(SingleInstance::answerTimeoutMs)) {
-        return Claim::Unreachable;
-    }
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(SingleInstance::answerTimeoutMs)) {
-            return Claim::Unreachable;
-        }
-    }
-    return socket.readLine(longestLine) == answerLine ? Claim::Answered : Claim::Unreachable;
-}
-
-// Listens on path, replacing a socket whose copy is gone; a live copy is asked instead. The
-// toolkit's listen() replaces any file at path, so the check comes first, under a lock file
-// that keeps two launches from both finding the place free.
-Claim claimSocket(const QString& path, std::unique_ptr<QLocalServer>& server) {
+// Listens on path, replacing a socket whose copy is gone; a live copy is asked instead. Listening
+// replaces any file at path, so the check comes first, under a lock file that keeps two launches
+// from both finding the place free.
+Claim claimSocket(const QString& path, SingleInstance& instance,
+                  std::unique_ptr<InstanceListener>& listener) {
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.tryLock(SingleInstance::answerTimeoutMs);
     const QFileInfo existing(path);
@@ -74,15 +48,26 @@ Claim claimSocket(const QString& path, std::unique_ptr<QLocalServer>& server) {
         if (existing.ownerId() != ::getuid()) {
             return Claim::Unreachable;
         }
-        const Claim asked = askOverSocket(path);
-        if (asked != Claim::Unavailable) {
-            return asked;
+        switch (askListener(path, activationLine(launchActivation()), answerLine,
+                            SingleInstance::answerTimeoutMs)) {
+        case SocketAnswer::Answered:
+            return Claim::Answered;
+        case SocketAnswer::Unreachable:
+            return Claim::Unreachable;
+        case SocketAnswer::NoListener:
+            break;
         }
-        QLocalServer::removeServer(path);
     }
-    server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    return server->listen(path) ? Claim::Owned : Claim::Unreachable;
+    listener = InstanceListener::listen(path, [&instance](const std::string& line) {
+        const std::optional<Activation> activation = parseActivationLine(line);
+        if (!activation) {
+            return InstanceListener::Reply{};
+        }
+        return InstanceListener::Reply{answerLine, [&instance, activation] {
+                                           instance.activate(*activation);
+                                       }};
+    });
+    return listener != nullptr ? Claim::Owned : Claim::Unreachable;
 }
 
 // Takes the bus name with the application object behind it when the name is free; a name
@@ -143,11 +128,7 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
     // settings runs; the first copy on the bus also takes the bus name.
     Claim claim = Claim::Unavailable;
     if (!key.socketPath.empty()) {
-        std::unique_ptr<QLocalServer> server;
-        claim = claimSocket(QString::fromStdString(key.socketPath), server);
-        if (claim == Claim::Owned) {
-            instance->serve(std::move(server));
-        }
+        claim = claimSocket(QString::fromStdString(key.socketPath), *instance, instance->listener_);
     }
     if (claim != Claim::Answered && !key.busName.empty() &&
         ownBusName(*instance, QString::fromStdString(key.busName))) {
@@ -162,35 +143,6 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
                    stderr);
     }
     return instance;
-}
-
-void SingleInstance::serve(std::unique_ptr<QLocalServer> server) {
-    server_ = std::move(server);
-    connect(server_.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
-            QTimer::singleShot(idleConnectionMs, socket, [socket] { socket->abort(); });
-        }
-    });
-}
-
-void SingleInstance::answer(QLocalSocket* socket) {
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > longestLine) {
-            socket->abort();
-        }
-        return;
-    }
-    const std::optional<Activation> activation =
-        parseActivationLine(socket->readLine(longestLine).toStdString());
-    if (!activation) {
-        socket->abort();
-        return;
-    }
-    socket->write(answerLine);
-    socket->disconnectFromServer();
-    activate(*activation);
 }
 
 void SingleInstance::activate(const Activation& activation) {

@@ -6,10 +6,9 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
-
 namespace tinkella::app {
+
+class InstanceListener;
 
 // One running copy per settings file. The first launch listens on an owner-only local socket
 // named by its settings file; a later launch with the same settings file asks that copy to come
@@ -53,13 +52,11 @@ public:
 
 private:
     explicit SingleInstance(std::function<void()> onActivate);
-    // Serves the launches that connect to server from now on.
-    void serve(std::unique_ptr<QLocalServer> server);
-    void answer(QLocalSocket* socket);
 
     Role role_ = Role::Alone;
     std::function<void()> onActivate_;
-    std::unique_ptr<QLocalServer> server_;
+    // Answers the launches that connect to the socket; goes first, before onActivate_.
+    std::unique_ptr<InstanceListener> listener_;
 };
 
 } // namespace tinkella::app

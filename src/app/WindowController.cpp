@@ -17,10 +17,12 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace tinkella::app {
 
@@ -43,7 +45,11 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
         keyboard_ = new KeyboardTab(defaults_, this),
         midi_ = new MidiTab(defaults_, this),
     });
-    panel_->setFixedSize(panelWidth, panelHeight);
+    // A language whose texts need more room than English makes the panel taller, and wider up
+    // to maxPanelWidth; in English the content fits panelWidth x panelHeight.
+    const QSize needed = panel_->sizeHint();
+    panel_->setFixedSize(std::clamp(needed.width(), panelWidth, maxPanelWidth),
+                         std::max(needed.height(), panelHeight));
     placePanel();
 
     expressionPacer_ = new ExpressionPacer(defaults_, PianoController::sharedInstance(),
@@ -55,7 +61,15 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     keyboardWindow_ = std::make_unique<PianoWindowController>();
     keyboardWindow_->setStripPianoView(&TouchBarController::sharedInstance().pianoView());
     if (mainMenu) {
-        keyboardWindow_->window()->setMenuBar(mainMenu.release());
+        QMenuBar* bar = mainMenu.release();
+        keyboardWindow_->window()->setMenuBar(bar);
+        // F10 opens the first menu, from where the arrows reach every command.
+        auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), keyboardWindow_->window());
+        connect(openMenus, &QShortcut::activated, bar, [bar] {
+            if (!bar->actions().isEmpty()) {
+                bar->setActiveAction(bar->actions().constFirst());
+            }
+        });
     }
     keyboardWindow_->showWindow();
 }
@@ -67,11 +81,13 @@ WindowController::~WindowController() {
 }
 
 void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
+    tabs_ = tabs;
     creditLabel_ = new QLabel(tr(creditLine));
     creditLabel_->setFont(QApplication::font());
     creditLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     creditLabel_->setTextInteractionFlags(Qt::NoTextInteraction);
-    creditLabel_->setFixedHeight(17);
+    // 17 points in English; a script whose font has taller lines takes what it needs.
+    creditLabel_->setFixedHeight(std::max(17, creditLabel_->sizeHint().height()));
 
     auto* pages = new QStackedWidget;
     // The tabs take the room between the credit line and the first row.
@@ -81,6 +97,7 @@ void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
         pages->addWidget(tab->page());
         bar->addTab(tab->title());
     }
+    bar->setAccessibleName(tr("Settings pages"));
     bar->setDrawBase(false);
     bar->setExpanding(false);
     bar->setFixedHeight(24);
@@ -102,11 +119,13 @@ void WindowController::placePanel() {
         return;
     }
     const QRect area = screen->geometry();
+    const int width = panel_->width();
+    const int height = panel_->height();
     int x = area.left() + panelLeft;
-    int y = area.top() + area.height() - panelBottom - panelHeight;
-    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - panelWidth));
-    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - panelHeight));
-    panel_->setGeometry(x, y, panelWidth, panelHeight);
+    int y = area.top() + area.height() - panelBottom - height;
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - width));
+    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - height));
+    panel_->setGeometry(x, y, width, height);
 }
 
 bool WindowController::shouldShowSettingsAtLaunch() const {
@@ -118,6 +137,12 @@ void WindowController::showWindow() {
     panel_->show();
     panel_->raise();
     panel_->activateWindow();
+    // Opened from the keyboard, the panel starts at its page's first control.
+    const int shown = panel_->findChild<QStackedWidget*>()->currentIndex();
+    QWidget* first = shown >= 0 ? tabs_[static_cast<std::size_t>(shown)]->firstControl() : nullptr;
+    if (panel_->focusWidget() == nullptr && first != nullptr) {
+        first->setFocus();
+    }
 }
 
 bool WindowController::eventFilter(QObject* watched, QEvent* event) {

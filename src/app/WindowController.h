@@ -30,7 +30,8 @@ class SettingsTab;
 // the output mode to both outputs, and creates and owns the piano window, to which it hands the
 // strip's piano view.
 //
-// The panel is a fixed-size utility window titled "Settings" (380 × 385 points): the credit
+// The panel is a fixed-size utility window titled "Settings" (380 × 385 points in English,
+// taller and up to 420 wide in a language that needs it): the credit
 // line over the tabs' bar and the page of the tab chosen. It hides while the application is
 // inactive and comes back when it is active again, and writes false under "settingsVisible"
 // only when the user closes it. Uses the shared defaults controller, keyboard model, MIDI
@@ -41,10 +42,13 @@ class WindowController : public QObject {
 public:
     static constexpr int panelWidth = 380;  // points
     static constexpr int panelHeight = 385; // points, the content's fitting height
+    // The widest the panel grows for a language whose texts need more room than English.
+    static constexpr int maxPanelWidth = 420;
     // Bottom-left corner of the panel's content, from the bottom-left of the primary screen.
     static constexpr int panelLeft = 1183;
     static constexpr int panelBottom = 132;
-    static constexpr const char* creditLine = "Tinkella by Quorvin";
+    static constexpr const char* creditLine =
+        QT_TRANSLATE_NOOP("tinkella::app::WindowController", "Tinkella by Quorvin");
 
     // Builds the panel (not shown) after registering the defaults; its tabs send the stored
     // instrument and bind their controls; then the expression is played as stored, the output
@@ -80,8 +84,9 @@ private:
     DefaultsController& defaults_;
     std::unique_ptr<PianoWindowController> keyboardWindow_;
     std::unique_ptr<QWidget> panel_;
-    QLabel* creditLabel_ = nullptr; // a child of the panel
-    GeneralTab* general_ = nullptr; // the tabs are children of this controller
+    QLabel* creditLabel_ = nullptr;  // a child of the panel
+    std::vector<SettingsTab*> tabs_; // in their order on the bar; children of this object
+    GeneralTab* general_ = nullptr;  // the tabs are children of this controller
     KeyboardTab* keyboard_ = nullptr;
     MidiTab* midi_ = nullptr;
     ExpressionPacer* expressionPacer_ = nullptr; // children of this controller

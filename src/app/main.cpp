@@ -7,6 +7,7 @@
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "app/ToolkitStartGuard.h"
+#include "app/Translations.h"
 #include "foundation/LogText.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(applicationVersion());
     QApplication::setDesktopFileName(QStringLiteral("com.quorvin.Tinkella"));
     QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations();
 
     const QuitSignals quitSignals;
     AppDelegate delegate;

@@ -106,6 +106,17 @@ void KeyboardScroll::setNoteOffset(float noteOffset) {
     scrollTo((keyboardWidth() - clipWidth()) * preferences::scrollFraction(noteOffset));
 }
 
+void KeyboardScroll::scrollByOctaves(int octaves) {
+    const double overflow = keyboardWidth() - clipWidth();
+    if (!(overflow > 0)) {
+        return;
+    }
+    // An octave is seven natural keys.
+    const double x = std::clamp(visibleOriginX() + octaves * 7 * view_.keyWidth(), 0.0, overflow);
+    lastNoteOffset_ = preferences::noteOffsetAt(x / overflow);
+    offsetScrolledByHand_(lastNoteOffset_);
+}
+
 void KeyboardScroll::scrollTo(double x) {
     requestedScrollX_ = x;
     QScrollBar* bar = scrollView_.horizontalScrollBar();

@@ -49,6 +49,9 @@ public:
     float noteOffset() const { return lastNoteOffset_; }
     // Scrolls to the offset.
     void setNoteOffset(float noteOffset);
+    // Scrolls by whole octaves (left when negative), within the keyboard's ends, and hands the
+    // offset then shown to offsetScrolledByHand, as a scroll by hand would.
+    void scrollByOctaves(int octaves);
     // After a change of the view's key width: resizes the keyboard, redraws it and scrolls to
     // the same offset. Also lays out a window that has just got its size.
     void keyWidthChanged();

@@ -14,6 +14,7 @@
 #include "model/Preferences.h"
 #include "view/PianoView.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -86,6 +87,11 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
     bindings_[9] =
         preferences::bind<bool>(defaults_, preferences::showControllers,
                                 [this](bool shown) { knobs_->row()->setVisible(shown); });
+    bindings_[10] =
+        preferences::bind<bool>(defaults_, preferences::highContrast, [this](bool high) {
+            highContrast_ = high;
+            applyKeyMarkings();
+        });
 
     computerKeyboard_ = std::make_unique<ComputerKeyboard>(pianoController_);
     keyboardInput_ = std::make_unique<QtKeyboardInput>(*computerKeyboard_);
@@ -179,6 +185,10 @@ void PianoWindowController::setNoteOffset(float noteOffset) {
     scroll_->setNoteOffset(noteOffset);
 }
 
+void PianoWindowController::scrollByOctaves(int octaves) {
+    scroll_->scrollByOctaves(octaves);
+}
+
 void PianoWindowController::willStartLiveScroll() {
     scroll_->willStartLiveScroll();
 }
@@ -192,6 +202,7 @@ void PianoWindowController::applyKeyMarkings() {
         if (view != nullptr) {
             view->setKeyLabels(keyLabels_);
             view->setScale(scale_, scaleRoot_);
+            view->setHighContrast(highContrast_);
             view->setNeedsDisplay();
         }
     }
@@ -199,10 +210,12 @@ void PianoWindowController::applyKeyMarkings() {
 
 void PianoWindowController::setTranspose(int semitones) {
     pianoController_.setTranspose(semitones);
+    const QString signedSemitones =
+        QStringLiteral("%1%2").arg(semitones > 0 ? "+" : "").arg(semitones);
     window()->setWindowTitle(semitones == 0 ? QStringLiteral("Tinkella")
-                                            : QStringLiteral("Tinkella — Transpose %1%2")
-                                                  .arg(semitones > 0 ? "+" : "")
-                                                  .arg(semitones));
+                                            : QCoreApplication::translate("PianoWindowController",
+                                                                          "Tinkella — Transpose %1")
+                                                  .arg(signedSemitones));
 }
 
 void PianoWindowController::showWindow() {

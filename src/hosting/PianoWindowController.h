@@ -74,6 +74,8 @@ public:
     float noteOffset() const;
     void setNoteOffset(float noteOffset);
 
+    // Scrolls the keyboard by whole octaves (left when negative), writing "noteOffset".
+    void scrollByOctaves(int octaves);
     // Start and end of a scroll by hand (KeyboardScroll); the offsets measured in between are
     // written to the "noteOffset" preference.
     void willStartLiveScroll();
@@ -99,7 +101,7 @@ public:
 
 private:
     void setUpContentView();
-    // Hands the stored key labels and scale to both keyboards and redraws them.
+    // Hands the stored key labels, scale and contrast to both keyboards and redraws them.
     void applyKeyMarkings();
     void setTranspose(int semitones);
 
@@ -114,10 +116,11 @@ private:
     PianoView* stripPianoView_ = nullptr;
     std::array<QtWheelWidget*, 2> wheels_{}; // owned by the window
     std::unique_ptr<ControllerKnobs> knobs_;
-    std::array<DefaultsBinding, 10> bindings_;
+    std::array<DefaultsBinding, 11> bindings_;
     preferences::KeyLabels keyLabels_ = preferences::KeyLabels::octave;
     std::size_t scale_ = 0;
     int scaleRoot_ = 0;
+    bool highContrast_ = false;
     std::unique_ptr<ChordDisplay> chordDisplay_;
     std::unique_ptr<StripHost> strip_;
     bool stripPlaced_ = false;

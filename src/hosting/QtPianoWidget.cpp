@@ -2,6 +2,7 @@
 
 #include "adapters/qt/QtPainterDrawContext.h"
 #include "hosting/HoldWatch.h"
+#include "hosting/KeyboardAccessibility.h"
 #include "hosting/TouchFingers.h"
 
 #include <QApplication>
@@ -57,6 +58,9 @@ QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
     // only to widgets that track the mouse.
     setMouseTracking(true);
     setAttribute(Qt::WA_AcceptTouchEvents);
+    // Reached with Tab, so that a screen reader can rest on the keyboard and read its keys.
+    setFocusPolicy(Qt::TabFocus);
+    installKeyboardAccessibility();
     qApp->installEventFilter(this);
     view_.setHost(this);
     const Rect frame = view_.frame();
@@ -79,6 +83,7 @@ Rect QtPianoWidget::bounds() const {
 
 void QtPianoWidget::setNeedsDisplay() {
     update();
+    emit displayChanged();
 }
 
 QSize QtPianoWidget::sizeHint() const {

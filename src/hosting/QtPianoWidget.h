@@ -70,6 +70,10 @@ public:
 
     static const std::string mouseTouchIdentity;
 
+signals:
+    // The view asked to be redrawn: keys pressed or lit, names or layout changed.
+    void displayChanged();
+
 protected:
     bool event(QEvent* event) override;
     // Takes the fingers that the toolkit delivers to other windows (see the class comment).

@@ -40,6 +40,12 @@ std::string_view solfegeName(int pitchClass) {
     return solfegeNames[static_cast<std::size_t>(pitchClassOf(pitchClass))];
 }
 
+std::string noteName(std::int64_t note, bool solfege) {
+    const int pitch = pitchClassOf(note);
+    return std::string(solfege ? solfegeName(pitch) : pitchName(pitch)) +
+           std::to_string(octaveOf(note));
+}
+
 std::bitset<12> scaleIntervals(std::size_t scale) {
     return scales[scale < scales.size() ? scale : 0];
 }

@@ -17,6 +17,9 @@ inline int octaveOf(std::int64_t note) {
     return static_cast<int>(note / 12);
 }
 
+// A note's name with its octave ("C♯5", or "Do♯5" in solfège), as the keys are labelled.
+std::string noteName(std::int64_t note, bool solfege);
+
 // The pitch classes of a scale (bit n: n semitones above the root) by the index of
 // preferences::scaleNames; index 0 (no scale) holds every pitch class.
 std::bitset<12> scaleIntervals(std::size_t scale);

@@ -244,6 +244,7 @@ void PianoController::panic() {
         key.isPressedOnTouchBar = false;
         key.isPressedOnScreen = false;
         key.isPressedOnKeyboard = false;
+        key.isPressedByAction = false;
         key.playing = false;
     }
     sustainedByKeyboard_ = false;

@@ -12,7 +12,7 @@ public:
 
     // Held by any surface: the note logic and the drawing look at this, never at one flag.
     bool isPressed() const {
-        return isPressedOnTouchBar || isPressedOnScreen || isPressedOnKeyboard;
+        return isPressedOnTouchBar || isPressedOnScreen || isPressedOnKeyboard || isPressedByAction;
     }
 
     // Natural-key slot: a natural key's index among the naturals (0..69); a sharp key has the
@@ -22,7 +22,10 @@ public:
     bool isPressedOnTouchBar = false; // written only by the touch-strip view
     bool isPressedOnScreen = false;   // written only by the on-screen (mouse) view
     bool isPressedOnKeyboard = false; // written only by the computer keyboard (ComputerKeyboard)
-    bool playing = false;             // note started and not yet ended; written only by the model
+    // Held for a moment by the key's "Press" action, which a screen reader offers; written only
+    // by the keyboard's accessibility (hosting/KeyboardAccessibility).
+    bool isPressedByAction = false;
+    bool playing = false; // note started and not yet ended; written only by the model
     // Velocity 1..127 the key's next note starts with: a surface that measures its presses sets
     // it as it presses the key; the model puts it back to 127 once the note has started.
     std::uint8_t velocity = 127;

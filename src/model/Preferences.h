@@ -231,6 +231,11 @@ inline constexpr Setting<int> mpeMembers{"mpeMembers", Kind::integer, 15, 1, 15,
 inline constexpr Setting<int> mpeBendRange{"mpeBendRange", Kind::integer, 48, 1, 96,
                                            clampedInteger};
 
+// Accessibility: the keys drawn black and white with strong outlines, held keys in colours
+// that colour-blind players tell apart from the MIDI input's (view/KeyPalette.h).
+inline constexpr Setting<bool> highContrast{"highContrast", Kind::boolean, false,
+                                            false,          true,          anyBoolean};
+
 // Calls visit(row) for each row.
 template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(instrument);
@@ -266,6 +271,8 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(mpeZone);
     visit(mpeMembers);
     visit(mpeBendRange);
+
+    visit(highContrast);
 }
 
 // "values." followed by the key: the path readers bind to.

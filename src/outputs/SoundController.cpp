@@ -286,11 +286,12 @@ void SoundController::setBendRange(std::uint8_t semitones) {
 void SoundController::applyBendRanges() {
     std::uint16_t changed = 0;
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
-        const std::uint8_t own = !memberChannels_ ? (channel == midiChannelInUse_
-                                                         ? bendRange_
-                                                         : ChannelSettings::defaultBendRange(channel))
-                                 : channel == manager_ ? ChannelSettings::defaultBendRange(0)
-                                                       : memberRange_;
+        const std::uint8_t own =
+            !memberChannels_
+                ? (channel == midiChannelInUse_ ? bendRange_
+                                                : ChannelSettings::defaultBendRange(channel))
+            : channel == manager_ ? ChannelSettings::defaultBendRange(0)
+                                  : memberRange_;
         const std::uint8_t before = settings_.bendRange(channel);
         settings_.setOwnBendRange(channel, own);
         changed |= static_cast<std::uint16_t>((before != own ? 1U : 0U) << channel);

@@ -1,6 +1,7 @@
 #include "interfaces/DrawContext.h"
 #include "model/NoteNames.h"
 #include "model/PianoKey.h"
+#include "view/KeyPalette.h"
 #include "view/PianoView.h"
 
 #include <algorithm>
@@ -11,22 +12,11 @@ namespace tinkella {
 
 namespace {
 
-// Natural keys outside the scale: a step darker than the view's own key grey.
-constexpr Color dimWindowKey{0.68, 0.68, 0.68, 1};
-constexpr Color dimStripKey{0.45, 0.45, 0.45, 1};
-// The root's mark: orange, apart from the white, red and blue of keys held down.
-constexpr Color rootMark{0.95, 0.55, 0.1, 1};
-// Names: dark on natural keys (grey, white, light blue when held) and light on sharp keys
-// (black, dark red, blue when held).
-constexpr Color nameOnNatural{0.15, 0.15, 0.15, 1};
-constexpr Color nameOnSharp{0.92, 0.92, 0.92, 1};
-
 // Names smaller than this are not drawn; larger than the cap look out of scale on the key.
 constexpr double smallestReadable = 7;
 constexpr double largestName = 14;
 // Average advance of a glyph of the sans-serif face, as a share of its size.
 constexpr double glyphWidth = 0.62;
-constexpr double rootMarkHeight = 3;
 
 std::size_t glyphCount(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
@@ -42,13 +32,26 @@ double fittingSize(const std::string& text, double width, double cap) {
 
 } // namespace
 
+Color PianoView::nameColour(const PianoKey& key) const {
+    const KeyPalette& colours = palette();
+    // A held key's name reads on the colour it is lit in.
+    if (key.isPressed()) {
+        return colours.nameOn(key.sharp ? colours.pressedSharp : colours.pressedNatural);
+    }
+    if (key.isHeldByMidiIn) {
+        return colours.nameOn(key.sharp ? colours.incomingSharp : colours.incomingNatural);
+    }
+    return key.sharp ? colours.nameOnDark : colours.nameOnLight;
+}
+
 bool PianoView::inScale(const PianoKey& key) const {
     return tinkella::inScale(scale_, scaleRoot_, key.note);
 }
 
 void PianoView::dimKeysOutsideScale(DrawContext& context,
                                     const std::vector<PianoKey*>& visible) const {
-    context.setFillColor(isOnTouchBar_ ? dimStripKey : dimWindowKey);
+    const KeyPalette& colours = palette();
+    context.setFillColor(isOnTouchBar_ ? colours.dimNaturalKeyStrip : colours.dimNaturalKey);
     for (const PianoKey* key : visible) {
         if (!key->sharp && !inScale(*key)) {
             context.fillRect(getWhiteDisplayRect(key->x));
@@ -57,15 +60,16 @@ void PianoView::dimKeysOutsideScale(DrawContext& context,
 }
 
 void PianoView::markScaleRoots(DrawContext& context, const std::vector<PianoKey*>& visible) const {
-    context.setFillColor(rootMark);
+    const KeyPalette& colours = palette();
     for (const PianoKey* key : visible) {
         if ((key->note - scaleRoot_) % 12 != 0) {
             continue;
         }
         // A bar along the key's front edge, clear of its outline.
         const Rect shape = key->sharp ? getBlackDisplayRect(key->x) : getWhiteDisplayRect(key->x);
+        context.setFillColor(key->sharp ? colours.rootMarkOnSharp : colours.rootMarkOnNatural);
         context.fillRect(Rect(shape.origin.x + 2, shape.origin.y + 1,
-                              std::max(0.0, shape.size.width - 3), rootMarkHeight));
+                              std::max(0.0, shape.size.width - 3), colours.rootMarkHeight));
     }
 }
 
@@ -95,10 +99,10 @@ void PianoView::drawKeyNames(DrawContext& context, const std::vector<PianoKey*>&
         if (size == 0) {
             continue;
         }
-        const TextAttributes attributes{key->sharp ? nameOnSharp : nameOnNatural, "Helvetica", size,
+        const TextAttributes attributes{nameColour(*key), "Helvetica", size,
                                         TextAlignment::centered};
         // From just above the front edge (and the root's mark) up, one line high.
-        const double top = shape.origin.y + rootMarkHeight + 2 + 1.3 * size;
+        const double top = shape.origin.y + palette().rootMarkHeight + 2 + 1.3 * size;
         context.drawText(
             text, Rect(shape.origin.x, shape.origin.y, shape.size.width, top - shape.origin.y),
             attributes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/NotificationCenter.h"
+#include "interfaces/DrawContext.h"
 #include "interfaces/Geometry.h"
 #include "model/Preferences.h"
 
@@ -13,6 +14,7 @@
 namespace tinkella {
 
 class DrawContext;
+struct KeyPalette;
 class PianoController;
 class PianoKey;
 class ViewHost;
@@ -88,6 +90,8 @@ public:
     // Asks the host, if any, to redraw the whole bounds.
     void setNeedsDisplay();
     bool acceptsFirstResponder() const { return true; }
+    // The keyboard model the view plays.
+    PianoController& controller() const { return controller_; }
 
     // --- Fields ----------------------------------------------------------------------------
     bool isOnTouchBar() const { return isOnTouchBar_; }
@@ -113,6 +117,10 @@ public:
         scale_ = scale;
         scaleRoot_ = root;
     }
+    // Black and white keys with strong outlines and colour-blind-safe held keys (KeyPalette).
+    // Only stores.
+    bool highContrast() const { return highContrast_; }
+    void setHighContrast(bool highContrast) { highContrast_ = highContrast; }
     // Width of one natural key in points.
     double keyWidth() const { return keyWidth_; }
     // Stores the width as given; no redraw, no re-evaluation (the window sizes its own view).
@@ -199,6 +207,8 @@ private:
     bool inScale(const PianoKey& key) const;
     void markScaleRoots(DrawContext& context, const std::vector<PianoKey*>& visible) const;
     void drawKeyNames(DrawContext& context, const std::vector<PianoKey*>& visible) const;
+    const KeyPalette& palette() const;
+    Color nameColour(const PianoKey& key) const;
 
     // One finger on the strip.
     struct KeyTouch {
@@ -241,6 +251,7 @@ private:
     preferences::KeyLabels keyLabels_ = preferences::KeyLabels::octave;
     std::size_t scale_ = 0;
     int scaleRoot_ = 0;
+    bool highContrast_ = false;
     double keyWidth_ = 50.0;
     std::map<std::string, KeyTouch> touches_;
     std::optional<Point> mousePosition_;

@@ -1,6 +1,7 @@
 #include "interfaces/DrawContext.h"
 #include "model/PianoController.h"
 #include "model/PianoKey.h"
+#include "view/KeyPalette.h"
 #include "view/PianoView.h"
 
 #include <algorithm>
@@ -14,23 +15,11 @@ namespace tinkella {
 namespace {
 
 constexpr Color black{0, 0, 0, 1};
-constexpr Color white{1, 1, 1, 1};
-constexpr Color lightGray{2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1};
-constexpr Color windowKeyGray{0.92, 0.92, 0.92, 1};
-constexpr Color pressedBlackKeyRed{0.7, 0, 0, 1};
-// Keys held by notes from the MIDI input: blue, the colour sequencers give incoming notes, far
-// from the user's own white and red on either kind of key.
-constexpr Color incomingWhiteKeyBlue{0.55, 0.75, 1, 1};
-constexpr Color incomingBlackKeyBlue{0.1, 0.35, 0.95, 1};
 constexpr Color overlayFill{1, 0, 0, 0.5};
 constexpr Color red{1, 0, 0, 1};
 constexpr Color labelColor{0.5, 0, 0, 1};
 constexpr Color clear{0, 0, 0, 0};
-// A black key of the scale shown is lifted off black, so the ones outside it read as dimmer.
-constexpr Color blackKeyInScale{0.3, 0.3, 0.3, 1};
 
-constexpr double whiteGlowBlur = 15;
-constexpr double blackGlowBlur = 5;
 constexpr double cornerRadius = 3;
 
 // Labels read "C5" from this key width up, "5" below it.
@@ -56,11 +45,16 @@ void PianoView::addSharpKeyPath(DrawContext& context, const PianoKey& key) const
     context.addLineTo({bl + bw, h});
 }
 
+const KeyPalette& PianoView::palette() const {
+    return highContrast_ ? KeyPalette::highContrast() : KeyPalette::standard();
+}
+
 void PianoView::draw(DrawContext& context) const {
     const Rect area = bounds();
     const double h = area.size.height;
     const double kw = keyWidth_;
     const auto& keys = controller_.keys();
+    const KeyPalette& colours = palette();
 
     context.setFillColor(black);
     context.fillRect(area);
@@ -70,7 +64,7 @@ void PianoView::draw(DrawContext& context) const {
         return;
     }
 
-    context.setFillColor(isOnTouchBar_ ? lightGray : windowKeyGray);
+    context.setFillColor(isOnTouchBar_ ? colours.naturalKeyStrip : colours.naturalKey);
     context.clipToRect(getWhiteDisplayRect(0).united(getWhiteDisplayRect(keys.back().x)));
     context.fillRect(area);
 
@@ -79,8 +73,8 @@ void PianoView::draw(DrawContext& context) const {
         dimKeysOutsideScale(context, visible);
     }
 
-    context.setShadow({0, 0}, whiteGlowBlur, white);
-    context.setFillColor(white);
+    context.setShadow({0, 0}, colours.glowBlur, colours.pressedNatural);
+    context.setFillColor(colours.pressedNatural);
     for (const PianoKey* key : visible) {
         if (!key->sharp && key->isPressed()) {
             context.fillRect(getWhiteDisplayRect(key->x));
@@ -91,8 +85,8 @@ void PianoView::draw(DrawContext& context) const {
     for (const PianoKey* key : visible) {
         if (!key->sharp && !key->isPressed() && key->isHeldByMidiIn) {
             if (!std::exchange(incomingShown, true)) {
-                context.setShadow({0, 0}, whiteGlowBlur, incomingWhiteKeyBlue);
-                context.setFillColor(incomingWhiteKeyBlue);
+                context.setShadow({0, 0}, colours.glowBlur, colours.incomingNatural);
+                context.setFillColor(colours.incomingNatural);
             }
             context.fillRect(getWhiteDisplayRect(key->x));
         }
@@ -105,28 +99,29 @@ void PianoView::draw(DrawContext& context) const {
         context.beginPath();
         addSharpKeyPath(context, *key);
         if (key->isPressed() || key->isHeldByMidiIn) {
-            const Color fill = key->isPressed() ? pressedBlackKeyRed : incomingBlackKeyBlue;
-            context.setShadow({0, 0}, blackGlowBlur, fill);
+            const Color fill = key->isPressed() ? colours.pressedSharp : colours.incomingSharp;
+            context.setShadow({0, 0}, colours.sharpGlowBlur, fill);
             context.setFillColor(fill);
         } else {
             clearShadow(context);
-            context.setFillColor(scale_ != 0 && inScale(*key) ? blackKeyInScale : black);
+            context.setFillColor(scale_ != 0 && inScale(*key) ? colours.sharpKeyInScale
+                                                              : colours.sharpKey);
         }
         context.fillPath();
     }
 
     clearShadow(context);
-    context.setFillColor(black);
+    context.setFillColor(colours.separator);
     for (std::size_t i = 0; i < visible.size(); ++i) {
         if (visible[i]->sharp) {
             continue;
         }
         // Under a black key the line shows only in front of it.
         const double lineHeight = i > 0 && visible[i - 1]->sharp ? blackKey::front * h : h;
-        context.fillRect(Rect(getXFrom(visible[i]->x), 0, 1, lineHeight));
+        context.fillRect(Rect(getXFrom(visible[i]->x), 0, colours.separatorWidth, lineHeight));
     }
 
-    context.setStrokeColor(black);
+    context.setStrokeColor(colours.sharpOutline);
     for (const PianoKey* key : visible) {
         if (key->sharp) {
             context.beginPath();

@@ -1,14 +1,17 @@
 // The piano window: key width and note offset turned into widget size and scroll position,
-// live scrolls (scroll bar, wheel) written back as the note offset,
-// and the saved frame.
+// live scrolls (scroll bar, wheel) written back as the note offset, the saved frame, and the
+// keyboard as a screen reader finds it.
 #include "hosting/PianoWindowController.h"
 
+#include "hosting/KeyboardAccessibility.h"
 #include "hosting/KeyboardScroll.h"
 #include "hosting/QtPianoWidget.h"
+#include "model/PianoKey.h"
 #include "support/KeyboardDoubles.h"
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -88,6 +91,75 @@ TEST_F(PianoWindowControllerTest, LiveScrollsWriteTheOffsetTheWindowShows) {
     doubles.defaults.setValue(DefaultsValue::real(30.0), "values.noteOffset");
     EXPECT_FALSE(controller->keyboardScroll().isLiveScrolling());
     EXPECT_EQ(resizes, 3);
+}
+
+// The keyboard as a screen reader finds it: one named key per key shown, in note order and in
+// the chosen label style, pressed while held or lit by MIDI in, a "Press" action that plays the
+// note for a moment, and the range shown, which follows a scroll.
+// What a screen reader finds: the piano keyboard and its key named name (null when not shown).
+QAccessibleInterface* keyboard(PianoWindowController& controller) {
+    return QAccessible::queryAccessibleInterface(controller.pianoWidget());
+}
+QAccessibleInterface* key(PianoWindowController& controller, const QString& name) {
+    for (int i = 0; i < keyboard(controller)->childCount(); ++i) {
+        if (keyboard(controller)->child(i)->text(QAccessible::Name) == name) {
+            return keyboard(controller)->child(i);
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(PianoWindowControllerTest, KeysShownAreNamedInOrderAndTheRangeFollowsAScroll) {
+    QAccessibleInterface* group = keyboard(*controller);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->text(QAccessible::Name), "Piano keyboard");
+    // 1200 points of 50-point keys: 24 or 25 naturals and the sharps between them.
+    const int shown = group->childCount();
+    EXPECT_GE(shown, 40);
+    EXPECT_LE(shown, 44);
+    const QString first = group->child(0)->text(QAccessible::Name);
+    const QString last = group->child(shown - 1)->text(QAccessible::Name);
+    EXPECT_EQ(group->text(QAccessible::Description), first + " to " + last);
+    ASSERT_NE(key(*controller, "C5"), nullptr);
+    ASSERT_NE(key(*controller, QString::fromUtf8("C\u266f5")), nullptr);
+    EXPECT_EQ(group->indexOfChild(key(*controller, QString::fromUtf8("C\u266f5"))),
+              group->indexOfChild(key(*controller, "C5")) + 1);
+
+    controller->scrollByOctaves(-1);
+    QCoreApplication::processEvents();
+    // Seven natural keys to the left: the same note an octave down.
+    const QString lower = group->child(0)->text(QAccessible::Name);
+    EXPECT_EQ(lower, first.chopped(1) + QString::number(first.right(1).toInt() - 1));
+    EXPECT_EQ(group->text(QAccessible::Description),
+              lower + " to " + group->child(group->childCount() - 1)->text(QAccessible::Name));
+    EXPECT_LT(doubles.defaults.value("values.noteOffset").realValue(), 60);
+
+    doubles.defaults.setValue(DefaultsValue::text("solfege"), "values.keyLabels");
+    EXPECT_NE(key(*controller, QString::fromUtf8("Do5")), nullptr);
+}
+
+TEST_F(PianoWindowControllerTest, PressedFollowsPlayingAndMidiInAndPressPlaysForAMoment) {
+    QAccessibleInterface* c = key(*controller, "C5");
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(c->state().pressed);
+    doubles.piano.keys()[60].isHeldByMidiIn = true;
+    EXPECT_TRUE(c->state().pressed);
+    doubles.piano.keys()[60].isHeldByMidiIn = false;
+
+    QAccessibleActionInterface* actions = c->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(doubles.piano.keys()[60].playing);
+    EXPECT_TRUE(c->state().pressed);
+    // Pressed again before it lets go: held on from the second press.
+    QTest::qWait(KeyboardAccessibility::pressDurationMs / 2);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(KeyboardAccessibility::pressDurationMs * 2 / 3);
+    EXPECT_TRUE(doubles.piano.keys()[60].playing);
+    QTest::qWait(KeyboardAccessibility::pressDurationMs);
+    EXPECT_FALSE(doubles.piano.keys()[60].playing);
+    EXPECT_FALSE(c->state().pressed);
 }
 
 } // namespace
