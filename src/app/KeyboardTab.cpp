@@ -37,9 +37,10 @@ KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     describe(highContrast_, highContrast_->text(),
              tr("Black and white keys with strong outlines; your keys light in orange, notes "
                 "from MIDI in in blue"));
-    std::vector<QWidget*> order{expressionPopUp_,       mpe_->pitchRoundingPopUp(),
-                                mpe_->timbrePopUp(),    mpe_->zonePopUp(),
-                                mpe_->bendRangeField(), mpe_->membersField()};
+    std::vector<QWidget*> order{expressionPopUp_, mpe_->pitchRoundingPopUp(), mpe_->timbrePopUp(),
+                                mpe_->zonePopUp()};
+    order.push_back(static_cast<QWidget*>(mpe_->bendRangeField()));
+    order.push_back(static_cast<QWidget*>(mpe_->membersField()));
     for (QWidget* control : keyboardAids_->controls()) {
         order.push_back(control);
     }

@@ -125,7 +125,7 @@ void PianoController::setChannel(std::uint8_t channel) {
         return;
     }
     if (expression_.isOn()) {
-        player_.setChannel(channel, true);
+        player_.setChannel(channel, true, expression_.zone().manager());
         return;
     }
     endCurrentNotes();
@@ -153,7 +153,7 @@ void PianoController::setExpression(bool mpe) {
         soundController_->restoreChannels(SoundController::Holder::surfaces);
         incoming_.setPerChannel(mpe);
         expression_.setOn(mpe);
-        player_.setChannel(player_.channel(), mpe);
+        player_.setChannel(player_.channel(), mpe, expression_.zone().manager());
         player_.synthRestored();
     });
     updatePlayingNotesFromPressedKeys();
@@ -168,6 +168,7 @@ void PianoController::setMpeZone(const MpeZone& zone) {
     endCurrentNotes();
     soundController_->restoreChannels(SoundController::Holder::surfaces);
     expression_.setZone(zone);
+    player_.setChannel(player_.channel(), true, zone.manager());
     updatePlayingNotesFromPressedKeys();
     notifyPressedKeysChanged();
 }

@@ -1,6 +1,5 @@
 #include "model/PlayerChannel.h"
 
-#include "model/MpeVoiceAllocator.h"
 #include "outputs/MIDIOutput.h"
 #include "outputs/SoundController.h"
 
@@ -20,7 +19,7 @@ PlayerChannel::PlayerChannel(SoundController& sound, MIDIOutput& midi)
     : sound_(sound), midi_(midi) {}
 
 std::uint8_t PlayerChannel::activeChannel() const {
-    return mpe_ ? MpeVoiceAllocator::managerChannel : channel_;
+    return mpe_ ? manager_ : channel_;
 }
 
 void PlayerChannel::control(Outputs to, std::uint8_t controller, std::uint8_t value) {
@@ -76,9 +75,10 @@ void PlayerChannel::sendShown(Outputs to, unsigned parts) {
     }
 }
 
-void PlayerChannel::setChannel(std::uint8_t channel, bool mpe) {
+void PlayerChannel::setChannel(std::uint8_t channel, bool mpe, std::uint8_t manager) {
     channel &= 0x0F;
-    if (channel == channel_ && mpe == mpe_) {
+    manager &= 0x0F;
+    if (channel == channel_ && mpe == mpe_ && manager == manager_) {
         return;
     }
     const std::uint8_t before = activeChannel();
@@ -87,6 +87,7 @@ void PlayerChannel::setChannel(std::uint8_t channel, bool mpe) {
     }
     channel_ = channel;
     mpe_ = mpe;
+    manager_ = manager;
     sound_.setPlayerChannel(channel_);
     if (activeChannel() != before) {
         sendShown({true, true}, allParts);

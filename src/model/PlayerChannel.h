@@ -34,9 +34,10 @@ public:
     std::uint8_t channel() const { return channel_; }
     // Where the keyboard's notes (without MPE), pedal, panic and controls go.
     std::uint8_t activeChannel() const;
-    // The chosen channel and whether MPE is on. The caller ends the keyboard's notes first. A
+    // The chosen channel, whether MPE is on and its zone's manager channel (0 or 15), where the
+    // controls go with MPE on. The caller ends the keyboard's notes first. A
     // bend left on the active channel is centred there; what is shown goes to the new one.
-    void setChannel(std::uint8_t channel, bool mpe);
+    void setChannel(std::uint8_t channel, bool mpe, std::uint8_t manager = 0);
 
     void setWheelsShown(bool shown);
     void setKnobsShown(bool shown);
@@ -87,6 +88,7 @@ private:
     MIDIOutput& midi_;
     std::uint8_t channel_ = 0;
     bool mpe_ = false;
+    std::uint8_t manager_ = 0; // the MPE zone's manager channel, while mpe_
     bool wheelsShown_ = false;
     bool knobsShown_ = false;
     bool programOut_ = false;
