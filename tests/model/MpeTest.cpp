@@ -151,9 +151,11 @@ TEST(MpeExpressionTest, ZonesRangesPitchRoundingRelativeTimbreAndRecentringAtQui
         }
         return std::exchange(bends, {});
     };
-    e.shape(60, 1.7, {}, {}); // a slide that rests off D's centre glides there in 50 ms
-    EXPECT_EQ(run({0, 59, 85, 110, 500}),
-              (Strings{"0:ee 9353", "59:-", "85:ee 9455", "110:ee 9557", "500:-"}));
+    e.shape(60, 1.7, {}, {}); // a slide that rests off D's centre, trembling, glides there in 50 ms
+    EXPECT_EQ(run({0, 30}), (Strings{"0:ee 9353", "30:-"}));
+    e.shape(60, 1.75, {}, {});
+    EXPECT_EQ(run({59, 85, 110, 500}),
+              (Strings{"59:ee 9387", "85:ee 9472", "110:ee 9557", "500:-"}));
     e.shape(60, 1.2, {}, {}); // moving on leaves the key's centre within 50 ms, then rounds again
     EXPECT_EQ(run({510, 560, 2000}), (Strings{"510:ee 9448", "560:ee 9011", "2000:ee 8875"}));
     e.setPitchRounding(PitchRounding::Rate::off);
