@@ -16,18 +16,18 @@ extern char** environ;
 
 namespace tinkella::testing {
 
-// A private JACK server on the dummy driver (48 kHz, 64 frames), for tests and benchmarks that
-// need a real graph without hardware. The constructor points this process at it through
-// JACK_DEFAULT_SERVER (and JACK_NO_START_SERVER=1), so clients never start another server; the
-// destructor stops it. Tests run it synchronously: a client that a busy machine makes late then
-// delays the cycle instead of losing its MIDI between clients; latency measurements run it as a
-// musician's server runs, asynchronously.
+// A private JACK server on the dummy driver (48 kHz, 64 frames unless periodFrames says), for
+// tests and benchmarks that need a real graph without hardware. The constructor points this
+// process at it through JACK_DEFAULT_SERVER (and JACK_NO_START_SERVER=1), so clients never start
+// another server; the destructor stops it. Tests run it synchronously: a client that a busy
+// machine makes late then delays the cycle instead of losing its MIDI between clients; latency
+// measurements run it as a musician's server runs, asynchronously.
 class JackDummyServer {
 public:
     enum class Cycle { Synchronous, Asynchronous };
 
-    explicit JackDummyServer(const std::string& tag = "tinkella",
-                             Cycle cycle = Cycle::Synchronous) {
+    explicit JackDummyServer(const std::string& tag = "tinkella", Cycle cycle = Cycle::Synchronous,
+                             int periodFrames = 64) {
         static int counter = 0;
         name_ = tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         ::setenv("JACK_NO_START_SERVER", "1", 1);
@@ -36,9 +36,10 @@ public:
         if (cycle == Cycle::Synchronous) {
             argv.push_back("--sync");
         }
-        for (const char* arg : {"-n", "", "-d", "dummy", "-r", "48000", "-p", "64"}) {
+        for (const char* arg : {"-n", "", "-d", "dummy", "-r", "48000", "-p"}) {
             argv.push_back(*arg != '\0' ? arg : name_);
         }
+        argv.push_back(std::to_string(periodFrames));
         pid_ = spawnQuiet(argv);
         if (pid_ > 0) {
             ready_ = runQuiet({"jack_wait", "-s", name_, "-w", "-t", "10"}) == 0 && running();

@@ -26,9 +26,16 @@
 // note-on has left: the time from the move event to the first pitch bend leaving is taken the
 // same way (the move's clock read as the event is sent to the window's keyboard widget).
 //
-// Usage: bench_latency [presses] [jack|pipewire|pipewire-idle]
-//   (default 300 on a private JACK server; a third each by mouse, touch and keyboard)
+// The floor, pressed in turn with the others: a mouse press on a plain widget of this program
+// whose handler starts a constant on a JACK client of its own (TapFloor), heard by the same
+// listener. It costs what the toolkit's delivery and the JACK graph cost any program; what the
+// keyboard takes beyond it is its own.
+//
+// Usage: bench_latency [presses] [jack|pipewire|pipewire-idle] [period frames]
+//   (default 300 on a private JACK server at 64 frames; a quarter each by mouse, touch,
+//   keyboard and the floor)
 #include "JackDummyServer.h"
+#include "TapFloor.h"
 #include "adapters/fluidsynth/FluidSynthSynthesizer.h"
 #include "adapters/pipewire/PipeWireOutput.h"
 #include "adapters/syslog/SyslogSystemLog.h"
@@ -270,6 +277,18 @@ private:
     Listener& listener_;
 };
 
+// The floor's widget: a mouse press starts the floor's sound, nothing else.
+class FloorWidget : public QWidget {
+public:
+    explicit FloorWidget(tinkella::testing::TapFloor& floor) : floor_(floor) {}
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { floor_.tap(); }
+
+private:
+    tinkella::testing::TapFloor& floor_;
+};
+
 struct Series {
     std::vector<double> keyToMidi; // ms
     std::vector<double> keyToSound;
@@ -326,13 +345,15 @@ int main(int argc, char** argv) {
     using namespace tinkella;
     const int presses = argc > 1 ? std::max(3, std::atoi(argv[1])) : 300;
     const std::string output = argc > 2 ? argv[2] : "jack";
+    const int periodFrames = argc > 3 ? std::atoi(argv[3]) : 64;
     const bool onPipeWire = output.starts_with("pipewire");
     const auto idleDelay = std::chrono::milliseconds(output == "pipewire-idle" ? 500 : 2000);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     std::optional<testing::JackDummyServer> server;
     if (!onPipeWire) {
-        server.emplace("tinkella-latency", testing::JackDummyServer::Cycle::Asynchronous);
+        server.emplace("tinkella-latency", testing::JackDummyServer::Cycle::Asynchronous,
+                       periodFrames);
         if (!server->ready()) {
             std::fprintf(stderr, "bench_latency: the JACK dummy server did not start\n");
             return 1;
@@ -395,6 +416,13 @@ int main(int argc, char** argv) {
     const int audioPorts = listener.connectFrom(
         onPipeWire ? "^tinkella_sink.*:monitor_F[LR]$" : "^Tinkella:", JACK_DEFAULT_AUDIO_TYPE,
         true);
+    testing::TapFloor floor;
+    const bool floorOpen = floor.open("tinkella-floor");
+    if (!floorOpen ||
+        listener.connectFrom("^tinkella-floor:", JACK_DEFAULT_AUDIO_TYPE, true) != 1) {
+        std::fprintf(stderr, "bench_latency: the floor's JACK client did not open\n");
+        return 1;
+    }
     if (midiPorts != 1 || audioPorts < 1) {
         std::fprintf(stderr,
                      "bench_latency: found %d Tinkella MIDI port(s) and %d synthesiser audio "
@@ -406,11 +434,16 @@ int main(int argc, char** argv) {
     QPointingDevice* touchscreen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
     PressClock pressClock(listener);
     window.installEventFilter(&pressClock);
+    FloorWidget floorWidget(floor);
+    floorWidget.resize(200, 100);
+    floorWidget.show();
+    floorWidget.installEventFilter(&pressClock);
     stripWidget.installEventFilter(&pressClock);
     const double msPerFrame = 1000.0 / listener.sampleRate();
     Series mouse;
     Series touch;
     Series keys;
+    Series floorSeries;
     const std::int64_t notes[] = {60, 62, 64, 65, 67, 69, 71, 72};
     // The keys of the upper row that play those notes from the starting octave: Q W E R T Y U I.
     const std::uint32_t scanCodes[] = {24, 25, 26, 27, 28, 29, 30, 31};
@@ -419,15 +452,21 @@ int main(int argc, char** argv) {
 
     // The first presses of each kind warm the caches and the sound font's samples and are not
     // counted.
-    constexpr int warmUp = 6;
+    constexpr int kinds = 4;
+    constexpr int warmUp = 2 * kinds;
     Series discarded;
     for (int i = -warmUp; i < presses; ++i) {
-        const int kind = (i + warmUp) % 3;
+        const int kind = (i + warmUp) % kinds;
         const bool byMouse = kind == 0;
         const bool byKey = kind == 2;
-        Series& series = i < 0 ? discarded : byMouse ? mouse : byKey ? keys : touch;
+        const bool onFloor = kind == 3;
+        Series& series = i < 0     ? discarded
+                         : byMouse ? mouse
+                         : byKey   ? keys
+                         : onFloor ? floorSeries
+                                   : touch;
         QtPianoWidget& target = byMouse ? window : stripWidget;
-        const std::size_t which = static_cast<std::size_t>((i + warmUp) / 3) % 8;
+        const std::size_t which = static_cast<std::size_t>((i + warmUp) / kinds) % 8;
         const QPoint at = keyCentre(target, notes[which]);
         if (!spinUntil([&] { return listener.quietFrames() > quietNeeded; },
                        std::chrono::seconds(10))) {
@@ -450,6 +489,8 @@ int main(int argc, char** argv) {
             pressClock.pressedAt = Listener::clock();
             listener.pressed(pressClock.pressedAt);
             QApplication::sendEvent(&pianoWindow, &press);
+        } else if (onFloor) {
+            QTest::mousePress(&floorWidget, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
         } else if (byMouse) {
             QTest::mousePress(&target, Qt::LeftButton, Qt::NoModifier, at);
         } else {
@@ -473,7 +514,7 @@ int main(int argc, char** argv) {
         };
         if (listener.midiFrame() != none) {
             series.keyToMidi.push_back(since(listener.midiFrame()));
-        } else {
+        } else if (!onFloor) {
             ++series.missedMidi;
         }
         if (listener.soundFrame() != none) {
@@ -485,6 +526,8 @@ int main(int argc, char** argv) {
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, scanCodes[which],
                               0, 0);
             QApplication::sendEvent(&pianoWindow, &release);
+        } else if (onFloor) {
+            QTest::mouseRelease(&floorWidget, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
         } else if (byMouse) {
             QTest::mouseRelease(&target, Qt::LeftButton, Qt::NoModifier, at);
         } else {
@@ -547,6 +590,8 @@ int main(int argc, char** argv) {
     printRow("key to sound, touch", touch.keyToSound, touch.missedSound, "<= 4.5 ms");
     printRow("key to sound, keyboard", keys.keyToSound, keys.missedSound, "<= 4.5 ms");
     printRow("key to sound, all", all.keyToSound, all.missedSound, "<= 4.5 ms");
+    printRow("floor, mouse", floorSeries.keyToSound, floorSeries.missedSound,
+             "trivial widget and JACK client");
     const auto ratio = [](const std::vector<double>& a, const std::vector<double>& b) {
         return percentile(a, 50) / percentile(b, 50);
     };
@@ -555,6 +600,12 @@ int main(int argc, char** argv) {
                 ratio(keys.keyToMidi, mouse.keyToMidi), ratio(touch.keyToMidi, mouse.keyToMidi),
                 ratio(keys.keyToSound, mouse.keyToSound),
                 ratio(touch.keyToSound, mouse.keyToSound));
+    std::printf("Key to sound over the floor, medians: mouse %.2f, touch %.2f, keyboard %.2f "
+                "(mouse - floor %.3f ms)\n",
+                ratio(mouse.keyToSound, floorSeries.keyToSound),
+                ratio(touch.keyToSound, floorSeries.keyToSound),
+                ratio(keys.keyToSound, floorSeries.keyToSound),
+                percentile(mouse.keyToSound, 50) - percentile(floorSeries.keyToSound, 50));
     std::printf("Where the time goes:\n");
     printRow("press to queued, mouse", mouse.queued, 0, "both outputs have the note");
     printRow("press to queued, touch", touch.queued, 0, "both outputs have the note");
