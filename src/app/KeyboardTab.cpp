@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QWidget>
 
