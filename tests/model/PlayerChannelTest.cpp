@@ -102,8 +102,8 @@ TEST(PlayerChannelTest, ProgramOutSendsBankAndProgramOnlyWhenOnAndAgainForANewLi
     EXPECT_EQ(m.midi(), violin);
     m.player().resend();
     EXPECT_EQ(m.midi(), violin);
-    m.player().setProgram(1, 16383);
-    EXPECT_EQ(m.midi(), (Strings{"b4 0 127", "b4 32 127", "c4 0 0"}));
+    m.player().setProgram(1, 130);
+    EXPECT_EQ(m.midi(), (Strings{"b4 0 1", "b4 32 2", "c4 0 0"}));
     EXPECT_EQ(m.synth(), Strings{}); // the synthesiser keeps the panel's instrument
 }
 
