@@ -5,477 +5,757 @@
     <name>DesktopEntry</name>
     <message>
         <source>Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella</translation>
     </message>
     <message>
         <source>Piano Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviatur</translation>
     </message>
     <message>
         <source>Play a 120-key piano on the touch strip and with the mouse, and send the notes to other music programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Klavier mit 120 Tasten auf der Touch-Leiste und mit der Maus spielen und die Noten an andere Musikprogramme senden</translation>
     </message>
     <message>
         <source>piano;keyboard;MIDI;synthesiser;</source>
         <extracomment>Words a desktop&apos;s search finds the program by, each ending in &apos;;&apos;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klavier;Klaviatur;Tastatur;MIDI;Synthesizer;piano;keyboard;</translation>
     </message>
     <message>
         <source>Play a 120-key piano with several fingers and send the notes to other music programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Klavier mit 120 Tasten mit mehreren Fingern spielen und die Noten an andere Musikprogramme senden</translation>
     </message>
     <message>
         <source>Tinkella is a piano keyboard of 120 keys that you play with several fingers at once on a touch strip along the bottom of the screen and with the mouse in a scrolling window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella ist eine Klaviatur mit 120 Tasten, die Sie mit mehreren Fingern zugleich auf einer Touch-Leiste am unteren Bildschirmrand und mit der Maus in einem scrollenden Fenster spielen.</translation>
     </message>
     <message>
         <source>It sounds through a built-in General MIDI synthesiser and sends every note out of a virtual MIDI port named Tinkella, on the ALSA sequencer or on JACK, so that other music programs can record from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es klingt über einen eingebauten General-MIDI-Synthesizer und sendet jede Note über einen virtuellen MIDI-Port namens Tinkella, auf dem ALSA-Sequencer oder auf JACK, sodass andere Musikprogramme davon aufnehmen können.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindows</name>
     <message>
         <source>Tinkella Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella-Hilfe</translation>
     </message>
     <message>
         <source>The manual is not built into this copy; see man tinkella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch ist in diese Ausgabe nicht eingebaut; siehe man tinkella.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen</translation>
     </message>
     <message>
         <source>play from the octave&apos;s C up</source>
-        <translation type="unfinished"></translation>
+        <translation>ab dem C der Oktave aufwärts spielen</translation>
     </message>
     <message>
         <source>play the octave above</source>
-        <translation type="unfinished"></translation>
+        <translation>die Oktave darüber spielen</translation>
     </message>
     <message>
         <source>computer keyboard an octave down / up</source>
-        <translation type="unfinished"></translation>
+        <translation>Computertastatur eine Oktave tiefer / höher</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>sustain, while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepedal, solange gedrückt</translation>
     </message>
     <message>
         <source>panic: every note stops (piano window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik: alle Noten verstummen (Klavierfenster)</translation>
     </message>
     <message>
         <source>move between the controls of a window</source>
-        <translation type="unfinished"></translation>
+        <translation>zwischen den Bedienelementen eines Fensters wechseln</translation>
     </message>
     <message>
         <source>open the menus (piano window)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Menüs öffnen (Klavierfenster)</translation>
     </message>
 </context>
 <context>
     <name>KeyboardAccessibility</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Piano keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviatur</translation>
     </message>
     <message>
         <source>Touch strip keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviatur der Touch-Leiste</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella</translation>
     </message>
     <message>
         <source>About Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tinkella</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienste</translation>
     </message>
     <message>
         <source>Hide Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella ausblenden</translation>
     </message>
     <message>
         <source>Hide Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere ausblenden</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle einblenden</translation>
     </message>
     <message>
         <source>Quit Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella beenden</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>Bring All to Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle nach vorne bringen</translation>
     </message>
     <message>
         <source>Sustain</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepedal</translation>
     </message>
     <message>
         <source>Panic</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik</translation>
     </message>
     <message>
         <source>Computer Keyboard…</source>
-        <translation type="unfinished"></translation>
+        <translation>Computertastatur…</translation>
     </message>
     <message>
         <source>Save Last Performance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt Gespieltes speichern…</translation>
     </message>
     <message>
         <source>Transpose Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Höher transponieren</translation>
     </message>
     <message>
         <source>Transpose Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefer transponieren</translation>
     </message>
     <message>
         <source>Reset Transpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Transposition zurücksetzen</translation>
     </message>
     <message>
         <source>Scroll Left an Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Oktave nach links</translation>
     </message>
     <message>
         <source>Scroll Right an Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Oktave nach rechts</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Tinkella Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella-Hilfe</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>PerformanceFile</name>
     <message>
         <source>Tinkella %1.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella %1.mid</translation>
     </message>
     <message>
         <source>Save Last Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt Gespieltes speichern</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien (*.mid *.midi)</translation>
     </message>
     <message>
         <source>The last performance could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zuletzt Gespielte konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>PianoWindowController</name>
     <message>
         <source>Tinkella — Transpose %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella — Transposition %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Pitch bend: drag up or down, or Up / Down with the focus; springs back to the centre when let go</source>
+        <translation>Pitch Bend: nach oben oder unten ziehen, oder Auf / Ab mit dem Fokus; springt beim Loslassen in die Mitte zurück</translation>
+    </message>
+    <message>
+        <source>Modulation (controller 1): drag up or down, or Up / Down with the focus; stays where it is left</source>
+        <translation>Modulation (Controller 1): nach oben oder unten ziehen, oder Auf / Ab mit dem Fokus; bleibt, wo es losgelassen wird</translation>
+    </message>
+    <message>
+        <source>Pitch bend wheel</source>
+        <translation>Pitch-Bend-Rad</translation>
+    </message>
+    <message>
+        <source>Modulation wheel</source>
+        <translation>Modulationsrad</translation>
+    </message>
+</context>
+<context>
+    <name>tinkella::ControllerKnobs</name>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Breath</translation>
+    </message>
+    <message>
+        <source>Foot</source>
+        <translation>Fußpedal</translation>
+    </message>
+    <message>
+        <source>Portamento time</source>
+        <translation>Portamentozeit</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Expression</translation>
+    </message>
+    <message>
+        <source>Resonance</source>
+        <translation>Resonanz</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Attack</source>
+        <translation>Attack</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Decay</source>
+        <translation>Decay</translation>
+    </message>
+    <message>
+        <source>Vibrato rate</source>
+        <translation>Vibrato-Rate</translation>
+    </message>
+    <message>
+        <source>Vibrato depth</source>
+        <translation>Vibrato-Tiefe</translation>
+    </message>
+    <message>
+        <source>Vibrato delay</source>
+        <translation>Vibrato-Delay</translation>
+    </message>
+    <message>
+        <source>Reverb</source>
+        <translation>Hall</translation>
+    </message>
+    <message>
+        <source>Tremolo</source>
+        <translation>Tremolo</translation>
+    </message>
+    <message>
+        <source>Chorus</source>
+        <translation>Chorus</translation>
+    </message>
+    <message>
+        <source>Detune</source>
+        <translation>Detune</translation>
+    </message>
+    <message>
+        <source>Phaser</source>
+        <translation>Phaser</translation>
+    </message>
+    <message>
+        <source>CC %1</source>
+        <translation>CC %1</translation>
+    </message>
+    <message>
+        <source>%1 (controller %2): %3 — right-click to choose another controller</source>
+        <translation>%1 (Controller %2): %3 — Rechtsklick wählt einen anderen Controller</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Other controller…</source>
+        <translation>Anderer Controller…</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Controller number (1–119; not 6, 32, 38, 64 or 96–101, which Tinkella sends itself):</source>
+        <translation>Controller-Nummer (1–119; nicht 6, 32, 38, 64 oder 96–101, die Tinkella selbst sendet):</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::AppDelegate</name>
     <message>
         <source>About Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tinkella</translation>
     </message>
     <message>
         <source>&lt;b&gt;Tinkella&lt;/b&gt; %1&lt;br&gt;A 120-key piano keyboard for the touch strip and the mouse, sending every note out of the MIDI source &quot;Tinkella&quot;.&lt;br&gt;&lt;br&gt;Sound by the FluidSynth synthesiser with the system&apos;s General MIDI sound font.&lt;br&gt;%2&lt;br&gt;&lt;br&gt;By Quorvin.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tinkella&lt;/b&gt; %1&lt;br&gt;Eine Klaviatur mit 120 Tasten für die Touch-Leiste und die Maus, die jede Note über die MIDI-Quelle „Tinkella“ sendet.&lt;br&gt;&lt;br&gt;Klang vom Synthesizer FluidSynth mit der General-MIDI-Soundfont des Systems.&lt;br&gt;%2&lt;br&gt;&lt;br&gt;Von Quorvin.</translation>
     </message>
     <message>
         <source>While the piano window is active, two rows of the computer keyboard play an octave and a half. Keys count by where they are, not by their labels, so any layout plays alike; the letters are those of a US keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange das Klavierfenster aktiv ist, spielen zwei Reihen der Computertastatur anderthalb Oktaven. Es zählt die Lage der Tasten, nicht ihre Beschriftung, daher spielt jede Tastaturbelegung gleich; die Buchstaben sind die einer US-Tastatur.</translation>
     </message>
     <message>
         <source>%1 up to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Computer Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Computertastatur</translation>
     </message>
     <message>
         <source>octave down / up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave tiefer / höher</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>sustain, while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepedal, solange gedrückt</translation>
     </message>
     <message>
         <source>panic: every note stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik: alle Noten verstummen</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::GeneralTab</name>
     <message>
         <source>Send MIDI events only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur MIDI-Ereignisse senden</translation>
     </message>
     <message>
         <source>Use built-in synthesiser only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eingebauten Synthesizer nutzen</translation>
     </message>
     <message>
         <source>Enable both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beides aktivieren</translation>
     </message>
     <message>
         <source>Notes go only to other programs, through the MIDI port Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten gehen nur an andere Programme, über den MIDI-Port Tinkella</translation>
     </message>
     <message>
         <source>Notes sound only from the built-in synthesiser</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten erklingen nur im eingebauten Synthesizer</translation>
     </message>
     <message>
         <source>Notes sound from the built-in synthesiser and go to other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten erklingen im eingebauten Synthesizer und gehen an andere Programme</translation>
     </message>
     <message>
         <source>Include black keys in Touch Bar glissando</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissando auf der Leiste mit schwarzen Tasten</translation>
     </message>
     <message>
         <source>Velocity from touch position</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke aus Berührungsposition</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>The General MIDI instrument the built-in synthesiser plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Das General-MIDI-Instrument, das der eingebaute Synthesizer spielt</translation>
     </message>
     <message>
         <source>Sound font</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundfont</translation>
     </message>
     <message>
         <source>The sound font the built-in synthesiser plays from; Other… chooses a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Soundfont, aus der der eingebaute Synthesizer spielt; Andere… wählt eine Datei</translation>
     </message>
     <message>
         <source>Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave</translation>
     </message>
     <message>
         <source>Scrolls the keyboard along its 120 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die Klaviatur entlang ihrer 120 Tasten</translation>
     </message>
     <message>
         <source>Key size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastengröße</translation>
     </message>
     <message>
         <source>The width of the keys on the strip and in the piano window</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite der Tasten auf der Leiste und im Klavierfenster</translation>
     </message>
     <message>
         <source>Black key area on Touch Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze Tasten auf Leiste</translation>
     </message>
     <message>
         <source>How wide the touch zone of a black key on the strip is</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie breit die Berührungszone einer schwarzen Taste auf der Leiste ist</translation>
     </message>
     <message>
         <source>A finger sliding along the strip also plays the black keys it crosses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Finger, der über die Leiste gleitet, spielt auch die schwarzen Tasten, die er überquert</translation>
     </message>
     <message>
         <source>Louder near a key&apos;s front edge, softer towards its back</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauter nahe der Vorderkante einer Taste, leiser zu ihrem hinteren Ende hin</translation>
     </message>
     <message>
         <source>Tinkella can control GarageBand and other apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella kann GarageBand und andere Apps steuern</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::KeyboardAidsGroup</name>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviatur</translation>
     </message>
     <message>
         <source>Name the chord being played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielten Akkord benennen</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> Halbtöne</translation>
     </message>
     <message>
         <source>Key names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastennamen</translation>
     </message>
     <message>
         <source>Transpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponieren</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiter</translation>
     </message>
     <message>
         <source>What the keys are labelled with</source>
-        <translation type="unfinished"></translation>
+        <translation>Womit die Tasten beschriftet sind</translation>
     </message>
     <message>
         <source>Semitones added to every note you play</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbtöne, die zu jeder gespielten Note addiert werden</translation>
     </message>
     <message>
         <source>Scale root</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundton</translation>
     </message>
     <message>
         <source>The root of the scale shown on the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grundton der auf den Tasten gezeigten Tonleiter</translation>
     </message>
     <message>
         <source>Keys outside the scale are drawn dimmer; nothing played changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten außerhalb der Tonleiter werden dunkler gezeichnet; am Spiel ändert sich nichts</translation>
     </message>
     <message>
         <source>The piano window names the chord or interval that sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Klavierfenster benennt den erklingenden Akkord oder das Intervall</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::KeyboardTab</name>
     <message>
         <source>High contrast keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten mit hohem Kontrast</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>MPE</source>
-        <translation type="unfinished"></translation>
+        <translation>MPE</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck</translation>
     </message>
     <message>
         <source>Off, or MPE: each note on a MIDI channel of its own, bent by sliding along the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus, oder MPE: jede Note auf einem eigenen MIDI-Kanal, gebogen durch Gleiten entlang der Tasten</translation>
     </message>
     <message>
         <source>Black and white keys with strong outlines; your keys light in orange, notes from MIDI in in blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze und weiße Tasten mit kräftigen Umrissen; Ihre Tasten leuchten orange, Noten vom MIDI-Eingang blau</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviatur</translation>
+    </message>
+</context>
+<context>
+    <name>tinkella::app::MidiTab</name>
+    <message>
+        <source>Send the instrument as program and bank</source>
+        <translation>Instrument als Program und Bank senden</translation>
+    </message>
+    <message>
+        <source>Show pitch-bend and modulation wheels</source>
+        <translation>Pitch-Bend- und Modulationsrad zeigen</translation>
+    </message>
+    <message>
+        <source>Show controller knobs</source>
+        <translation>Controller-Regler zeigen</translation>
+    </message>
+    <message>
+        <source>The MIDI channel your notes, pedal, wheels and knobs go out on, and the built-in synthesiser plays (with MPE off)</source>
+        <translation>Der MIDI-Kanal, auf dem Ihre Noten, Pedal, Räder und Regler ausgehen und den der eingebaute Synthesizer spielt (bei MPE aus)</translation>
+    </message>
+    <message>
+        <source>The velocity of every note while &quot;Velocity from touch position&quot; is off, and of the computer keyboard&apos;s notes always</source>
+        <translation>Die Anschlagstärke jeder Note, solange „Anschlagstärke aus Berührungsposition“ aus ist, und stets die der Noten von der Computertastatur</translation>
+    </message>
+    <message>
+        <source>Also sends the instrument chosen on the General tab to the MIDI output: bank select, then program change, when chosen, at start and when a program connects</source>
+        <translation>Sendet das im Reiter Allgemein gewählte Instrument auch an den MIDI-Ausgang: Bank Select, dann Program Change, bei der Wahl, beim Start und wenn sich ein Programm verbindet</translation>
+    </message>
+    <message>
+        <source>The bank sent before the program (controllers 0 and 32)</source>
+        <translation>Die vor dem Program gesendete Bank (Controller 0 und 32)</translation>
+    </message>
+    <message>
+        <source>Pitch-bend and modulation wheels at the left end of the piano window, played with the mouse or a finger</source>
+        <translation>Pitch-Bend- und Modulationsrad am linken Ende des Klavierfensters, gespielt mit der Maus oder einem Finger</translation>
+    </message>
+    <message>
+        <source>How far the pitch wheel bends at either end (sent as registered parameter 0)</source>
+        <translation>Wie weit das Pitch-Bend-Rad an jedem Ende biegt (gesendet als Registered Parameter 0)</translation>
+    </message>
+    <message>
+        <source> semitones</source>
+        <translation> Halbtöne</translation>
+    </message>
+    <message>
+        <source>Eight controller knobs above the keys; right-click a knob to choose its controller</source>
+        <translation>Acht Controller-Regler über den Tasten; ein Rechtsklick auf einen Regler wählt seinen Controller</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Anschlagstärke</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Bend range</source>
+        <translation>Bend-Bereich</translation>
+    </message>
+    <message>
+        <source>MIDI</source>
+        <translation>MIDI</translation>
+    </message>
+</context>
+<context>
+    <name>tinkella::app::MpeGroup</name>
+    <message>
+        <source>MPE</source>
+        <translation>MPE</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Absolute</source>
+        <translation>Absolut</translation>
+    </message>
+    <message>
+        <source>Relative</source>
+        <translation>Relativ</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Untere</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation>Obere</translation>
+    </message>
+    <message>
+        <source>Pitch-bend range of the member channels, in semitones either way</source>
+        <translation>Pitch-Bend-Bereich der Mitgliedskanäle, in Halbtönen nach beiden Seiten</translation>
+    </message>
+    <message>
+        <source>How fast a resting finger&apos;s pitch glides to the centre of its key</source>
+        <translation>Wie schnell die Tonhöhe eines ruhenden Fingers zur Mitte seiner Taste gleitet</translation>
+    </message>
+    <message>
+        <source>Controller 74: from where the finger is along the key, or from where it touched down</source>
+        <translation>Controller 74: danach, wo der Finger auf der Taste liegt, oder wo er aufgesetzt hat</translation>
+    </message>
+    <message>
+        <source>Member channels of the zone</source>
+        <translation>Die Mitgliedskanäle der Zone</translation>
+    </message>
+    <message>
+        <source>Pitch rounding</source>
+        <translation>Rundung</translation>
+    </message>
+    <message>
+        <source>Timbre</source>
+        <translation>Klangfarbe</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Bend range</source>
+        <translation>Bend-Bereich</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Kanäle</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::SoundFontChooser</name>
     <message>
         <source>System GM font</source>
-        <translation type="unfinished"></translation>
+        <translation>System-GM-Soundfont</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere…</translation>
     </message>
     <message>
         <source>system GM font plays</source>
-        <translation type="unfinished"></translation>
+        <translation>System-GM-Soundfont spielt</translation>
     </message>
     <message>
         <source>font in use kept</source>
-        <translation type="unfinished"></translation>
+        <translation>bisherige Soundfont bleibt</translation>
     </message>
     <message>
         <source>Choose a Sound Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundfont wählen</translation>
     </message>
     <message>
         <source>Sound fonts (*.sf2 *.sf3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundfonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::WindowController</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Settings pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <source>Tinkella by Quorvin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella von Quorvin</translation>
     </message>
 </context>
 </TS>

@@ -5,477 +5,757 @@
     <name>DesktopEntry</name>
     <message>
         <source>Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella</translation>
     </message>
     <message>
         <source>Piano Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Piyano Klavyesi</translation>
     </message>
     <message>
         <source>Play a 120-key piano on the touch strip and with the mouse, and send the notes to other music programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokunmatik şeritte ve fareyle 120 tuşlu bir piyano çalın, notaları başka müzik programlarına gönderin</translation>
     </message>
     <message>
         <source>piano;keyboard;MIDI;synthesiser;</source>
         <extracomment>Words a desktop&apos;s search finds the program by, each ending in &apos;;&apos;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>piyano;klavye;MIDI;sentezleyici;synthesizer;piano;keyboard;</translation>
     </message>
     <message>
         <source>Play a 120-key piano with several fingers and send the notes to other music programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Birkaç parmakla 120 tuşlu bir piyano çalın ve notaları başka müzik programlarına gönderin</translation>
     </message>
     <message>
         <source>Tinkella is a piano keyboard of 120 keys that you play with several fingers at once on a touch strip along the bottom of the screen and with the mouse in a scrolling window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella, ekranın altındaki dokunmatik şeritte birkaç parmakla aynı anda ve kayan bir pencerede fareyle çalınan 120 tuşlu bir piyano klavyesidir.</translation>
     </message>
     <message>
         <source>It sounds through a built-in General MIDI synthesiser and sends every note out of a virtual MIDI port named Tinkella, on the ALSA sequencer or on JACK, so that other music programs can record from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerleşik bir General MIDI sentezleyiciyle ses verir ve her notayı ALSA sıralayıcısında ya da JACK’te Tinkella adlı sanal bir MIDI bağlantı noktasından gönderir; böylece başka müzik programları onu kaydedebilir.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindows</name>
     <message>
         <source>Tinkella Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella Yardımı</translation>
     </message>
     <message>
         <source>The manual is not built into this copy; see man tinkella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kılavuz bu kopyaya gömülü değil; man tinkella komutuna bakın.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavye Kısayolları</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalma</translation>
     </message>
     <message>
         <source>play from the octave&apos;s C up</source>
-        <translation type="unfinished"></translation>
+        <translation>oktavın C’sinden yukarı çal</translation>
     </message>
     <message>
         <source>play the octave above</source>
-        <translation type="unfinished"></translation>
+        <translation>üstteki oktavı çal</translation>
     </message>
     <message>
         <source>computer keyboard an octave down / up</source>
-        <translation type="unfinished"></translation>
+        <translation>bilgisayar klavyesi bir oktav aşağı / yukarı</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Boşluk</translation>
     </message>
     <message>
         <source>sustain, while held</source>
-        <translation type="unfinished"></translation>
+        <translation>basılı tutuldukça sustain</translation>
     </message>
     <message>
         <source>panic: every note stops (piano window)</source>
-        <translation type="unfinished"></translation>
+        <translation>panik: tüm notalar susar (piyano penceresi)</translation>
     </message>
     <message>
         <source>move between the controls of a window</source>
-        <translation type="unfinished"></translation>
+        <translation>pencerenin denetimleri arasında geçiş</translation>
     </message>
     <message>
         <source>open the menus (piano window)</source>
-        <translation type="unfinished"></translation>
+        <translation>menüleri aç (piyano penceresi)</translation>
     </message>
 </context>
 <context>
     <name>KeyboardAccessibility</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Piano keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Piyano klavyesi</translation>
     </message>
     <message>
         <source>Touch strip keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokunmatik şerit klavyesi</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella</translation>
     </message>
     <message>
         <source>About Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella Hakkında</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar…</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizmetler</translation>
     </message>
     <message>
         <source>Hide Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella’yı Gizle</translation>
     </message>
     <message>
         <source>Hide Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğerlerini Gizle</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümünü Göster</translation>
     </message>
     <message>
         <source>Quit Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella’dan Çık</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencere</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Küçült</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Büyüt</translation>
     </message>
     <message>
         <source>Bring All to Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümünü Öne Getir</translation>
     </message>
     <message>
         <source>Sustain</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustain</translation>
     </message>
     <message>
         <source>Panic</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik</translation>
     </message>
     <message>
         <source>Computer Keyboard…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar Klavyesi…</translation>
     </message>
     <message>
         <source>Save Last Performance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Performansı Kaydet…</translation>
     </message>
     <message>
         <source>Transpose Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukarı Transpoze Et</translation>
     </message>
     <message>
         <source>Transpose Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Aşağı Transpoze Et</translation>
     </message>
     <message>
         <source>Reset Transpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpozeyi Sıfırla</translation>
     </message>
     <message>
         <source>Scroll Left an Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir Oktav Sola Kaydır</translation>
     </message>
     <message>
         <source>Scroll Right an Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir Oktav Sağa Kaydır</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım</translation>
     </message>
     <message>
         <source>Tinkella Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella Yardımı</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavye Kısayolları</translation>
     </message>
 </context>
 <context>
     <name>PerformanceFile</name>
     <message>
         <source>Tinkella %1.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella %1.mid</translation>
     </message>
     <message>
         <source>Save Last Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Performansı Kaydet</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI dosyaları (*.mid *.midi)</translation>
     </message>
     <message>
         <source>The last performance could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Son performans %1 konumuna kaydedilemedi: %2</translation>
     </message>
 </context>
 <context>
     <name>PianoWindowController</name>
     <message>
         <source>Tinkella — Transpose %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella — Transpoze %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Pitch bend: drag up or down, or Up / Down with the focus; springs back to the centre when let go</source>
+        <translation>Pitch bend: yukarı ya da aşağı sürükleyin veya odaktayken Yukarı / Aşağı; bırakılınca ortaya döner</translation>
+    </message>
+    <message>
+        <source>Modulation (controller 1): drag up or down, or Up / Down with the focus; stays where it is left</source>
+        <translation>Modülasyon (kontrolcü 1): yukarı ya da aşağı sürükleyin veya odaktayken Yukarı / Aşağı; bırakıldığı yerde kalır</translation>
+    </message>
+    <message>
+        <source>Pitch bend wheel</source>
+        <translation>Pitch bend tekerleği</translation>
+    </message>
+    <message>
+        <source>Modulation wheel</source>
+        <translation>Modülasyon tekerleği</translation>
+    </message>
+</context>
+<context>
+    <name>tinkella::ControllerKnobs</name>
+    <message>
+        <source>Modulation</source>
+        <translation>Modülasyon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Nefes</translation>
+    </message>
+    <message>
+        <source>Foot</source>
+        <translation>Pedal</translation>
+    </message>
+    <message>
+        <source>Portamento time</source>
+        <translation>Portamento süresi</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Denge</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Ekspresyon</translation>
+    </message>
+    <message>
+        <source>Resonance</source>
+        <translation>Rezonans</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Attack</source>
+        <translation>Atak</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Parlaklık</translation>
+    </message>
+    <message>
+        <source>Decay</source>
+        <translation>Decay</translation>
+    </message>
+    <message>
+        <source>Vibrato rate</source>
+        <translation>Vibrato hızı</translation>
+    </message>
+    <message>
+        <source>Vibrato depth</source>
+        <translation>Vibrato derinliği</translation>
+    </message>
+    <message>
+        <source>Vibrato delay</source>
+        <translation>Vibrato gecikmesi</translation>
+    </message>
+    <message>
+        <source>Reverb</source>
+        <translation>Reverb</translation>
+    </message>
+    <message>
+        <source>Tremolo</source>
+        <translation>Tremolo</translation>
+    </message>
+    <message>
+        <source>Chorus</source>
+        <translation>Koro</translation>
+    </message>
+    <message>
+        <source>Detune</source>
+        <translation>Detune</translation>
+    </message>
+    <message>
+        <source>Phaser</source>
+        <translation>Phaser</translation>
+    </message>
+    <message>
+        <source>CC %1</source>
+        <translation>CC %1</translation>
+    </message>
+    <message>
+        <source>%1 (controller %2): %3 — right-click to choose another controller</source>
+        <translation>%1 (kontrolcü %2): %3 — başka bir kontrolcü seçmek için sağ tıklayın</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Other controller…</source>
+        <translation>Başka kontrolcü…</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Kontrolcü</translation>
+    </message>
+    <message>
+        <source>Controller number (1–119; not 6, 32, 38, 64 or 96–101, which Tinkella sends itself):</source>
+        <translation>Kontrolcü numarası (1–119; Tinkella’nın kendisinin gönderdiği 6, 32, 38, 64 ve 96–101 hariç):</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::AppDelegate</name>
     <message>
         <source>About Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella Hakkında</translation>
     </message>
     <message>
         <source>&lt;b&gt;Tinkella&lt;/b&gt; %1&lt;br&gt;A 120-key piano keyboard for the touch strip and the mouse, sending every note out of the MIDI source &quot;Tinkella&quot;.&lt;br&gt;&lt;br&gt;Sound by the FluidSynth synthesiser with the system&apos;s General MIDI sound font.&lt;br&gt;%2&lt;br&gt;&lt;br&gt;By Quorvin.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tinkella&lt;/b&gt; %1&lt;br&gt;Dokunmatik şerit ve fare için 120 tuşlu, her notayı “Tinkella” MIDI kaynağından gönderen bir piyano klavyesi.&lt;br&gt;&lt;br&gt;Ses, sistemin General MIDI ses fontuyla FluidSynth sentezleyicisinden.&lt;br&gt;%2&lt;br&gt;&lt;br&gt;Quorvin tarafından.</translation>
     </message>
     <message>
         <source>While the piano window is active, two rows of the computer keyboard play an octave and a half. Keys count by where they are, not by their labels, so any layout plays alike; the letters are those of a US keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piyano penceresi etkinken bilgisayar klavyesinin iki sırası bir buçuk oktav çalar. Tuşlar üzerlerindeki harflere göre değil konumlarına göre sayılır, bu yüzden her düzen aynı çalar; harfler ABD klavyesine göredir.</translation>
     </message>
     <message>
         <source>%1 up to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Computer Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar Klavyesi</translation>
     </message>
     <message>
         <source>octave down / up</source>
-        <translation type="unfinished"></translation>
+        <translation>oktav aşağı / yukarı</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Boşluk</translation>
     </message>
     <message>
         <source>sustain, while held</source>
-        <translation type="unfinished"></translation>
+        <translation>basılı tutuldukça sustain</translation>
     </message>
     <message>
         <source>panic: every note stops</source>
-        <translation type="unfinished"></translation>
+        <translation>panik: tüm notalar susar</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::GeneralTab</name>
     <message>
         <source>Send MIDI events only</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca MIDI olayları gönder</translation>
     </message>
     <message>
         <source>Use built-in synthesiser only</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca yerleşik sentezleyici</translation>
     </message>
     <message>
         <source>Enable both</source>
-        <translation type="unfinished"></translation>
+        <translation>İkisini de etkinleştir</translation>
     </message>
     <message>
         <source>Notes go only to other programs, through the MIDI port Tinkella</source>
-        <translation type="unfinished"></translation>
+        <translation>Notalar yalnızca Tinkella MIDI bağlantı noktasından başka programlara gider</translation>
     </message>
     <message>
         <source>Notes sound only from the built-in synthesiser</source>
-        <translation type="unfinished"></translation>
+        <translation>Notalar yalnızca yerleşik sentezleyicide çalar</translation>
     </message>
     <message>
         <source>Notes sound from the built-in synthesiser and go to other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Notalar yerleşik sentezleyicide çalar ve başka programlara gider</translation>
     </message>
     <message>
         <source>Include black keys in Touch Bar glissando</source>
-        <translation type="unfinished"></translation>
+        <translation>Şerit glissandosuna siyah tuşları kat</translation>
     </message>
     <message>
         <source>Velocity from touch position</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokunma konumundan velocity</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Enstrüman</translation>
     </message>
     <message>
         <source>The General MIDI instrument the built-in synthesiser plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerleşik sentezleyicinin çaldığı General MIDI enstrümanı</translation>
     </message>
     <message>
         <source>Sound font</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses fontu</translation>
     </message>
     <message>
         <source>The sound font the built-in synthesiser plays from; Other… chooses a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerleşik sentezleyicinin çaldığı ses fontu; Diğer… bir dosya seçer</translation>
     </message>
     <message>
         <source>Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktav</translation>
     </message>
     <message>
         <source>Scrolls the keyboard along its 120 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavyeyi 120 tuşu boyunca kaydırır</translation>
     </message>
     <message>
         <source>Key size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuş boyutu</translation>
     </message>
     <message>
         <source>The width of the keys on the strip and in the piano window</source>
-        <translation type="unfinished"></translation>
+        <translation>Şeritte ve piyano penceresinde tuşların genişliği</translation>
     </message>
     <message>
         <source>Black key area on Touch Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Şeritte siyah tuş alanı</translation>
     </message>
     <message>
         <source>How wide the touch zone of a black key on the strip is</source>
-        <translation type="unfinished"></translation>
+        <translation>Şeritte bir siyah tuşun dokunma alanının genişliği</translation>
     </message>
     <message>
         <source>A finger sliding along the strip also plays the black keys it crosses</source>
-        <translation type="unfinished"></translation>
+        <translation>Şerit boyunca kayan bir parmak, geçtiği siyah tuşları da çalar</translation>
     </message>
     <message>
         <source>Louder near a key&apos;s front edge, softer towards its back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuşun ön kenarına yakın daha güçlü, arkasına doğru daha yumuşak</translation>
     </message>
     <message>
         <source>Tinkella can control GarageBand and other apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinkella, GarageBand’i ve başka uygulamaları denetleyebilir</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Genel</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::KeyboardAidsGroup</name>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavye</translation>
     </message>
     <message>
         <source>Name the chord being played</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalınan akoru adlandır</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> yarım ses</translation>
     </message>
     <message>
         <source>Key names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuş adları</translation>
     </message>
     <message>
         <source>Transpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpoze</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizi</translation>
     </message>
     <message>
         <source>What the keys are labelled with</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuşların üzerinde ne yazacağı</translation>
     </message>
     <message>
         <source>Semitones added to every note you play</source>
-        <translation type="unfinished"></translation>
+        <translation>Çaldığınız her notaya eklenen yarım sesler</translation>
     </message>
     <message>
         <source>Scale root</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizinin kökü</translation>
     </message>
     <message>
         <source>The root of the scale shown on the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuşlarda gösterilen dizinin kök notası</translation>
     </message>
     <message>
         <source>Keys outside the scale are drawn dimmer; nothing played changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizi dışındaki tuşlar daha soluk çizilir; çalınan hiçbir şey değişmez</translation>
     </message>
     <message>
         <source>The piano window names the chord or interval that sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Piyano penceresi çalan akoru ya da aralığı adlandırır</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::KeyboardTab</name>
     <message>
         <source>High contrast keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek karşıtlıklı tuşlar</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>MPE</source>
-        <translation type="unfinished"></translation>
+        <translation>MPE</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>İfade</translation>
     </message>
     <message>
         <source>Off, or MPE: each note on a MIDI channel of its own, bent by sliding along the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapalı ya da MPE: her nota kendi MIDI kanalında, tuşlar boyunca kaydırılarak bükülür</translation>
     </message>
     <message>
         <source>Black and white keys with strong outlines; your keys light in orange, notes from MIDI in in blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Güçlü dış hatlı siyah ve beyaz tuşlar; sizin tuşlarınız turuncu, MIDI girişinden gelen notalar mavi yanar</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavye</translation>
+    </message>
+</context>
+<context>
+    <name>tinkella::app::MidiTab</name>
+    <message>
+        <source>Send the instrument as program and bank</source>
+        <translation>Enstrümanı program ve bank olarak gönder</translation>
+    </message>
+    <message>
+        <source>Show pitch-bend and modulation wheels</source>
+        <translation>Pitch bend ve modülasyon tekerleklerini göster</translation>
+    </message>
+    <message>
+        <source>Show controller knobs</source>
+        <translation>Kontrolcü düğmelerini göster</translation>
+    </message>
+    <message>
+        <source>The MIDI channel your notes, pedal, wheels and knobs go out on, and the built-in synthesiser plays (with MPE off)</source>
+        <translation>Notalarınızın, pedalın, tekerleklerin ve düğmelerin çıktığı ve yerleşik sentezleyicinin çaldığı MIDI kanalı (MPE kapalıyken)</translation>
+    </message>
+    <message>
+        <source>The velocity of every note while &quot;Velocity from touch position&quot; is off, and of the computer keyboard&apos;s notes always</source>
+        <translation>“Dokunma konumundan velocity” kapalıyken her notanın velocity’si; bilgisayar klavyesinin notaları için her zaman</translation>
+    </message>
+    <message>
+        <source>Also sends the instrument chosen on the General tab to the MIDI output: bank select, then program change, when chosen, at start and when a program connects</source>
+        <translation>Genel sekmesinde seçilen enstrümanı MIDI çıkışına da gönderir: seçildiğinde, açılışta ve bir program bağlandığında önce bank select, sonra program change</translation>
+    </message>
+    <message>
+        <source>The bank sent before the program (controllers 0 and 32)</source>
+        <translation>Programdan önce gönderilen bank (kontrolcü 0 ve 32)</translation>
+    </message>
+    <message>
+        <source>Pitch-bend and modulation wheels at the left end of the piano window, played with the mouse or a finger</source>
+        <translation>Piyano penceresinin sol ucunda, fareyle ya da parmakla çalınan pitch bend ve modülasyon tekerlekleri</translation>
+    </message>
+    <message>
+        <source>How far the pitch wheel bends at either end (sent as registered parameter 0)</source>
+        <translation>Pitch tekerleğinin iki uçta ne kadar büktüğü (kayıtlı parametre 0 olarak gönderilir)</translation>
+    </message>
+    <message>
+        <source> semitones</source>
+        <translation> yarım ses</translation>
+    </message>
+    <message>
+        <source>Eight controller knobs above the keys; right-click a knob to choose its controller</source>
+        <translation>Tuşların üzerinde sekiz kontrolcü düğmesi; kontrolcüsünü seçmek için bir düğmeye sağ tıklayın</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Bend range</source>
+        <translation>Bend aralığı</translation>
+    </message>
+    <message>
+        <source>MIDI</source>
+        <translation>MIDI</translation>
+    </message>
+</context>
+<context>
+    <name>tinkella::app::MpeGroup</name>
+    <message>
+        <source>MPE</source>
+        <translation>MPE</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Yavaş</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Hızlı</translation>
+    </message>
+    <message>
+        <source>Absolute</source>
+        <translation>Mutlak</translation>
+    </message>
+    <message>
+        <source>Relative</source>
+        <translation>Göreli</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation>Üst</translation>
+    </message>
+    <message>
+        <source>Pitch-bend range of the member channels, in semitones either way</source>
+        <translation>Üye kanalların pitch bend aralığı, her iki yöne yarım ses olarak</translation>
+    </message>
+    <message>
+        <source>How fast a resting finger&apos;s pitch glides to the centre of its key</source>
+        <translation>Duran bir parmağın perdesinin tuşunun ortasına ne kadar hızlı kaydığı</translation>
+    </message>
+    <message>
+        <source>Controller 74: from where the finger is along the key, or from where it touched down</source>
+        <translation>Kontrolcü 74: parmağın tuş boyunca bulunduğu yerden ya da ilk dokunduğu yerden</translation>
+    </message>
+    <message>
+        <source>Member channels of the zone</source>
+        <translation>Bölgenin üye kanalları</translation>
+    </message>
+    <message>
+        <source>Pitch rounding</source>
+        <translation>Perde yuvarlama</translation>
+    </message>
+    <message>
+        <source>Timbre</source>
+        <translation>Tını</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Bend range</source>
+        <translation>Bend aralığı</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Üyeler</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::SoundFontChooser</name>
     <message>
         <source>System GM font</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem GM fontu</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer…</translation>
     </message>
     <message>
         <source>system GM font plays</source>
-        <translation type="unfinished"></translation>
+        <translation>sistem GM fontu çalıyor</translation>
     </message>
     <message>
         <source>font in use kept</source>
-        <translation type="unfinished"></translation>
+        <translation>kullanılan font korundu</translation>
     </message>
     <message>
         <source>Choose a Sound Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses Fontu Seç</translation>
     </message>
     <message>
         <source>Sound fonts (*.sf2 *.sf3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses fontları (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>
     <name>tinkella::app::WindowController</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Settings pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayar sayfaları</translation>
     </message>
     <message>
         <source>Tinkella by Quorvin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvin’den Tinkella</translation>
     </message>
 </context>
 </TS>
