@@ -72,6 +72,10 @@ QtPianoWidget::QtPianoWidget(PianoView& view, MouseMode mode, QWidget* parent)
 }
 
 QtPianoWidget::~QtPianoWidget() {
+    // The accessibility layer lets go of the keys its actions hold through this widget's view,
+    // so it goes while this is still a piano widget, not with the children QWidget deletes.
+    delete findChild<KeyboardAccessibility*>(QStringLiteral("keyboardAccessibility"),
+                                             Qt::FindDirectChildrenOnly);
     qApp->removeEventFilter(this);
     view_.setHost(nullptr);
     releaseHeldInput();
