@@ -169,7 +169,7 @@ void GeneralTab::makePage() {
     checks->addWidget(velocityCheckbox_, 0, Qt::AlignLeft);
     checkBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     main->addWidget(checkBox, 0, Qt::AlignHCenter);
-    main->addSpacing(24);
+    main->addSpacing(22);
     main->addWidget(explanatoryNote_, 0, Qt::AlignHCenter);
     main->addWidget(radioBox, 0, Qt::AlignHCenter);
 

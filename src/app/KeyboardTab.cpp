@@ -24,7 +24,9 @@ KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     page_ = new QWidget;
     auto* keyboard = new QVBoxLayout(page_);
     keyboard->setContentsMargins(0, 8, 0, 0);
-    // How the keys play comes first; the General page keeps its rows as they always were.
+    // Gaps of their own, not the style's spacing, so that the page fits the General page's
+    // height. How the keys play comes first; the General page keeps its rows as they always were.
+    keyboard->setSpacing(0);
     keyboard->addWidget(makeRow(tr("Expression"), expressionPopUp_, 194,
                                 tr("Off, or MPE: each note on a MIDI channel of its own, bent by "
                                    "sliding along the keys")));
@@ -32,7 +34,7 @@ KeyboardTab::KeyboardTab(DefaultsController& defaults, QObject* parent)
     keyboard->addWidget(mpe_->box());
     keyboard->addSpacing(4);
     keyboard->addWidget(keyboardAids_->box());
-    keyboard->addSpacing(4);
+    keyboard->addSpacing(2);
     keyboard->addWidget(highContrast_, 0, Qt::AlignLeft);
     keyboard->addStretch(1);
     describe(highContrast_, highContrast_->text(),
