@@ -17,8 +17,8 @@ namespace tinkella {
 
 namespace {
 
-// The controllers a sound is shaped with, as General MIDI and the MIDI 1.0 specification name
-// them; the knobs' menu offers these.
+// The controllers a sound is shaped with, by their General MIDI and MIDI 1.0 names; the knobs'
+// menu offers these.
 constexpr std::pair<int, const char*> namedControllers[] = {
     {1, QT_TRANSLATE_NOOP("tinkella::ControllerKnobs", "Modulation")},
     {2, QT_TRANSLATE_NOOP("tinkella::ControllerKnobs", "Breath")},
