@@ -4,8 +4,7 @@
 # program out, Violin chosen in the panel goes out as bank select and c4 28, and again to a new
 # destination; the modulation wheel dragged sends controller 1 ending where it was let go; the pitch
 # wheel dragged up bends a held note by 2 semitones, heard, and ends at exactly 8192; a knob turned
-# sends its controller. Started again with a split at middle C on channel 1: a click below it
-# gives a note on channel 2, whose Acoustic Bass went out at connection, and above it on channel 1.
+# sends its controller. Split at middle C: B on channel 2 (Acoustic Bass), middle C on channel 1.
 set -u
 bin=$1
 artefacts=${2:-$(pwd)/artifacts}
@@ -103,19 +102,10 @@ start_app split --midi=jack --audio=jack
 wait_until 15 find_window '^Tinkella$' "$app_pid" || fail "piano window not shown again"
 piano=$window
 connect_dump "$work/split.log"
-wait_until 5 eval 'tail -n +$((base + 1)) "$work/dump.log" | grep -q ": c1 20"' &&
-  tail -n +$((base + 1)) "$work/dump.log" | grep -q ": c0 00" || fail "split: no programs 0 and 32 at connection"
-xdotool windowactivate --sync "$piano" 2>/dev/null
-wait_until 10 has_port Tinkella:right || fail "split: no synthesiser output"
-jack_rec -f "$work/split.wav" -d 2 -b 16 Tinkella:left Tinkella:right >>"$work/jackrec.log" 2>&1 &
-rec=$!
-sleep 0.3
-on_middle_c mousemove_relative -- -50 0 mousedown 1 sleep 0.5 mouseup 1
-on_middle_c mousedown 1 sleep 0.5 mouseup 1
-wait $rec 2>/dev/null
+wait_until 5 seen ": c1 20" && seen ": c0 00" || fail "split: no programs 0 and 32 at connection"
+on_middle_c mousemove_relative -- -50 0 click 1 sleep 0.3
+on_middle_c click 1
 wait_until 5 received_in_order "$base" ": 91 3b 7f" ": 81 3b 00" &&
   received_in_order "$base" ": 90 3c 7f" ": 80 3c 00" ||
   fail "split at middle C: not B below on channel 2 and middle C on channel 1"
-peak=$(sox "$work/split.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
-awk -v p="$peak" 'BEGIN {exit !(p > 0.01)}' || fail "split: nothing heard (peak $peak)"
 echo "PASS"

@@ -631,8 +631,7 @@ private:
 
     // The MIDI tab and what it shows, whatever is held: the channel (held keys move to it), the
     // velocity, the wheels and knobs shown or not, the bend range; a wheel rolled by a pointer
-    // that may stay on it; a knob turned; program out switched; the split or its instrument
-    // (held notes end on their own channel).
+    // that may stay on it; a knob turned; program out switched; the split or its instrument.
     std::string playerChannel() {
         app::MidiTab& tab = settings_.midi();
         const int what = uniform(0, 8);
