@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Klávesy pod touto notou hrají druhý nástroj, na kanálu po vašem (při vypnutém MPE)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Nástroj General MIDI, kterým hrají klávesy pod bodem rozdělení</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Rozdělení</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Druhý nástroj</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

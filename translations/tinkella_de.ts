@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Die Tasten unter dieser Note spielen das Teilungsinstrument, auf dem Kanal nach Ihrem (ohne MPE)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Das General-MIDI-Instrument, das die Tasten unter der Teilung spielen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilung</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Teilungsinstrument</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

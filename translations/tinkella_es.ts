@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Las teclas por debajo de esta nota tocan el instrumento de la división, en el canal siguiente al suyo (sin MPE)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>El instrumento General MIDI que tocan las teclas por debajo de la división</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Instrumento dividido</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Les touches sous cette note jouent l’instrument du partage, sur le canal suivant le vôtre (MPE désactivé)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>L’instrument General MIDI que jouent les touches sous le partage</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Partage</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Instrument du partage</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

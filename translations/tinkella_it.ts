@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>I tasti sotto questa nota suonano lo strumento split, sul canale dopo il tuo (con MPE spento)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Lo strumento General MIDI suonato dai tasti sotto lo split</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Strumento split</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

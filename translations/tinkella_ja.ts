@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>この音より下の鍵盤はスプリットの音色を、あなたのチャンネルの次のチャンネルで演奏します（MPE オフ時）</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>スプリットより下の鍵盤が演奏する General MIDI の音色</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>スプリット</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>スプリットの音色</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

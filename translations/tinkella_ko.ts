@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>이 음보다 낮은 건반은 스플릿 악기를 사용자 채널 다음 채널에서 연주합니다(MPE 꺼짐)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>스플릿 아래 건반이 연주하는 General MIDI 악기</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>스플릿</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>스플릿 악기</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>De toetsen onder deze noot spelen het splitsingsinstrument, op het kanaal na het uwe (met MPE uit)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Het General MIDI-instrument dat de toetsen onder de splitsing spelen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Splitsing</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Splitsingsinstrument</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Klawisze poniżej tej nuty grają drugi instrument, na kanale po Twoim (przy wyłączonym MPE)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Instrument General MIDI, na którym grają klawisze poniżej podziału</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Podział</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Drugi instrument</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>As teclas abaixo desta nota tocam o instrumento da divisão, no canal seguinte ao seu (com MPE desligado)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>O instrumento General MIDI que as teclas abaixo da divisão tocam</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Instrumento da divisão</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Клавиши ниже этой ноты играют второй инструмент, на канале после вашего (при выключенном MPE)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Инструмент General MIDI, который играют клавиши ниже точки разделения</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Разделение</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Второй инструмент</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

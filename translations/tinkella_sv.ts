@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Tangenterna under den här tonen spelar delningsinstrumentet, på kanalen efter din (med MPE av)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>General MIDI-instrumentet som tangenterna under delningen spelar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Delning</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Delningsinstrument</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

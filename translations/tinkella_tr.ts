@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Hiçbiri</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Bu notanın altındaki tuşlar bölme çalgısını sizin kanalınızdan sonraki kanalda çalar (MPE kapalıyken)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Bölme noktasının altındaki tuşların çaldığı General MIDI çalgısı</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Bölme</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Bölme çalgısı</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

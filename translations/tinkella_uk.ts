@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>Клавіші нижче цієї ноти грають другий інструмент, на каналі після вашого (коли MPE вимкнено)</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>Інструмент General MIDI, який грають клавіші нижче точки розділення</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Розділення</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>Другий інструмент</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

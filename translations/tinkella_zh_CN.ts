@@ -640,6 +640,26 @@
         <source>MIDI</source>
         <translation>MIDI</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
+        <translation>低于此音符的琴键在您的通道的下一个通道上演奏分割音色（MPE 关闭时）</translation>
+    </message>
+    <message>
+        <source>The General MIDI instrument the keys below the split play</source>
+        <translation>分割点以下的琴键演奏的 General MIDI 音色</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Split instrument</source>
+        <translation>分割音色</translation>
+    </message>
 </context>
 <context>
     <name>tinkella::app::MpeGroup</name>

@@ -30,6 +30,9 @@ ChannelPacer::ChannelPacer(DefaultsController& defaults, PianoController& piano,
         }
     }
     bindings_.push_back(bind<int>(defaults_, bank, [this](int) { programChanged(); }));
+    for (const Setting<int>* setting : {&splitPoint, &splitInstrument}) {
+        bindings_.push_back(bind<int>(defaults_, *setting, [this](int) { splitChanged(); }));
+    }
     bindings_.push_back(bind<int>(defaults_, instrument, [this](int) { programChanged(); }));
     bindings_.push_back(
         bind<bool>(defaults_, sendProgram, [&player](bool on) { player.setProgramOut(on); }));
@@ -46,6 +49,13 @@ void ChannelPacer::knobChanged(std::size_t knob) {
         knob,
         static_cast<std::uint8_t>(preferences::read(defaults_, preferences::knobControllers[knob])),
         static_cast<std::uint8_t>(preferences::read(defaults_, preferences::knobValues[knob])));
+}
+
+void ChannelPacer::splitChanged() {
+    const int point = preferences::read(defaults_, preferences::splitPoint);
+    piano_.setSplit(
+        point < 0 ? std::nullopt : std::optional(static_cast<std::uint8_t>(point)),
+        static_cast<std::uint8_t>(preferences::read(defaults_, preferences::splitInstrument) - 1));
 }
 
 void ChannelPacer::programChanged() {

@@ -6,15 +6,16 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 
 namespace tinkella::app {
 
 // The settings panel's "MIDI" tab: the channel the keyboard plays on and its velocity, whether
 // the instrument also goes out as program and bank, the pitch-bend and modulation wheels with
-// the bend range, and the controller knobs. Each control shows its stored setting (clamped into
-// its range) and writes the user's changes; what the keyboard does with them is
-// ChannelPacer's, and the piano window's. Main thread only.
+// the bend range, the controller knobs, and the keyboard split with its instrument. Each control
+// shows its stored setting (clamped into its range) and writes the user's changes; what the
+// keyboard does with them is ChannelPacer's, and the piano window's. Main thread only.
 class MidiTab final : public SettingsTab {
     Q_OBJECT
 
@@ -34,6 +35,8 @@ public:
     QCheckBox* wheelsCheckbox() const { return wheels_; }
     QSpinBox* bendRangeField() const { return bendRange_; }
     QCheckBox* controllersCheckbox() const { return controllers_; }
+    QComboBox* splitPopUp() const { return split_; }
+    QComboBox* splitInstrumentPopUp() const { return splitInstrument_; }
 
 private:
     QWidget* page_ = nullptr; // owned by the panel once laid out; the controls are its children
@@ -44,7 +47,9 @@ private:
     QCheckBox* wheels_;
     QSpinBox* bendRange_;
     QCheckBox* controllers_;
-    std::array<DefaultsBinding, 7> bindings_;
+    QComboBox* split_;           // "None", then the notes; the item's data is the stored value
+    QComboBox* splitInstrument_; // the General MIDI programs 1..128
+    std::array<DefaultsBinding, 9> bindings_;
 };
 
 } // namespace tinkella::app

@@ -93,6 +93,11 @@ PianoWindowController::PianoWindowController(DefaultsController& defaults,
             applyKeyMarkings();
         });
 
+    // The keys below the split are tinted; they are drawn later, from the keyboard model, which
+    // has the new split by then.
+    bindings_[11] = preferences::bind<int>(defaults_, preferences::splitPoint,
+                                           [this](int) { applyKeyMarkings(); });
+
     computerKeyboard_ = std::make_unique<ComputerKeyboard>(pianoController_);
     keyboardInput_ = std::make_unique<QtKeyboardInput>(*computerKeyboard_);
     keyboardInput_->watch(window());

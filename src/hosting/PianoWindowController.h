@@ -116,7 +116,7 @@ private:
     PianoView* stripPianoView_ = nullptr;
     std::array<QtWheelWidget*, 2> wheels_{}; // owned by the window
     std::unique_ptr<ControllerKnobs> knobs_;
-    std::array<DefaultsBinding, 11> bindings_;
+    std::array<DefaultsBinding, 12> bindings_;
     preferences::KeyLabels keyLabels_ = preferences::KeyLabels::octave;
     std::size_t scale_ = 0;
     int scaleRoot_ = 0;

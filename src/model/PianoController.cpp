@@ -79,8 +79,12 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
         auto& startedOn = startedOn_[static_cast<std::size_t>(key.note)];
         if (pressed && !key.playing) {
             startedOn = soundingNoteOf(key);
+            const std::optional<std::uint8_t> split = splitChannel();
+            startedChannel_[static_cast<std::size_t>(key.note)] =
+                split && key.note < *splitPoint_ ? *split : player_.channel();
             if (startedOn >= 0) {
-                startNote(static_cast<std::uint32_t>(startedOn), key.velocity);
+                startNote(static_cast<std::uint32_t>(startedOn), key.velocity,
+                          startedChannel_[static_cast<std::size_t>(key.note)]);
             }
             key.playing = true;
             key.velocity = velocity_;
@@ -90,23 +94,22 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
     }
 }
 
-void PianoController::startNote(std::uint32_t note, std::uint8_t velocity) {
+void PianoController::startNote(std::uint32_t note, std::uint8_t velocity, std::uint8_t channel) {
     if (expression_.isOn()) {
         expression_.noteOn(static_cast<std::uint8_t>(note), velocity);
         return;
     }
-    soundController_->playNote(note, SoundController::Holder::surfaces, velocity,
-                               player_.channel());
-    midiOutput_.noteOn(static_cast<std::uint8_t>(note), velocity, player_.channel());
+    soundController_->playNote(note, SoundController::Holder::surfaces, velocity, channel);
+    midiOutput_.noteOn(static_cast<std::uint8_t>(note), velocity, channel);
 }
 
-void PianoController::endNote(std::uint32_t note) {
+void PianoController::endNote(std::uint32_t note, std::uint8_t channel) {
     if (expression_.isOn()) {
         expression_.noteOff(static_cast<std::uint8_t>(note));
         return;
     }
     soundController_->endNote(note);
-    midiOutput_.noteOff(static_cast<std::uint8_t>(note), player_.channel());
+    midiOutput_.noteOff(static_cast<std::uint8_t>(note), channel);
 }
 
 void PianoController::withPedalLifted(const std::function<void()>& move) {
@@ -129,7 +132,10 @@ void PianoController::setChannel(std::uint8_t channel) {
         return;
     }
     endCurrentNotes();
-    withPedalLifted([this, channel] { player_.setChannel(channel, false); });
+    withPedalLifted([this, channel] {
+        player_.setChannel(channel, false);
+        applySplit();
+    });
     updatePlayingNotesFromPressedKeys();
 }
 
@@ -154,6 +160,7 @@ void PianoController::setExpression(bool mpe) {
         incoming_.setPerChannel(mpe);
         expression_.setOn(mpe);
         player_.setChannel(player_.channel(), mpe, expression_.zone().manager());
+        applySplit();
         player_.synthRestored();
     });
     updatePlayingNotesFromPressedKeys();
@@ -173,6 +180,34 @@ void PianoController::setMpeZone(const MpeZone& zone) {
     notifyPressedKeysChanged();
 }
 
+std::optional<std::uint8_t> PianoController::splitChannel() const {
+    if (!splitPoint_ || expression_.isOn()) {
+        return std::nullopt;
+    }
+    const std::uint8_t channel = player_.channel();
+    return static_cast<std::uint8_t>(channel == 15 ? 14 : channel + 1);
+}
+
+void PianoController::setSplit(std::optional<std::uint8_t> point, std::uint8_t program) {
+    if (point) {
+        point = std::min<std::uint8_t>(*point, 127);
+    }
+    if (point == splitPoint_ && program == splitProgram_) {
+        return;
+    }
+    // The pedal is lifted where it was held and put down on the channels that play now.
+    withPedalLifted([this, point, program] {
+        splitPoint_ = point;
+        splitProgram_ = program & 0x7F;
+        applySplit();
+    });
+}
+
+void PianoController::applySplit() {
+    soundController_->setSplit(splitChannel(), splitProgram_);
+    player_.setSplitProgram(splitChannel(), splitProgram_);
+}
+
 std::int16_t PianoController::soundingNoteOf(const PianoKey& key) const {
     const std::int64_t note = key.note + transpose_;
     return note >= 0 && note <= 127 ? static_cast<std::int16_t>(note) : std::int16_t{-1};
@@ -181,7 +216,8 @@ std::int16_t PianoController::soundingNoteOf(const PianoKey& key) const {
 void PianoController::endNoteOf(PianoKey& key) {
     const std::int16_t note = startedOn_[static_cast<std::size_t>(key.note)];
     if (note >= 0) {
-        endNote(static_cast<std::uint32_t>(note));
+        endNote(static_cast<std::uint32_t>(note),
+                startedChannel_[static_cast<std::size_t>(key.note)]);
     }
     key.playing = false;
 }
@@ -238,10 +274,19 @@ void PianoController::setSustained(SustainSource source, bool down) {
     }
     soundController_->setSustain(down);
     midiOutput_.controlChange(ump::sustainController, down ? 127 : 0, player_.activeChannel());
+    if (const std::optional<std::uint8_t> split = splitChannel()) {
+        midiOutput_.controlChange(ump::sustainController, down ? 127 : 0, *split);
+    }
 }
 
 void PianoController::panic() {
     for (PianoKey& key : keys_) {
+        // A note left on a channel that the split no longer plays is beyond the panics below.
+        const std::uint8_t channel = startedChannel_[static_cast<std::size_t>(key.note)];
+        if (key.playing && !expression_.isOn() && channel != player_.channel() &&
+            channel != splitChannel()) {
+            endNoteOf(key);
+        }
         key.isPressedOnTouchBar = false;
         key.isPressedOnScreen = false;
         key.isPressedOnKeyboard = false;
@@ -256,6 +301,9 @@ void PianoController::panic() {
         expression_.panic();
     }
     midiOutput_.panic(player_.activeChannel());
+    if (const std::optional<std::uint8_t> split = splitChannel()) {
+        midiOutput_.panic(*split);
+    }
     player_.panic();
     player_.synthRestored();
     notifyPressedKeysChanged();

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tinkella {
@@ -117,14 +118,24 @@ public:
     // The MIDI channel (0..15) the keys play on without MPE, on both outputs: every note ends
     // first and held keys sound again there; a sustain held down moves along.
     void setChannel(std::uint8_t channel);
+    // The keyboard split: keys below point (a note 0..127; none: no split) play program (0..127),
+    // with MPE off on splitChannel() of both outputs (the program goes to the synthesiser, and
+    // to the MIDI output with program out on). Held notes go on and end where they started.
+    void setSplit(std::optional<std::uint8_t> point, std::uint8_t program);
+    std::optional<std::uint8_t> splitPoint() const { return splitPoint_; }
+    // The channel after the player's, or at channel 16 the one before, so that the two sides
+    // never share a channel; none while there is no split or MPE is on.
+    std::optional<std::uint8_t> splitChannel() const;
     // The velocity (1..127, 127 at first) of every note whose surface does not measure it.
     void setVelocity(std::uint8_t velocity);
     std::uint8_t velocity() const { return velocity_; }
 
 private:
     // One note of a key to both outputs, on the player's channel or, with MPE, on its own.
-    void startNote(std::uint32_t note, std::uint8_t velocity);
-    void endNote(std::uint32_t note);
+    void startNote(std::uint32_t note, std::uint8_t velocity, std::uint8_t channel);
+    void endNote(std::uint32_t note, std::uint8_t channel);
+    // Gives both outputs the split's channel and program as they are now.
+    void applySplit();
     // The key's note with the transposition now, or -1 beyond 0..127.
     std::int16_t soundingNoteOf(const PianoKey& key) const;
     // Ends the note the key started (if it sounded) on both outputs.
@@ -146,6 +157,10 @@ private:
     int transpose_ = 0;
     // By key: the note a playing key started, -1 when it started beyond 0..127.
     std::array<std::int16_t, keyCount> startedOn_{};
+    // By key: the channel (0..15) where a playing key's note started, without MPE.
+    std::array<std::uint8_t, keyCount> startedChannel_{};
+    std::optional<std::uint8_t> splitPoint_;
+    std::uint8_t splitProgram_ = 32;
 };
 
 } // namespace tinkella

@@ -47,6 +47,15 @@ void PlayerChannel::sendProgram() {
     midi_.controlChange(ump::bankSelectLsbController, static_cast<std::uint8_t>(bank_ & 0x7F),
                         channel);
     midi_.programChange(program_, channel);
+    sendSplitProgram();
+}
+
+void PlayerChannel::sendSplitProgram() {
+    if (splitChannel_) {
+        midi_.controlChange(ump::bankSelectController, 0, *splitChannel_);
+        midi_.controlChange(ump::bankSelectLsbController, 0, *splitChannel_);
+        midi_.programChange(splitProgram_, *splitChannel_);
+    }
 }
 
 void PlayerChannel::sendShown(Outputs to, unsigned parts) {
@@ -157,6 +166,17 @@ void PlayerChannel::setProgram(int programNumber, std::uint16_t bank) {
     bank_ = std::min<std::uint16_t>(bank, 16383);
     if (programOut_) {
         sendProgram();
+    }
+}
+
+void PlayerChannel::setSplitProgram(std::optional<std::uint8_t> channel, std::uint8_t program) {
+    if (channel == splitChannel_ && program == splitProgram_) {
+        return;
+    }
+    splitChannel_ = channel;
+    splitProgram_ = program & 0x7F;
+    if (programOut_) {
+        sendSplitProgram();
     }
 }
 

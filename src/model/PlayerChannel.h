@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace tinkella {
 
@@ -58,6 +59,10 @@ public:
     // The instrument (programNumber 1..128) and bank (0..16383): with program out on, bank
     // select (controller 0, then 32) and the program change go to the listener, each time.
     void setProgram(int programNumber, std::uint16_t bank);
+    // The split's channel (0..15; none: no split) and its program (0..127): with program out on,
+    // bank 0 and the program go there too, after the instrument's, now and with every resend, so
+    // that a listener plays General MIDI's split instrument on its own channel.
+    void setSplitProgram(std::optional<std::uint8_t> channel, std::uint8_t program);
 
     // For a new listener: the program and bank with program out on; the bend range, the wheels
     // and the knobs when shown.
@@ -81,6 +86,7 @@ private:
     // What parts hold, of those shown (program: on), to the outputs.
     void sendShown(Outputs to, unsigned parts);
     void sendProgram();
+    void sendSplitProgram();
     void control(Outputs to, std::uint8_t controller, std::uint8_t value);
     void bend(Outputs to, std::uint16_t value);
 
@@ -98,6 +104,8 @@ private:
     std::array<Knob, knobCount> knobs_{};
     std::uint8_t program_ = 0; // 0..127
     std::uint16_t bank_ = 0;
+    std::optional<std::uint8_t> splitChannel_;
+    std::uint8_t splitProgram_ = 0;
 };
 
 } // namespace tinkella

@@ -177,6 +177,13 @@ inline constexpr Setting<int> velocity{"velocity", Kind::integer, 127, 1, 127, c
 inline constexpr Setting<bool> sendProgram{"sendProgram", Kind::boolean, false,
                                            false,         true,          anyBoolean};
 inline constexpr Setting<int> bank{"bank", Kind::integer, 0, 0, 16383, clampedInteger};
+// The keyboard split: keys below the note splitPoint (0..127; -1, the default, is none) play the
+// General MIDI program splitInstrument (1..128) on a channel of their own. Acoustic Bass by
+// default: a left hand playing bass under the right hand's instrument is the split players ask
+// for first.
+inline constexpr Setting<int> splitPoint{"splitPoint", Kind::integer, -1, -1, 127, clampedInteger};
+inline constexpr Setting<int> splitInstrument{"splitInstrument", Kind::integer, 33, 1, 128,
+                                              clampedInteger};
 // Whether the piano window shows the pitch-bend and modulation wheels, and the pitch wheel's
 // range in semitones.
 inline constexpr Setting<bool> showWheels{"showWheels", Kind::boolean, false,
@@ -258,6 +265,8 @@ template <typename Visit> void forEachSetting(Visit&& visit) {
     visit(velocity);
     visit(sendProgram);
     visit(bank);
+    visit(splitPoint);
+    visit(splitInstrument);
     visit(showWheels);
     visit(bendRange);
     visit(showControllers);

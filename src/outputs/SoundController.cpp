@@ -214,7 +214,7 @@ void SoundController::setMemberChannels(bool all) {
     ownBends_.fill(bendCentre);
     for (std::uint32_t channel = 0; all && channel < 16; ++channel) {
         if (channel != midiChannelInUse_) {
-            send(channel, programChangeStatus, program_, 0);
+            send(channel, programChangeStatus, programOf(channel), 0);
         }
     }
     applyBendRanges();
@@ -286,12 +286,12 @@ void SoundController::setBendRange(std::uint8_t semitones) {
 void SoundController::applyBendRanges() {
     std::uint16_t changed = 0;
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
-        const std::uint8_t own =
-            !memberChannels_
-                ? (channel == midiChannelInUse_ ? bendRange_
-                                                : ChannelSettings::defaultBendRange(channel))
-            : channel == manager_ ? ChannelSettings::defaultBendRange(0)
-                                  : memberRange_;
+        const std::uint8_t own = !memberChannels_
+                                     ? (channel == midiChannelInUse_ || channel == splitChannel_
+                                            ? bendRange_
+                                            : ChannelSettings::defaultBendRange(channel))
+                                 : channel == manager_ ? ChannelSettings::defaultBendRange(0)
+                                                       : memberRange_;
         const std::uint8_t before = settings_.bendRange(channel);
         settings_.setOwnBendRange(channel, own);
         changed |= static_cast<std::uint16_t>((before != own ? 1U : 0U) << channel);
@@ -306,7 +306,7 @@ void SoundController::restoreChannels(Holder holder, std::uint16_t channels) {
         }
         for (const Message& m :
              settings_.restore(static_cast<std::uint8_t>(channelOf(holder, channel)),
-                               static_cast<std::uint8_t>(program_))) {
+                               static_cast<std::uint8_t>(programOf(channelOf(holder, channel))))) {
             send(m.channel, m.status, m.data1, m.data2);
         }
     }
@@ -318,8 +318,26 @@ void SoundController::setInstrument(int programNumber) {
     }
     program_ = static_cast<std::uint32_t>(programNumber - 1);
     for (std::uint32_t channel = 0; channel < ChannelSettings::channelCount; ++channel) {
-        send(channel, programChangeStatus, program_, 0);
+        send(channel, programChangeStatus, programOf(channel), 0);
     }
+}
+
+void SoundController::setSplit(std::optional<std::uint8_t> channel, std::uint8_t program) {
+    if (channel) {
+        channel = static_cast<std::uint8_t>(*channel & 0x0FU);
+    }
+    if (channel == splitChannel_ && (program & 0x7FU) == splitProgram_) {
+        return;
+    }
+    const std::optional<std::uint8_t> before = std::exchange(splitChannel_, channel);
+    splitProgram_ = program & 0x7FU;
+    if (before && before != channel) {
+        send(*before, programChangeStatus, program_, 0);
+    }
+    if (channel) {
+        send(*channel, programChangeStatus, splitProgram_, 0);
+    }
+    applyBendRanges();
 }
 
 void SoundController::programChange(std::uint8_t program, Holder holder) {

@@ -109,6 +109,12 @@ public:
     // their pedal first.
     void setPlayerChannel(std::uint8_t channel);
     std::uint8_t playerChannel() const { return static_cast<std::uint8_t>(midiChannelInUse_); }
+    // The keyboard split's channel among the surfaces' (0..15, none: no split) and its program
+    // (0..127): that channel plays the program instead of the instrument, with the player's bend
+    // range, and the pedal, the player's messages and silence() reach it beside the player's. A
+    // channel the split leaves goes back to the instrument; notes sounding there end there as they
+    // started.
+    void setSplit(std::optional<std::uint8_t> channel, std::uint8_t program);
     // The player's channel's bend range in semitones (1..24, 2 at first), sent to it as
     // registered parameter 0 when it changes, and restored with the channel.
     void setBendRange(std::uint8_t semitones);
@@ -151,7 +157,8 @@ private:
     template <typename F> void forEachChannelInUse(Holder holder, F f) const {
         const std::uint32_t first = holder == Holder::surfaces ? midiChannelInUse_ : 0;
         for (std::uint32_t channel = 0; channel < 16; ++channel) {
-            if (memberChannels_ || channel == first) {
+            if (memberChannels_ || channel == first ||
+                (holder == Holder::surfaces && splitChannel_ && channel == *splitChannel_)) {
                 f(channelOf(holder, channel));
             }
         }
@@ -169,7 +176,13 @@ private:
     // With member channels: the zone's bend and each surfaces channel's own, before the zone's.
     std::uint16_t zoneBend_ = ump::bendCentre;
     std::array<std::uint16_t, 16> ownBends_{};
-    std::uint32_t program_ = 0;              // 0..127, Tinkella's instrument
+    std::uint32_t program_ = 0;                // 0..127, Tinkella's instrument
+    std::optional<std::uint8_t> splitChannel_; // of the surfaces, 0..15
+    std::uint32_t splitProgram_ = 0;           // 0..127, played there
+    // The program a synthesiser channel (0..31) plays when restored.
+    std::uint32_t programOf(std::uint32_t channel) const {
+        return splitChannel_ && channel == *splitChannel_ ? splitProgram_ : program_;
+    }
     std::unique_ptr<Synthesizer> synthUnit_; // runs until the controller goes
     bool isMuted_ = false;
     std::array<bool, 2> pedals_{}; // by index(holder)

@@ -1,5 +1,6 @@
 #include "interfaces/DrawContext.h"
 #include "model/NoteNames.h"
+#include "model/PianoController.h"
 #include "model/PianoKey.h"
 #include "view/KeyPalette.h"
 #include "view/PianoView.h"
@@ -54,6 +55,20 @@ void PianoView::dimKeysOutsideScale(DrawContext& context,
     context.setFillColor(isOnTouchBar_ ? colours.dimNaturalKeyStrip : colours.dimNaturalKey);
     for (const PianoKey* key : visible) {
         if (!key->sharp && !inScale(*key)) {
+            context.fillRect(getWhiteDisplayRect(key->x));
+        }
+    }
+}
+
+bool PianoView::isBelowSplit(const PianoKey& key) const {
+    return controller_.splitChannel() && key.note < *controller_.splitPoint();
+}
+
+void PianoView::tintKeysBelowSplit(DrawContext& context,
+                                   const std::vector<PianoKey*>& visible) const {
+    context.setFillColor(palette().splitNatural);
+    for (const PianoKey* key : visible) {
+        if (!key->sharp && isBelowSplit(*key)) {
             context.fillRect(getWhiteDisplayRect(key->x));
         }
     }

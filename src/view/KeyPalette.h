@@ -25,6 +25,10 @@ struct KeyPalette {
     Color pressedSharp;
     Color incomingNatural; // held by a note from the MIDI input
     Color incomingSharp;
+    // Over the keys below the keyboard split, which play the split's instrument: translucent over
+    // natural keys, opaque for black ones.
+    Color splitNatural;
+    Color splitSharp;
     Color separator;
     double separatorWidth;
     Color sharpOutline;
@@ -76,6 +80,9 @@ inline const KeyPalette& KeyPalette::standard() {
         // red on either kind of key.
         .incomingNatural = {0.55, 0.75, 1, 1},
         .incomingSharp = {0.1, 0.35, 0.95, 1},
+        // Green, apart from the red, blue and orange above.
+        .splitNatural = {0.2, 0.7, 0.3, 0.3},
+        .splitSharp = {0.05, 0.3, 0.1, 1},
         .separator = {0, 0, 0, 1},
         .separatorWidth = 1,
         .sharpOutline = {0, 0, 0, 1},
@@ -106,6 +113,9 @@ inline const KeyPalette& KeyPalette::highContrast() {
         .pressedSharp = orange,
         .incomingNatural = blue,
         .incomingSharp = blue,
+        // Okabe–Ito bluish green #009E73, lighter than the held keys' orange and blue.
+        .splitNatural = {0, 158.0 / 255, 115.0 / 255, 0.35},
+        .splitSharp = {0, 0.3, 0.22, 1},
         .separator = {0, 0, 0, 1},
         .separatorWidth = 2,
         .sharpOutline = {1, 1, 1, 1},

@@ -204,6 +204,9 @@ private:
     // Marking passes of draw(): natural keys outside the scale dimmed (before the presses);
     // the scale's roots marked and the key names (after the outlines).
     void dimKeysOutsideScale(DrawContext& context, const std::vector<PianoKey*>& visible) const;
+    // Whether the key plays the keyboard split's instrument, and the tint that shows it.
+    bool isBelowSplit(const PianoKey& key) const;
+    void tintKeysBelowSplit(DrawContext& context, const std::vector<PianoKey*>& visible) const;
     bool inScale(const PianoKey& key) const;
     void markScaleRoots(DrawContext& context, const std::vector<PianoKey*>& visible) const;
     void drawKeyNames(DrawContext& context, const std::vector<PianoKey*>& visible) const;

@@ -72,6 +72,7 @@ void PianoView::draw(DrawContext& context) const {
     if (scale_ != 0) {
         dimKeysOutsideScale(context, visible);
     }
+    tintKeysBelowSplit(context, visible);
 
     context.setShadow({0, 0}, colours.glowBlur, colours.pressedNatural);
     context.setFillColor(colours.pressedNatural);
@@ -104,8 +105,9 @@ void PianoView::draw(DrawContext& context) const {
             context.setFillColor(fill);
         } else {
             clearShadow(context);
-            context.setFillColor(scale_ != 0 && inScale(*key) ? colours.sharpKeyInScale
-                                                              : colours.sharpKey);
+            context.setFillColor(isBelowSplit(*key)             ? colours.splitSharp
+                                 : scale_ != 0 && inScale(*key) ? colours.sharpKeyInScale
+                                                                : colours.sharpKey);
         }
         context.fillPath();
     }

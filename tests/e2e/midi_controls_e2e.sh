@@ -4,7 +4,7 @@
 # program out, Violin chosen in the panel goes out as bank select and c4 28, and again to a new
 # destination; the modulation wheel dragged sends controller 1 ending where it was let go; the pitch
 # wheel dragged up bends a held note by 2 semitones, heard, and ends at exactly 8192; a knob turned
-# sends its controller.
+# sends its controller. Split at middle C: B on channel 2 (Acoustic Bass), middle C on channel 1.
 set -u
 bin=$1
 artefacts=${2:-$(pwd)/artifacts}
@@ -93,4 +93,19 @@ wait_until 5 eval '[ "$(lines ": b4 07 ")" -gt "$before" ]' || fail "the volume 
 xdotool windowactivate --sync "$panel" 2>/dev/null
 xdotool mousemove $((px + 266)) $((py + 38)) click 1 sleep 0.5
 import -window "$panel" "$artefacts/midi-controls-midi-tab.png"
+
+kill "$app_pid" && wait "$app_pid" 2>/dev/null
+printf '[General]\nsplitPoint=60\nsplitInstrument=33\nsendProgram=true\n' \
+  >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
+base=$(wc -l <"$work/dump.log")
+start_app split --midi=jack --audio=jack
+wait_until 15 find_window '^Tinkella$' "$app_pid" || fail "piano window not shown again"
+piano=$window
+connect_dump "$work/split.log"
+wait_until 5 seen ": c1 20" && seen ": c0 00" || fail "split: no programs 0 and 32 at connection"
+on_middle_c mousemove_relative -- -50 0 click 1 sleep 0.3
+on_middle_c click 1
+wait_until 5 received_in_order "$base" ": 91 3b 7f" ": 81 3b 00" &&
+  received_in_order "$base" ": 90 3c 7f" ": 80 3c 00" ||
+  fail "split at middle C: not B below on channel 2 and middle C on channel 1"
 echo "PASS"

@@ -107,6 +107,41 @@ TEST(PlayerChannelTest, ProgramOutSendsBankAndProgramOnlyWhenOnAndAgainForANewLi
     EXPECT_EQ(m.synth(), Strings{}); // the synthesiser keeps the panel's instrument
 }
 
+TEST(PlayerChannelTest, SplitPlaysTheLowKeysOnTheNextChannelWithItsOwnProgram) {
+    Player m;
+    m.player().setProgramOut(true);
+    m.midi();
+    m.piano.setSplit(60, 32);
+    EXPECT_EQ(m.midi(), (Strings{"b1 0 0", "b1 32 0", "c1 32 0"}));
+    EXPECT_EQ(m.synth(true), Strings{"c1 32 0"});
+    m.key(59, true);
+    m.key(60, true);
+    EXPECT_EQ(m.midi(), (Strings{"91 59 127", "90 60 127"}));
+    EXPECT_EQ(m.synth(true), (Strings{"91 59 127", "90 60 127"}));
+    // Held across a change of split, a note ends where it started; the channel gets the
+    // instrument back.
+    m.piano.setSplit(std::nullopt, 32);
+    m.key(59, false);
+    EXPECT_EQ(m.midi(), Strings{"81 59 0"});
+    EXPECT_EQ(m.synth(true), (Strings{"c1 0 0", "81 59 0"}));
+    // Held on a channel neither side plays any more, it still ends on a panic; so do both sides.
+    m.piano.setSplit(72, 32);
+    m.key(59, true);
+    m.piano.setSplit(48, 32);
+    m.midi();
+    m.piano.panic();
+    const Strings out = m.midi();
+    for (const char* end : {"81 59 0", "b0 123 0", "b1 123 0"}) {
+        EXPECT_NE(std::find(out.begin(), out.end(), end), out.end()) << end;
+    }
+    // At channel 16 the split plays on channel 15, and the pedal holds both sides.
+    m.piano.setChannel(15);
+    m.piano.setSustained(SustainSource::keyboard, true);
+    m.key(40, true);
+    const Strings midi = m.midi();
+    EXPECT_EQ(Strings(midi.end() - 3, midi.end()), (Strings{"bf 64 127", "be 64 127", "9e 40 127"}));
+}
+
 TEST(PlayerChannelTest, WheelsSendRangeBendAndModulationThePitchWheelRecentresOnPanic) {
     Player m;
     m.piano.setChannel(4);

@@ -113,10 +113,10 @@ public:
     bool pedalDown(std::uint32_t port = 0, std::uint32_t channel = 0) const {
         return channels[16 * port + channel].cc[64] >= 64;
     }
-    // Whether a channel of the port other than channel holds its pedal down.
-    bool pedalDownBeside(std::uint32_t channel) const {
+    // Whether a channel of the port other than channel and also holds its pedal down.
+    bool pedalDownBeside(std::uint32_t channel, std::uint32_t also) const {
         for (std::uint32_t c = 0; c < 16; ++c) {
-            if (c != channel && pedalDown(0, c)) {
+            if (c != channel && c != also && pedalDown(0, c)) {
                 return true;
             }
         }
@@ -631,10 +631,10 @@ private:
 
     // The MIDI tab and what it shows, whatever is held: the channel (held keys move to it), the
     // velocity, the wheels and knobs shown or not, the bend range; a wheel rolled by a pointer
-    // that may stay on it; a knob turned; program out switched.
+    // that may stay on it; a knob turned; program out switched; the split or its instrument.
     std::string playerChannel() {
         app::MidiTab& tab = settings_.midi();
-        const int what = uniform(0, 7);
+        const int what = uniform(0, 8);
         const auto field = [this](QSpinBox* box) {
             box->setValue(uniform(box->minimum(), box->maximum()));
             return std::to_string(box->value());
@@ -656,6 +656,12 @@ private:
         case 5:
             piano_.knobs().knob(static_cast<std::size_t>(uniform(0, 7)))->setValue(uniform(0, 127));
             return "knob turned";
+        case 8: {
+            QComboBox* popUp = uniform(0, 1) == 0 ? tab.splitPopUp() : tab.splitInstrumentPopUp();
+            const int index = uniform(0, popUp->count() - 1);
+            emit popUp->activated(index);
+            return "split pop-up item " + std::to_string(index);
+        }
         default: {
             WheelView& wheel = piano_.wheel(static_cast<std::size_t>(uniform(0, 1)))->view();
             const std::string pointer = "soak " + std::to_string(uniform(0, 1));
@@ -730,6 +736,7 @@ protected:
         };
         const Notes& sounding = model.soundController().soundingNotes();
         const std::uint32_t active = model.player().activeChannel();
+        const std::optional<std::uint8_t> split = model.splitChannel(); // its pedal goes along
         const bool pedalWrong = synthHeard.pedalDown(0, active) != model.isSustained() ||
                                 synthHeard.pedalDown(1) == input.incomingPedals.empty();
         return agree("the synthesiser", sounding, received, !model.soundController().isMuted(),
@@ -738,7 +745,8 @@ protected:
                      midiHeard.maxCount() <= 1) +
                (pedalWrong ? "the synthesiser's pedal is wrong. " : "") +
                ((midiHeard.pedalDown(0, active) && !model.isSustained()) ||
-                        midiHeard.pedalDownBeside(active)
+                        (split && midiHeard.pedalDown(0, *split) && !model.isSustained()) ||
+                        midiHeard.pedalDownBeside(active, split.value_or(active))
                     ? "MIDI's pedal is stuck. "
                     : "") +
                (input.echoed ? "a message received went out of the MIDI output. " : "") +
@@ -749,10 +757,16 @@ protected:
                (input.panicked ? midiHeard.bentIdle() + untuned() : "");
     }
 
-    // After a panic every synthesiser channel plays middle C in tune, with the chosen program.
+    // After a panic every synthesiser channel plays middle C in tune, with the chosen program
+    // (the split's on its channel).
     std::string untuned() const {
-        const int program = app.settings().general().instrumentPopUp()->currentData().toInt() - 1;
+        const std::optional<std::uint8_t> split = model.splitChannel();
         for (std::size_t c = 0; c < synthHeard.channels.size(); ++c) {
+            const int program = (split && c == *split ? app.settings().midi().splitInstrumentPopUp()
+                                                      : app.settings().general().instrumentPopUp())
+                                    ->currentData()
+                                    .toInt() -
+                                1;
             const ChannelModel& m = synthHeard.channels[c];
             if (std::abs(m.middleC(c) - 261.626) > 0.01 || m.program != program || m.cc[0] != 0 ||
                 m.pressure != 0) {

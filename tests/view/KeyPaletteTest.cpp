@@ -21,7 +21,7 @@ TEST(KeyPaletteTest, NamesReadOnEveryKeyAndHighContrastHeldKeysDifferInLightness
              {p.naturalKey, p.naturalKeyStrip, p.dimNaturalKey, p.dimNaturalKeyStrip}) {
             EXPECT_GE(contrastRatio(p.nameOnLight, natural), c.least);
         }
-        for (const Color& sharp : {p.sharpKey, p.sharpKeyInScale}) {
+        for (const Color& sharp : {p.sharpKey, p.sharpKeyInScale, p.splitSharp}) {
             EXPECT_GE(contrastRatio(p.nameOnDark, sharp), c.least);
         }
         for (const Color& held :

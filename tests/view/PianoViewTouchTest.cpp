@@ -285,8 +285,9 @@ TEST_F(PianoViewTest, MpeSlidesBendFromKeyCentreToKeyCentre) {
 struct RecordingContext : DrawContext {
     void setFillColor(const Color& color) override { fill = color; }
     void fillRect(const Rect& rect) override {
-        if (fill.red > 0.5 && fill.red < 0.9) {
-            dimmed += std::to_string(static_cast<int>(rect.origin.x / rect.size.width)) + " ";
+        std::string& marked = fill.alpha < 1 ? tinted : dimmed;
+        if (fill.alpha < 1 || (fill.red > 0.5 && fill.red < 0.9)) {
+            marked += std::to_string(static_cast<int>(rect.origin.x / rect.size.width)) + " ";
         }
     }
     void drawText(std::string_view text, const Rect& rect, const TextAttributes& a) override {
@@ -310,10 +311,12 @@ struct RecordingContext : DrawContext {
     void strokePath() override {}
     Color fill;
     std::string dimmed;
+    std::string tinted; // translucent fills: the keys below the split
     std::vector<std::string> texts;
 };
 
-// Names fit or go, octave labels stay as they were, and the scale dims naturals outside it.
+// Names fit or go, octave labels stay as they were, the scale dims naturals outside it and the
+// split tints those below it.
 TEST_F(PianoViewTest, KeyNamesFitTheirKeysAndTheScaleDimsTheKeysOutsideIt) {
     using preferences::KeyLabels;
     const struct {
@@ -338,6 +341,10 @@ TEST_F(PianoViewTest, KeyNamesFitTheirKeysAndTheScaleDimsTheKeysOutsideIt) {
     RecordingContext scale;
     view->draw(scale);
     EXPECT_EQ(scale.dimmed, "0 3 7 10 14 "); // every C and F in view
+    controller.setSplit(4, 32);              // tints the naturals below it: C0 and D0, not E0
+    RecordingContext split;
+    view->draw(split);
+    EXPECT_EQ(split.tinted, "0 1 ");
 }
 
 } // namespace
