@@ -2,7 +2,6 @@
 #include "interfaces/MidiMessage.h"
 #include "support/KeyboardDoubles.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -13,14 +12,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// "91 60 127" (status in hex, data bytes), a pitch bend as "e1 8533".
-std::string describe(std::uint32_t status, std::uint32_t d1, std::uint32_t d2) {
-    char text[24];
-    const bool bend = (status & 0xF0) == 0xE0;
-    std::snprintf(text, sizeof text, bend ? "%x %u" : "%x %u %u", status, bend ? d1 | d2 << 7 : d1,
-                  d2);
-    return text;
-}
+using testing::describeMessage;
 
 // A keyboard model with MPE switched on; midi() and synth() take what each output received.
 struct Mpe : testing::KeyboardDoubles {
@@ -28,25 +20,13 @@ struct Mpe : testing::KeyboardDoubles {
         journal->steps.clear();
         piano.setExpression(true);
     }
-    void key(int note, bool down) {
-        piano.keys()[note].isPressedOnKeyboard = down;
-        piano.updatePlayingNotesFromPressedKeys();
-    }
-    template <typename T, typename Describe> static Strings take(std::vector<T>& from, Describe d) {
+    Strings midi() { return takeSent(); }
+    Strings synth() { // "in ..." on the MIDI input's channels
         Strings out;
-        for (const T& item : std::exchange(from, {})) {
-            out.push_back(d(item));
+        for (const auto& s : std::exchange(journal->steps, {})) {
+            out.push_back((s.port ? "in " : "") + describeMessage(s.a, s.b, s.c));
         }
         return out;
-    }
-    Strings midi() {
-        return take(midiPort->sent, [](std::uint32_t w) {
-            return describe(ump::statusByte(w), ump::data1(w), ump::data2(w));
-        });
-    }
-    Strings synth() { // "in ..." on the MIDI input's channels
-        return take(journal->steps,
-                    [](const auto& s) { return (s.port ? "in " : "") + describe(s.a, s.b, s.c); });
     }
 };
 
@@ -113,8 +93,9 @@ TEST(MpeExpressionTest, SwitchingEndsHeldNotesTheMidiInputUsesItsChannelsPanicRe
     const Strings out = m.midi(), synth = m.synth();
     EXPECT_EQ(out.front(), "81 60 0");
     for (int ch = 1; ch < 16; ++ch) {
-        for (const std::string& wanted : {describe(0xB0 + ch, 120, 0), describe(0xB0 + ch, 123, 0),
-                                          describe(0xE0 + ch, 0, 64)}) {
+        for (const std::string& wanted :
+             {describeMessage(0xB0 + ch, 120, 0), describeMessage(0xB0 + ch, 123, 0),
+              describeMessage(0xE0 + ch, 0, 64)}) {
             EXPECT_EQ(std::count(out.begin(), out.end(), wanted), 1) << wanted;
             EXPECT_EQ(std::count(synth.begin(), synth.end(), wanted), 1) << wanted;
         }

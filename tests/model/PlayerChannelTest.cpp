@@ -4,7 +4,6 @@
 #include "support/KeyboardDoubles.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -15,35 +14,18 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// "94 60 90" (status in hex, data bytes), a pitch bend as "e4 8192".
-std::string describe(std::uint32_t status, std::uint32_t d1, std::uint32_t d2) {
-    char text[24];
-    const bool bend = (status & 0xF0) == 0xE0;
-    std::snprintf(text, sizeof text, bend ? "%x %u" : "%x %u %u", status, bend ? d1 | d2 << 7 : d1,
-                  d2);
-    return text;
-}
+using testing::describeMessage;
 
 struct Player : testing::KeyboardDoubles {
     Player() { journal->steps.clear(); }
-    void key(int note, bool down) {
-        piano.keys()[note].isPressedOnKeyboard = down;
-        piano.updatePlayingNotesFromPressedKeys();
-    }
-    Strings midi() {
-        Strings out;
-        for (std::uint32_t w : std::exchange(midiPort->sent, {})) {
-            out.push_back(describe(ump::statusByte(w), ump::data1(w), ump::data2(w)));
-        }
-        return out;
-    }
+    Strings midi() { return takeSent(); }
     // What the synthesiser received; without registered parameters when notes is set.
     Strings synth(bool notes = false) {
         Strings out;
         for (const auto& s : std::exchange(journal->steps, {})) {
             const bool parameter = (s.a & 0xF0) == 0xB0 && (s.b == 6 || s.b == 38 || s.b >= 100);
             if (!notes || !parameter) {
-                out.push_back(describe(s.a, s.b, s.c));
+                out.push_back(describeMessage(s.a, s.b, s.c));
             }
         }
         return out;
@@ -139,7 +121,8 @@ TEST(PlayerChannelTest, SplitPlaysTheLowKeysOnTheNextChannelWithItsOwnProgram) {
     m.piano.setSustained(SustainSource::keyboard, true);
     m.key(40, true);
     const Strings midi = m.midi();
-    EXPECT_EQ(Strings(midi.end() - 3, midi.end()), (Strings{"bf 64 127", "be 64 127", "9e 40 127"}));
+    EXPECT_EQ(Strings(midi.end() - 3, midi.end()),
+              (Strings{"bf 64 127", "be 64 127", "9e 40 127"}));
 }
 
 TEST(PlayerChannelTest, WheelsSendRangeBendAndModulationThePitchWheelRecentresOnPanic) {
