@@ -3,14 +3,17 @@
 // no JACK, no limiter, no threads. FluidSynth renders in blocks of 64 frames and starts a note
 // at a block's start, so the note-on is given at several points into a block.
 //
-//   bench_synth_onset [SOUND_FONT]   (default /usr/share/sounds/sf2/default-GM.sf2; 48 kHz)
+//   bench_synth_onset [SOUND_FONT [PROGRAM]]   (default /usr/share/sounds/sf2/default-GM.sf2 and
+//   program 0, the piano; 48 kHz)
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fluidsynth.h>
 #include <vector>
 
 int main(int argc, char** argv) {
     const char* font = argc > 1 ? argv[1] : "/usr/share/sounds/sf2/default-GM.sf2";
+    const int program = argc > 2 ? std::atoi(argv[2]) : 0;
     constexpr double rate = 48000;
     std::printf("%-9s %-22s %s\n", "velocity", "frames into a block", "note-on to -60 dBFS");
     for (int velocity : {127, 100, 64}) {
@@ -22,6 +25,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "bench_synth_onset: cannot load %s\n", font);
                 return 1;
             }
+            fluid_synth_program_change(synth, 0, program);
             std::vector<float> left(4096);
             std::vector<float> right(4096);
             fluid_synth_write_float(synth, 1024 + into, left.data(), 0, 1, right.data(), 0, 1);
