@@ -177,9 +177,8 @@ TEST(MpeExpressionTest, ZonesRangesPitchRoundingRelativeTimbreAndRecentringAtQui
     EXPECT_EQ(m.midi(), Strings{"ed 8192"});
 }
 
-// Beside a split the keys below it play in the lower zone and the others in the upper one, seven
-// members each, both configured; a zone's eighth note takes its own oldest channel; the wheel
-// bends both managers and the split's instrument reaches the lower zone; gone, it closes the upper.
+// A split: the lower zone below it, the upper above, seven members each; a zone's eighth note takes
+// its own oldest channel; the wheel bends both managers; gone, the split closes the upper zone.
 TEST(MpeExpressionTest, ASplitPlaysALowerZoneBelowItAndAnUpperZoneAbove) {
     Mpe m;
     m.piano.player().setProgramOut(true);

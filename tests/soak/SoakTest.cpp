@@ -139,8 +139,7 @@ public:
                 std::all_of(&counts_[c * 128], &counts_[c * 128 + 128],
                             [](int n) { return n == 0; })) {
                 return "channel " + std::to_string(c) + " stays bent by " +
-                       std::to_string(channels[c].bend - 8192) + " or pressed at " +
-                       std::to_string(channels[c].pressure) + " with no note. ";
+                       std::to_string(channels[c].bend - 8192) + " or pressed, with no note. ";
             }
         }
         return {};
