@@ -38,35 +38,71 @@ void MpeExpression::setOn(bool on) {
     }
     if (!on) {
         recentre();
-        parameter(zone_.manager(), zoneParameter, 0);
+        for (const MpeZone& zone : zones()) {
+            parameter(zone.manager(), zoneParameter, 0);
+        }
     }
     on_ = on;
     reset();
     sound_.setMemberChannels(on);
-    sound_.setOwnBendRanges(on ? zone_.manager() : 0, on ? zone_.bendRange : MpeZone{}.bendRange);
+    applyBendRanges();
     sendConfiguration();
 }
 
 void MpeExpression::setZone(const MpeZone& zone) {
-    if (zone == zone_) {
+    change(zone, split_);
+}
+
+void MpeExpression::setSplit(bool split) {
+    change(zone_, split);
+}
+
+std::vector<MpeZone> MpeExpression::zones() const {
+    if (!split_) {
+        return {zone_};
+    }
+    // The two zones share the fourteen channels between their managers. Half each gives either
+    // hand seven voices, more than its five fingers, so a chord's release tails keep their own
+    // channels on both sides; a receiver set up for fewer member channels keeps at most as many
+    // in each zone.
+    const auto members = std::min<std::uint8_t>(zone_.members, 7);
+    return {MpeZone{false, members, zone_.bendRange}, MpeZone{true, members, zone_.bendRange}};
+}
+
+void MpeExpression::change(const MpeZone& zone, bool split) {
+    if (zone == zone_ && split == split_) {
         return;
     }
+    const std::vector<MpeZone> before = zones();
     if (on_) {
         recentre();
-        if (zone.upper != zone_.upper) {
-            parameter(zone_.manager(), zoneParameter, 0);
-        }
     }
     zone_ = zone;
+    split_ = split;
+    const std::vector<MpeZone> after = zones();
+    for (const MpeZone& old : before) {
+        const bool stays = std::any_of(after.begin(), after.end(), [&old](const MpeZone& z) {
+            return z.manager() == old.manager();
+        });
+        if (on_ && !stays) {
+            parameter(old.manager(), zoneParameter, 0);
+        }
+    }
     reset();
     if (on_) {
-        sound_.setOwnBendRanges(zone_.manager(), zone_.bendRange);
+        applyBendRanges();
         sendConfiguration();
     }
 }
 
+void MpeExpression::applyBendRanges() {
+    const MpeZone playing = on_ ? zone_ : MpeZone{};
+    sound_.setOwnBendRanges(on_ ? playerManager() : 0, playing.bendRange,
+                            on_ && split_ ? std::optional<std::uint8_t>(0) : std::nullopt);
+}
+
 void MpeExpression::reset() {
-    voices_.reset(zone_);
+    voices_.reset(zones());
     wanted_.fill({});
     touchedAlong_.fill({});
     sent_.fill({});
@@ -112,10 +148,12 @@ void MpeExpression::sendConfiguration() {
     if (!on_) {
         return;
     }
-    parameter(zone_.manager(), zoneParameter, zone_.members);
-    parameter(zone_.manager(), bendRangeParameter, managerBendRange);
-    for (std::uint8_t i = 0; i < zone_.members; ++i) {
-        parameter(zone_.member(i), bendRangeParameter, zone_.bendRange);
+    for (const MpeZone& zone : zones()) {
+        parameter(zone.manager(), zoneParameter, zone.members);
+        parameter(zone.manager(), bendRangeParameter, managerBendRange);
+        for (std::uint8_t i = 0; i < zone.members; ++i) {
+            parameter(zone.member(i), bendRangeParameter, zone.bendRange);
+        }
     }
 }
 
@@ -136,8 +174,9 @@ void MpeExpression::sendExpression(std::uint8_t channel, const Expression& wante
     sent = wanted;
 }
 
-void MpeExpression::noteOn(std::uint8_t note, std::uint8_t velocity) {
-    const MpeVoiceAllocator::Allocation allocation = voices_.allocate(note);
+void MpeExpression::noteOn(std::uint8_t note, std::uint8_t velocity, bool belowSplit) {
+    const MpeVoiceAllocator::Allocation allocation =
+        voices_.allocate(note, split_ && !belowSplit ? 1 : 0);
     if (allocation.endedNote) {
         endNote(*allocation.endedNote, allocation.channel);
     }
@@ -225,16 +264,18 @@ void MpeExpression::flush() {
 }
 
 void MpeExpression::recentre() {
-    for (std::uint8_t i = 0; i < zone_.members; ++i) {
-        const std::uint8_t channel = zone_.member(i);
-        Expression& sent = sent_[channel];
-        if (sent.bend != bendCentre) {
-            midi_.pitchBend(bendCentre, channel);
+    for (const MpeZone& zone : zones()) {
+        for (std::uint8_t i = 0; i < zone.members; ++i) {
+            const std::uint8_t channel = zone.member(i);
+            Expression& sent = sent_[channel];
+            if (sent.bend != bendCentre) {
+                midi_.pitchBend(bendCentre, channel);
+            }
+            if (sent.pressure.value_or(0) != 0) {
+                midi_.channelPressure(0, channel);
+            }
+            sent = {};
         }
-        if (sent.pressure.value_or(0) != 0) {
-            midi_.channelPressure(0, channel);
-        }
-        sent = {};
     }
 }
 
@@ -247,12 +288,14 @@ void MpeExpression::panic() {
         midi_.noteOff(note, channel);
     }
     reset();
-    for (std::uint8_t i = 0; i < zone_.members; ++i) {
-        const std::uint8_t channel = zone_.member(i);
-        midi_.controlChange(ump::allSoundOffController, 0, channel);
-        midi_.controlChange(ump::allNotesOffController, 0, channel);
-        midi_.pitchBend(bendCentre, channel);
-        midi_.channelPressure(0, channel);
+    for (const MpeZone& zone : zones()) {
+        for (std::uint8_t i = 0; i < zone.members; ++i) {
+            const std::uint8_t channel = zone.member(i);
+            midi_.controlChange(ump::allSoundOffController, 0, channel);
+            midi_.controlChange(ump::allNotesOffController, 0, channel);
+            midi_.pitchBend(bendCentre, channel);
+            midi_.channelPressure(0, channel);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tinkella {
 
@@ -47,9 +48,18 @@ public:
     // The caller ends every note first. While on, a changed zone recentres the old one's channels,
     // ends it (RPN 6 of none) when it moves to the other end, and sends the new configuration.
     void setZone(const MpeZone& zone);
-    // The MPE configuration message (RPN 6 on the manager channel: the number of member channels)
-    // and the pitch-bend ranges (RPN 0: the zone's on the members, 2 on the manager), to the MIDI
-    // output and the synthesiser. Does nothing while off.
+    // The keyboard split: with it, the keys below it play in the lower zone and the others in the
+    // upper one, whatever zone() says, each zone with at most half the member channels (zones()).
+    // The caller ends every note first; while on, the change goes out as setZone()'s does.
+    void setSplit(bool split);
+    // The zones played: zone() alone, or with the split the lower and then the upper zone.
+    std::vector<MpeZone> zones() const;
+    // The manager channel (0 or 15) of the zone the player's own instrument plays in: the upper
+    // zone's with the split, zone()'s without.
+    std::uint8_t playerManager() const { return split_ ? 15 : zone_.manager(); }
+    // Each zone's MPE configuration message (RPN 6 on its manager channel: the number of member
+    // channels) and pitch-bend ranges (RPN 0: the zone's on the members, 2 on the manager), to
+    // the MIDI output and the synthesiser. Does nothing while off.
     void sendConfiguration();
     // Controller 74 from where the finger is along its key (absolute, the default), or relative
     // to where it touched down, which sends 64.
@@ -60,9 +70,10 @@ public:
     // whose range is range semitones, clamped to the range.
     static std::uint16_t bendValue(double semitones, int range);
 
-    // Starts note (0..127) on a channel of its own after its initial expression; when all member
-    // channels sound, the oldest note ends first. velocity 1..127.
-    void noteOn(std::uint8_t note, std::uint8_t velocity);
+    // Starts note (0..127) on a channel of its own after its initial expression, in the lower zone
+    // when belowSplit and the split is on; when all the zone's member channels sound, its oldest
+    // note ends first. velocity 1..127.
+    void noteOn(std::uint8_t note, std::uint8_t velocity, bool belowSplit = false);
     // Ends note on its channel; nothing when it does not sound (it was ended to free a channel).
     void noteOff(std::uint8_t note);
     // The latest expression of note's finger or pointer: bend in semitones from the note, place
@@ -85,12 +96,12 @@ public:
     void setClock(std::function<PitchRounding::Clock::time_point()> clock) {
         clock_ = std::move(clock);
     }
-    // Ends every note this object started on the MIDI output and, for each member channel, sends
-    // All Sound Off, All Notes Off, a centred pitch bend and pressure 0. The caller silences the
-    // synthesiser.
+    // Ends every note this object started on the MIDI output and, for each member channel of the
+    // zones, sends All Sound Off, All Notes Off, a centred pitch bend and pressure 0. The caller
+    // silences the synthesiser.
     void panic();
-    // Sends the MIDI output a centred pitch bend on each member channel left bent, and pressure 0
-    // on each left pressed; after the last note, before the program ends.
+    // Sends the MIDI output a centred pitch bend on each zone's member channel left bent, and
+    // pressure 0 on each left pressed; after the last note, before the program ends.
     void recentre();
 
 private:
@@ -106,12 +117,18 @@ private:
     void endNote(std::uint8_t note, std::uint8_t channel);
     void forget(std::uint8_t note);
     void reset();
+    // Goes over to zone and split: recentres and ends (RPN 6 of none) the zones played before
+    // whose manager plays no more, then configures the new ones, while on.
+    void change(const MpeZone& zone, bool split);
+    // The synthesiser's bend ranges for the zones played.
+    void applyBendRanges();
     void requestFlush(std::uint8_t note);
 
     SoundController& sound_;
     MIDIOutput& midi_;
     bool on_ = false;
     MpeZone zone_;
+    bool split_ = false;
     MpeVoiceAllocator voices_;
     PitchRounding rounding_;
     bool relativeTimbre_ = false;

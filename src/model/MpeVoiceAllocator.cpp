@@ -8,23 +8,33 @@ MpeVoiceAllocator::MpeVoiceAllocator() {
     reset(MpeZone{});
 }
 
-void MpeVoiceAllocator::reset(const MpeZone& zone) {
-    free_.clear();
+void MpeVoiceAllocator::reset(std::span<const MpeZone> zones) {
     busy_.clear();
-    for (std::uint8_t i = 0; i < zone.members; ++i) {
-        free_.push_back(zone.member(i));
+    zones_ = std::clamp<std::size_t>(zones.size(), 1, mostZones);
+    for (std::size_t z = 0; z < mostZones; ++z) {
+        free_[z].clear();
+        for (std::uint8_t i = 0; z < zones.size() && i < zones[z].members; ++i) {
+            const std::uint8_t channel = zones[z].member(i);
+            free_[z].push_back(channel);
+            zoneOf_[channel] = static_cast<std::uint8_t>(z);
+        }
     }
 }
 
-MpeVoiceAllocator::Allocation MpeVoiceAllocator::allocate(std::uint8_t note) {
+MpeVoiceAllocator::Allocation MpeVoiceAllocator::allocate(std::uint8_t note, std::size_t zone) {
+    zone = std::min(zone, zones_ - 1);
+    std::deque<std::uint8_t>& free = free_[zone];
     Allocation allocation{};
-    if (free_.empty()) {
-        allocation.endedNote = busy_.front().first;
-        free_.push_back(busy_.front().second);
-        busy_.erase(busy_.begin());
+    if (free.empty()) {
+        const auto oldest = std::find_if(busy_.begin(), busy_.end(), [&](const auto& voice) {
+            return zoneOf_[voice.second] == zone;
+        });
+        allocation.endedNote = oldest->first;
+        free.push_back(oldest->second);
+        busy_.erase(oldest);
     }
-    allocation.channel = free_.front();
-    free_.pop_front();
+    allocation.channel = free.front();
+    free.pop_front();
     busy_.emplace_back(note, allocation.channel);
     return allocation;
 }
@@ -37,7 +47,7 @@ std::optional<std::uint8_t> MpeVoiceAllocator::release(std::uint8_t note) {
     }
     const std::uint8_t channel = it->second;
     busy_.erase(it);
-    free_.push_back(channel);
+    free_[zoneOf_[channel]].push_back(channel);
     return channel;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -28,9 +31,9 @@ struct MpeZone {
     bool operator==(const MpeZone&) const = default;
 };
 
-// Hands each sounding note a member channel of the zone. A new note takes the member channel that
-// has been free longest; with all of them busy, the note that started first gives its channel up.
-// Main thread only.
+// Hands each sounding note a member channel of its zone (one, or two beside a keyboard split). A
+// new note takes the zone's member channel that has been free longest; with all of them busy, the
+// zone's note that started first gives its channel up. Main thread only.
 class MpeVoiceAllocator {
 public:
     struct Allocation {
@@ -41,18 +44,24 @@ public:
 
     MpeVoiceAllocator();
 
-    // A channel for note (0..127), which must not hold one already.
-    Allocation allocate(std::uint8_t note);
+    // A channel of zone (an index into the zones of reset(); the first beyond them) for note
+    // (0..127), which must not hold one already.
+    Allocation allocate(std::uint8_t note, std::size_t zone = 0);
     // The channel note held, now free; absent when it held none.
     std::optional<std::uint8_t> release(std::uint8_t note);
     std::optional<std::uint8_t> channelOf(std::uint8_t note) const;
     // (note, channel) of every sounding note, oldest first.
     const std::vector<std::pair<std::uint8_t, std::uint8_t>>& busy() const { return busy_; }
     // Every member channel of zone free again, in the zone's order.
-    void reset(const MpeZone& zone);
+    void reset(const MpeZone& zone) { reset(std::span(&zone, 1)); }
+    // The same for one or two zones, whose members do not overlap.
+    void reset(std::span<const MpeZone> zones);
 
 private:
-    std::deque<std::uint8_t> free_; // front: free longest
+    static constexpr std::size_t mostZones = 2;
+    std::array<std::deque<std::uint8_t>, mostZones> free_{}; // by zone; front: free longest
+    std::array<std::uint8_t, 16> zoneOf_{};                  // by member channel
+    std::size_t zones_ = 1;
     std::vector<std::pair<std::uint8_t, std::uint8_t>> busy_;
 };
 

@@ -80,11 +80,12 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
         if (pressed && !key.playing) {
             startedOn = soundingNoteOf(key);
             const std::optional<std::uint8_t> split = splitChannel();
+            const bool below = split && key.note < *splitPoint_;
             startedChannel_[static_cast<std::size_t>(key.note)] =
-                split && key.note < *splitPoint_ ? *split : player_.channel();
+                below ? *split : player_.channel();
             if (startedOn >= 0) {
                 startNote(static_cast<std::uint32_t>(startedOn), key.velocity,
-                          startedChannel_[static_cast<std::size_t>(key.note)]);
+                          startedChannel_[static_cast<std::size_t>(key.note)], below);
             }
             key.playing = true;
             key.velocity = velocity_;
@@ -94,9 +95,10 @@ void PianoController::updatePlayingNotesFromPressedKeys() {
     }
 }
 
-void PianoController::startNote(std::uint32_t note, std::uint8_t velocity, std::uint8_t channel) {
+void PianoController::startNote(std::uint32_t note, std::uint8_t velocity, std::uint8_t channel,
+                                bool belowSplit) {
     if (expression_.isOn()) {
-        expression_.noteOn(static_cast<std::uint8_t>(note), velocity);
+        expression_.noteOn(static_cast<std::uint8_t>(note), velocity, belowSplit);
         return;
     }
     soundController_->playNote(note, SoundController::Holder::surfaces, velocity, channel);
@@ -128,7 +130,7 @@ void PianoController::setChannel(std::uint8_t channel) {
         return;
     }
     if (expression_.isOn()) {
-        player_.setChannel(channel, true, expression_.zone().manager());
+        placePlayer(channel);
         return;
     }
     endCurrentNotes();
@@ -159,7 +161,7 @@ void PianoController::setExpression(bool mpe) {
         soundController_->restoreChannels(SoundController::Holder::surfaces);
         incoming_.setPerChannel(mpe);
         expression_.setOn(mpe);
-        player_.setChannel(player_.channel(), mpe, expression_.zone().manager());
+        placePlayer(player_.channel());
         applySplit();
         player_.synthRestored();
     });
@@ -175,14 +177,18 @@ void PianoController::setMpeZone(const MpeZone& zone) {
     endCurrentNotes();
     soundController_->restoreChannels(SoundController::Holder::surfaces);
     expression_.setZone(zone);
-    player_.setChannel(player_.channel(), true, zone.manager());
+    placePlayer(player_.channel());
+    applySplit();
     updatePlayingNotesFromPressedKeys();
     notifyPressedKeysChanged();
 }
 
 std::optional<std::uint8_t> PianoController::splitChannel() const {
-    if (!splitPoint_ || expression_.isOn()) {
+    if (!splitPoint_) {
         return std::nullopt;
+    }
+    if (expression_.isOn()) {
+        return expression_.zones().front().manager();
     }
     const std::uint8_t channel = player_.channel();
     return static_cast<std::uint8_t>(channel == 15 ? 14 : channel + 1);
@@ -195,16 +201,45 @@ void PianoController::setSplit(std::optional<std::uint8_t> point, std::uint8_t p
     if (point == splitPoint_ && program == splitProgram_) {
         return;
     }
+    // With MPE on, a split that comes or goes moves the zones: notes end and start again there.
+    const bool rezone = expression_.isOn() && point.has_value() != splitPoint_.has_value();
+    if (rezone) {
+        endCurrentNotes();
+    }
     // The pedal is lifted where it was held and put down on the channels that play now.
-    withPedalLifted([this, point, program] {
+    withPedalLifted([this, point, program, rezone] {
         splitPoint_ = point;
         splitProgram_ = program & 0x7F;
+        if (rezone) {
+            soundController_->restoreChannels(SoundController::Holder::surfaces);
+        }
+        expression_.setSplit(point.has_value());
+        if (expression_.isOn()) {
+            placePlayer(player_.channel());
+        }
         applySplit();
     });
+    if (rezone) {
+        updatePlayingNotesFromPressedKeys();
+        notifyPressedKeysChanged();
+    }
+}
+
+void PianoController::placePlayer(std::uint8_t channel) {
+    const bool mpe = expression_.isOn();
+    player_.setChannel(channel, mpe, expression_.playerManager(),
+                       mpe && splitPoint_ ? splitChannel() : std::nullopt);
 }
 
 void PianoController::applySplit() {
-    soundController_->setSplit(splitChannel(), splitProgram_);
+    if (expression_.isOn() && splitPoint_) {
+        // The lower zone, its manager and members, plays the split's program.
+        const MpeZone lower = expression_.zones().front();
+        soundController_->setSplitChannels(static_cast<std::uint16_t>((2U << lower.members) - 1U),
+                                           splitProgram_);
+    } else {
+        soundController_->setSplit(splitChannel(), splitProgram_);
+    }
     player_.setSplitProgram(splitChannel(), splitProgram_);
 }
 

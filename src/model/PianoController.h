@@ -119,23 +119,30 @@ public:
     // first and held keys sound again there; a sustain held down moves along.
     void setChannel(std::uint8_t channel);
     // The keyboard split: keys below point (a note 0..127; none: no split) play program (0..127),
-    // with MPE off on splitChannel() of both outputs (the program goes to the synthesiser, and
-    // to the MIDI output with program out on). Held notes go on and end where they started.
+    // with MPE off on splitChannel() of both outputs, with MPE on in the lower zone and the other
+    // keys in the upper one (the program goes to the synthesiser, and to the MIDI output with
+    // program out on). Held notes go on and end where they started; with MPE on, a split that
+    // comes or goes ends them and held keys sound again in their zones.
     void setSplit(std::optional<std::uint8_t> point, std::uint8_t program);
     std::optional<std::uint8_t> splitPoint() const { return splitPoint_; }
-    // The channel after the player's, or at channel 16 the one before, so that the two sides
-    // never share a channel; none while there is no split or MPE is on.
+    // With MPE off the channel after the player's, or at channel 16 the one before, so that the
+    // two sides never share a channel; with MPE on the lower zone's manager channel (0), where
+    // its program, pedal and wheels go; none while there is no split.
     std::optional<std::uint8_t> splitChannel() const;
     // The velocity (1..127, 127 at first) of every note whose surface does not measure it.
     void setVelocity(std::uint8_t velocity);
     std::uint8_t velocity() const { return velocity_; }
 
 private:
-    // One note of a key to both outputs, on the player's channel or, with MPE, on its own.
-    void startNote(std::uint32_t note, std::uint8_t velocity, std::uint8_t channel);
+    // One note of a key to both outputs, on the player's channel or, with MPE, on its own in the
+    // zone of its side of the split.
+    void startNote(std::uint32_t note, std::uint8_t velocity, std::uint8_t channel,
+                   bool belowSplit);
     void endNote(std::uint32_t note, std::uint8_t channel);
     // Gives both outputs the split's channel and program as they are now.
     void applySplit();
+    // The player's controls to channel, or with MPE on to the zones' managers.
+    void placePlayer(std::uint8_t channel);
     // The key's note with the transposition now, or -1 beyond 0..127.
     std::int16_t soundingNoteOf(const PianoKey& key) const;
     // Ends the note the key started (if it sounded) on both outputs.

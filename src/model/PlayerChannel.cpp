@@ -25,6 +25,9 @@ std::uint8_t PlayerChannel::activeChannel() const {
 void PlayerChannel::control(Outputs to, std::uint8_t controller, std::uint8_t value) {
     if (to.midi) {
         midi_.controlChange(controller, value, activeChannel());
+        if (otherManager_) {
+            midi_.controlChange(controller, value, *otherManager_);
+        }
     }
     if (to.synth) {
         sound_.playerMessage(ump::controlChangeStatus, controller, value);
@@ -34,6 +37,9 @@ void PlayerChannel::control(Outputs to, std::uint8_t controller, std::uint8_t va
 void PlayerChannel::bend(Outputs to, std::uint16_t value) {
     if (to.midi) {
         midi_.pitchBend(value, activeChannel());
+        if (otherManager_) {
+            midi_.pitchBend(value, *otherManager_);
+        }
     }
     if (to.synth) {
         const MidiMessage message = MidiMessage::pitchBend(value, 0);
@@ -84,21 +90,31 @@ void PlayerChannel::sendShown(Outputs to, unsigned parts) {
     }
 }
 
-void PlayerChannel::setChannel(std::uint8_t channel, bool mpe, std::uint8_t manager) {
+void PlayerChannel::setChannel(std::uint8_t channel, bool mpe, std::uint8_t manager,
+                               std::optional<std::uint8_t> otherManager) {
     channel &= 0x0F;
     manager &= 0x0F;
-    if (channel == channel_ && mpe == mpe_ && manager == manager_) {
+    if (!mpe || otherManager == manager) {
+        otherManager.reset();
+    }
+    if (channel == channel_ && mpe == mpe_ && manager == manager_ &&
+        otherManager == otherManager_) {
         return;
     }
     const std::uint8_t before = activeChannel();
     if (pitch_ != bendCentre) {
         midi_.pitchBend(bendCentre, before);
     }
+    const std::optional<std::uint8_t> otherBefore = std::exchange(otherManager_, otherManager);
     channel_ = channel;
     mpe_ = mpe;
     manager_ = manager;
+    if (pitch_ != bendCentre && otherBefore && otherBefore != activeChannel() &&
+        otherBefore != otherManager_) {
+        midi_.pitchBend(bendCentre, *otherBefore);
+    }
     sound_.setPlayerChannel(channel_);
-    if (activeChannel() != before) {
+    if (activeChannel() != before || (otherManager_ && otherManager_ != otherBefore)) {
         sendShown({true, true}, allParts);
     }
 }

@@ -16,7 +16,7 @@ class SoundController;
 // the pitch-bend and modulation wheels with the pitch wheel's bend range, the eight controller
 // knobs, and the instrument with its bank for a MIDI listener. A change made on a control goes
 // at once to both outputs on the active channel: the chosen one, or with MPE the zone's manager
-// channel, whose messages apply to the whole zone.
+// channel, whose messages apply to the whole zone; beside an MPE split, both zones' managers.
 //
 // Controls that are not shown keep their values and send nothing on their own: showing them
 // sends what they hold, and resend() (for a new listener) and synthRestored() (for the
@@ -36,9 +36,11 @@ public:
     // Where the keyboard's notes (without MPE), pedal, panic and controls go.
     std::uint8_t activeChannel() const;
     // The chosen channel, whether MPE is on and its zone's manager channel (0 or 15), where the
-    // controls go with MPE on. The caller ends the keyboard's notes first. A
-    // bend left on the active channel is centred there; what is shown goes to the new one.
-    void setChannel(std::uint8_t channel, bool mpe, std::uint8_t manager = 0);
+    // controls go with MPE on, as they do to otherManager (the other zone's, beside a split). The
+    // caller ends the keyboard's notes first. A bend left on the active channel is centred there;
+    // what is shown goes to the new one.
+    void setChannel(std::uint8_t channel, bool mpe, std::uint8_t manager = 0,
+                    std::optional<std::uint8_t> otherManager = std::nullopt);
 
     void setWheelsShown(bool shown);
     void setKnobsShown(bool shown);
@@ -94,7 +96,8 @@ private:
     MIDIOutput& midi_;
     std::uint8_t channel_ = 0;
     bool mpe_ = false;
-    std::uint8_t manager_ = 0; // the MPE zone's manager channel, while mpe_
+    std::uint8_t manager_ = 0;                 // the MPE zone's manager channel, while mpe_
+    std::optional<std::uint8_t> otherManager_; // the other zone's, beside an MPE split
     bool wheelsShown_ = false;
     bool knobsShown_ = false;
     bool programOut_ = false;

@@ -220,8 +220,11 @@ void SoundController::setMemberChannels(bool all) {
     applyBendRanges();
 }
 
-void SoundController::setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange) {
+void SoundController::setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange,
+                                       std::optional<std::uint8_t> otherManager) {
     manager_ = manager & 0x0FU;
+    managers_ = static_cast<std::uint16_t>(1U << manager_ |
+                                           (otherManager ? 1U << (*otherManager & 0x0FU) : 0U));
     memberRange_ = memberRange;
     applyBendRanges();
 }
@@ -233,7 +236,7 @@ void SoundController::channelMessage(std::uint8_t status, std::uint8_t data1, st
     if (kind == pitchBendStatus && memberChannels_ && holder == Holder::surfaces) {
         const auto bend = static_cast<std::uint16_t>(data1 | data2 << 7);
         ownBends_[channel] = bend;
-        const std::uint16_t heard = channel == manager_ ? bend : withZoneBend(channel, bend);
+        const std::uint16_t heard = isManager(channel) ? bend : withZoneBend(channel, bend);
         send(channel, kind, heard & 0x7FU, heard >> 7);
     } else if (kind == pitchBendStatus || kind == channelPressureStatus ||
                kind == controlChangeStatus) {
@@ -257,7 +260,7 @@ void SoundController::playerMessage(std::uint8_t status, std::uint8_t data1, std
     if (kind == pitchBendStatus && memberChannels_) {
         zoneBend_ = static_cast<std::uint16_t>(data1 | data2 << 7);
         for (std::uint32_t channel = 0; channel < 16; ++channel) {
-            if (channel == manager_) {
+            if (isManager(channel)) {
                 continue;
             }
             const std::uint16_t heard = withZoneBend(channel, ownBends_[channel]);
@@ -266,7 +269,7 @@ void SoundController::playerMessage(std::uint8_t status, std::uint8_t data1, std
     }
     if (kind == pitchBendStatus || kind == controlChangeStatus) {
         forEachChannelInUse(Holder::surfaces, [&](std::uint32_t channel) {
-            if (kind == controlChangeStatus || channel == manager_ || !memberChannels_) {
+            if (kind == controlChangeStatus || isManager(channel) || !memberChannels_) {
                 send(channel, kind, data1, data2);
             }
         });
@@ -286,12 +289,13 @@ void SoundController::setBendRange(std::uint8_t semitones) {
 void SoundController::applyBendRanges() {
     std::uint16_t changed = 0;
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
-        const std::uint8_t own = !memberChannels_
-                                     ? (channel == midiChannelInUse_ || channel == splitChannel_
-                                            ? bendRange_
-                                            : ChannelSettings::defaultBendRange(channel))
-                                 : channel == manager_ ? ChannelSettings::defaultBendRange(0)
-                                                       : memberRange_;
+        const std::uint8_t own =
+            !memberChannels_
+                ? (channel == midiChannelInUse_ || (splitChannels_ >> channel & 1U) != 0
+                       ? bendRange_
+                       : ChannelSettings::defaultBendRange(channel))
+            : isManager(channel) ? ChannelSettings::defaultBendRange(0)
+                                 : memberRange_;
         const std::uint8_t before = settings_.bendRange(channel);
         settings_.setOwnBendRange(channel, own);
         changed |= static_cast<std::uint16_t>((before != own ? 1U : 0U) << channel);
@@ -323,19 +327,24 @@ void SoundController::setInstrument(int programNumber) {
 }
 
 void SoundController::setSplit(std::optional<std::uint8_t> channel, std::uint8_t program) {
-    if (channel) {
-        channel = static_cast<std::uint8_t>(*channel & 0x0FU);
-    }
-    if (channel == splitChannel_ && (program & 0x7FU) == splitProgram_) {
+    setSplitChannels(channel ? static_cast<std::uint16_t>(1U << (*channel & 0x0FU)) : 0, program);
+}
+
+void SoundController::setSplitChannels(std::uint16_t channels, std::uint8_t program) {
+    if (channels == splitChannels_ && (program & 0x7FU) == splitProgram_) {
         return;
     }
-    const std::optional<std::uint8_t> before = std::exchange(splitChannel_, channel);
+    const std::uint16_t before = std::exchange(splitChannels_, channels);
     splitProgram_ = program & 0x7FU;
-    if (before && before != channel) {
-        send(*before, programChangeStatus, program_, 0);
+    for (std::uint32_t channel = 0; channel < 16; ++channel) { // those left, then the split's
+        if (((before & ~channels) >> channel & 1U) != 0) {
+            send(channel, programChangeStatus, program_, 0);
+        }
     }
-    if (channel) {
-        send(*channel, programChangeStatus, splitProgram_, 0);
+    for (std::uint32_t channel = 0; channel < 16; ++channel) {
+        if ((channels >> channel & 1U) != 0) {
+            send(channel, programChangeStatus, splitProgram_, 0);
+        }
     }
     applyBendRanges();
 }

@@ -90,8 +90,10 @@ public:
     // the instrument to the surfaces' channels.
     void setMemberChannels(bool all);
     // Tinkella's own bend ranges on the surfaces' channels, which restoreChannels() brings them
-    // back to: 2 semitones on the manager channel (0..15), memberRange on the others.
-    void setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange);
+    // back to: 2 semitones on the manager channel (0..15) and on otherManager (the second zone's,
+    // beside a keyboard split), memberRange on the others.
+    void setOwnBendRanges(std::uint8_t manager, std::uint8_t memberRange,
+                          std::optional<std::uint8_t> otherManager = std::nullopt);
     // A pitch bend (0xE0), channel pressure (0xD0) or control change (0xB0) as it stands, on
     // holder's channel (the status's low four bits), for the notes there; other messages are
     // ignored. Sent muted or not.
@@ -115,6 +117,9 @@ public:
     // channel the split leaves goes back to the instrument; notes sounding there end there as they
     // started.
     void setSplit(std::optional<std::uint8_t> channel, std::uint8_t program);
+    // The same for every channel whose bit is set (bit n: channel n), as the lower zone's channels
+    // play the split's program beside an MPE split.
+    void setSplitChannels(std::uint16_t channels, std::uint8_t program);
     // The player's channel's bend range in semitones (1..24, 2 at first), sent to it as
     // registered parameter 0 when it changes, and restored with the channel.
     void setBendRange(std::uint8_t semitones);
@@ -158,7 +163,7 @@ private:
         const std::uint32_t first = holder == Holder::surfaces ? midiChannelInUse_ : 0;
         for (std::uint32_t channel = 0; channel < 16; ++channel) {
             if (memberChannels_ || channel == first ||
-                (holder == Holder::surfaces && splitChannel_ && channel == *splitChannel_)) {
+                (holder == Holder::surfaces && (splitChannels_ >> channel & 1U) != 0)) {
                 f(channelOf(holder, channel));
             }
         }
@@ -171,18 +176,20 @@ private:
     std::uint32_t midiChannelInUse_ = 0; // the player's channel
     std::uint8_t bendRange_ = 2;         // of the player's channel
     std::uint32_t manager_ = 0;          // the MPE zone's manager channel, 0 or 15
+    std::uint16_t managers_ = 1;         // bit n: channel n manages a zone (with a split, two)
     std::uint8_t memberRange_ = 48;      // the MPE zone's members' bend range
     bool memberChannels_ = false;
     // With member channels: the zone's bend and each surfaces channel's own, before the zone's.
     std::uint16_t zoneBend_ = ump::bendCentre;
     std::array<std::uint16_t, 16> ownBends_{};
-    std::uint32_t program_ = 0;                // 0..127, Tinkella's instrument
-    std::optional<std::uint8_t> splitChannel_; // of the surfaces, 0..15
-    std::uint32_t splitProgram_ = 0;           // 0..127, played there
+    std::uint32_t program_ = 0;       // 0..127, Tinkella's instrument
+    std::uint16_t splitChannels_ = 0; // of the surfaces, bit n: channel n
+    std::uint32_t splitProgram_ = 0;  // 0..127, played there
     // The program a synthesiser channel (0..31) plays when restored.
     std::uint32_t programOf(std::uint32_t channel) const {
-        return splitChannel_ && channel == *splitChannel_ ? splitProgram_ : program_;
+        return channel < 16 && (splitChannels_ >> channel & 1U) != 0 ? splitProgram_ : program_;
     }
+    bool isManager(std::uint32_t channel) const { return (managers_ >> channel & 1U) != 0; }
     std::unique_ptr<Synthesizer> synthUnit_; // runs until the controller goes
     bool isMuted_ = false;
     std::array<bool, 2> pedals_{}; // by index(holder)

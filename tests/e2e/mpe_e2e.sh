@@ -6,7 +6,8 @@
 # nothing bends a channel after its note-off; saved, the performance starts at its first note, the
 # configuration sent before it at tick 0. The ninth click, on MIDI channel 10,
 # plays the piano, not a drum kit. A sender on "Tinkella In" ($2) bends, presses and retunes every
-# channel: its own only, and only until it goes, Esc, or Expression is switched off.
+# channel: its own only, and only until it goes, Esc, or Expression is switched off. Then the upper
+# zone, and a split between the zones.
 set -u
 [ -n "${MPE_E2E_BUS:-}" ] || MPE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"
 bin=$1
@@ -150,4 +151,18 @@ echo "$heard" | awk '{for (i = 1; i <= NF; i++) {c = c || ($i > 259.0 && $i < 26
 kill -TERM "$app_pid" && wait_until 10 gone "$app_pid" || fail "the second run did not quit"
 tail -n +"$mark" "$work/dump.log" | grep -o ': ee .. ..\|: 8e 3c' | tail -2 | tr '\n' ' ' |
   grep -q ": 8e 3c : ee 00 40" || fail "quitting did not recentre channel 15 after its note"
+
+# A split at middle C: both zones configured, seven members each; B below it plays on the lower
+# zone's first member (channel 2), middle C on the upper zone's (channel 15).
+export XDG_CONFIG_HOME=$work/config3 && mkdir -p "$XDG_CONFIG_HOME/Quorvin" && mark=$(($(wc -l <"$work/dump.log") + 1))
+printf '[General]\nexpression=mpe\nsplitPoint=60\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
+start_app split --midi=jack --audio=jack
+wait_until 15 find_window '^Tinkella$' "$app_pid" || fail "third run: piano window not shown"
+connect_dump "$work/split.log"
+wait_until 5 later "b0 06 07" && later "bf 06 07" || fail "split: no RPN 6 = 7 on channels 1 and 16"
+xdotool windowactivate --sync "$window" 2>/dev/null && read -r x y w h < <(geometry "$window")
+cx=$((x + 35 * 50 + 25 - (3500 - w) * 60 / 96))
+xdotool mousemove $((cx - 50)) $((y + h - 45)) click 1 sleep 0.3 mousemove "$cx" $((y + h - 45)) click 1
+wait_until 5 later ": 91 3b 7f" && later ": 9e 3c 7f" || fail "split: B3 not on channel 2 or C4 not on 15"
+kill -TERM "$app_pid" && wait_until 10 gone "$app_pid" || fail "the third run did not quit"
 echo "PASS"

@@ -2,6 +2,7 @@
 #include "interfaces/MidiMessage.h"
 #include "support/KeyboardDoubles.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -155,6 +156,34 @@ TEST(MpeExpressionTest, ZonesRangesPitchRoundingRelativeTimbreAndRecentringAtQui
     m.midi();
     e.recentre();
     EXPECT_EQ(m.midi(), Strings{"ed 8192"});
+}
+
+// A split: the lower zone below it, the upper above, seven members each; a zone's eighth note takes
+// its own oldest channel; the wheel bends both managers; gone, the split closes the upper zone.
+TEST(MpeExpressionTest, ASplitPlaysALowerZoneBelowItAndAnUpperZoneAbove) {
+    Mpe m;
+    m.piano.player().setProgramOut(true);
+    m.midi();
+    m.piano.setSplit(60, 32);
+    const Strings config = m.midi(), synth = m.synth();
+    const auto has = [](const Strings& in, const std::string& s) {
+        return std::count(in.begin(), in.end(), s);
+    };
+    EXPECT_EQ(std::tuple(config.size(), has(config, "b0 6 7"), has(config, "bf 6 7")),
+              std::tuple(2U * (3 + 4 + 7 * 4) + 6, 1, 1));
+    EXPECT_EQ(std::tuple(has(config, "c0 32 0"), has(synth, "c7 32 0"), has(synth, "c8 32 0")),
+              std::tuple(1, 1, 0));
+    m.key(60, true);
+    for (int note = 48; note < 56; m.key(note++, true)) {
+    }
+    const Strings notes = m.midi();
+    EXPECT_EQ(std::tuple(notes[3], notes[7], has(notes, "81 48 0"), has(notes, "8e 60 0")),
+              std::tuple("9e 60 127", "91 48 127", 1, 0));
+    m.piano.player().setPitchWheel(10000);
+    EXPECT_EQ(m.midi(), (Strings{"ef 10000", "e0 10000"}));
+    m.piano.setSplit(std::nullopt, 32);
+    const Strings back = m.midi();
+    EXPECT_EQ(has(back, "bf 6 0") + has(back, "b0 6 15") + has(back, "ef 8192"), 3);
 }
 
 } // namespace

@@ -130,14 +130,16 @@ public:
         return notes;
     }
     int maxCount() const { return *std::max_element(counts_.begin(), counts_.end()); }
-    // A channel left bent away from the centre (8192) with no note on it, or an empty text. A note
-    // started while the output was off may be bent on a channel that shows no note until it ends.
+    // A channel left bent away from the centre (8192) or pressed with no note on it, or an empty
+    // text. A note started while the output was off may be bent on a channel that shows no note
+    // until it ends.
     std::string bentIdle() const {
         for (std::size_t c = 0; c < channels.size(); ++c) {
-            if (channels[c].bend != 8192 && std::all_of(&counts_[c * 128], &counts_[c * 128 + 128],
-                                                        [](int n) { return n == 0; })) {
+            if ((channels[c].bend != 8192 || channels[c].pressure != 0) &&
+                std::all_of(&counts_[c * 128], &counts_[c * 128 + 128],
+                            [](int n) { return n == 0; })) {
                 return "channel " + std::to_string(c) + " stays bent by " +
-                       std::to_string(channels[c].bend - 8192) + " with no note. ";
+                       std::to_string(channels[c].bend - 8192) + " or pressed, with no note. ";
             }
         }
         return {};
@@ -758,12 +760,14 @@ protected:
     }
 
     // After a panic every synthesiser channel plays middle C in tune, with the chosen program
-    // (the split's on its channel).
+    // (the split's on its channel, or with MPE on the lower zone's).
     std::string untuned() const {
         const std::optional<std::uint8_t> split = model.splitChannel();
+        const auto lower = static_cast<std::size_t>(model.expression().zones().front().members);
         for (std::size_t c = 0; c < synthHeard.channels.size(); ++c) {
-            const int program = (split && c == *split ? app.settings().midi().splitInstrumentPopUp()
-                                                      : app.settings().general().instrumentPopUp())
+            const bool below = split && (model.expression().isOn() ? c <= lower : c == *split);
+            const int program = (below ? app.settings().midi().splitInstrumentPopUp()
+                                       : app.settings().general().instrumentPopUp())
                                     ->currentData()
                                     .toInt() -
                                 1;

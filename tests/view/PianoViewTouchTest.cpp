@@ -344,7 +344,10 @@ TEST_F(PianoViewTest, KeyNamesFitTheirKeysAndTheScaleDimsTheKeysOutsideIt) {
     controller.setSplit(4, 32);              // tints the naturals below it: C0 and D0, not E0
     RecordingContext split;
     view->draw(split);
-    EXPECT_EQ(split.tinted, "0 1 ");
+    RecordingContext mpe; // and with MPE on, where they play in the lower zone
+    controller.setExpression(true);
+    view->draw(mpe);
+    EXPECT_EQ(split.tinted + mpe.tinted, "0 1 0 1 ");
 }
 
 } // namespace
