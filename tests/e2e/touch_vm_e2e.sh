@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Real fingers in one boot of scripts/alsa-vm: a uinput touch screen through udev and libinput into
 # headless sway (seatd; the layer-surface strip), then Xorg (dummy video, libinput, XInput 2 touch).
-# On each a chord, a slide, five fingers, a finger on the piano window and unplugged fingers (on X11
-# also a finger in each window at once); each note is the strip hit test's (white keys of 50 points
-# scrolled to 60/96 of the overflow) and ends.
+# On each a chord, a slide, five fingers, a finger on the piano window and unplugged fingers; under
+# each a finger holding the pitch wheel up under a chord on the strip; under sway also a finger
+# either side of a split and, with MPE, one resting off-centre; on X11 a finger in each window at
+# once. Each note is the strip hit test's (white keys of 50 points scrolled to 60/96 of the
+# overflow) and ends.
 set -u
 [ "${1:-}" = --in-vm ] || ALSA_VM_MEMORY=1536 ALSA_VM_CPUS=2 \
   exec "$(dirname "$0")/../../scripts/alsa-vm" "$3" "$0" --in-vm "$1" "$2"
 bin=$2 device=$3 && declare -A fd screen
 source "$(dirname "$0")/lib.sh"
 export XDG_CONFIG_HOME=$work/config && mkdir -p "$XDG_CONFIG_HOME/Quorvin"
-printf '[General]\nsettingsVisible=false\nvelocityFromTouch=true\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
+printf '[General]\nsettingsVisible=false\nvelocityFromTouch=true\nshowWheels=true\nsplitPoint=60\n' >"$XDG_CONFIG_HOME/Quorvin/Tinkella.conf"
 /lib/systemd/systemd-udevd --daemon 2>/dev/null && udevadm trigger --action=add && udevadm settle
 # A touch screen $1 (1280 × 720, options after it) fed by ${fd[$1]}; unplugged with its process.
 plug() { mkfifo "$work/$1.in" || return; "$device" "$1" 1280 720 "${@:2}" <"$work/$1.in" >"$work/screen-$1.log" 2>&1 &
@@ -31,6 +33,8 @@ finger() { echo "$2" >&"${fd[$1]}" && wait_until 20 played "$3" ||
   fail "after '$2' on $1: '$played' instead of '$3'"; }
 # White key slot $1 of a keyboard view at x y w h ($2..$5), $6 points above its bottom.
 slot() { echo $(($2 + 50 * $1 + 25 - (3500 - $4) * 60 / 96)) $(($3 + $5 - $6)); }
+# The piano window's keys (x y w h) right of its two wheels of 34 points, from the window's $1..$4.
+keys() { echo $(($1 + 68)) "$2" $(($3 - 68)) "$4"; }
 
 gestures() { # $1 the screen, $2 the strip's view (x y w h), $3 the piano window's
   mark && finger "$1" "down 0 $(slot 35 $2 15); down 1 $(slot 37 $2 15)" "+60 +64"
@@ -43,6 +47,16 @@ gestures() { # $1 the screen, $2 the strip's view (x y w h), $3 the piano window
   finger "$1" "up 0; up 1; up 2; up 3; up 4" "+69 +71 +72 +74 +76 -69 -71 -72 -74 -76"
   mark && finger "$1" "down 0 $(slot 35 $3 45)" "+60" && finger "$1" "up 0" "+60 -60"
 }
+# A finger rolls the pitch wheel of the piano window at $2 (x y w h) up from its foot by most of the
+# window's height, to the top, and holds it while two on the strip at $3 play C and E: both note-ons
+# follow the top bend; letting go of the wheel sends the centre last.
+bends() { tail -n +$((marked + 1)) "$work/dump.log" | grep -o ': e0 .. ..\|: 90' | tr '\n' ' '; }
+wheel() { local x y h s && read -r x y _ h <<<"$2" && mark && echo "down 2 $((x + 17)) $((y + h - 30))" >&"${fd[$1]}"
+  for s in 1 2 3 4; do echo "move 2 $((x + 17)) $((y + h - 30 - s * (h - 40) / 4))" >&"${fd[$1]}"; done
+  wait_until 20 eval '[[ $(bends) == *": e0 7f 7f " ]]' || fail "$1: the pitch wheel not up: $(bends)"
+  finger "$1" "down 0 $(slot 35 $3 15); down 1 $(slot 37 $3 15)" "+60 +64" && finger "$1" "up 0; up 1" "+60 +64 -60 -64"
+  echo "up 2" >&"${fd[$1]}" && wait_until 20 eval '[[ $(bends) == *": e0 7f 7f : 90 : 90 : e0 00 40 " ]]' ||
+    fail "$1: the chord under the pitch wheel held up: $(bends)"; }
 # Fingers down in frame $2 play $3 (+N ...), then screen $1 is unplugged: each note ends.
 unplugged() {
   mark && finger "$1" "$2" "$3" && kill "${screen[$1]}"
@@ -72,7 +86,13 @@ window() { SWAYSOCK=$(compgen -G "$home/run/sway-ipc.*") swaymsg -r -t get_tree 
 published() { wait_until 120 grep -q "virtual source PUBLISHED" "$work/$1.log"; }
 published wayland && grep -q "strip is a layer surface" "$work/wayland.log" || fail "sway: no strip"
 connect_dump "$work/wayland.log" && wait_until 30 eval '[ -n "$(window)" ]' || fail "sway: no window"
-echo "touch-vm: sway ready at $SECONDS s" && gestures wayland "97 682 1085 30" "$(window)"
+echo "touch-vm: sway ready at $SECONDS s" && gestures wayland "97 682 1085 30" "$(keys $(window))"
+# The split at middle C: A below it plays on the channel after the player's, E above on the player's.
+sent() { tail -n +$((marked + 1)) "$work/dump.log" | grep -q ": $1"; }
+mark && finger wayland "down 0 $(slot 33 97 682 1085 30 15); down 1 $(slot 37 97 682 1085 30 15)" "+57 +64"
+finger wayland "up 0; up 1" "+57 +64 -57 -64" && sent "91 39" && sent "90 40" && sent "81 39" &&
+  sent "80 40" || fail "sway: split at 60: $(tail -n +$((marked + 1)) "$work/dump.log" | tr '\n' ' ')"
+wheel wayland "$(window)" "97 682 1085 30"
 # Qt's own windows hear nothing when sway's seat loses its touch screen; the strip does.
 unplugged wayland "down 0 $(slot 46 97 682 1085 30 15)" "+79"
 # MPE on a new screen: "a b c d" since the mark, a = the notes 60 and 64 on two channels, b = the bends
@@ -82,13 +102,22 @@ mpe() { tail -n +$((marked + 1)) "$work/dump.log" | awk -F': ' '{split($2, m, " 
   m[1] ~ /^9/ {n[m[2]] = c} m[1] ~ /^e/ {last[c] = m[2] m[3]; if (m[2] m[3] != "0040") bent = bent c}
   END {print (n["3c"] != n["40"]) " " (bent ~ "^" n["40"] "+$") " " last[n["3c"]] " " last[n["40"]]}'; }
 kill "$app_pid" && wait "$app_pid"; mkdir -p "$work/mpe/Quorvin" && plug mpe || fail "MPE: no screen"
-printf '[General]\nsettingsVisible=false\nexpression=mpe\n' >"$work/mpe/Quorvin/Tinkella.conf"
+printf '[General]\nsettingsVisible=false\nexpression=mpe\nmpeBendRange=12\n' >"$work/mpe/Quorvin/Tinkella.conf"
 XDG_CONFIG_HOME=$work/mpe WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland start_app mpe --audio=none --midi=jack
 published mpe && connect_dump "$work/mpe.log" && mark || fail "MPE: not published"
 finger mpe "down 0 $(slot 35 97 682 1085 30 15); down 1 $(slot 37 97 682 1085 30 15)" "+60 +64"
 echo "move 1 $(slot 39 97 682 1085 30 15)" >&"${fd[mpe]}" && wait_until 20 eval '[[ $(mpe) == "1 1 "* ]]' &&
   finger mpe "up 0; up 1" "+60 +64 -60 -64" && [[ $(mpe) == "1 1 0040 "* && $(mpe) != *" 0040" ]] ||
   fail "MPE: $(mpe)"
+# A finger resting 30 % of a key right of middle C's centre starts 0.2 semitone sharp, beyond 1 % of
+# the range of 12 from the centre, and is rounded to within 1 %: "first last" bend off the centre.
+rested() { local c= line && first= last= && mapfile -t -s "$marked" lines <"$work/dump.log"
+  for line in "${lines[@]}"; do [[ $line =~ :\ 9(.)\ 3c ]] && c=${BASH_REMATCH[1]}; done
+  for line in "${lines[@]}"; do [[ -n $c && $line =~ :\ e$c\ (..)\ (..) ]] &&
+    last=$((16#${BASH_REMATCH[2]} * 128 + 16#${BASH_REMATCH[1]} - 8192)) && first=${first:-$last}; done; }
+read -r fx fy <<<"$(slot 35 97 682 1085 30 8)" && mark && finger mpe "down 0 $((fx + 15)) $fy" "+60"
+wait_until 20 eval 'rested; [ -n "$last" ] && [ "${last#-}" -le 81 ]' && finger mpe "up 0" "+60 -60" &&
+  [ "${first#-}" -gt 81 ] || fail "MPE: a finger resting off-centre bent $first, then $last"
 kill "$app_pid" "$sway_pid" "${screen[mpe]}" && wait "$app_pid"; echo "touch-vm: sway done at $SECONDS s"
 
 export DISPLAY=:7 && wait_until 30 xdotool getdisplaygeometry >/dev/null || fail "Xorg did not start"
@@ -96,7 +125,8 @@ plug x11 && plug pressure --pressure || fail "no touch screens on X11"
 echo "touch-vm: Xorg ready at $SECONDS s" && start_app x11 --audio=none --midi=jack
 published x11 && wait_until 30 find_window "Touch Bar" || fail "X11: no strip window"
 strip=$(geometry "$window") && connect_dump "$work/x11.log" && wait_until 30 find_window '^Tinkella$'
-piano=$(geometry "$window") && echo "touch-vm: X11 ready at $SECONDS s" && gestures x11 "$strip" "$piano"
+piano=$(keys $(geometry "$window")) && echo "touch-vm: X11 ready at $SECONDS s" && gestures x11 "$strip" "$piano"
+wheel x11 "$(geometry "$window")" "$strip"
 # A finger held on the keyboard view at $1 (x y w h, height above its bottom), one more on the one
 # at $2; four times each way round, as Qt 6 hands the second finger the first one's window about
 # every other time.
