@@ -3,9 +3,9 @@
 # headless sway (seatd; the layer-surface strip), then Xorg (dummy video, libinput, XInput 2 touch).
 # On each a chord, a slide, five fingers, a finger on the piano window and unplugged fingers; under
 # each a finger holding the pitch wheel up under a chord on the strip; under sway also a finger
-# either side of a split and, with MPE, one resting off-centre; on X11 a finger in each window at
-# once. Each note is the strip hit test's (white keys of 50 points scrolled to 60/96 of the
-# overflow) and ends.
+# either side of a split, with MPE off and on, and, with MPE, one resting off-centre; on X11 a
+# finger in each window at once. Each note is the strip hit test's (white keys of 50 points
+# scrolled to 60/96 of the overflow) and ends.
 set -u
 [ "${1:-}" = --in-vm ] || ALSA_VM_MEMORY=1536 ALSA_VM_CPUS=2 \
   exec "$(dirname "$0")/../../scripts/alsa-vm" "$3" "$0" --in-vm "$1" "$2"
@@ -102,9 +102,13 @@ mpe() { tail -n +$((marked + 1)) "$work/dump.log" | awk -F': ' '{split($2, m, " 
   m[1] ~ /^9/ {n[m[2]] = c} m[1] ~ /^e/ {last[c] = m[2] m[3]; if (m[2] m[3] != "0040") bent = bent c}
   END {print (n["3c"] != n["40"]) " " (bent ~ "^" n["40"] "+$") " " last[n["3c"]] " " last[n["40"]]}'; }
 kill "$app_pid" && wait "$app_pid"; mkdir -p "$work/mpe/Quorvin" && plug mpe || fail "MPE: no screen"
-printf '[General]\nsettingsVisible=false\nexpression=mpe\nmpeBendRange=12\n' >"$work/mpe/Quorvin/Tinkella.conf"
+printf '[General]\nsettingsVisible=false\nexpression=mpe\nmpeBendRange=12\nsplitPoint=60\n' >"$work/mpe/Quorvin/Tinkella.conf"
 XDG_CONFIG_HOME=$work/mpe WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland start_app mpe --audio=none --midi=jack
 published mpe && connect_dump "$work/mpe.log" && mark || fail "MPE: not published"
+# Split at middle C: A3 plays on the lower zone's first member channel, E4 on the upper zone's.
+finger mpe "down 0 $(slot 33 97 682 1085 30 15); down 1 $(slot 37 97 682 1085 30 15)" "+57 +64" &&
+  finger mpe "up 0; up 1" "+57 +64 -57 -64" && sent "91 39" && sent "9e 40" && mark ||
+  fail "MPE split at 60: $(tail -n +$((marked + 1)) "$work/dump.log" | tr '\n' ' ')"
 finger mpe "down 0 $(slot 35 97 682 1085 30 15); down 1 $(slot 37 97 682 1085 30 15)" "+60 +64"
 echo "move 1 $(slot 39 97 682 1085 30 15)" >&"${fd[mpe]}" && wait_until 20 eval '[[ $(mpe) == "1 1 "* ]]' &&
   finger mpe "up 0; up 1" "+60 +64 -60 -64" && [[ $(mpe) == "1 1 0040 "* && $(mpe) != *" 0040" ]] ||
