@@ -32,6 +32,11 @@ AppDelegate::AppDelegate() {
                 &AppDelegate::applicationWillTerminate);
     }
     connect(this, &AppDelegate::windowsShown, this, &AppDelegate::startOpeningOutputs);
+    connect(this, &AppDelegate::windowsShown, this, [this] {
+        if (settingsWindowController_) {
+            settingsWindowController_->makeDeferredTabs();
+        }
+    });
 }
 
 AppDelegate::~AppDelegate() {

@@ -48,7 +48,7 @@ signals:
     // Emitted once, when every window shown by applicationDidFinishLaunching() has been exposed
     // (its first frame follows in the same turn of the event loop), or a second later at the
     // latest. Work that would compete for the CPU and the window system with the windows' first
-    // showing waits for it: opening the outputs, the windows' icon.
+    // showing waits for it: opening the outputs, the panel's MIDI tab, the windows' icon.
     void windowsShown();
 
 protected:

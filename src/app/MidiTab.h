@@ -23,7 +23,9 @@ public:
     // defaults must outlive the tab.
     MidiTab(DefaultsController& defaults, QObject* parent);
 
-    QString title() const override { return tr("MIDI"); }
+    // The title, for a bar that shows the tab before it is made.
+    static QString tabTitle() { return tr("MIDI"); }
+    QString title() const override { return tabTitle(); }
     QWidget* page() const override { return page_; }
     QWidget* firstControl() const override;
 

@@ -43,13 +43,8 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     makeContentView({
         general_ = new GeneralTab(defaults_, this),
         keyboard_ = new KeyboardTab(defaults_, this),
-        midi_ = new MidiTab(defaults_, this),
     });
-    // A language whose texts need more room than English makes the panel taller, and wider up
-    // to maxPanelWidth; in English the content fits panelWidth x panelHeight.
-    const QSize needed = panel_->sizeHint();
-    panel_->setFixedSize(std::clamp(needed.width(), panelWidth, maxPanelWidth),
-                         std::max(needed.height(), panelHeight));
+    fitPanel();
     placePanel();
 
     expressionPacer_ = new ExpressionPacer(defaults_, PianoController::sharedInstance(),
@@ -80,6 +75,34 @@ WindowController::~WindowController() {
     }
 }
 
+MidiTab& WindowController::midi() {
+    if (midi_ == nullptr) {
+        midi_ = new MidiTab(defaults_, this);
+        tabs_.push_back(midi_);
+        midiPage_->layout()->addWidget(midi_->page());
+        // Shorter than the General page in every language so far; a longer one grows the panel,
+        // which keeps its corner.
+        const QSize before = panel_->size();
+        fitPanel();
+        if (panel_->size() != before) {
+            placePanel();
+        }
+    }
+    return *midi_;
+}
+
+void WindowController::makeDeferredTabs() {
+    midi();
+}
+
+void WindowController::fitPanel() {
+    // A language whose texts need more room than English makes the panel taller, and wider up
+    // to maxPanelWidth; in English the content fits panelWidth x panelHeight.
+    const QSize needed = panel_->sizeHint();
+    panel_->setFixedSize(std::clamp(needed.width(), panelWidth, maxPanelWidth),
+                         std::max(needed.height(), panelHeight));
+}
+
 void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
     tabs_ = tabs;
     creditLabel_ = new QLabel(tr(creditLine));
@@ -97,6 +120,16 @@ void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
         pages->addWidget(tab->page());
         bar->addTab(tab->title());
     }
+    midiPage_ = new QWidget;
+    (new QVBoxLayout(midiPage_))->setContentsMargins(0, 0, 0, 0);
+    pages->addWidget(midiPage_);
+    bar->addTab(MidiTab::tabTitle());
+    // The MIDI page, chosen on the bar or by a test, is made as it comes up.
+    connect(pages, &QStackedWidget::currentChanged, this, [this, pages](int index) {
+        if (pages->widget(index) == midiPage_) {
+            midi();
+        }
+    });
     bar->setAccessibleName(tr("Settings pages"));
     bar->setDrawBase(false);
     bar->setExpanding(false);
@@ -139,7 +172,9 @@ void WindowController::showWindow() {
     panel_->activateWindow();
     // Opened from the keyboard, the panel starts at its page's first control.
     const int shown = panel_->findChild<QStackedWidget*>()->currentIndex();
-    QWidget* first = shown >= 0 ? tabs_[static_cast<std::size_t>(shown)]->firstControl() : nullptr;
+    QWidget* first = shown >= 0 && static_cast<std::size_t>(shown) < tabs_.size()
+                         ? tabs_[static_cast<std::size_t>(shown)]->firstControl()
+                         : nullptr;
     if (panel_->focusWidget() == nullptr && first != nullptr) {
         first->setFocus();
     }

@@ -30,6 +30,9 @@ class SettingsTab;
 // the output mode to both outputs, and creates and owns the piano window, to which it hands the
 // strip's piano view.
 //
+// The MIDI tab, which the panel does not open on, is made once the windows are shown (or at its
+// first use, whichever comes first), so that its controls take no time from the first showing.
+//
 // The panel is a fixed-size utility window titled "Settings" (380 × 385 points in English,
 // taller and up to 420 wide in a language that needs it): the credit
 // line over the tabs' bar and the page of the tab chosen. It hides while the application is
@@ -68,15 +71,21 @@ public:
     // The tabs, for the menu, the tests and the accessibility tree.
     GeneralTab& general() const { return *general_; }
     KeyboardTab& keyboard() const { return *keyboard_; }
-    MidiTab& midi() const { return *midi_; }
+    // Makes the MIDI tab if it is not made yet.
+    MidiTab& midi();
+    // Makes the tabs left for after the windows' first showing; later calls do nothing.
+    void makeDeferredTabs();
     QLabel* creditLabel() const { return creditLabel_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The credit line over the tabs' bar and their pages.
+    // The credit line over the tabs' bar and their pages; the bar also shows the MIDI tab, whose
+    // page is empty until the tab is made.
     void makeContentView(const std::vector<SettingsTab*>& tabs);
+    // Fixes the panel's size to what its pages need (see the class comment).
+    void fitPanel();
     void settingsPanelWillClose();
     void applicationStateChanged(Qt::ApplicationState state);
     void placePanel();
@@ -89,6 +98,7 @@ private:
     GeneralTab* general_ = nullptr;  // the tabs are children of this controller
     KeyboardTab* keyboard_ = nullptr;
     MidiTab* midi_ = nullptr;
+    QWidget* midiPage_ = nullptr; // the MIDI tab's place in the panel; a child of the panel
     ExpressionPacer* expressionPacer_ = nullptr; // children of this controller
     ChannelPacer* channelPacer_ = nullptr;
     bool hiddenForDeactivation_ = false;

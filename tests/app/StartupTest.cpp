@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -97,7 +98,10 @@ TEST(StartupTest, TheMidiTabsSettingsPlayOnTheStoredChannelAndReachANewListener)
                     {"showWheels", V::boolean(true)},
                     {"showControllers", V::boolean(true)}});
     LAUNCH_OR_SKIP(app);
+    app.panel()->show();
+    app.panel()->findChild<QTabBar*>()->setCurrentIndex(2); // the MIDI tab, chosen on the bar
     const app::MidiTab& tab = app.settings().midi();
+    EXPECT_TRUE(tab.channelField()->isVisibleTo(app.panel()));
     EXPECT_EQ(std::tuple(tab.channelField()->value(), tab.velocityField()->value(),
                          tab.programCheckbox()->isChecked(), tab.bendRangeField()->value()),
               std::tuple(5, 90, true, 2));
