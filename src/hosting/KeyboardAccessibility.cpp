@@ -12,44 +12,63 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
-#include <map>
 #include <utility>
 
 namespace tinkella {
 
 namespace {
 
-// A key's rectangle in widget coordinates (y down).
-QRect keyRect(const QtPianoWidget& widget, const PianoKey& key) {
-    const PianoView& view = widget.pianoView();
+// A key's rectangle in the y-down coordinates of the view's bounds.
+QRect keyRect(const PianoView& view, const PianoKey& key) {
     const Rect shape =
         key.sharp ? view.getBlackDisplayRect(key.x) : view.getWhiteDisplayRect(key.x);
-    const double height = widget.height();
+    const double height = view.bounds().size.height;
     return QRectF(shape.origin.x, height - shape.origin.y - shape.size.height, shape.size.width,
                   shape.size.height)
         .toAlignedRect();
 }
 
-PianoKey* keyOfNote(const QtPianoWidget& widget, std::int64_t note) {
-    auto& keys = widget.pianoView().controller().keys();
+PianoKey* keyOfNote(const PianoView& view, std::int64_t note) {
+    auto& keys = view.controller().keys();
     return note >= 0 && static_cast<std::size_t>(note) < keys.size()
                ? &keys[static_cast<std::size_t>(note)]
                : nullptr;
 }
 
-// One key: a button without an object of its own, registered with the toolkit's cache by the
-// keyboard's interface, which owns it.
+// A piano widget as a keyboard's place: what shows of it is its visible region.
+class WidgetPlace final : public KeyboardPlace {
+public:
+    explicit WidgetPlace(QtPianoWidget& widget) : widget_(widget) {}
+
+    PianoView& pianoView() const override { return widget_.pianoView(); }
+    QObject& accessibleObject() override { return widget_; }
+    QRect shownRect() const override { return widget_.visibleRegion().boundingRect(); }
+    QRect toScreen(const QRect& rect) const override {
+        return {widget_.mapToGlobal(rect.topLeft()), rect.size()};
+    }
+    bool isShown() const override { return widget_.isVisible(); }
+    QWindow* window() const override { return widget_.window()->windowHandle(); }
+
+private:
+    QtPianoWidget& widget_;
+};
+
+// One key: a button without an object of its own, registered with the toolkit's cache by its
+// keyboard's accessibility part, which owns it.
 class KeyInterface : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    KeyInterface(QtPianoWidget& widget, std::int64_t note) : widget_(&widget), note_(note) {}
+    KeyInterface(KeyboardAccessibility& keyboard, std::int64_t note)
+        : keyboard_(&keyboard), note_(note) {}
 
-    bool isValid() const override { return widget_ != nullptr && key() != nullptr; }
+    bool isValid() const override { return keyboard_ != nullptr && key() != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
-        return widget_ != nullptr ? widget_->window()->windowHandle() : nullptr;
+        return keyboard_ != nullptr ? keyboard_->place().window() : nullptr;
     }
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(widget_.data());
+        return keyboard_ != nullptr
+                   ? QAccessible::queryAccessibleInterface(&keyboard_->place().accessibleObject())
+                   : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -58,18 +77,14 @@ public:
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
         const PianoKey* held = key();
-        return kind == QAccessible::Name && held != nullptr
-                   ? KeyboardAccessibility::of(*widget_).keyName(*held)
-                   : QString();
+        return kind == QAccessible::Name && held != nullptr ? keyboard_->keyName(*held) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const PianoKey* held = key();
-        if (held == nullptr) {
-            return {};
-        }
-        const QRect local = keyRect(*widget_, *held);
-        return {widget_->mapToGlobal(local.topLeft()), local.size()};
+        return held != nullptr
+                   ? keyboard_->place().toScreen(keyRect(keyboard_->place().pianoView(), *held))
+                   : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override {
@@ -79,9 +94,10 @@ public:
             state.invalid = true;
             return state;
         }
+        const KeyboardPlace& place = keyboard_->place();
         state.pressed = KeyboardAccessibility::isPressed(*held);
-        state.invisible = !widget_->isVisible();
-        state.offscreen = !widget_->visibleRegion().intersects(keyRect(*widget_, *held));
+        state.invisible = !place.isShown();
+        state.offscreen = !place.shownRect().intersects(keyRect(place.pianoView(), *held));
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -93,57 +109,34 @@ public:
     void doAction(const QString& name) override {
         PianoKey* held = key();
         if (name == pressAction() && held != nullptr) {
-            KeyboardAccessibility::of(*widget_).press(*held);
+            keyboard_->press(*held);
         }
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    PianoKey* key() const { return widget_ != nullptr ? keyOfNote(*widget_, note_) : nullptr; }
+    PianoKey* key() const {
+        return keyboard_ != nullptr ? keyOfNote(keyboard_->place().pianoView(), note_) : nullptr;
+    }
 
-    QPointer<QtPianoWidget> widget_;
+    QPointer<KeyboardAccessibility> keyboard_;
     const std::int64_t note_;
 };
 
-// The keyboard: a group of the keys it shows.
+// A piano widget's keyboard: a group of the keys it shows.
 class KeyboardInterface : public QAccessibleWidget {
 public:
     explicit KeyboardInterface(QtPianoWidget* widget)
         : QAccessibleWidget(widget, QAccessible::Grouping) {
         KeyboardAccessibility::of(*widget);
     }
-    ~KeyboardInterface() override {
-        for (const auto& [note, key] : keys_) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(key));
-        }
-    }
-    KeyboardInterface(const KeyboardInterface&) = delete;
-    KeyboardInterface& operator=(const KeyboardInterface&) = delete;
 
-    int childCount() const override { return static_cast<int>(accessibility().shownKeys().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const std::vector<PianoKey*> shown = accessibility().shownKeys();
-        return index >= 0 && static_cast<std::size_t>(index) < shown.size()
-                   ? keyInterface(shown[static_cast<std::size_t>(index)]->note)
-                   : nullptr;
-    }
+    int childCount() const override { return keyboard().keyCount(); }
+    QAccessibleInterface* child(int index) const override { return keyboard().key(index); }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const std::vector<PianoKey*> shown = accessibility().shownKeys();
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            const auto cached = keys_.find(shown[i]->note);
-            if (cached != keys_.end() && cached->second == child) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
+        return keyboard().indexOfKey(child);
     }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint local = pianoWidget().mapFromGlobal(QPoint(x, y));
-        const PianoKey* key = pianoWidget().pianoView().mouseKeyHitTest(
-            {static_cast<double>(local.x()),
-             static_cast<double>(pianoWidget().height() - local.y())});
-        return key != nullptr ? keyInterface(key->note) : nullptr;
-    }
+    QAccessibleInterface* childAt(int x, int y) const override { return keyboard().keyAt({x, y}); }
     QString text(QAccessible::Text kind) const override {
         const QString own = QAccessibleWidget::text(kind);
         if (!own.isEmpty()) {
@@ -155,24 +148,12 @@ public:
                        : QCoreApplication::translate("KeyboardAccessibility",
                                                      "Touch strip keyboard");
         }
-        return kind == QAccessible::Description ? accessibility().rangeText() : QString();
+        return kind == QAccessible::Description ? keyboard().rangeText() : QString();
     }
 
 private:
     QtPianoWidget& pianoWidget() const { return *static_cast<QtPianoWidget*>(widget()); }
-    KeyboardAccessibility& accessibility() const {
-        return KeyboardAccessibility::of(pianoWidget());
-    }
-    QAccessibleInterface* keyInterface(std::int64_t note) const {
-        auto& key = keys_[note];
-        if (key == nullptr) {
-            key = new KeyInterface(pianoWidget(), note);
-            QAccessible::registerAccessibleInterface(key);
-        }
-        return key;
-    }
-
-    mutable std::map<std::int64_t, KeyInterface*> keys_;
+    KeyboardAccessibility& keyboard() const { return KeyboardAccessibility::of(pianoWidget()); }
 };
 
 QAccessibleInterface* keyboardFactory(const QString& className, QObject* object) {
@@ -193,23 +174,25 @@ void installKeyboardAccessibility() {
     (void)installed;
 }
 
-KeyboardAccessibility::KeyboardAccessibility(QtPianoWidget& widget)
-    : QObject(&widget), widget_(widget), announceTimer_(new QTimer(this)),
+KeyboardAccessibility::KeyboardAccessibility(KeyboardPlace& place, QObject* parent)
+    : QObject(parent), place_(place), announceTimer_(new QTimer(this)),
       pressGenerations_(PianoController::keyCount, 0) {
     setObjectName(QStringLiteral("keyboardAccessibility"));
     announceTimer_->setSingleShot(true);
     announceTimer_->setInterval(announceDelayMs);
     connect(announceTimer_, &QTimer::timeout, this, &KeyboardAccessibility::announceRange);
-    connect(&widget_, &QtPianoWidget::displayChanged, this, &KeyboardAccessibility::displayChanged);
-    widget_.installEventFilter(this);
-    for (const PianoKey& key : widget_.pianoView().controller().keys()) {
+    place_.accessibleObject().installEventFilter(this);
+    for (const PianoKey& key : place_.pianoView().controller().keys()) {
         shownPressed_.set(static_cast<std::size_t>(key.note), isPressed(key));
     }
     announcedRange_ = rangeText();
 }
 
 KeyboardAccessibility::~KeyboardAccessibility() {
-    PianoController& controller = widget_.pianoView().controller();
+    for (const auto& [note, key] : keys_) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(key));
+    }
+    PianoController& controller = place_.pianoView().controller();
     bool released = false;
     for (PianoKey& key : controller.keys()) {
         released = std::exchange(key.isPressedByAction, false) || released;
@@ -223,23 +206,65 @@ KeyboardAccessibility::~KeyboardAccessibility() {
 KeyboardAccessibility& KeyboardAccessibility::of(QtPianoWidget& widget) {
     auto* own = widget.findChild<KeyboardAccessibility*>(QStringLiteral("keyboardAccessibility"),
                                                          Qt::FindDirectChildrenOnly);
-    return own != nullptr ? *own : *new KeyboardAccessibility(widget);
+    if (own == nullptr) {
+        auto place = std::make_unique<WidgetPlace>(widget);
+        own = new KeyboardAccessibility(*place, &widget);
+        own->ownPlace_ = std::move(place);
+        connect(&widget, &QtPianoWidget::displayChanged, own,
+                &KeyboardAccessibility::displayChanged);
+    }
+    return *own;
 }
 
 std::vector<PianoKey*> KeyboardAccessibility::shownKeys() const {
     // In the piano window only the scrolled-to part shows; the strip shows all it lays out.
-    const QRect shown = widget_.visibleRegion().boundingRect();
-    std::vector<PianoKey*> keys = widget_.pianoView().getVisibleKeys();
+    const QRect shown = place_.shownRect();
+    std::vector<PianoKey*> keys = place_.pianoView().getVisibleKeys();
     std::erase_if(keys, [&](const PianoKey* key) {
-        const QRect rect = keyRect(widget_, *key);
+        const QRect rect = keyRect(place_.pianoView(), *key);
         return rect.right() < shown.left() || rect.left() > shown.right();
     });
     return keys;
 }
 
 QString KeyboardAccessibility::keyName(const PianoKey& key) const {
-    const bool solfege = widget_.pianoView().keyLabels() == preferences::KeyLabels::solfege;
+    const bool solfege = place_.pianoView().keyLabels() == preferences::KeyLabels::solfege;
     return QString::fromStdString(noteName(key.note, solfege));
+}
+QAccessibleInterface* KeyboardAccessibility::key(int index) const {
+    const std::vector<PianoKey*> shown = shownKeys();
+    return index >= 0 && static_cast<std::size_t>(index) < shown.size()
+               ? keyInterface(shown[static_cast<std::size_t>(index)]->note)
+               : nullptr;
+}
+
+int KeyboardAccessibility::indexOfKey(const QAccessibleInterface* key) const {
+    const std::vector<PianoKey*> shown = shownKeys();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto cached = keys_.find(shown[i]->note);
+        if (cached != keys_.end() && cached->second == key) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* KeyboardAccessibility::keyAt(QPoint screen) const {
+    const QPoint origin = place_.toScreen({}).topLeft();
+    const PianoView& view = place_.pianoView();
+    const PianoKey* key = view.mouseKeyHitTest(
+        {static_cast<double>(screen.x() - origin.x()),
+         view.bounds().size.height - static_cast<double>(screen.y() - origin.y())});
+    return key != nullptr ? keyInterface(key->note) : nullptr;
+}
+
+QAccessibleInterface* KeyboardAccessibility::keyInterface(std::int64_t note) const {
+    auto& key = keys_[note];
+    if (key == nullptr) {
+        key = new KeyInterface(const_cast<KeyboardAccessibility&>(*this), note);
+        QAccessible::registerAccessibleInterface(key);
+    }
+    return key;
 }
 
 bool KeyboardAccessibility::isPressed(const PianoKey& key) {
@@ -258,7 +283,7 @@ QString KeyboardAccessibility::rangeText() const {
 void KeyboardAccessibility::press(PianoKey& key) {
     const auto note = static_cast<std::size_t>(key.note);
     const unsigned generation = ++pressGenerations_[note];
-    PianoController& controller = widget_.pianoView().controller();
+    PianoController& controller = place_.pianoView().controller();
     key.isPressedByAction = true;
     controller.updatePlayingNotesFromPressedKeys();
     controller.notifyPressedKeysChanged();
@@ -267,13 +292,13 @@ void KeyboardAccessibility::press(PianoKey& key) {
 }
 
 void KeyboardAccessibility::release(std::int64_t note, unsigned generation) {
-    PianoKey* key = keyOfNote(widget_, note);
+    PianoKey* key = keyOfNote(place_.pianoView(), note);
     if (key == nullptr || pressGenerations_[static_cast<std::size_t>(note)] != generation ||
         !key->isPressedByAction) {
         return;
     }
     key->isPressedByAction = false;
-    PianoController& controller = widget_.pianoView().controller();
+    PianoController& controller = place_.pianoView().controller();
     controller.updatePlayingNotesFromPressedKeys();
     controller.notifyPressedKeysChanged();
 }
@@ -290,21 +315,17 @@ void KeyboardAccessibility::displayChanged() {
     if (!QAccessible::isActive()) {
         return;
     }
-    QAccessibleInterface* keyboard = QAccessible::queryAccessibleInterface(&widget_);
-    const std::vector<PianoKey*> shown = shownKeys();
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const auto note = static_cast<std::size_t>(shown[i]->note);
-        const bool pressed = isPressed(*shown[i]);
+    for (const PianoKey* key : shownKeys()) {
+        const auto note = static_cast<std::size_t>(key->note);
+        const bool pressed = isPressed(*key);
         if (shownPressed_.test(note) == pressed) {
             continue;
         }
         shownPressed_.set(note, pressed);
-        if (QAccessibleInterface* key = keyboard->child(static_cast<int>(i))) {
-            QAccessible::State changed;
-            changed.pressed = true;
-            QAccessibleStateChangeEvent event(key, changed);
-            QAccessible::updateAccessibility(&event);
-        }
+        QAccessible::State changed;
+        changed.pressed = true;
+        QAccessibleStateChangeEvent event(keyInterface(key->note), changed);
+        QAccessible::updateAccessibility(&event);
     }
     announceTimer_->start();
 }
@@ -316,9 +337,9 @@ void KeyboardAccessibility::announceRange() {
     }
     announcedRange_ = range;
     if (QAccessible::isActive()) {
-        QAccessibleEvent description(&widget_, QAccessible::DescriptionChanged);
+        QAccessibleEvent description(&place_.accessibleObject(), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&description);
-        QAccessibleEvent children(&widget_, QAccessible::ObjectReorder);
+        QAccessibleEvent children(&place_.accessibleObject(), QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&children);
     }
 }

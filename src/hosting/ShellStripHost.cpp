@@ -2,6 +2,7 @@
 
 #include "adapters/qt/QtPainterDrawContext.h"
 #include "hosting/QtPianoWidget.h"
+#include "hosting/ShellStripAccessibility.h"
 #include "view/PianoView.h"
 
 #include <QGuiApplication>
@@ -16,6 +17,7 @@ ShellStripHost::ShellStripHost(std::unique_ptr<StripSurface> surface, PianoView&
                                std::function<void(const std::string&)> lost)
     : surface_(std::move(surface)), view_(view), lost_(std::move(lost)) {
     view_.setHost(this);
+    accessibility_ = std::make_unique<ShellStripAccessibility>(view_);
     surface_->setClient(this);
     if (surface_->descriptor() >= 0) {
         notifier_ =
@@ -52,6 +54,7 @@ std::string ShellStripHost::identity(const SurfacePoint& point) {
 
 void ShellStripHost::applicationStateChanged(Qt::ApplicationState state) {
     surface_->setVisible(state == Qt::ApplicationActive);
+    accessibility_->setShown(state == Qt::ApplicationActive);
 }
 
 void ShellStripHost::releaseHeldInput() {
@@ -136,6 +139,7 @@ void ShellStripHost::draw() {
         QtPainterDrawContext context(painter, buffer.height / buffer.scale);
         view_.draw(context);
     });
+    accessibility_->keyboard().displayChanged();
 }
 
 } // namespace tinkella

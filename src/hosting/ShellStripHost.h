@@ -15,6 +15,7 @@ class QSocketNotifier;
 namespace tinkella {
 
 class PianoView;
+class ShellStripAccessibility;
 
 // Shows the strip's piano view on a surface of the desktop's shell and plays it from there:
 // draws the view into the surface's buffers through a QPainter, and hands each finger (as a
@@ -24,7 +25,8 @@ class PianoView;
 // ends or is cancelled: by the surface (leave, cancel, hidden, closed, lost), by
 // releaseHeldInput(), when a modal dialog opens (as in the toolkit's windows), or when the host
 // goes. When the surface's connection is lost, every
-// point ends and `lost` hears why; the host shows nothing more. Main thread only.
+// point ends and `lost` hears why; the host shows nothing more. A screen reader finds the strip
+// and its keys through ShellStripAccessibility. Main thread only.
 class ShellStripHost : public QObject,
                        public StripHost,
                        public ViewHost,
@@ -41,6 +43,7 @@ public:
     ShellStripHost& operator=(const ShellStripHost&) = delete;
 
     std::size_t heldPointCount() const { return held_.size(); }
+    ShellStripAccessibility& accessibility() const { return *accessibility_; }
 
     // StripHost
     void applicationStateChanged(Qt::ApplicationState state) override;
@@ -69,6 +72,7 @@ private:
     std::function<void(const std::string&)> lost_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::map<std::string, Point> held_; // view coordinates
+    std::unique_ptr<ShellStripAccessibility> accessibility_;
     bool drawQueued_ = false;
 };
 

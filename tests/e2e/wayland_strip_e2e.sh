@@ -3,6 +3,8 @@
 # 1085 × 30 layer surface centred 8 points above the bottom edge, the focused piano window
 # floating above it; at scale 2 as sharp as the window, narrowed on a narrow screen. Sway on an
 # X server: a click at scale 2 plays the key under it. Headless weston: docked in the toplevel.
+# On the user's own accessibility bus, read with pyatspi, sway's strip lists its keys by name,
+# and middle C's "Press" action plays it (note-on, then note-off at a JACK listener).
 set -u
 bin=$1
 shots=${2:-$PWD}
@@ -32,7 +34,7 @@ start_compositor() {
 }
 start_tinkella() {
   nobody WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@" ./tinkella --audio=none \
-    --midi=none >"$work/$socket-app.log" 2>&1 &
+    --midi="${midi:-none}" >"$work/$socket-app.log" 2>&1 &
   app_pid=$! && pids+=("$app_pid")
 }
 ran=0
@@ -65,8 +67,33 @@ if start_compositor sway 'wayland-*' env WLR_BACKENDS=headless WLR_HEADLESS_OUTP
         END { for (i = 1; i <= NR; i++) if (10 * (v[i] - lo) > hi - lo &&
           10 * (hi - v[i]) > hi - lo) { if (++r > m) m = r } else r = 0; print lo, m + 0 }'
   }
-  start_tinkella
+  export JACK_PROMISCUOUS_SERVER=nogroup bus=unix:path=$home/run/bus # the user's JACK clients
+  start_jackd && start_dump || fail "no JACK server"
+  nobody dbus-daemon --session --nofork --address="$bus" >"$work/bus.log" 2>&1 &
+  pids+=($!) && wait_until 10 test -S "$home/run/bus" || fail "no session bus"
+  nobody DBUS_SESSION_BUS_ADDRESS="$bus" /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  pids+=($!)
+  midi=jack start_tinkella DBUS_SESSION_BUS_ADDRESS="$bus" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    JACK_PROMISCUOUS_SERVER=nogroup JACK_DEFAULT_SERVER="$server" JACK_NO_START_SERVER=1
   wait_until 30 focused >/dev/null || fail "sway: the piano window never had the focus"
+  cat >"$work/reader.py" <<'PY'
+import sys, pyatspi
+app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "tinkella")
+keys = {key.name: key for key in next(w for w in app if w.name == "Touch strip keyboard")}
+if sys.argv[1] == "keys":
+    box = keys["C5"].queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    print("strip:", " ".join(keys), "| C5 at", box.x, box.y, box.width, box.height)
+    sys.exit(0 if "C5" in keys and "C\u266f5" in keys and len(keys) >= 24 else 1)
+action = keys["C5"].queryAction()
+action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+PY
+  reader() { (nobody DBUS_SESSION_BUS_ADDRESS="$bus" python3 "$work/reader.py" "$@"); }
+  connect_dump "$work/$socket-app.log"
+  wait_until 10 reader keys || fail "sway: the strip's keys are not listed by name"
+  before=$(wc -l <"$work/dump.log") && reader press &&
+    wait_until 5 received_in_order "$before" "90 3c 7f" "80 3c 00" || fail "sway: Press on C5"
+  ipc -t get_tree | jq -e "[.. | objects | select(.pid? == $app_pid)] | length == 1" >/dev/null ||
+    fail "sway: more than the piano window"
   grep -q "strip is a layer surface" "$work/$socket-app.log" || fail "sway: no layer surface"
   wait_until 10 centred 1085 30 || fail "sway: strip at $(strip_box)"
   window_row=$(ipc -t get_tree | # a white key's lower half in the window

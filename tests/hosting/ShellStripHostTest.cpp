@@ -11,6 +11,7 @@
 #include "support/QtTestApplication.h"
 #include "view/PianoView.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QMainWindow>
 #include <QMenu>
@@ -77,6 +78,16 @@ TEST(ShellStripHostTest, PlacedByTheWindowPlaysEveryPointToItsEnd) {
         point(began, true, 0, 500);
         EXPECT_EQ(view.touchCount(), 2U);
         EXPECT_EQ(sounding(), 2);
+        // A screen reader finds the strip among the application's windows, its held keys pressed.
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive); // the strip shows
+        QAccessibleInterface* app = QAccessible::queryAccessibleInterface(qApp);
+        QAccessibleInterface* strip = app->child(0);
+        ASSERT_EQ(strip->text(QAccessible::Name), "Touch strip keyboard");
+        int pressed = 0;
+        for (int i = 0; i < strip->childCount(); ++i) {
+            pressed += strip->child(i)->state().pressed ? 1 : 0;
+        }
+        EXPECT_EQ(pressed, 2);
         point(moved, false, 8, 300); // never began: ignored
         point(moved, false, 7, 900);
         point(ended, true, 0, 500);
