@@ -645,10 +645,6 @@
         <translation>Žádné</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Klávesy pod touto notou hrají druhý nástroj, na kanálu po vašem (při vypnutém MPE)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Nástroj General MIDI, kterým hrají klávesy pod bodem rozdělení</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Druhý nástroj</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Klávesy pod touto notou hrají druhý nástroj: při vypnutém MPE na kanálu po vašem, při zapnutém v dolní zóně, klávesy nad ní v horní zóně</translation>
     </message>
 </context>
 <context>

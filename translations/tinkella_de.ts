@@ -645,10 +645,6 @@
         <translation>Keine</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Die Tasten unter dieser Note spielen das Teilungsinstrument, auf dem Kanal nach Ihrem (ohne MPE)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Das General-MIDI-Instrument, das die Tasten unter der Teilung spielen</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Teilungsinstrument</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Die Tasten unter dieser Note spielen das Teilungsinstrument: ohne MPE auf dem Kanal nach Ihrem, mit MPE in der unteren Zone, die Tasten darüber in der oberen Zone</translation>
     </message>
 </context>
 <context>

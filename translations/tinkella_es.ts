@@ -645,10 +645,6 @@
         <translation>Ninguno</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Las teclas por debajo de esta nota tocan el instrumento de la división, en el canal siguiente al suyo (sin MPE)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>El instrumento General MIDI que tocan las teclas por debajo de la división</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Instrumento dividido</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Las teclas por debajo de esta nota tocan el instrumento de la división: sin MPE, en el canal siguiente al suyo; con MPE, en la zona baja, y las teclas por encima, en la zona alta</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@
         <translation>Aucun</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Les touches sous cette note jouent l’instrument du partage, sur le canal suivant le vôtre (MPE désactivé)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>L’instrument General MIDI que jouent les touches sous le partage</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Instrument du partage</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Les touches sous cette note jouent l’instrument du partage : MPE désactivé, sur le canal suivant le vôtre ; MPE activé, dans la zone basse, les touches au-dessus dans la zone haute</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@
         <translation>Nessuno</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>I tasti sotto questa nota suonano lo strumento split, sul canale dopo il tuo (con MPE spento)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Lo strumento General MIDI suonato dai tasti sotto lo split</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Strumento split</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>I tasti sotto questa nota suonano lo strumento split: con MPE spento sul canale dopo il tuo, con MPE acceso nella zona bassa, i tasti sopra nella zona alta</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@
         <translation>なし</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>この音より下の鍵盤はスプリットの音色を、あなたのチャンネルの次のチャンネルで演奏します（MPE オフ時）</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>スプリットより下の鍵盤が演奏する General MIDI の音色</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>スプリットの音色</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>この音より下の鍵盤はスプリットの音色を演奏します。MPE オフ時はあなたのチャンネルの次のチャンネルで、MPE オン時はロワーゾーンで演奏し、上の鍵盤はアッパーゾーンで演奏します</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@
         <translation>없음</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>이 음보다 낮은 건반은 스플릿 악기를 사용자 채널 다음 채널에서 연주합니다(MPE 꺼짐)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>스플릿 아래 건반이 연주하는 General MIDI 악기</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>스플릿 악기</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>이 음보다 낮은 건반은 스플릿 악기를 연주합니다. MPE가 꺼져 있으면 사용자 채널 다음 채널에서, 켜져 있으면 아래 존에서 연주하고, 위쪽 건반은 위 존에서 연주합니다</translation>
     </message>
 </context>
 <context>

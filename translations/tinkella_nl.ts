@@ -645,10 +645,6 @@
         <translation>Geen</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>De toetsen onder deze noot spelen het splitsingsinstrument, op het kanaal na het uwe (met MPE uit)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Het General MIDI-instrument dat de toetsen onder de splitsing spelen</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Splitsingsinstrument</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>De toetsen onder deze noot spelen het splitsingsinstrument: met MPE uit op het kanaal na het uwe, met MPE aan in de lage zone, de toetsen erboven in de hoge zone</translation>
     </message>
 </context>
 <context>

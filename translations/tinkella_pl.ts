@@ -645,10 +645,6 @@
         <translation>Brak</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Klawisze poniżej tej nuty grają drugi instrument, na kanale po Twoim (przy wyłączonym MPE)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Instrument General MIDI, na którym grają klawisze poniżej podziału</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Drugi instrument</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Klawisze poniżej tej nuty grają drugi instrument: przy wyłączonym MPE na kanale po Twoim, przy włączonym w dolnej strefie, a klawisze powyżej w górnej</translation>
     </message>
 </context>
 <context>

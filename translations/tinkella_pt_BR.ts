@@ -645,10 +645,6 @@
         <translation>Nenhum</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>As teclas abaixo desta nota tocam o instrumento da divisão, no canal seguinte ao seu (com MPE desligado)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>O instrumento General MIDI que as teclas abaixo da divisão tocam</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Instrumento da divisão</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>As teclas abaixo desta nota tocam o instrumento da divisão: com MPE desligado, no canal seguinte ao seu; com MPE ligado, na zona baixa, e as teclas acima, na zona alta</translation>
     </message>
 </context>
 <context>

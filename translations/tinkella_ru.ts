@@ -645,10 +645,6 @@
         <translation>Нет</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Клавиши ниже этой ноты играют второй инструмент, на канале после вашего (при выключенном MPE)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Инструмент General MIDI, который играют клавиши ниже точки разделения</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Второй инструмент</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Клавиши ниже этой ноты играют второй инструмент: при выключенном MPE — на канале после вашего, при включённом — в нижней зоне, а клавиши выше — в верхней</translation>
     </message>
 </context>
 <context>

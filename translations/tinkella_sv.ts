@@ -645,10 +645,6 @@
         <translation>Ingen</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Tangenterna under den här tonen spelar delningsinstrumentet, på kanalen efter din (med MPE av)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>General MIDI-instrumentet som tangenterna under delningen spelar</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Delningsinstrument</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Tangenterna under den här tonen spelar delningsinstrumentet: med MPE av på kanalen efter din, med MPE på i den nedre zonen, tangenterna ovanför i den övre zonen</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@
         <translation>Hiçbiri</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Bu notanın altındaki tuşlar bölme çalgısını sizin kanalınızdan sonraki kanalda çalar (MPE kapalıyken)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Bölme noktasının altındaki tuşların çaldığı General MIDI çalgısı</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Bölme çalgısı</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Bu notanın altındaki tuşlar bölme çalgısını çalar: MPE kapalıyken sizin kanalınızdan sonraki kanalda, MPE açıkken alt bölgede; üstündeki tuşlar üst bölgede çalar</translation>
     </message>
 </context>
 <context>

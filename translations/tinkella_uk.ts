@@ -645,10 +645,6 @@
         <translation>Немає</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>Клавіші нижче цієї ноти грають другий інструмент, на каналі після вашого (коли MPE вимкнено)</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>Інструмент General MIDI, який грають клавіші нижче точки розділення</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>Другий інструмент</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>Клавіші нижче цієї ноти грають другий інструмент: коли MPE вимкнено — на каналі після вашого, коли увімкнено — у нижній зоні, а клавіші вище — у верхній</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@
         <translation>无</translation>
     </message>
     <message>
-        <source>The keys below this note play the split instrument, on the channel after yours (with MPE off)</source>
-        <translation>低于此音符的琴键在您的通道的下一个通道上演奏分割音色（MPE 关闭时）</translation>
-    </message>
-    <message>
         <source>The General MIDI instrument the keys below the split play</source>
         <translation>分割点以下的琴键演奏的 General MIDI 音色</translation>
     </message>
@@ -659,6 +655,10 @@
     <message>
         <source>Split instrument</source>
         <translation>分割音色</translation>
+    </message>
+    <message>
+        <source>The keys below this note play the split instrument: with MPE off on the channel after yours, with MPE on in the lower zone, the keys above it in the upper zone</source>
+        <translation>低于此音符的琴键演奏分割音色：MPE 关闭时在您的通道的下一个通道上，MPE 开启时在下区，高于它的琴键在上区</translation>
     </message>
 </context>
 <context>

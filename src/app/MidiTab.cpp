@@ -45,8 +45,9 @@ MidiTab::MidiTab(DefaultsController& defaults, QObject* parent)
             splitInstrument_->addItem(QString::fromStdString(*names[i]), static_cast<int>(i));
         }
     }
-    split_->setToolTip(tr("The keys below this note play the split instrument, on the channel "
-                          "after yours (with MPE off)"));
+    split_->setToolTip(tr("The keys below this note play the split instrument: with MPE off on "
+                          "the channel after yours, with MPE on in the lower zone, the keys above "
+                          "it in the upper zone"));
     splitInstrument_->setToolTip(tr("The General MIDI instrument the keys below the split play"));
     channel_->setToolTip(tr("The MIDI channel your notes, pedal, wheels and knobs go out on, and "
                             "the built-in synthesiser plays (with MPE off)"));
