@@ -7,6 +7,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -70,9 +71,20 @@ Claim claimSocket(const QString& path, SingleInstance& instance,
     return listener != nullptr ? Claim::Owned : Claim::Unreachable;
 }
 
-// Takes the bus name with the application object behind it when the name is free; a name
-// another copy owns is left to it (that copy may use another settings file).
-bool ownBusName(SingleInstance& instance, const QString& name) {
+// Whether a reply to RequestName made this connection the name's owner.
+bool nameGranted(const QDBusMessage& reply) {
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return false;
+    }
+    const uint result = reply.arguments().constFirst().toUInt();
+    return result == primaryOwner || result == alreadyOwner;
+}
+
+// Asks for the bus name with the application object behind it when the name is free; a name
+// another copy owns is left to it (that copy may use another settings file). With wait false
+// the answer comes through the event loop (the caller's role does not hang on it) and true is
+// returned when the request was sent; with wait true it is the answer.
+bool ownBusName(SingleInstance& instance, const QString& name, bool wait) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return false;
@@ -85,16 +97,26 @@ bool ownBusName(SingleInstance& instance, const QString& name) {
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("RequestName"));
     request << name << doNotQueue;
-    const QDBusMessage granted = bus.call(request, QDBus::Block, SingleInstance::answerTimeoutMs);
-    if (granted.type() == QDBusMessage::ReplyMessage && !granted.arguments().isEmpty()) {
-        const uint result = granted.arguments().constFirst().toUInt();
-        if (result == primaryOwner || result == alreadyOwner) {
+    const auto refused = [path, exported] {
+        QDBusConnection::sessionBus().unregisterObject(path);
+        delete exported;
+    };
+    if (wait) {
+        if (nameGranted(bus.call(request, QDBus::Block, SingleInstance::answerTimeoutMs))) {
             return true;
         }
+        refused();
+        return false;
     }
-    bus.unregisterObject(path);
-    delete exported;
-    return false;
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(request, SingleInstance::answerTimeoutMs), &instance);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &instance, [watcher, refused] {
+        watcher->deleteLater();
+        if (!nameGranted(watcher->reply())) {
+            refused();
+        }
+    });
+    return true;
 }
 
 } // namespace
@@ -130,8 +152,10 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
     if (!key.socketPath.empty()) {
         claim = claimSocket(QString::fromStdString(key.socketPath), *instance, instance->listener_);
     }
+    // Holding the socket, this copy is the first whatever the bus answers: the answer is not
+    // waited for. Otherwise the bus name alone decides.
     if (claim != Claim::Answered && !key.busName.empty() &&
-        ownBusName(*instance, QString::fromStdString(key.busName))) {
+        ownBusName(*instance, QString::fromStdString(key.busName), claim != Claim::Owned)) {
         claim = Claim::Owned;
     }
     instance->role_ = claim == Claim::Owned      ? Role::First
