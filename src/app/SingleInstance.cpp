@@ -152,10 +152,12 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
     if (!key.socketPath.empty()) {
         claim = claimSocket(QString::fromStdString(key.socketPath), *instance, instance->listener_);
     }
-    // Holding the socket, this copy is the first whatever the bus answers: the answer is not
-    // waited for. Otherwise the bus name alone decides.
-    if (claim != Claim::Answered && !key.busName.empty() &&
-        ownBusName(*instance, QString::fromStdString(key.busName), claim != Claim::Owned)) {
+    // Holding the socket, this copy is the first whatever the bus answers: it asks for the name
+    // later (takeBusName). Otherwise the bus name alone decides.
+    if (claim == Claim::Owned) {
+        instance->pendingBusName_ = key.busName;
+    } else if (claim != Claim::Answered && !key.busName.empty() &&
+               ownBusName(*instance, QString::fromStdString(key.busName), true)) {
         claim = Claim::Owned;
     }
     instance->role_ = claim == Claim::Owned      ? Role::First
@@ -167,6 +169,13 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const InstanceKey& key,
                    stderr);
     }
     return instance;
+}
+
+void SingleInstance::takeBusName() {
+    if (!pendingBusName_.empty()) {
+        ownBusName(*this, QString::fromStdString(pendingBusName_), false);
+        pendingBusName_.clear();
+    }
 }
 
 void SingleInstance::activate(const Activation& activation) {

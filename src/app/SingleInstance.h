@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace tinkella::app {
 
@@ -50,11 +51,18 @@ public:
     // then runs onActivate.
     void activate(const Activation& activation);
 
+    // A first copy that holds the socket asks for the bus name only now: it is called once the
+    // windows are up, as connecting to the bus would hold up their first showing and its answer
+    // decides nothing (the socket does). Later calls, and calls in any other role, do nothing.
+    void takeBusName();
+
 private:
     explicit SingleInstance(std::function<void()> onActivate);
 
     Role role_ = Role::Alone;
     std::function<void()> onActivate_;
+    // The bus name takeBusName asks for; empty when there is none to ask for.
+    std::string pendingBusName_;
     // Answers the launches that connect to the socket; goes first, before onActivate_.
     std::unique_ptr<InstanceListener> listener_;
 };

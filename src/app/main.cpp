@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     if (instance->handedOver()) {
         return 0;
     }
+    QObject::connect(&delegate, &AppDelegate::windowsShown, instance.get(),
+                     &SingleInstance::takeBusName);
     delegate.applicationWillFinishLaunching();
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     QApplication::exec();

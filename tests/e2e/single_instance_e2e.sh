@@ -43,7 +43,7 @@ owns_bus_name() {
 start_copy first
 first=$app_pid
 piano=$window
-owns_bus_name "$first" || fail "the first copy does not own com.quorvin.Tinkella"
+wait_until 5 owns_bus_name "$first" || fail "the first copy does not own com.quorvin.Tinkella"
 socket=$(compgen -G "$XDG_RUNTIME_DIR/tinkella-*.socket" | head -1)
 [ -S "$socket" ] || fail "no socket in \$XDG_RUNTIME_DIR"
 [ "$(stat -c %a "$socket")" = 700 ] || fail "socket mode $(stat -c %a "$socket"), not 700"
