@@ -141,9 +141,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     MIDIOutput::shared().setRecorder(&PerformanceRecorder::shared());
     watchMidiNotifications();
     settingsWindowController_ = std::make_unique<WindowController>(std::move(mainMenu_));
-    if (settingsWindowController_->shouldShowSettingsAtLaunch()) {
-        settingsWindowController_->showWindow();
-    }
+    settingsWindowController_->showWindowsAtLaunch();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         QWindow* window = widget->isVisible() ? widget->windowHandle() : nullptr;
         if (window != nullptr && !window->isExposed()) {

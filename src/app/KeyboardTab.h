@@ -22,7 +22,9 @@ public:
     // defaults must outlive the tab.
     KeyboardTab(DefaultsController& defaults, QObject* parent);
 
-    QString title() const override { return tr("Keyboard"); }
+    // The title, for a bar that shows the tab before it is made.
+    static QString tabTitle() { return tr("Keyboard"); }
+    QString title() const override { return tabTitle(); }
     QWidget* firstControl() const override;
     QWidget* page() const override { return page_; }
 

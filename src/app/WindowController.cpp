@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 
 namespace tinkella::app {
 
@@ -39,11 +40,9 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &WindowController::applicationStateChanged);
 
-    // The tabs, in their order on the bar; each binds its controls as it is made.
-    makeContentView({
-        general_ = new GeneralTab(defaults_, this),
-        keyboard_ = new KeyboardTab(defaults_, this),
-    });
+    // The General tab binds its controls as it is made; the others as they are made later.
+    general_ = new GeneralTab(defaults_, this);
+    makeContentView();
     fitPanel();
     placePanel();
 
@@ -66,7 +65,20 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
             }
         });
     }
+}
+
+void WindowController::showWindowsAtLaunch() {
+    // The panel goes up first, so that the window manager frames it while the piano window is
+    // being put up: both are on the screen sooner than one after the other.
+    // Raised and made active afterwards, it ends in front of the piano window as before.
+    const bool settings = shouldShowSettingsAtLaunch();
+    if (settings) {
+        panel_->show();
+    }
     keyboardWindow_->showWindow();
+    if (settings) {
+        showWindow();
+    }
 }
 
 WindowController::~WindowController() {
@@ -75,24 +87,37 @@ WindowController::~WindowController() {
     }
 }
 
+KeyboardTab& WindowController::keyboard() {
+    if (keyboard_ == nullptr) {
+        keyboard_ = new KeyboardTab(defaults_, this);
+        placeTab(keyboardPage, keyboard_);
+    }
+    return *keyboard_;
+}
+
 MidiTab& WindowController::midi() {
     if (midi_ == nullptr) {
         midi_ = new MidiTab(defaults_, this);
-        tabs_.push_back(midi_);
-        midiPage_->layout()->addWidget(midi_->page());
-        // Shorter than the General page in every language so far; a longer one grows the panel,
-        // which keeps its corner.
-        const QSize before = panel_->size();
-        fitPanel();
-        if (panel_->size() != before) {
-            placePanel();
-        }
+        placeTab(midiPage, midi_);
     }
     return *midi_;
 }
 
 void WindowController::makeDeferredTabs() {
+    keyboard();
     midi();
+}
+
+void WindowController::placeTab(std::size_t index, SettingsTab* tab) {
+    tabs_[index] = tab;
+    places_[index]->layout()->addWidget(tab->page());
+    // Shorter than the General page in every language so far; a longer one grows the panel,
+    // which keeps its corner.
+    const QSize before = panel_->size();
+    fitPanel();
+    if (panel_->size() != before) {
+        placePanel();
+    }
 }
 
 void WindowController::fitPanel() {
@@ -103,8 +128,7 @@ void WindowController::fitPanel() {
                          std::max(needed.height(), panelHeight));
 }
 
-void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
-    tabs_ = tabs;
+void WindowController::makeContentView() {
     creditLabel_ = new QLabel(tr(creditLine));
     creditLabel_->setFont(QApplication::font());
     creditLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -116,17 +140,24 @@ void WindowController::makeContentView(const std::vector<SettingsTab*>& tabs) {
     // The tabs take the room between the credit line and the first row.
     auto* bar = new QTabBar;
     bar->setObjectName(QStringLiteral("settingsTabs"));
-    for (SettingsTab* tab : tabs) {
-        pages->addWidget(tab->page());
-        bar->addTab(tab->title());
+    const std::array<QString, pageCount> titles{general_->title(), KeyboardTab::tabTitle(),
+                                                MidiTab::tabTitle()};
+    for (std::size_t index = 0; index < pageCount; ++index) {
+        if (index == generalPage) {
+            tabs_[index] = general_;
+            pages->addWidget(general_->page());
+        } else {
+            places_[index] = new QWidget;
+            (new QVBoxLayout(places_[index]))->setContentsMargins(0, 0, 0, 0);
+            pages->addWidget(places_[index]);
+        }
+        bar->addTab(titles[index]);
     }
-    midiPage_ = new QWidget;
-    (new QVBoxLayout(midiPage_))->setContentsMargins(0, 0, 0, 0);
-    pages->addWidget(midiPage_);
-    bar->addTab(MidiTab::tabTitle());
-    // The MIDI page, chosen on the bar or by a test, is made as it comes up.
-    connect(pages, &QStackedWidget::currentChanged, this, [this, pages](int index) {
-        if (pages->widget(index) == midiPage_) {
+    // A page not made yet, chosen on the bar or by a test, is made as it comes up.
+    connect(pages, &QStackedWidget::currentChanged, this, [this](int index) {
+        if (index == keyboardPage) {
+            keyboard();
+        } else if (index == midiPage) {
             midi();
         }
     });
@@ -172,9 +203,10 @@ void WindowController::showWindow() {
     panel_->activateWindow();
     // Opened from the keyboard, the panel starts at its page's first control.
     const int shown = panel_->findChild<QStackedWidget*>()->currentIndex();
-    QWidget* first = shown >= 0 && static_cast<std::size_t>(shown) < tabs_.size()
-                         ? tabs_[static_cast<std::size_t>(shown)]->firstControl()
-                         : nullptr;
+    const SettingsTab* tab = shown >= 0 && static_cast<std::size_t>(shown) < tabs_.size()
+                                 ? tabs_[static_cast<std::size_t>(shown)]
+                                 : nullptr;
+    QWidget* first = tab != nullptr ? tab->firstControl() : nullptr;
     if (panel_->focusWidget() == nullptr && first != nullptr) {
         first->setFocus();
     }

@@ -4,8 +4,8 @@
 
 #include <QMenuBar>
 #include <QObject>
+#include <array>
 #include <memory>
-#include <vector>
 
 class QEvent;
 class QLabel;
@@ -30,8 +30,9 @@ class SettingsTab;
 // the output mode to both outputs, and creates and owns the piano window, to which it hands the
 // strip's piano view.
 //
-// The MIDI tab, which the panel does not open on, is made once the windows are shown (or at its
-// first use, whichever comes first), so that its controls take no time from the first showing.
+// The Keyboard and MIDI tabs, which the panel does not open on, are made once the windows are
+// shown (or at their first use, whichever comes first), so that their controls take no time from
+// the first showing.
 //
 // The panel is a fixed-size utility window titled "Settings" (380 × 385 points in English,
 // taller and up to 420 wide in a language that needs it): the credit
@@ -53,9 +54,10 @@ public:
     static constexpr const char* creditLine =
         QT_TRANSLATE_NOOP("tinkella::app::WindowController", "Tinkella by Quorvin");
 
-    // Builds the panel (not shown) after registering the defaults; its tabs send the stored
-    // instrument and bind their controls; then the expression is played as stored, the output
-    // mode applied, and the piano window created, given mainMenu (when there is one) and shown.
+    // Builds the panel after registering the defaults; its General tab sends the stored
+    // instrument and binds its controls; then the expression is played as stored, the output
+    // mode applied, and the piano window created and given mainMenu (when there is one). Shows
+    // nothing.
     explicit WindowController(std::unique_ptr<QMenuBar> mainMenu = nullptr);
     ~WindowController() override;
     WindowController(const WindowController&) = delete;
@@ -64,14 +66,17 @@ public:
     QWidget* window() const { return panel_.get(); }
     PianoWindowController* keyboardWindow() const { return keyboardWindow_.get(); }
 
+    // Shows the piano window with its strip, and the panel unless the user closed it last time
+    // (active, in front of the piano window).
+    void showWindowsAtLaunch();
     // Shows the panel, makes it the active window and brings it to the front.
     void showWindow();
     bool shouldShowSettingsAtLaunch() const;
 
-    // The tabs, for the menu, the tests and the accessibility tree.
+    // The tabs, for the menu, the tests and the accessibility tree; keyboard() and midi() make
+    // their tab if it is not made yet.
     GeneralTab& general() const { return *general_; }
-    KeyboardTab& keyboard() const { return *keyboard_; }
-    // Makes the MIDI tab if it is not made yet.
+    KeyboardTab& keyboard();
     MidiTab& midi();
     // Makes the tabs left for after the windows' first showing; later calls do nothing.
     void makeDeferredTabs();
@@ -81,9 +86,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The credit line over the tabs' bar and their pages; the bar also shows the MIDI tab, whose
-    // page is empty until the tab is made.
-    void makeContentView(const std::vector<SettingsTab*>& tabs);
+    // The tabs' places in the panel, in their order on the bar.
+    enum Page : std::size_t { generalPage, keyboardPage, midiPage, pageCount };
+
+    // The credit line over the tabs' bar and their pages; the bar shows every tab, the pages of
+    // those not made yet empty.
+    void makeContentView();
+    // Puts a tab made later in its place, fitting the panel to it.
+    void placeTab(std::size_t index, SettingsTab* tab);
     // Fixes the panel's size to what its pages need (see the class comment).
     void fitPanel();
     void settingsPanelWillClose();
@@ -93,12 +103,14 @@ private:
     DefaultsController& defaults_;
     std::unique_ptr<PianoWindowController> keyboardWindow_;
     std::unique_ptr<QWidget> panel_;
-    QLabel* creditLabel_ = nullptr;  // a child of the panel
-    std::vector<SettingsTab*> tabs_; // in their order on the bar; children of this object
-    GeneralTab* general_ = nullptr;  // the tabs are children of this controller
+    QLabel* creditLabel_ = nullptr; // a child of the panel
+    // The tabs by Page, null until made; children of this controller.
+    std::array<SettingsTab*, pageCount> tabs_{};
+    GeneralTab* general_ = nullptr;
     KeyboardTab* keyboard_ = nullptr;
     MidiTab* midi_ = nullptr;
-    QWidget* midiPage_ = nullptr; // the MIDI tab's place in the panel; a child of the panel
+    // The places of the tabs made later in the panel's stack of pages; children of the panel.
+    std::array<QWidget*, pageCount> places_{};
     ExpressionPacer* expressionPacer_ = nullptr; // children of this controller
     ChannelPacer* channelPacer_ = nullptr;
     bool hiddenForDeactivation_ = false;

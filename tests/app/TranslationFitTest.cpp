@@ -1,6 +1,7 @@
 // The settings panel in English and in every language built into the program: each label and
-// control shows its whole text (its size hint within its geometry), and the panel grows no wider
-// than 420 px. An untranslated entry shows the English text, so it fits as English does.
+// control shows its whole text (its size hint within its geometry), the panel grows no wider
+// than 420 px, and it keeps its first size as the pages made after the start come up. An
+// untranslated entry shows the English text, so it fits as English does.
 #include "app/AppHarness.h"
 
 #include <QAbstractButton>
@@ -78,6 +79,7 @@ TEST(TranslationFitTest, EveryTextOfThePanelShowsWholeInEveryLanguage) {
         panel->show();
         auto* pages = panel->findChild<QStackedWidget*>();
         ASSERT_NE(pages, nullptr);
+        const QSize shownAtStart = panel->size();
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QApplication::processEvents();
@@ -94,6 +96,8 @@ TEST(TranslationFitTest, EveryTextOfThePanelShowsWholeInEveryLanguage) {
                 }
             }
         }
+        // The pages made after the start fit the panel as it was first shown.
+        EXPECT_EQ(panel->size(), shownAtStart) << catalogue.toStdString();
         panel->hide();
         QCoreApplication::removeTranslator(&translator);
     }
