@@ -8,9 +8,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tinkella::app {
@@ -122,6 +124,27 @@ private:
 };
 
 } // namespace
+
+LaunchLock::LaunchLock(const QString& path, int timeoutMs)
+    : descriptor_(::open(QFile::encodeName(path).constData(),
+                         O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (descriptor_ >= 0 && ::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            ::close(descriptor_);
+            descriptor_ = -1;
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+}
+
+LaunchLock::~LaunchLock() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+    }
+}
 
 SocketAnswer askListener(const QString& path, const std::string& line, const std::string& answer,
                          int timeoutMs) {

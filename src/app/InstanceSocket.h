@@ -25,6 +25,25 @@ enum class SocketAnswer {
 SocketAnswer askListener(const QString& path, const std::string& line, const std::string& answer,
                          int timeoutMs);
 
+// Held by one launch at a time while it looks for a listener at a path and takes its place: an
+// flock on a file of the owner's, let go when the object goes or the process ends, however it
+// ends, so no stale lock is ever left to clear. Nothing is written to the file, so taking the lock
+// costs no disk flush. The file stays (removing it would race a launch waiting on it). Waits at
+// most timeoutMs for the launch that holds it, then goes on without it, as it does when the file
+// cannot be opened.
+class LaunchLock {
+public:
+    LaunchLock(const QString& path, int timeoutMs);
+    ~LaunchLock();
+    LaunchLock(const LaunchLock&) = delete;
+    LaunchLock& operator=(const LaunchLock&) = delete;
+
+    bool held() const { return descriptor_ >= 0; }
+
+private:
+    int descriptor_ = -1;
+};
+
 // Listens at a path, readable and writable by the owner only. Each connection may send one line
 // of at most longestLine bytes; onLine decides what to answer (nothing: the connection is
 // dropped) and runs its action after the answer has been written. A connection that sends

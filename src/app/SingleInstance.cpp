@@ -10,7 +10,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <cstdio>
 #include <unistd.h>
 
@@ -41,8 +40,7 @@ Activation launchActivation() {
 // from both finding the place free.
 Claim claimSocket(const QString& path, SingleInstance& instance,
                   std::unique_ptr<InstanceListener>& listener) {
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(SingleInstance::answerTimeoutMs);
+    const LaunchLock lock(path + QStringLiteral(".lock"), SingleInstance::answerTimeoutMs);
     const QFileInfo existing(path);
     if (existing.exists()) {
         // Another user's file at our name (possible in /tmp) is neither trusted nor removed.
