@@ -141,7 +141,9 @@ void AppDelegate::applicationDidFinishLaunching() {
     MIDIOutput::shared().setRecorder(&PerformanceRecorder::shared());
     watchMidiNotifications();
     settingsWindowController_ = std::make_unique<WindowController>(std::move(mainMenu_));
-    settingsWindowController_->showWindowsAtLaunch();
+    if (settingsWindowController_->shouldShowSettingsAtLaunch()) {
+        settingsWindowController_->showWindow();
+    }
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         QWindow* window = widget->isVisible() ? widget->windowHandle() : nullptr;
         if (window != nullptr && !window->isExposed()) {

@@ -31,6 +31,23 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     : defaults_(DefaultsController::shared()) {
     defaults_.registerDefaults(preferences::registeredDefaults());
 
+    // The piano window goes up first, so that the window manager frames it while the panel is
+    // being made; both are on the screen sooner than when the one waits for the other.
+    keyboardWindow_ = std::make_unique<PianoWindowController>();
+    keyboardWindow_->setStripPianoView(&TouchBarController::sharedInstance().pianoView());
+    if (mainMenu) {
+        QMenuBar* bar = mainMenu.release();
+        keyboardWindow_->window()->setMenuBar(bar);
+        // F10 opens the first menu, from where the arrows reach every command.
+        auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), keyboardWindow_->window());
+        connect(openMenus, &QShortcut::activated, bar, [bar] {
+            if (!bar->actions().isEmpty()) {
+                bar->setActiveAction(bar->actions().constFirst());
+            }
+        });
+    }
+    keyboardWindow_->showWindow();
+
     panel_ =
         std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::CustomizeWindowHint |
                                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -51,34 +68,6 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
     channelPacer_ =
         new ChannelPacer(defaults_, PianoController::sharedInstance(), MIDIOutput::shared(), this);
     general_->applyOutputMode();
-
-    keyboardWindow_ = std::make_unique<PianoWindowController>();
-    keyboardWindow_->setStripPianoView(&TouchBarController::sharedInstance().pianoView());
-    if (mainMenu) {
-        QMenuBar* bar = mainMenu.release();
-        keyboardWindow_->window()->setMenuBar(bar);
-        // F10 opens the first menu, from where the arrows reach every command.
-        auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), keyboardWindow_->window());
-        connect(openMenus, &QShortcut::activated, bar, [bar] {
-            if (!bar->actions().isEmpty()) {
-                bar->setActiveAction(bar->actions().constFirst());
-            }
-        });
-    }
-}
-
-void WindowController::showWindowsAtLaunch() {
-    // The panel goes up first, so that the window manager frames it while the piano window is
-    // being put up: both are on the screen sooner than one after the other.
-    // Raised and made active afterwards, it ends in front of the piano window as before.
-    const bool settings = shouldShowSettingsAtLaunch();
-    if (settings) {
-        panel_->show();
-    }
-    keyboardWindow_->showWindow();
-    if (settings) {
-        showWindow();
-    }
 }
 
 WindowController::~WindowController() {

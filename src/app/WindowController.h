@@ -54,10 +54,10 @@ public:
     static constexpr const char* creditLine =
         QT_TRANSLATE_NOOP("tinkella::app::WindowController", "Tinkella by Quorvin");
 
-    // Builds the panel after registering the defaults; its General tab sends the stored
-    // instrument and binds its controls; then the expression is played as stored, the output
-    // mode applied, and the piano window created and given mainMenu (when there is one). Shows
-    // nothing.
+    // After registering the defaults, creates the piano window, gives it mainMenu (when there
+    // is one) and shows it; then builds the panel (not shown), whose General tab sends the stored
+    // instrument and binds its controls, has the expression played as stored and applies the
+    // output mode.
     explicit WindowController(std::unique_ptr<QMenuBar> mainMenu = nullptr);
     ~WindowController() override;
     WindowController(const WindowController&) = delete;
@@ -66,9 +66,6 @@ public:
     QWidget* window() const { return panel_.get(); }
     PianoWindowController* keyboardWindow() const { return keyboardWindow_.get(); }
 
-    // Shows the piano window with its strip, and the panel unless the user closed it last time
-    // (active, in front of the piano window).
-    void showWindowsAtLaunch();
     // Shows the panel, makes it the active window and brings it to the front.
     void showWindow();
     bool shouldShowSettingsAtLaunch() const;
