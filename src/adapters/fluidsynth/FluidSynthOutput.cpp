@@ -58,8 +58,9 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
     if (const char* set = std::getenv("JACK_NO_START_SERVER"); !set || std::string(set) != "1") {
         setenv("JACK_NO_START_SERVER", "1", 1);
     }
-    void (*previousError)(const char*) = jack_error_callback;
-    void (*previousInfo)(const char*) = jack_info_callback;
+    // libjack's own complaints stay off standard error from here on, as they do once the program
+    // opens a JACK client of its own (JackConnection): the caller says in a line of its own that
+    // no server runs.
     jack_set_error_function(quiet);
     jack_set_info_function(quiet);
     jack_status_t status{};
@@ -78,8 +79,6 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
                               static_cast<int>(jack_get_buffer_size(client))};
         jack_client_close(client);
     }
-    jack_set_error_function(previousError);
-    jack_set_info_function(previousInfo);
     return info;
 }
 
