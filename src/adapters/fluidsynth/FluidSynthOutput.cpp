@@ -16,16 +16,14 @@ void quiet(const char*) {}
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // While drivers are tried, libasound's complaints (no card, unknown PCM) stay off standard
-// error: the caller reports the outcome in one line of its own.
+// error: the caller reports the outcome in one line of its own. The library's own handler (null)
+// comes back after: no part of the program keeps another for good.
 class AlsaErrorsSilenced {
 public:
-    AlsaErrorsSilenced() : previous_(snd_lib_error) { snd_lib_error_set_handler(quietAlsa); }
-    ~AlsaErrorsSilenced() { snd_lib_error_set_handler(previous_); }
+    AlsaErrorsSilenced() { snd_lib_error_set_handler(quietAlsa); }
+    ~AlsaErrorsSilenced() { snd_lib_error_set_handler(nullptr); }
     AlsaErrorsSilenced(const AlsaErrorsSilenced&) = delete;
     AlsaErrorsSilenced& operator=(const AlsaErrorsSilenced&) = delete;
-
-private:
-    snd_lib_error_handler_t previous_;
 };
 
 // Buffers for a live instrument: short enough to play, long enough not to underrun.
