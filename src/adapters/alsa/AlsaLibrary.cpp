@@ -4,9 +4,10 @@
 // The functions this program calls are defined below and forward to the library's own, all
 // looked up at once by the first call of any of them. Each is looked up in the process's global
 // scope, so a library preloaded before ALSA's still sees the calls. Without the library, every
-// call that can come first fails as ALSA's own do (no sequencer: -ENOENT) and one line says why;
-// the MIDI backends then go on to the next, as without a sequencer. The snd_seq_ev_* helpers and
-// the *_alloca allocations are macros of the headers (the latter calling the *_sizeof functions).
+// call that can come first fails as ALSA's own do, with -ELIBACC (no shared library), and one
+// line says why; the MIDI backends then go on to the next, as without a sequencer. The snd_seq_ev_*
+// helpers and the *_alloca allocations are macros of the headers (the latter calling the *_sizeof
+// functions).
 #include "foundation/OpenedLibrary.h"
 
 #include <alsa/asoundlib.h>
@@ -123,11 +124,11 @@ int snd_lib_error_set_handler(snd_lib_error_handler_t handler) {
 }
 
 int snd_seq_open(snd_seq_t** seq, const char* name, int streams, int mode) {
-    return alsa().complete ? alsa().open(seq, name, streams, mode) : -ENOENT;
+    return alsa().complete ? alsa().open(seq, name, streams, mode) : -ELIBACC;
 }
 
 int snd_midi_event_new(size_t bytes, snd_midi_event_t** coder) {
-    return alsa().complete ? alsa().midiEventNew(bytes, coder) : -ENOENT;
+    return alsa().complete ? alsa().midiEventNew(bytes, coder) : -ELIBACC;
 }
 
 // The calls below take a sequencer, an event coder or their records, which exist only once the

@@ -7,10 +7,12 @@
 // exists only once the library is open, so the process callback's calls (port buffers, MIDI
 // events, ring buffers) go straight through pointers already found. Each is looked up in the
 // process's global scope, so a library preloaded before JACK still sees the calls. Without the
-// library, every call that can come first fails as JACK's own do (no client, no ring buffer, a
-// JackFailure status) and one line says why; the callers then go on as without a server.
+// library, every call that can come first fails as JACK's own do (no client, a JackFailure
+// status; no ring buffer, ELIBACC) and one line says why; the callers then go on as without a
+// server.
 #include "foundation/OpenedLibrary.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <jack/jack.h>
 #include <jack/metadata.h>
@@ -172,8 +174,13 @@ jack_client_t* jack_client_open(const char* name, jack_options_t options, jack_s
     return jack().clientOpen(name, options, status, server);
 }
 
+// Fails with errno set, as the library's does when it cannot allocate.
 jack_ringbuffer_t* jack_ringbuffer_create(size_t bytes) {
-    return jack().complete ? jack().ringCreate(bytes) : nullptr;
+    if (!jack().complete) {
+        errno = ELIBACC;
+        return nullptr;
+    }
+    return jack().ringCreate(bytes);
 }
 
 void jack_free(void* pointer) {
