@@ -43,11 +43,11 @@ std::string AlsaMidiPort::describeStatus(MidiStatus status) {
 std::unique_ptr<AlsaMidiPort> AlsaMidiPort::connect(MidiStatus& status) {
     snd_seq_t* seq = nullptr;
     // A machine without a sequencer is an expected answer here: libasound's own complaint stays
-    // off standard error, and the caller names the backend it falls back to.
-    const snd_lib_error_handler_t previous = snd_lib_error;
+    // off standard error, and the caller names the backend it falls back to. The library's own
+    // handler (null) comes back after: no part of the program keeps another for good.
     snd_lib_error_set_handler(quietAlsa);
     const int r = snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
-    snd_lib_error_set_handler(previous);
+    snd_lib_error_set_handler(nullptr);
     if (r < 0 || !seq) {
         status = r < 0 ? r : -ENODEV;
         return nullptr;

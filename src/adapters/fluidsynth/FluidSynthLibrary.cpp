@@ -7,8 +7,8 @@
 // synthesiser exists). Each is looked up in the process's global scope, so a library preloaded
 // before FluidSynth still sees the calls. Without the library every call fails as FluidSynth's
 // own do (a null object, FLUID_FAILED) and one line says why.
-#include <cstdio>
-#include <dlfcn.h>
+#include "foundation/OpenedLibrary.h"
+
 #include <fluidsynth.h>
 
 #ifndef TINKELLA_FLUIDSYNTH_SONAME
@@ -16,6 +16,8 @@
 #endif
 
 namespace {
+
+using tinkella::OpenedLibrary;
 
 struct Functions {
     decltype(&::new_fluid_settings) newSettings = nullptr;
@@ -53,31 +55,13 @@ struct Functions {
     bool complete = false;
 };
 
-void* library = nullptr;
-
-// The process's first definition of name (a preloaded one comes before the library's), unless
-// that is this program's own, which would call itself: then the library's.
-template <typename Pointer> bool find(Pointer& pointer, const char* name) {
-    void* found = dlsym(RTLD_DEFAULT, name);
-    Dl_info where{};
-    Dl_info here{};
-    if (found == nullptr ||
-        (dladdr(found, &where) != 0 && dladdr(reinterpret_cast<void*>(&library), &here) != 0 &&
-         where.dli_fbase == here.dli_fbase)) {
-        found = dlsym(library, name);
-    }
-    pointer = reinterpret_cast<Pointer>(found);
-    return pointer != nullptr;
-}
-
 Functions open() {
     Functions f;
-    library = dlopen(TINKELLA_FLUIDSYNTH_SONAME, RTLD_NOW | RTLD_GLOBAL);
-    if (library == nullptr) {
-        std::fprintf(stderr, "Tinkella: FluidSynth cannot be loaded (%s)\n", dlerror());
-        return f;
-    }
-    f.complete =
+    OpenedLibrary library(TINKELLA_FLUIDSYNTH_SONAME, "FluidSynth");
+    auto find = [&library](auto& pointer, const char* name) {
+        return library.find(pointer, name);
+    };
+    f.complete = library.complete(
         find(f.newSettings, "new_fluid_settings") &&
         find(f.deleteSettings, "delete_fluid_settings") &&
         find(f.setInt, "fluid_settings_setint") && find(f.setNum, "fluid_settings_setnum") &&
@@ -102,12 +86,8 @@ Functions open() {
         find(f.activeVoices, "fluid_synth_get_active_voice_count") &&
         find(f.newAudioDriver, "new_fluid_audio_driver2") &&
         find(f.deleteAudioDriver, "delete_fluid_audio_driver") &&
-        find(f.versionText, "fluid_version_str") && find(f.isSoundFont, "fluid_is_soundfont");
-    if (!f.complete) {
-        std::fprintf(stderr, "Tinkella: FluidSynth cannot be loaded (%s)\n", dlerror());
-        return Functions{};
-    }
-    return f;
+        find(f.versionText, "fluid_version_str") && find(f.isSoundFont, "fluid_is_soundfont"));
+    return f.complete ? f : Functions{};
 }
 
 // Opened by the first call; later calls read the finished table only.

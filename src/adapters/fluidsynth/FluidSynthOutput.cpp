@@ -16,16 +16,14 @@ void quiet(const char*) {}
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // While drivers are tried, libasound's complaints (no card, unknown PCM) stay off standard
-// error: the caller reports the outcome in one line of its own.
+// error: the caller reports the outcome in one line of its own. The library's own handler (null)
+// comes back after: no part of the program keeps another for good.
 class AlsaErrorsSilenced {
 public:
-    AlsaErrorsSilenced() : previous_(snd_lib_error) { snd_lib_error_set_handler(quietAlsa); }
-    ~AlsaErrorsSilenced() { snd_lib_error_set_handler(previous_); }
+    AlsaErrorsSilenced() { snd_lib_error_set_handler(quietAlsa); }
+    ~AlsaErrorsSilenced() { snd_lib_error_set_handler(nullptr); }
     AlsaErrorsSilenced(const AlsaErrorsSilenced&) = delete;
     AlsaErrorsSilenced& operator=(const AlsaErrorsSilenced&) = delete;
-
-private:
-    snd_lib_error_handler_t previous_;
 };
 
 // Buffers for a live instrument: short enough to play, long enough not to underrun.
@@ -58,8 +56,9 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
     if (const char* set = std::getenv("JACK_NO_START_SERVER"); !set || std::string(set) != "1") {
         setenv("JACK_NO_START_SERVER", "1", 1);
     }
-    void (*previousError)(const char*) = jack_error_callback;
-    void (*previousInfo)(const char*) = jack_info_callback;
+    // libjack's own complaints stay off standard error from here on, as they do once the program
+    // opens a JACK client of its own (JackConnection): the caller says in a line of its own that
+    // no server runs.
     jack_set_error_function(quiet);
     jack_set_info_function(quiet);
     jack_status_t status{};
@@ -78,8 +77,6 @@ std::optional<JackServerInfo> probeJackServer(const std::string& serverName) {
                               static_cast<int>(jack_get_buffer_size(client))};
         jack_client_close(client);
     }
-    jack_set_error_function(previousError);
-    jack_set_info_function(previousInfo);
     return info;
 }
 

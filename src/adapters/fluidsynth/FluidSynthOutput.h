@@ -20,7 +20,7 @@ struct JackServerInfo {
 
 // Asks whether a JACK server of that name (empty: the default) runs, without starting one;
 // also sets JACK_NO_START_SERVER so that no later client of the process starts one either.
-// Quiet: libjack's complaints about a missing server do not reach standard error.
+// Quiet: libjack's complaints (a missing server) stay off standard error, then and later.
 std::optional<JackServerInfo> probeJackServer(const std::string& serverName);
 
 struct FluidDriverDeleter {

@@ -40,10 +40,11 @@ JackConnection::open(std::string_view clientName, JackConnectionListener& listen
         status = -errno;
         return nullptr;
     }
+    errno = 0;
     jack_ringbuffer_t* changes = jack_ringbuffer_create(changeBytes);
     if (!changes) {
+        status = errno != 0 ? -errno : -ENOMEM; // ELIBACC without libjack
         ::close(wakeFd);
-        status = -ENOMEM;
         return nullptr;
     }
     std::unique_ptr<JackConnection> connection(
