@@ -4,6 +4,7 @@
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/Composition.h"
+#include "app/FontWarmUp.h"
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "app/ToolkitStartGuard.h"
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
     if (instance->handedOver()) {
         return 0;
     }
+    const FontWarmUp fontWarmUp;
     QObject::connect(&delegate, &AppDelegate::windowsShown, instance.get(),
                      &SingleInstance::takeBusName);
     delegate.applicationWillFinishLaunching();
