@@ -7,7 +7,8 @@
 // "-". Starts the command (its standard output goes to standard error), polls the window
 // manager's client list every millisecond over one X connection, then stops the command with
 // SIGTERM and prints "windows_ms cpu_ms later_ms": the wall time from the fork until every title
-// in TITLES was viewable, the CPU time its live threads had used by then (scheduler run time),
+// in TITLES was viewable, the CPU time its threads had used by then (scheduler run time, also of
+// threads that ended before: each thread's last reading from the millisecond polls),
 // and the wall time until LATER was viewable as well ("-" for none, "nan" when it never was).
 // Exits 1 when the windows are not viewable within 20 s or the command ends first.
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -72,20 +74,36 @@ std::set<std::string> viewableTitles(xcb_connection_t* connection, xcb_window_t 
     return titles;
 }
 
-// The run time the scheduler has counted for every live thread of the process, in milliseconds
-// (first field of /proc/PID/task/*/schedstat, nanoseconds).
-double cpuMilliseconds(pid_t pid) {
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    double total = 0;
-    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
-        std::ifstream stat(task.path() / "schedstat");
-        double nanoseconds = 0;
-        if (stat >> nanoseconds) {
-            total += nanoseconds;
+// The run time the scheduler has counted for each thread of the process (first field of
+// /proc/PID/task/TID/schedstat, nanoseconds), read at every poll: a thread that has ended keeps
+// its last reading, at most a poll old, so work handed to a short-lived thread still counts.
+class ThreadTimes {
+public:
+    explicit ThreadTimes(pid_t pid) : tasks_("/proc/" + std::to_string(pid) + "/task") {}
+
+    void read() {
+        std::error_code error;
+        for (const auto& task : std::filesystem::directory_iterator(tasks_, error)) {
+            std::ifstream stat(task.path() / "schedstat");
+            double nanoseconds = 0;
+            if (stat >> nanoseconds) {
+                last_[task.path().filename().string()] = nanoseconds;
+            }
         }
     }
-    return total / 1e6;
-}
+
+    double milliseconds() const {
+        double total = 0;
+        for (const auto& [thread, nanoseconds] : last_) {
+            total += nanoseconds;
+        }
+        return total / 1e6;
+    }
+
+private:
+    std::filesystem::path tasks_;
+    std::map<std::string, double> last_;
+};
 
 } // namespace
 
@@ -120,16 +138,21 @@ int main(int argc, char** argv) {
     const auto elapsedMs = [started] {
         return std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     };
+    ThreadTimes threads(child);
     double windowsMs = -1;
     double cpuMs = -1;
     double laterMs = -1;
     while (windowsMs < 0 || (later != "-" && laterMs < 0)) {
+        if (windowsMs < 0) {
+            threads.read();
+        }
         const std::set<std::string> seen = viewableTitles(connection, root, clientList, netName);
         const double now = elapsedMs();
         if (windowsMs < 0 &&
             std::includes(seen.begin(), seen.end(), wanted.begin(), wanted.end())) {
             windowsMs = now;
-            cpuMs = cpuMilliseconds(child);
+            threads.read();
+            cpuMs = threads.milliseconds();
         }
         if (laterMs < 0 && seen.count(later) != 0) {
             laterMs = now;
