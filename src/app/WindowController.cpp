@@ -53,6 +53,9 @@ WindowController::WindowController(std::unique_ptr<QMenuBar> mainMenu)
                                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     panel_->setWindowTitle(tr("Settings"));
     panel_->setObjectName(QStringLiteral("settingsPanel"));
+    // Shown again as the application becomes active, the panel leaves the focus where the user
+    // put it (the piano window, typically); opened on purpose, it is activated (showWindow).
+    panel_->setAttribute(Qt::WA_ShowWithoutActivating);
     panel_->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &WindowController::applicationStateChanged);
